@@ -32,3 +32,42 @@ function(varnex_test folder)
     DISCOVERY_MODE PRE_TEST
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan.supp")
 endfunction()
+
+# varnex_string_table(<target> <file>): embeds a deliverable's strings.txt into <target> at build
+# time and registers it under the name of the file's folder, so resources/VARNEX/strings.txt is
+# read with fw::StringTables::Get("VARNEX"). <target> must link fw_core. For a static library the
+# embedded table is linked into every program that links the library.
+function(varnex_string_table target file)
+  get_filename_component(file ${file} ABSOLUTE)
+  get_filename_component(folder ${file} DIRECTORY)
+  get_filename_component(name ${folder} NAME)
+  if(NOT name MATCHES "^[A-Za-z0-9_.-]+$")
+    message(FATAL_ERROR "varnex_string_table: folder name '${name}' is not a plain deliverable name")
+  endif()
+  set(script ${CMAKE_BINARY_DIR}/varnex_embed_strings.cmake)
+  file(CONFIGURE OUTPUT ${script} @ONLY CONTENT [=[
+file(READ "${IN}" hex HEX)
+string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
+file(WRITE "${OUT}" "// Generated from ${IN}; do not edit.
+#include \"fw/core/StringTable.h\"
+namespace {
+const unsigned char kBytes[] = {${bytes}0};
+const fw::StringTables::Registration kTable(\"${NAME}\",
+    std::string_view(reinterpret_cast<const char*>(kBytes), sizeof kBytes - 1));
+}
+")
+]=])
+  set(out ${CMAKE_CURRENT_BINARY_DIR}/${target}_strings_${name}.cpp)
+  add_custom_command(OUTPUT ${out}
+    COMMAND ${CMAKE_COMMAND} -DIN=${file} -DOUT=${out} -DNAME=${name} -P ${script}
+    DEPENDS ${file} ${script}
+    COMMENT "Embedding string table ${name}" VERBATIM)
+  get_target_property(type ${target} TYPE)
+  if(type STREQUAL "STATIC_LIBRARY")
+    add_library(${target}_strings_${name} OBJECT ${out})
+    target_link_libraries(${target}_strings_${name} PRIVATE fw_core)
+    target_link_libraries(${target} INTERFACE $<TARGET_OBJECTS:${target}_strings_${name}>)
+  else()
+    target_sources(${target} PRIVATE ${out})
+  endif()
+endfunction()
