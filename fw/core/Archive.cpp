@@ -1,5 +1,7 @@
 #include "fw/core/Archive.h"
 
+#include "fw/core/Text1252.h"
+
 #include <bit>
 #include <cstring>
 
@@ -16,16 +18,8 @@ constexpr std::uint32_t maxIndex = 0x7FFFFFFEu;
 // A wide string unit kept as its 8-bit code where it has one, else '?'.
 char NarrowUnit(std::uint16_t unit)
 {
-    static constexpr std::uint16_t high[32] = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-    if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF))
-        return char(unit);
-    for (int i = 0; i < 32; ++i)
-        if (high[i] == unit)
-            return char(0x80 + i);
-    return '?';
+    const int code = UnicodeToCp1252(unit);
+    return code < 0 ? '?' : char(code);
 }
 } // namespace
 
