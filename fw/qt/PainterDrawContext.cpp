@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QPaintDevice>
 #include <QPolygon>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
