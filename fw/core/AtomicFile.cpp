@@ -91,9 +91,11 @@ void AtomicFile::Write(const void* buffer, std::size_t count)
 
 void AtomicFile::Commit()
 {
-    if (failed_ || committed_)
+    if (committed_)
         throw FileException(FileException::genericException, path_);
     try {
+        if (failed_)
+            throw FileException(FileException::genericException, path_);
         file_.Flush();
         file_.Close();
         if (std::rename(temporary_.c_str(), target_.c_str()) != 0) {
