@@ -93,25 +93,27 @@ std::optional<std::string> TextOf(const char* text)
 }
 
 // A printf conversion for one message insert: flags, width and precision of at most three
-// digits each, any length modifier (dropped), and the conversion letter.
-struct InsertSpec {
+// digits each, any length modifier (dropped), and the conversion letter. Combinations whose
+// output printf leaves undefined are refused.
+struct InsertFormat {
     std::string head;   // flags, width, precision
     char conversion = 0;
 };
 
-std::optional<InsertSpec> ParseInsertSpec(const std::string& spec)
+std::optional<InsertFormat> ParseInsertFormat(const std::string& text)
 {
     const auto digitsEnd = [&](std::size_t from) {
-        const std::size_t end = std::min(spec.find_first_not_of("0123456789", from), spec.size());
+        const std::size_t end = std::min(text.find_first_not_of("0123456789", from), text.size());
         return end - from <= 3 ? std::optional(end) : std::nullopt;
     };
-    std::optional<std::size_t> pos = digitsEnd(std::min(spec.find_first_not_of("-+ #0"), spec.size()));
-    if (pos && *pos < spec.size() && spec[*pos] == '.')
+    const std::string flags = text.substr(0, std::min(text.find_first_not_of("-+ #0"), text.size()));
+    std::optional<std::size_t> pos = digitsEnd(flags.size());
+    const bool precision = pos && *pos < text.size() && text[*pos] == '.';
+    if (precision)
         pos = digitsEnd(*pos + 1);
     if (!pos)
         return std::nullopt;
-    InsertSpec insert{spec.substr(0, *pos)};
-    std::string rest = spec.substr(*pos);
+    std::string rest = text.substr(*pos);
     for (const char* modifier : {"I64", "I32", "hh", "ll", "h", "l", "L", "z", "j", "t"})
         if (rest.rfind(modifier, 0) == 0) {
             rest.erase(0, std::strlen(modifier));
@@ -119,8 +121,12 @@ std::optional<InsertSpec> ParseInsertSpec(const std::string& spec)
         }
     if (rest.size() != 1 || !std::strchr("diouxXcsfeEgGaA", rest[0]))
         return std::nullopt;
-    insert.conversion = rest[0];
-    return insert;
+    const char conversion = rest[0];
+    const bool textual = conversion == 'c' || conversion == 's';
+    if ((flags.find('#') != std::string::npos && !std::strchr("oxXfeEgGaA", conversion)) ||
+        (flags.find('0') != std::string::npos && textual) || (precision && conversion == 'c'))
+        return std::nullopt;
+    return InsertFormat{text.substr(0, *pos), conversion};
 }
 
 template <class T> std::string Printf(const std::string& format, T value)
@@ -135,11 +141,11 @@ template <class T> std::string Printf(const std::string& format, T value)
 }
 
 std::string Insert(const std::variant<long long, unsigned long long, double, std::string>& arg,
-                   const std::string& specText)
+                   const std::string& formatText)
 {
-    const std::optional<InsertSpec> spec = ParseInsertSpec(specText);
-    const char conversion = spec ? spec->conversion : 0;
-    const std::string head = "%" + (spec ? spec->head : std::string());
+    const std::optional<InsertFormat> format = ParseInsertFormat(formatText);
+    const char conversion = format ? format->conversion : 0;
+    const std::string head = "%" + (format ? format->head : std::string());
     const bool integral = conversion && std::strchr("diouxX", conversion);
     const bool signedIntegral = conversion == 'd' || conversion == 'i';
     if (const auto* n = std::get_if<long long>(&arg)) {
@@ -473,13 +479,13 @@ void CString::FormatMessageArgs(const char* format, std::initializer_list<Messag
             std::size_t index = static_cast<std::size_t>(*++p - '0');
             if (p[1] >= '0' && p[1] <= '9')
                 index = index * 10 + static_cast<std::size_t>(*++p - '0');
-            std::string spec;
+            std::string typed;
             if (const char* close = p[1] == '!' ? std::strchr(p + 2, '!') : nullptr) {
-                spec.assign(p + 2, close);
+                typed.assign(p + 2, close);
                 p = close;
             }
             if (index <= args.size())
-                out += Insert(args.begin()[index - 1], spec);
+                out += Insert(args.begin()[index - 1], typed);
         } else {
             out += *p;
         }

@@ -58,6 +58,5 @@ bool UtilityConvertToInchDecimal(double value, char* out, std::size_t size);
 bool UtilityConvertToInchDecimalNoDelimits(double value, char* out, std::size_t size);
 void UtilityGetCommonDenominator(int& numerator, int& denominator);
 
-// The platform kind (0 other, 1 NT family, 2 Win32s) with its version; this platform reports
-// kind 0, version 95, minor 0.
+// The platform's kind and version; this platform reports kind 0 (other), version 95, minor 0.
 bool UtilitGetOSVersion(int& kind, int& version, int& minor);

@@ -248,7 +248,7 @@ TEST(CString, FormatMessageTable)
     EXPECT_EQ(format("%1!c!%2!-3s!|", 'A', CString("z")), "Az  |");
     EXPECT_EQ(format("100%% done%n"), "100% done\r\n");
     EXPECT_EQ(format("%1!d!", "text"), "text");          // a mismatched type is inserted plainly
-    EXPECT_EQ(format("%1!*d!|%1!99999d!", 5), "5|5");    // refused conversions likewise
+    EXPECT_EQ(format("%1!*d!|%1!99999d!|%2!05s!|%2!#s!", 5, "t"), "5|5|t|t");   // refused formats likewise
     EXPECT_EQ(format("%1!s!", 2.5), "2.5");
     EXPECT_EQ(format("<%3>", 1), "<>");
     EXPECT_EQ(format("%10", 1, 2, 3, 4, 5, 6, 7, 8, 9, 10), "10");
