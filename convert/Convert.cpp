@@ -15,8 +15,9 @@ namespace {
 constexpr int kMaxIntegerChars = 12;
 constexpr char kFootMark = '\'';
 constexpr char kInchMark = '"';
-// Lengths within this many inches of the next unit count as that unit, so that sums such as
-// 0.3 + 0.45 give 48/64 and not 47/64.
+constexpr int kSixtyFourths = 64;
+// Lengths within this many inches of the next unit count as that unit, so that results of
+// arithmetic such as 0.35 - 0.1 (0.24999999999999997) give 16/64 and not 15/64.
 constexpr double kTolerance = 1e-6;
 // Larger lengths are refused: their unit counts would not fit the integer types.
 constexpr double kMaxInches = 1e9;
@@ -104,8 +105,6 @@ std::optional<std::string> InchDecimalText(double value, bool delimits)
     }
     return text;
 }
-
-constexpr int kSixtyFourths = 64;
 
 struct FeetInchParts {
     std::string sign, feet, inches, numerator, denominator;

@@ -29,9 +29,12 @@ CUnexpectedException::~CUnexpectedException() = default;
 CzrFileException::CzrFileException(int osError, const char* sourceFile, int line)
     : osError_(osError)
 {
-    SetMessage(sourceFile);
-    ConcatToMessage(("(" + std::to_string(line) + "): ").c_str());
-    ConcatToMessage(std::strerror(osError));
+    std::string text = sourceFile ? sourceFile : "";
+    text += '(';
+    text += std::to_string(line);
+    text += "): ";
+    text += std::strerror(osError);
+    SetMessage(text.c_str());
 }
 
 CzrFileException::~CzrFileException() = default;

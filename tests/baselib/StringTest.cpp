@@ -17,7 +17,12 @@ namespace {
 std::string Show(const CString& s)
 {
     const char* text = s;
-    return text ? "\"" + std::string(text) + "\"" : "null";
+    if (!text)
+        return "null";
+    std::string quoted = "\"";
+    quoted += text;
+    quoted += '"';
+    return quoted;
 }
 
 struct StringOp {
