@@ -1,17 +1,13 @@
 #include "baselib/StringTable.h"
 
+#include "fw/core/StringTable.h"
+
 namespace zr {
 
 const char* LibraryString(unsigned id)
 {
-    switch (id) {
-    case IDS_ERROR_CONVERTING: return "Error Converting";
-    case IDS_TO_AN_INTEGER: return "to an integer";
-    case IDS_TO_A_DOUBLE: return "to a double";
-    case IDS_CONVERSION_ERROR_IN_FILE: return "Conversion error in file";
-    case IDS_ON_LINE: return "on line";
-    default: return nullptr;
-    }
+    const std::string* text = fw::StringTables::Get("BRAXLib_Varnex4").Find(id);
+    return text ? text->c_str() : nullptr;
 }
 
 }  // namespace zr
