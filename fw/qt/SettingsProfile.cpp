@@ -1,14 +1,13 @@
 #include "fw/qt/SettingsProfile.h"
 
+#include "fw/qt/QtText.h"
+
 namespace fw {
 
 namespace {
-// Profile strings are 8-bit in the program; QSettings keeps them as Latin-1 byte strings so
-// that every byte reads back unchanged.
 QString Key(const std::string& section, const std::string& entry)
 {
-    return QString::fromLatin1(section.data(), qsizetype(section.size())) + u'/' +
-           QString::fromLatin1(entry.data(), qsizetype(entry.size()));
+    return ToQString(section) + u'/' + ToQString(entry);
 }
 } // namespace
 
@@ -30,8 +29,7 @@ std::string SettingsProfile::GetProfileString(const std::string& section, const 
     QVariant v = settings_->value(Key(section, entry));
     if (!v.isValid())
         return defaultValue;
-    QByteArray bytes = v.toString().toLatin1();
-    return std::string(bytes.constData(), size_t(bytes.size()));
+    return FromQString(v.toString());
 }
 
 int SettingsProfile::GetProfileInt(const std::string& section, const std::string& entry, int defaultValue) const
@@ -44,7 +42,7 @@ int SettingsProfile::GetProfileInt(const std::string& section, const std::string
 
 bool SettingsProfile::WriteProfileString(const std::string& section, const std::string& entry, const std::string& value)
 {
-    settings_->setValue(Key(section, entry), QString::fromLatin1(value.data(), qsizetype(value.size())));
+    settings_->setValue(Key(section, entry), ToQString(value));
     settings_->sync();
     return settings_->status() == QSettings::NoError;
 }
