@@ -2,28 +2,14 @@
 // The bytes under a shop database file: positioned reads and writes on one open file. The files
 // reach their bytes only through this, so that they work the same on disk and in memory.
 
+#include "fw/core/File.h"
+
 #include <cstdint>
 #include <memory>
 #include <span>
-#include <stdexcept>
-#include <string>
 #include <vector>
 
 namespace shopdb {
-
-// Interim file error until the platform's file error is available.
-class FileError : public std::runtime_error {
-public:
-    enum Cause { invalidFile, accessDenied, diskFull };
-    FileError(Cause cause, std::string fileName)
-        : std::runtime_error(fileName), cause_(cause), fileName_(std::move(fileName)) {}
-    Cause cause() const { return cause_; }
-    const std::string& fileName() const { return fileName_; }
-
-private:
-    Cause cause_;
-    std::string fileName_;
-};
 
 class FileMedium {
 public:
@@ -38,17 +24,32 @@ public:
     virtual void Close() = 0;
 };
 
+// An open file on disk.
+class DiskMedium : public FileMedium {
+public:
+    DiskMedium(fw::File file, bool writable);
+
+    std::uint64_t Length() override { return file_.GetLength(); }
+    std::size_t ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) override;
+    void WriteAt(std::uint64_t offset, std::span<const std::uint8_t> in) override;
+    bool Writable() const override { return writable_; }
+    void Close() override { file_.Close(); }
+
+private:
+    fw::File file_;
+    bool writable_;
+};
+
 // A file held in memory. The bytes are shared with whoever made the medium, so they can be
 // looked at after the file is closed.
 class MemoryMedium : public FileMedium {
 public:
     using Bytes = std::vector<std::uint8_t>;
 
-    MemoryMedium(std::shared_ptr<Bytes> bytes, bool readOnly = false);
+    explicit MemoryMedium(std::shared_ptr<Bytes> bytes, bool readOnly = false);
 
-    std::uint64_t Length() override;
+    std::uint64_t Length() override { return bytes_->size(); }
     std::size_t ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) override;
-    // A read-only medium refuses every write with accessDenied.
     void WriteAt(std::uint64_t offset, std::span<const std::uint8_t> in) override;
     bool Writable() const override { return !readOnly_; }
     void Close() override {}

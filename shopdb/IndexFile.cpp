@@ -14,14 +14,13 @@ void CIndexFile::Setup(int keysPerBlock, int keyLength)
     layout_ = layout;
 }
 
-void CIndexFile::Open(std::unique_ptr<FileMedium> medium, std::string path)
+void CIndexFile::OnOpened()
 {
     if (layout_.keyLength < 1)
-        throw std::logic_error("CIndexFile::Open before Setup");
+        throw std::logic_error("CIndexFile opened before Setup");
     cache_.Clear();
     ResetCursor();
     status_ = statusNormal;
-    CPowerFile::Open(std::move(medium), std::move(path));
     if (Length() == 0 && IsWritable()) {
         const Block root(layout_);
         WriteAt(0, std::span(root.Data(), Block::emptyUsed));

@@ -28,10 +28,6 @@ public:
     void Setup(int keysPerBlock, int keyLength);
     const CIndexLayout& Layout() const { return layout_; }
 
-    // Opens over a medium with an empty cache; an empty writable file gets the empty root
-    // (used length 6, P0 -1).
-    void Open(std::unique_ptr<shopdb::FileMedium> medium, std::string path);
-
     // modeFind: when the key is there, sets address to its record address. modeInsert: inserts
     // the key with address, or gives an existing key that address. Returns whether the key was
     // found. After a find the cursor stands on the key, so Next goes on from it.
@@ -50,6 +46,11 @@ public:
     // Whether the last FindOrInsert split a leaf.
     bool GetSplit() const { return split_; }
     std::size_t CachedBlocks() const { return cache_.GetCount(); }
+
+protected:
+    // Starts with an empty cache; an empty file opened for writing gets the empty root (used
+    // length 6, P0 -1).
+    void OnOpened() override;
 
 private:
     using Block = CIndexBlockInMemory;

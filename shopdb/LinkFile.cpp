@@ -22,6 +22,15 @@ Item Words(std::int32_t a, std::int32_t b, std::int32_t c)
 
 } // namespace
 
+bool CLinkFile::Open(std::string_view path, unsigned flags, fw::FileException* error, std::int32_t chainAddress)
+{
+    Reset();
+    if (!CPowerFile::Open(path, flags, error))
+        return false;
+    StartChain(chainAddress);
+    return true;
+}
+
 void CLinkFile::Open(std::unique_ptr<FileMedium> medium, std::string path, std::int32_t chainAddress)
 {
     Reset();

@@ -17,8 +17,9 @@ class CLinkFile : public CPowerFile {
 public:
     static constexpr int itemSize = 12;   // a chain header or a node
 
-    // Opens over a medium and starts on a chain: -1 for a new, empty chain, else the address of
-    // a chain header in the file.
+    // Opens as CPowerFile::Open does and starts on a chain: -1 for a new, empty chain, else the
+    // address of a chain header in the file.
+    bool Open(std::string_view path, unsigned flags, fw::FileException* error, std::int32_t chainAddress);
     void Open(std::unique_ptr<shopdb::FileMedium> medium, std::string path, std::int32_t chainAddress);
     // Closes the file and returns the chain header's address (-1 when nothing was linked).
     std::int32_t Close();

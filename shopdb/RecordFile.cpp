@@ -10,12 +10,6 @@
 
 using namespace shopdb;
 
-void CRecordFile::Open(std::unique_ptr<FileMedium> medium, std::string path)
-{
-    cache_.Clear();
-    CPowerFile::Open(std::move(medium), std::move(path));
-}
-
 std::unique_ptr<CRecordInMemory> CRecordFile::NewRecord() const
 {
     return std::make_unique<CRecordInMemory>(recordLength_);

@@ -20,9 +20,6 @@ public:
     void SetRecordLength(std::uint16_t length) { recordLength_ = length; }
     std::uint16_t GetRecordLength() const { return recordLength_; }
 
-    // Opens over a medium with an empty cache.
-    void Open(std::unique_ptr<shopdb::FileMedium> medium, std::string path);
-
     // A new record of the file's record length: blanks, address -1, flag 0.
     std::unique_ptr<CRecordInMemory> NewRecord() const;
     // Stores a record of the record length at the end of the file and returns its address; the
@@ -34,6 +31,9 @@ public:
     const CRecordInMemory& Read(std::int32_t address);
     void ClearCache() { cache_.Clear(); }
     std::size_t CachedCount() const { return cache_.GetCount(); }
+
+protected:
+    void OnOpened() override { cache_.Clear(); }
 
 private:
     void ReadChunks(CRecordInMemory& record);

@@ -166,7 +166,7 @@ TEST_F(IndexFileTest, ReadOnlyEmptyFileStaysUntouched)
     EXPECT_EQ(index.First(), 0);
     EXPECT_EQ(index.GetStatus(), CPowerFile::statusEmpty);
     std::int32_t address = 0;
-    EXPECT_THROW(index.FindOrInsert(Key("J1"), CIndexFile::modeInsert, address, CompareBytes), shopdb::FileError);
+    EXPECT_THROW(index.FindOrInsert(Key("J1"), CIndexFile::modeInsert, address, CompareBytes), fw::FileException);
     EXPECT_TRUE(bytes->empty());
 }
 

@@ -44,8 +44,8 @@ inline Bytes Cat(std::initializer_list<Bytes> parts)
 // The statement fails with the file error "Invalid File".
 #define EXPECT_INVALID_FILE(statement)                                                                     \
     EXPECT_THROW(                                                                                          \
-        try { statement; } catch (const shopdb::FileError& e) {                                           \
-            EXPECT_EQ(e.cause(), shopdb::FileError::invalidFile);                                          \
+        try { statement; } catch (const fw::FileException& e) {                                           \
+            EXPECT_EQ(e.cause(), fw::FileException::invalidFile);                                          \
             throw;                                                                                         \
         },                                                                                                 \
-        shopdb::FileError)
+        fw::FileException)

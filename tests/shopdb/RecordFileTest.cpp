@@ -103,7 +103,7 @@ TEST_F(RecordFileTest, ReadOnlyFileRefusesAppend)
 {
     file.SetRecordLength(4);
     file.Open(Medium(bytes, true), "C:\\SHOP\\T.REC");
-    EXPECT_THROW(AppendFilled('A'), shopdb::FileError);
+    EXPECT_THROW(AppendFilled('A'), fw::FileException);
 }
 
 TEST_F(RecordFileTest, HostileChunkChainsAreInvalidFiles)
