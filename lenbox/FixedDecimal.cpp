@@ -27,6 +27,7 @@ long long PowerOfTen(int n)
 CFixedDecimal::CFixedDecimal(std::string_view mask)
 {
     LayOut(*SplitMask(mask));
+    TakeValue(0.0);
     RebuildEditText();
 }
 
@@ -65,8 +66,6 @@ int CFixedDecimal::MaskDecimals() const
 
 bool CFixedDecimal::RebuildEditText()
 {
-    if (decimals_ != MaskDecimals() && !TakeValue(GetValue()))
-        return false;
     std::vector<std::string> texts;
     std::optional<std::string> whole = FormatField(whole_, fields_[kWhole].mask);
     if (!whole)

@@ -11,8 +11,6 @@ class CFixedDecimal : public CVariable {
 public:
     static constexpr const char* kBuiltInMask = "99990.099999";
 
-    explicit CFixedDecimal(std::string_view mask = kBuiltInMask);
-
     double GetValue() const override;
     std::string BuildText(bool packed, int justify) const override;
     std::optional<double> ValueOfText(std::string_view text) const override;
@@ -23,6 +21,8 @@ public:
     int GetDecimals() const { return decimals_; }
 
 protected:
+    explicit CFixedDecimal(std::string_view mask = kBuiltInMask);   // a legal mask, value 0.0
+
     bool EditCopy(const Edit& edit) override;
     bool TestCopy(const Edit& edit) const override;
     std::optional<std::vector<Field>> SplitMask(std::string_view mask) const override;

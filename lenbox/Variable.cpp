@@ -40,8 +40,9 @@ bool CVariable::SetMask(std::string_view mask)
         std::optional<std::vector<Field>> fields = v.SplitMask(text);
         if (!fields)
             return false;
+        const double value = v.GetValue();
         v.LayOut(std::move(*fields));
-        return v.RebuildEditText();
+        return v.TakeValue(value) && v.RebuildEditText();
     });
 }
 
@@ -55,9 +56,10 @@ void CVariable::SetSigned(bool isSigned)
     EditCopy([isSigned](CVariable& v) {
         if (!isSigned && v.GetValue() < 0.0)
             v.ResetValue();
+        const double value = v.GetValue();
         v.signed_ = isSigned;
         v.LayOut(v.fields_);
-        return v.RebuildEditText();
+        return v.TakeValue(value) && v.RebuildEditText();
     });
 }
 

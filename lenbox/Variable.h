@@ -38,7 +38,8 @@ public:
 
     // --- Mask, appendage, sign ----------------------------------------------------------------
     // False, with nothing changed, when the mask fails its check or the current value does not
-    // fit it. Blanks and a leading '-' are ignored; the sign position follows IsSigned().
+    // fit it; the value is laid out again in the new fields. Blanks and a leading '-' are
+    // ignored; the sign position follows IsSigned().
     bool SetMask(std::string_view mask);
     std::string GetMask() const;   // without blanks and '-'
     bool IsSigned() const { return signed_; }
