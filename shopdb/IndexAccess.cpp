@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cstring>
 
-CIndexAccess::CIndexAccess(std::uint16_t recordLength, int keyLength, CIndexFile::Compare compare)
-    : key_(std::size_t(keyLength)), compare_(compare)
+CIndexAccess::CIndexAccess(std::size_t recordLength, std::size_t keyLength, CIndexFile::Compare compare)
+    : key_(keyLength), compare_(compare)
 {
-    records_.SetRecordLength(recordLength);
-    index_.Setup(keysPerBlock, keyLength);
+    records_.SetRecordLength(std::uint16_t(recordLength));
+    index_.Setup(keysPerBlock, int(keyLength));
 }
 
 bool CIndexAccess::Open(std::string_view recordPath, unsigned flags)

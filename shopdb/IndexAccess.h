@@ -45,7 +45,7 @@ public:
     static int CompareBytes(const std::uint8_t* entryKey, const std::uint8_t* key, std::size_t length);
 
 protected:
-    CIndexAccess(std::uint16_t recordLength, int keyLength, CIndexFile::Compare compare);
+    CIndexAccess(std::size_t recordLength, std::size_t keyLength, CIndexFile::Compare compare);
 
 private:
     CRecordFile records_;

@@ -4,20 +4,15 @@
 
 #include "shopdb/IndexAccess.h"
 #include "shopdb/LinkAccess.h"
+#include "shopdb/MultRecord.h"
 
 #include <array>
 
 class CMultAccess : public CIndexAccess {
 public:
-    static constexpr std::uint16_t recordLength = 290;
-    static constexpr int keyLength = 32;
-    // The face/side codes of the tool lists, in the order of their chain slots: web far and near
-    // half, top flange far and near, bottom flange far and near.
-    static constexpr std::array<int, 6> toolListCodes{18, 17, 34, 33, 50, 49};
+    CMultAccess() : CIndexAccess(MultRecordImage::size, MultRecordImage::keySize, CompareKeys) {}
 
-    CMultAccess() : CIndexAccess(recordLength, keyLength, CompareKeys) {}
-
-    // The tool list of the slot toolListCodes[slot].
+    // The tool list of the face/side code MultLinks::toolListCodes[slot].
     CToollistAccess& ToolList(std::size_t slot) { return toolLists_.at(slot); }
     CPartlistAccess& PartList() { return partList_; }
 

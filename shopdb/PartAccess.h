@@ -4,16 +4,15 @@
 
 #include "shopdb/IndexAccess.h"
 #include "shopdb/LinkAccess.h"
+#include "shopdb/PartRecord.h"
 
 #include <array>
 
 class CPartAccess : public CIndexAccess {
 public:
-    static constexpr std::uint16_t recordLength = 227;
-    static constexpr int keyLength = 30;
     enum PatternChain { webHoles, topFlangeHoles, bottomFlangeHoles, webLayouts, topFlangeLayouts, bottomFlangeLayouts };
 
-    CPartAccess() : CIndexAccess(recordLength, keyLength, CompareBytes) {}
+    CPartAccess() : CIndexAccess(PartRecordImage::size, PartRecordImage::keySize, CompareBytes) {}
 
     CPatternAccess& Patterns(PatternChain chain) { return patterns_[std::size_t(chain)]; }
     CStencilAccess& Stencils() { return stencils_; }

@@ -175,7 +175,7 @@ TEST(ToollistAccess, ListTakesItsOwnCodeAndBothHalvesOfItsFace)
     };
     for (const auto& c : cases) {
         std::vector<int> lists;
-        for (int code : CMultAccess::toolListCodes)
+        for (int code : MultLinks::toolListCodes)
             if (CToollistAccess::Takes(code, c.toolCode))
                 lists.push_back(code);
         EXPECT_EQ(lists, c.lists) << c.toolCode;
