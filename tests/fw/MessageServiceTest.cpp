@@ -60,10 +60,10 @@ TEST(MessageService, ScriptedFailsClearlyWhenOutOfAnswersOrAnsweringAMissingButt
 {
     fw::ScriptedMessages messages;
     try {
-        fw::ShowMessage("Part 12 was not found!");
+        fw::ShowMessage("Mark B12 was not found!");
         FAIL() << "expected a script error";
     } catch (const fw::MessageScriptError& e) {
-        EXPECT_NE(std::string(e.what()).find("Part 12 was not found!"), std::string::npos);
+        EXPECT_NE(std::string(e.what()).find("Mark B12 was not found!"), std::string::npos);
     }
     messages->Answer(fw::IDYES);
     EXPECT_THROW(fw::ShowMessage("OK only"), fw::MessageScriptError);
