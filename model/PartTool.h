@@ -10,6 +10,8 @@
 #include <memory>
 #include <string>
 
+class CToolDoc;
+
 namespace fw {
 class DrawContext;
 }
@@ -35,6 +37,9 @@ public:
     // The face-and-side code of a zone tool; 0 for a plain tool.
     virtual int GetZoneCode() const { return 0; }
 
+    // Takes the tool document's data, and the name of its file (its title without the
+    // extension; a document without a file: its short name) as the short name.
+    void SetFromToolDoc(const CToolDoc& doc);
     // Replaces sizes, type code, orientation and measuring system with those of a tool file.
     void SetToolRecord(const ToolRecord& record);
     const ToolRecord& GetToolRecord() const { return record_; }
