@@ -106,6 +106,8 @@ class CPartToolRD : public CPartTool {
     FW_DECLARE_SERIAL(CPartToolRD)
 public:
     CPartToolRD() : CPartTool(kindRD) {}
+
+protected:
     void DrawShape(double x, double u, fw::DrawContext& dc) const override;
 };
 
@@ -121,6 +123,8 @@ class CPartToolER : public CPartTool {
     FW_DECLARE_SERIAL(CPartToolER)
 public:
     CPartToolER() : CPartTool(kindER) {}
+
+protected:
     void DrawShape(double x, double u, fw::DrawContext& dc) const override;
 };
 
@@ -129,6 +133,8 @@ class CPartToolCR : public CPartTool {
     FW_DECLARE_SERIAL(CPartToolCR)
 public:
     CPartToolCR() : CPartTool(kindCR) {}
+
+protected:
     void DrawShape(double x, double u, fw::DrawContext& dc) const override;
 };
 
@@ -145,6 +151,8 @@ class CPartToolHC : public CPartTool {
     FW_DECLARE_SERIAL(CPartToolHC)
 public:
     CPartToolHC() : CPartTool(kindHC) {}
+
+protected:
     void DrawShape(double x, double u, fw::DrawContext& dc) const override;
 };
 
@@ -153,5 +161,7 @@ class CPartToolVC : public CPartTool {
     FW_DECLARE_SERIAL(CPartToolVC)
 public:
     CPartToolVC() : CPartTool(kindVC) {}
+
+protected:
     void DrawShape(double x, double u, fw::DrawContext& dc) const override;
 };
