@@ -14,7 +14,8 @@
 class CDetailLineList {
 public:
     // Sweeps of pass 2 before it stops where it is; geometry that cannot separate ends there.
-    static constexpr int kMaxSweeps = 64;
+    // Equal objects stacked on one another need a sweep each.
+    static constexpr int kMaxSweeps = 1000;
 
     // Inserts the object in order and answers it, or merges it into the first held object with
     // the same rectangle and value text (adding its pattern as a member, while there is room)
@@ -28,8 +29,8 @@ public:
     // a sweep finds none (or kMaxSweeps).
     void ResolveOverlaps();
     // Moves the mover of two overlapping objects until they no longer overlap and the mover
-    // clears its own patterns (at most kMaxSteps steps).
-    void SeparatePair(CDetailingObject& a, CDetailingObject& b);
+    // clears its own patterns (at most kMaxSteps steps); answers the mover.
+    CDetailingObject& SeparatePair(CDetailingObject& a, CDetailingObject& b);
     // The first rule that decides: a label before a dimension; the longer line; the lower kind;
     // the one with a plane angle when only one has; the greater angle; a.
     static CDetailingObject& ChooseMover(CDetailingObject& a, CDetailingObject& b);
@@ -45,8 +46,8 @@ private:
     };
     // Whether a comes before b in the list order.
     static bool Precedes(const CDetailingObject& a, long serialA, const CDetailingObject& b, long serialB);
-    // Pass 1 for a label: its first corner is not yet a level beyond the owner's cover box or
-    // the owner's line ends (along X) or corners (in U).
+    // Pass 1 for a label: it is not clear of the owner's cover box, or its first corner is not
+    // yet a level beyond that box or the owner's line ends (along X) or corners (in U).
     static bool LabelNeedsMove(const CDetailingObject& label);
     CDetailingObject* FindMergeTarget(const CDetailingObject& object) const;
     void RebuildMergeIndex();

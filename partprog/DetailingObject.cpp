@@ -141,6 +141,7 @@ bool CDetailingObject::Prepare()
         xdx = sx * run / length, xdy = su * rise / length;
         udx = -xdy, udy = xdx;
     }
+    angle_ = rise != 0.0 && run != 0.0 ? std::atan2(rise, run) : 0.0;
     const CDimTPoint p = PlanePoint();
     xAxis_ = CDimLineSegment(p, {p.GetX() + kAxisLength * xdx, p.GetY() + kAxisLength * xdy});
     uAxis_ = CDimLineSegment(p, {p.GetX() + kAxisLength * udx, p.GetY() + kAxisLength * udy});
@@ -156,13 +157,6 @@ void CDetailingObject::SetLevel()
 {
     const int height = Dc().GetTextExtent(text_).cy;
     level_ = height * 0.0625 <= 1.0 ? 16 : height + 2;
-}
-
-double CDetailingObject::GetAngle() const
-{
-    const double rise = Plane().GetRise().GetValue();
-    const double run = Plane().GetRun().GetValue();
-    return rise != 0.0 && run != 0.0 ? std::atan2(rise, run) : 0.0;
 }
 
 int CDetailingObject::GetLineOffset() const

@@ -73,7 +73,7 @@ public:
     // height + 2 for text higher than 16.
     void SetLevel();
     // atan2(rise, run) of the reference plane when both are non-zero, else 0.
-    double GetAngle() const;
+    double GetAngle() const { return angle_; }
     // Offset of the dimension line from the measured points, by plane type, kind and U sign.
     int GetLineOffset() const;
     // Adds the other object's pattern and corner elements to the members (at most kMaxMembers).
@@ -154,6 +154,7 @@ private:
     bool alongX_;
     CDimLineSegment xAxis_;
     CDimLineSegment uAxis_;
+    double angle_ = 0.0;
     std::vector<Member> members_;
     std::array<CDimTPoint, kWorkPointCount> work_;
     int level_ = 0;
