@@ -1,0 +1,126 @@
+#include "fw/core/AtomicFile.h"
+
+#include "fw/core/DriveMap.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fw {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::uint64_t kNoFailure = ~std::uint64_t(0);
+std::atomic<std::uint64_t> failWritesAfter{kNoFailure};
+std::atomic<unsigned> temporaryCounter{0};
+
+// ".<name>.<pid>-<n>.tmp" beside the target; the name part is cut so the whole stays short.
+fs::path TemporaryName(const fs::path& target)
+{
+    const std::string name = target.filename().native().substr(0, 100);
+    return target.parent_path() /
+           ("." + name + "." + std::to_string(::getpid()) + "-" + std::to_string(++temporaryCounter) + ".tmp");
+}
+
+void SyncFolder(const fs::path& folder, const std::string& path)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        throw FileException(FileException::FromErrno(error), path, error);
+    }
+    const int result = ::fsync(fd);
+    const int error = errno;
+    ::close(fd);
+    if (result != 0 && error != EINVAL)   // some file systems cannot sync a folder
+        throw FileException(FileException::FromErrno(error), path, error);
+}
+
+} // namespace
+
+AtomicFile::AtomicFile(std::string_view winPath) : path_(winPath), target_(DriveMap::Instance().ToNative(winPath))
+{
+    FileException error;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary_ = TemporaryName(target_);
+        if (file_.OpenNative(temporary_, O_WRONLY | O_CREAT | O_EXCL, true, path_, &error))
+            break;
+        if (error.osError() != EEXIST)
+            throw error;
+    }
+    if (!file_.IsOpen())
+        throw error;
+    struct stat st {};
+    if (::stat(target_.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+        ::fchmod(file_.fd_, st.st_mode & 07777);
+}
+
+AtomicFile::~AtomicFile()
+{
+    if (!committed_)
+        RemoveTemporary();
+}
+
+std::size_t AtomicFile::Read(void*, std::size_t)
+{
+    throw FileException(FileException::accessDenied, path_, EBADF);
+}
+
+void AtomicFile::Write(const void* buffer, std::size_t count)
+{
+    try {
+        const std::uint64_t limit = failWritesAfter.load();
+        if (limit != kNoFailure && count > limit - std::min(limit, written_)) {
+            file_.Write(buffer, std::size_t(limit - std::min(limit, written_)));
+            throw FileException(FileException::diskFull, path_, ENOSPC);
+        }
+        file_.Write(buffer, count);
+        written_ += count;
+    } catch (...) {
+        failed_ = true;
+        throw;
+    }
+}
+
+void AtomicFile::Commit()
+{
+    if (committed_)
+        throw FileException(FileException::genericException, path_);
+    try {
+        if (failed_)
+            throw FileException(FileException::genericException, path_);
+        file_.Flush();
+        file_.Close();
+        if (std::rename(temporary_.c_str(), target_.c_str()) != 0) {
+            const int error = errno;
+            throw FileException(FileException::FromErrno(error), path_, error);
+        }
+    } catch (...) {
+        failed_ = true;
+        RemoveTemporary();
+        throw;
+    }
+    committed_ = true;
+    SyncFolder(target_.parent_path(), path_);
+}
+
+void AtomicFile::RemoveTemporary() noexcept
+{
+    file_ = File();
+    std::error_code ec;
+    fs::remove(temporary_, ec);
+}
+
+void AtomicFile::FailWritesAfter(std::optional<std::uint64_t> bytes)
+{
+    failWritesAfter = bytes.value_or(kNoFailure);
+}
+
+} // namespace fw

@@ -1,0 +1,187 @@
+#include "fw/core/Document.h"
+
+#include "fw/core/Archive.h"
+#include "fw/core/DocManager.h"
+#include "fw/core/AtomicFile.h"
+#include "fw/core/File.h"
+#include "fw/core/FileException.h"
+#include "fw/core/MessageService.h"
+
+#include <algorithm>
+
+namespace fw {
+
+FW_IMPLEMENT_DYNAMIC(Document, Object)
+
+namespace {
+
+std::vector<std::uint8_t> ReadDocumentFile(const std::string& path, std::uint64_t maxSize)
+{
+    File file(path, File::modeRead | File::shareDenyWrite);
+    const std::uint64_t length = file.GetLength();
+    if (length > maxSize)
+        throw FileException(FileException::invalidFile, path);
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(length));
+    if (file.Read(bytes.data(), bytes.size()) != bytes.size())
+        throw FileException(FileException::invalidFile, path);
+    return bytes;
+}
+
+void WriteDocumentFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
+{
+    AtomicFile out(path);
+    out.Write(bytes.data(), bytes.size());
+    out.Commit();
+}
+
+} // namespace
+
+View::~View()
+{
+    if (document_)
+        document_->RemoveView(this);
+}
+
+Document::Document() = default;
+
+Document::~Document()
+{
+    for (View* v : views_)
+        v->document_ = nullptr;
+}
+
+void Document::SetPathName(const std::string& path, bool addToRecentList)
+{
+    path_ = path;
+    SetTitle(path.substr(path.find_last_of('\\') + 1));
+    if (addToRecentList && template_ && template_->GetDocManager())
+        template_->GetDocManager()->AddToRecentFileList(path);
+}
+
+void Document::SetTitle(const std::string& title) { title_ = title; }
+
+void Document::AddView(View* view)
+{
+    if (view->document_)
+        view->document_->RemoveView(view);
+    views_.push_back(view);
+    view->document_ = this;
+}
+
+void Document::RemoveView(View* view)
+{
+    std::erase(views_, view);
+    if (view->document_ == this)
+        view->document_ = nullptr;
+}
+
+void Document::UpdateAllViews(View* sender, long hint, Object* hintObject)
+{
+    const std::vector<View*> snapshot = views_;
+    for (View* v : snapshot)
+        if (v != sender)
+            v->OnUpdate(sender, hint, hintObject);
+}
+
+bool Document::OnNewDocument()
+{
+    DeleteContents();
+    path_.clear();
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool Document::OnOpenDocument(const std::string& path)
+{
+    DeleteContents();
+    SetModifiedFlag(false);
+    try {
+        Archive ar(ReadDocumentFile(path, maxFileSize));
+        Serialize(ar);
+    } catch (...) {
+        ReportSaveLoadException(path, std::current_exception(), false);
+        DeleteContents();
+        SetModifiedFlag(false);
+        return false;
+    }
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool Document::OnSaveDocument(const std::string& path)
+{
+    try {
+        Archive ar;
+        Serialize(ar);
+        WriteDocumentFile(path, ar.Bytes());
+    } catch (...) {
+        ReportSaveLoadException(path, std::current_exception(), true);
+        return false;
+    }
+    SetModifiedFlag(false);
+    return true;
+}
+
+void Document::OnCloseDocument()
+{
+    const std::vector<View*> snapshot = views_;
+    for (View* v : snapshot)
+        v->CloseFrame();
+    DeleteContents();
+}
+
+bool Document::SaveModified()
+{
+    if (!IsModified())
+        return true;
+    std::string name = title_.empty() ? path_ : title_;
+    switch (ShowMessage("Save changes to " + name + "?", MB_YESNOCANCEL | MB_ICONEXCLAMATION)) {
+    case IDCANCEL:
+        return false;
+    case IDYES:
+        return DoFileSave();
+    default:
+        return true;
+    }
+}
+
+bool Document::DoSave(const std::string& path, bool replace)
+{
+    std::string target = path;
+    if (target.empty()) {
+        DocManager* manager = template_ ? template_->GetDocManager() : nullptr;
+        target = title_;
+        if (template_ && !template_->GetFilterExtension().empty() && !template_->MatchesPath(target))
+            target += template_->GetFilterExtension();
+        if (!manager || !manager->PromptFileName(target, true, template_))
+            return false;
+    }
+    if (!OnSaveDocument(target))
+        return false;
+    if (replace)
+        SetPathName(target);
+    return true;
+}
+
+bool Document::DoFileSave() { return DoSave(path_); }
+
+std::string SaveLoadErrorText(const std::string& path, std::exception_ptr error)
+{
+    FileException::Cause cause = FileException::genericException;
+    try {
+        std::rethrow_exception(error);
+    } catch (const FileException& e) {
+        cause = e.cause();
+    } catch (const ArchiveException&) {
+        cause = FileException::invalidFile;
+    } catch (...) {
+    }
+    return FileException::Message(cause, path);
+}
+
+void Document::ReportSaveLoadException(const std::string& path, std::exception_ptr error, bool)
+{
+    ShowMessage(SaveLoadErrorText(path, error), MB_OK | MB_ICONEXCLAMATION);
+}
+
+} // namespace fw

@@ -1,0 +1,30 @@
+#pragma once
+// String rules on the Windows-form paths the program keeps everywhere ("C:\Kestrom\Jobs\J1\G1\B12.prt").
+// Pure text functions: nothing here touches the disk (DriveMap converts to Linux paths).
+
+#include <string>
+#include <string_view>
+
+namespace fw::WinPath {
+
+// The drive letter, upper-cased, when the path starts with "<letter>:"; else '\0'.
+char Drive(std::string_view path);
+// The text before the last '\' ("C:\Jobs\B12.prt" -> "C:\Jobs", "C:\B12.prt" -> "C:"); empty when
+// there is no '\'.
+std::string_view Folder(std::string_view path);
+// The text after the last '\' (all of it when there is none).
+std::string_view FileName(std::string_view path);
+// The file name without its extension ("B12.prt" -> "B12").
+std::string_view Title(std::string_view path);
+// The extension of the file name from its last '.', dot included (".prt"); empty when none.
+std::string_view Extension(std::string_view path);
+// folder + '\' + name; no second '\' when the folder already ends in one; name alone when the
+// folder is empty.
+std::string Join(std::string_view folder, std::string_view name);
+
+// Wildcard match ignoring case (Windows-1252 letters): '*' any run of characters, '?' exactly
+// one. A pattern ending in ".*" also matches names without that dot, so "*.*" matches every
+// name, as folder searches on Windows do.
+bool Match(std::string_view pattern, std::string_view name);
+
+} // namespace fw::WinPath

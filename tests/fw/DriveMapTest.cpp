@@ -1,0 +1,182 @@
+#include "fw/core/DriveMap.h"
+
+#include "fw/core/FileException.h"
+#include "fw/core/Profile.h"
+#include "tests/fw/TempDrives.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Cause = fw::FileException::Cause;
+
+class DriveMapTest : public ::testing::Test {
+protected:
+    TempDrives drives;
+    const fw::DriveMap& map = fw::DriveMap::Instance();
+};
+
+TEST_F(DriveMapTest, FindsExistingNamesIgnoringCaseAndKeepsNewOnesAsGiven)
+{
+    TempDrives::Put(drives.C() / "Kestrom/Jobs/J1/G1/b12.prt", "x");
+    struct Case { const char* win; const char* native; };
+    const Case cases[] = {
+        {"C:\\Kestrom\\Jobs\\J1\\g1\\B12.PRT", "Kestrom/Jobs/J1/G1/b12.prt"},
+        {"c:\\KESTROM\\jobs\\j1\\G1\\b12.prt", "Kestrom/Jobs/J1/G1/b12.prt"},
+        {"C:\\kestrom\\JOBS\\J2\\New\\N1.prt", "Kestrom/Jobs/J2/New/N1.prt"},
+        {"C:\\Kestrom\\\\.\\Jobs\\", "Kestrom/Jobs"},
+        {"C:\\Tr\xE4ger", "Tr\xC3\xA4ger"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(map.ToNative(c.win), drives.C() / c.native) << c.win;
+    EXPECT_EQ(map.ToNative("C:"), drives.C());
+    EXPECT_EQ(map.ToNative("C:\\"), drives.C());
+}
+
+TEST_F(DriveMapTest, MatchesWindows1252NamesAgainstUtf8NamesOnDisk)
+{
+    TempDrives::Put(drives.C() / "tr\xC3\xA4ger" / "x.prt", "x");
+    EXPECT_EQ(map.ToNative("C:\\TR\xC4GER\\X.PRT"), drives.C() / "tr\xC3\xA4ger" / "x.prt");
+}
+
+TEST_F(DriveMapTest, PicksTheFirstInByteOrderAmongNamesEqualButForCase)
+{
+    fs::create_directories(drives.C() / "ab");
+    fs::create_directories(drives.C() / "AB");
+    EXPECT_EQ(map.ToNative("C:\\Ab"), drives.C() / "AB");
+    EXPECT_EQ(map.ToNative("C:\\ab"), drives.C() / "ab");
+}
+
+TEST_F(DriveMapTest, RefusesPathsOutsideAndUnrepresentable)
+{
+    struct Case { std::string win; Cause cause; };
+    const Case cases[] = {
+        {"C:\\..\\x", Cause::invalidFile},
+        {"C:\\a\\..\\..\\x", Cause::invalidFile},
+        {"C:\\a\\..", Cause::invalidFile},
+        {"C:\\a/b", Cause::invalidFile},
+        {"C:\\../x", Cause::invalidFile},
+        {std::string("C:\\a\0b", 6), Cause::invalidFile},
+        {"Q:\\x", Cause::badPath},
+        {"x", Cause::badPath},
+        {"\\x", Cause::badPath},
+        {"\\\\server\\share\\x", Cause::badPath},
+        {"C:x", Cause::badPath},
+        {"", Cause::badPath},
+        {"1:\\x", Cause::badPath},
+        {"/etc/passwd", Cause::badPath},
+    };
+    for (const Case& c : cases) {
+        try {
+            map.ToNative(c.win);
+            ADD_FAILURE() << "accepted " << c.win;
+        } catch (const fw::FileException& e) {
+            EXPECT_EQ(e.cause(), c.cause) << c.win;
+            EXPECT_EQ(e.fileName(), c.win);
+        }
+    }
+}
+
+TEST_F(DriveMapTest, ConvertsLinuxPathsBackUnderTheDeepestDrive)
+{
+    fw::DriveMap nested;
+    nested.Map('C', drives.C());
+    nested.Map('E', drives.C() / "Shared/");
+    struct Case { fs::path native; std::optional<std::string> win; };
+    const Case cases[] = {
+        {drives.C(), "C:\\"},
+        {drives.C() / "", "C:\\"},
+        {drives.C() / "Kestrom/Jobs/B12.prt", "C:\\Kestrom\\Jobs\\B12.prt"},
+        {drives.C() / "a/../b/./c", "C:\\b\\c"},
+        {drives.C() / "Tr\xC3\xA4ger", "C:\\Tr\xE4ger"},
+        {drives.C() / "Shared/x", "E:\\x"},
+        {drives.C() / "Shared", "E:\\"},
+        {drives.C() / "SharedNot/x", "C:\\SharedNot\\x"},
+        {drives.C() / "../x", std::nullopt},
+        {drives.Root(), std::nullopt},
+        {"/etc/passwd", std::nullopt},
+        {"relative/x", std::nullopt},
+        {drives.C() / "back\\slash", std::nullopt},
+        {drives.C() / "\xE6\x97\xA5", std::nullopt},
+        {drives.C() / "bad\xFF", std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(nested.ToWindows(c.native), c.win) << c.native;
+}
+
+TEST(DriveMap, ListsDrivesInOrderAndRefusesBadMappings)
+{
+    fw::DriveMap map;
+    map.Map('z', "/z");
+    map.Map('C', "/c");
+    map.Map('d', "/d/");
+    EXPECT_EQ(map.Drives(), (std::vector<char>{'C', 'D', 'Z'}));
+    EXPECT_EQ(map.Root('D'), fs::path("/d"));
+    EXPECT_EQ(map.Root('e'), std::nullopt);
+    EXPECT_THROW(map.Map('1', "/x"), std::invalid_argument);
+    EXPECT_THROW(map.Map('\xE4', "/x"), std::invalid_argument);
+    EXPECT_THROW(map.Map('E', "relative"), std::invalid_argument);
+}
+
+class HomeFolder : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (const char* home = std::getenv("HOME"))
+            oldHome_ = home;
+        ::setenv("HOME", drives.Root().c_str(), 1);
+    }
+    void TearDown() override
+    {
+        if (oldHome_)
+            ::setenv("HOME", oldHome_->c_str(), 1);
+        else
+            ::unsetenv("HOME");
+    }
+    TempDrives drives;
+    std::optional<std::string> oldHome_;
+};
+
+TEST_F(HomeFolder, DefaultMapsCUnderHomeAndMakesItOnFirstUse)
+{
+    const fw::DriveMap map = fw::DriveMap::Default();
+    const fs::path c = drives.Root() / "Varnex/C";
+    EXPECT_EQ(map.Drives(), std::vector<char>{'C'});
+    EXPECT_FALSE(fs::exists(c));
+    EXPECT_EQ(map.ToNative("C:\\Kestrom\\B12.prt"), c / "Kestrom/B12.prt");
+    EXPECT_TRUE(fs::is_directory(c));
+}
+
+TEST_F(HomeFolder, ReadsDrivesFromTheProfile)
+{
+    fw::MemoryProfile profile;
+    profile.WriteProfileString("Drives", "D", "/mnt/shop");
+    profile.WriteProfileString("Drives", "E", "relative/folder");
+    profile.WriteProfileString("Drives", "F", "");
+    profile.WriteProfileString("Drives", "c", "/ignored/lowercase/entry");
+    fw::DriveMap map = fw::DriveMap::FromProfile(profile);
+    EXPECT_EQ(map.Drives(), (std::vector<char>{'C', 'D'}));
+    EXPECT_EQ(map.Root('C'), drives.Root() / "Varnex/C");
+    EXPECT_EQ(map.Root('D'), fs::path("/mnt/shop"));
+
+    profile.WriteProfileString("Drives", "C", "/home/u/Varnex/C");
+    map = fw::DriveMap::FromProfile(profile);
+    EXPECT_EQ(map.Root('C'), fs::path("/home/u/Varnex/C"));
+}
+
+TEST_F(HomeFolder, InstanceIsTheDefaultUntilOneIsSet)
+{
+    std::unique_ptr<fw::DriveMap> testMap = fw::DriveMap::SetInstance(nullptr);
+    EXPECT_EQ(fw::DriveMap::Instance().Root('C'), drives.Root() / "Varnex/C");
+    auto mine = std::make_unique<fw::DriveMap>();
+    mine->Map('X', "/x");
+    const fw::DriveMap* set = mine.get();
+    fw::DriveMap::SetInstance(std::move(mine));
+    EXPECT_EQ(&fw::DriveMap::Instance(), set);
+    EXPECT_EQ(fw::DriveMap::SetInstance(std::move(testMap)).get(), set);
+}
+
+} // namespace
