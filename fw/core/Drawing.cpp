@@ -22,51 +22,37 @@ int SignOf(int value)
 
 Pen DrawContext::SelectPen(const Pen& pen)
 {
-    Pen previous = std::exchange(pen_, pen);
-    OnAttributeChanged(Attribute::Pen);
-    return previous;
+    return Replace(pen_, pen, Attribute::Pen);
 }
 
 Brush DrawContext::SelectBrush(const Brush& brush)
 {
-    Brush previous = std::exchange(brush_, brush);
-    OnAttributeChanged(Attribute::Brush);
-    return previous;
+    return Replace(brush_, brush, Attribute::Brush);
 }
 
 Font DrawContext::SelectFont(const Font& font)
 {
-    Font previous = std::exchange(font_, font);
-    OnAttributeChanged(Attribute::Font);
-    return previous;
+    return Replace(font_, font, Attribute::Font);
 }
 
 Color DrawContext::SetTextColor(Color color)
 {
-    Color previous = std::exchange(textColor_, color);
-    OnAttributeChanged(Attribute::TextColor);
-    return previous;
+    return Replace(textColor_, color, Attribute::TextColor);
 }
 
 Color DrawContext::SetBkColor(Color color)
 {
-    Color previous = std::exchange(bkColor_, color);
-    OnAttributeChanged(Attribute::BkColor);
-    return previous;
+    return Replace(bkColor_, color, Attribute::BkColor);
 }
 
 BkMode DrawContext::SetBkMode(BkMode mode)
 {
-    BkMode previous = std::exchange(bkMode_, mode);
-    OnAttributeChanged(Attribute::BkMode);
-    return previous;
+    return Replace(bkMode_, mode, Attribute::BkMode);
 }
 
 unsigned DrawContext::SetTextAlign(unsigned align)
 {
-    unsigned previous = std::exchange(textAlign_, align);
-    OnAttributeChanged(Attribute::TextAlign);
-    return previous;
+    return Replace(textAlign_, align, Attribute::TextAlign);
 }
 
 MapMode DrawContext::SetMapMode(MapMode mode)
@@ -82,16 +68,12 @@ MapMode DrawContext::SetMapMode(MapMode mode)
 
 Point DrawContext::SetWindowOrg(Point origin)
 {
-    Point previous = std::exchange(windowOrg_, origin);
-    OnAttributeChanged(Attribute::WindowOrg);
-    return previous;
+    return Replace(windowOrg_, origin, Attribute::WindowOrg);
 }
 
 Point DrawContext::SetViewportOrg(Point origin)
 {
-    Point previous = std::exchange(viewportOrg_, origin);
-    OnAttributeChanged(Attribute::ViewportOrg);
-    return previous;
+    return Replace(viewportOrg_, origin, Attribute::ViewportOrg);
 }
 
 Size DrawContext::SetWindowExt(Size extent)

@@ -152,6 +152,15 @@ protected:
     double ScaleY() const;
 
 private:
+    // Sets an attribute, tells the implementation, and returns the value it replaced.
+    template <class T> T Replace(T& member, const T& value, Attribute what)
+    {
+        T previous = member;
+        member = value;
+        OnAttributeChanged(what);
+        return previous;
+    }
+
     void AdjustIsotropic();
 
     Pen pen_;

@@ -144,8 +144,14 @@ StringTable StringTable::Parse(std::string_view content, std::string_view source
 
 std::string StringTable::Get(unsigned id) const
 {
+    const std::string* text = Find(id);
+    return text ? *text : std::string();
+}
+
+const std::string* StringTable::Find(unsigned id) const
+{
     auto it = texts_.find(id);
-    return it == texts_.end() ? std::string() : it->second;
+    return it == texts_.end() ? nullptr : &it->second;
 }
 
 const std::string* StringTable::Find(std::string_view name) const

@@ -33,8 +33,9 @@ public:
 
     // The text of an id; empty when the table has none.
     std::string Get(unsigned id) const;
-    // The text of an entry by NAME, or nullptr.
+    // The text of an entry by NAME or by id, or nullptr.
     const std::string* Find(std::string_view name) const;
+    const std::string* Find(unsigned id) const;
     // FormatString on the text of an id.
     std::string Format(unsigned id, std::initializer_list<std::string_view> args) const;
     std::size_t Size() const { return texts_.size(); }

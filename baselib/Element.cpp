@@ -1,0 +1,7 @@
+#include "baselib/Element.h"
+
+namespace zr {
+
+CElement::~CElement() = default;
+
+}  // namespace zr

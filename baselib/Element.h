@@ -1,0 +1,14 @@
+#pragma once
+// An empty polymorphic base for the library's list elements.
+
+namespace zr {
+
+class CElement {
+public:
+    CElement() = default;
+    CElement(const CElement&) = default;
+    CElement& operator=(const CElement&) = default;
+    virtual ~CElement();
+};
+
+}  // namespace zr

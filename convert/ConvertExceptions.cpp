@@ -1,0 +1,4 @@
+#include "convert/ConvertExceptions.h"
+
+CIllegalUnitException::~CIllegalUnitException() = default;
+CUndefinedShapeException::~CUndefinedShapeException() = default;
