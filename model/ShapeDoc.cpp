@@ -174,6 +174,7 @@ void CShapeDoc::SetShapeRecord(const ShapeRecord& r)
 
 int CShapeDoc::LoadShape(const std::string& type, const std::string& desc)
 {
+    DeleteContents();
     const std::string padded = PadType(type);
     const std::string path = GetShapeFilePath(padded + desc);
     std::optional<std::vector<std::uint8_t>> bytes;
@@ -190,7 +191,6 @@ int CShapeDoc::LoadShape(const std::string& type, const std::string& desc)
         SetModifiedFlag(false);
         return 1;
     }
-    DeleteContents();
     try {
         fw::Archive ar(std::move(*bytes));
         Serialize(ar);
