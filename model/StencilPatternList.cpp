@@ -1,0 +1,3 @@
+#include "model/StencilPatternList.h"
+
+FW_IMPLEMENT_SERIAL(CStencilPatternList, fw::Object, 1)

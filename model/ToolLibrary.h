@@ -1,0 +1,16 @@
+#pragma once
+// Where hole patterns look up the current data of their tools while a part is loaded: the
+// tool file named by the tool's short name. The loading document hands one to the archive
+// (fw::Archive::SetService<ToolLibrary>); without one, tools keep their archived data.
+
+#include "model/ToolRecord.h"
+
+#include <optional>
+#include <string>
+
+class ToolLibrary {
+public:
+    virtual ~ToolLibrary() = default;
+    // The data of the tool file of that short name; nothing when it is missing or unreadable.
+    virtual std::optional<ToolRecord> LoadTool(const std::string& shortName) = 0;
+};
