@@ -11,10 +11,21 @@ FW_IMPLEMENT_SERIAL(CPlatePunchSpecData, CMachineSpecData, 1)
 FW_IMPLEMENT_SERIAL(CSawShearSpecData, CMachineSpecData, 1)
 FW_IMPLEMENT_SERIAL(CBurningTableSpecData, CMachineSpecData, 1)
 
+void CMachineSpecData::CopyKindFields(const CMachineSpecData& other)
+{
+    if (other.GetRuntimeClass() != GetRuntimeClass())
+        return;
+    const std::vector<std::uint32_t*> from = const_cast<CMachineSpecData&>(other).KindFields();
+    const std::vector<std::uint32_t*> to = KindFields();
+    for (std::size_t i = 0; i < to.size(); ++i)
+        *to[i] = *from[i];
+}
+
 void CMachineSpecData::Serialize(fw::Archive& ar)
 {
     units_.Serialize(ar);
-    SerializeKindFields(ar);
+    for (std::uint32_t* field : KindFields())
+        SerializeFields(ar, {field});
 }
 
 std::unique_ptr<CMachineSpecData> CMachineSpecData::CreateForKind(int kind)
@@ -33,21 +44,4 @@ std::unique_ptr<CMachineSpecData> CMachineSpecData::CreateForKind(int kind)
 bool CMachineSpecData::KindHasSpecData(int kind)
 {
     return kind == machineAngleLine || kind == machineBeamLine || kind == machineDrillLine;
-}
-
-void CAngleLineSpecData::SerializeKindFields(fw::Archive& ar)
-{
-    SerializeFields(ar, {&contourTorch, &cutOffTorch, &shears, &topFlangeFrames, &webFrames, &lengthType, &stenciler});
-}
-
-void CBeamLineSpecData::SerializeKindFields(fw::Archive& ar)
-{
-    SerializeFields(ar, {&bottomFlangeFrames, &topFlangeFrames, &webFrames, &stenciler, &saw, &contourTorch,
-                         &lengthType});
-}
-
-void CDrillSpecData::SerializeKindFields(fw::Archive& ar)
-{
-    SerializeFields(ar, {&bottomFlangeUnits, &topFlangeUnits, &webUnits, &web2Units, &stenciler, &saw,
-                         &contourTorch, &lengthType});
 }

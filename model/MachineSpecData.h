@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 // How a line measures length.
 enum LengthType : std::uint32_t { lengthProbe = 0, lengthPinchWheel = 1 };
@@ -21,6 +22,11 @@ public:
     // The machine kind of the spec data's class.
     virtual int GetKind() const { return machineUnlisted; }
 
+    // The kind's DWORD fields in file order.
+    virtual std::vector<std::uint32_t*> KindFields() { return {}; }
+    // Copies the kind's fields of spec data of the same class (nothing from another class).
+    void CopyKindFields(const CMachineSpecData& other);
+
     // The unit list, then the kind's fields.
     void Serialize(fw::Archive& ar) override;
 
@@ -28,9 +34,6 @@ public:
     static std::unique_ptr<CMachineSpecData> CreateForKind(int kind);
     // Whether machines of a kind keep spec data in their file (angle, beam and drill lines).
     static bool KindHasSpecData(int kind);
-
-protected:
-    virtual void SerializeKindFields(fw::Archive&) {}
 
 private:
     CUnitList units_;
@@ -48,9 +51,10 @@ public:
     std::uint32_t stenciler = 0;
 
     int GetKind() const override { return machineAngleLine; }
-
-protected:
-    void SerializeKindFields(fw::Archive& ar) override;
+    std::vector<std::uint32_t*> KindFields() override
+    {
+        return {&contourTorch, &cutOffTorch, &shears, &topFlangeFrames, &webFrames, &lengthType, &stenciler};
+    }
 };
 
 class CBeamLineSpecData : public CMachineSpecData {
@@ -65,9 +69,10 @@ public:
     std::uint32_t lengthType = lengthProbe;
 
     int GetKind() const override { return machineBeamLine; }
-
-protected:
-    void SerializeKindFields(fw::Archive& ar) override;
+    std::vector<std::uint32_t*> KindFields() override
+    {
+        return {&bottomFlangeFrames, &topFlangeFrames, &webFrames, &stenciler, &saw, &contourTorch, &lengthType};
+    }
 };
 
 class CDrillSpecData : public CMachineSpecData {
@@ -83,9 +88,10 @@ public:
     std::uint32_t lengthType = lengthProbe;
 
     int GetKind() const override { return machineDrillLine; }
-
-protected:
-    void SerializeKindFields(fw::Archive& ar) override;
+    std::vector<std::uint32_t*> KindFields() override
+    {
+        return {&bottomFlangeUnits, &topFlangeUnits, &webUnits, &web2Units, &stenciler, &saw, &contourTorch, &lengthType};
+    }
 };
 
 class CPlatePunchSpecData : public CMachineSpecData {
