@@ -152,6 +152,8 @@ void CMachineView::OnUpdate(fw::View*, long, fw::Object*)
 
 void CMachineView::CloseFrame()
 {
+    if (fw::Document* doc = GetDocument())
+        doc->RemoveView(this);
     if (QWidget* frame = parentWidget())
         frame->close();
     else
