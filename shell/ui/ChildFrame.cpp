@@ -26,7 +26,8 @@ QRect ToQRect(const fw::Rect& r)
 CChildFrame::CChildFrame(QWidget* view, fw::Document* document, QWidget* parent)
     : QMdiSubWindow(parent), inner_(new QMainWindow)
 {
-    setWindowFlags((windowFlags() | Qt::WindowContextHelpButtonHint) & ~Qt::WindowMinMaxButtonsHint);
+    setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
     inner_->setWindowFlags(Qt::Widget);
     inner_->setCentralWidget(view);

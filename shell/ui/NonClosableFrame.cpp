@@ -5,7 +5,8 @@
 CNonClosableFrame::CNonClosableFrame(QWidget* view, fw::Document* document, QWidget* parent)
     : CChildFrame(view, document, parent)
 {
-    setWindowFlags(windowFlags() & ~(Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint));
+    setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowContextHelpButtonHint);
+    setSystemMenu(nullptr);
 }
 
 void CNonClosableFrame::closeEvent(QCloseEvent* event)
