@@ -120,7 +120,7 @@ bool CVariable::TypeInto(char ch, int& caret, int start, int end)
         caret = EnterAt(field, caret);
         editText_[caret] = ch;
         ReadFields();
-        if (!TypeDigit(field, caret))
+        if (!TypeDigit(field))
             return false;
         ++caret;
         return true;

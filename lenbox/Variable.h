@@ -105,8 +105,8 @@ protected:
     virtual void ReadFields() = 0;   // the numbers from the edit text
     // A separator typed at the caret (moved on return); false refuses it.
     virtual bool TypeSeparator(char ch, int& caret) = 0;
-    // After a digit was written at pos of the field and the fields were read back; false refuses it.
-    virtual bool TypeDigit(int field, int pos) { (void)field; (void)pos; return true; }
+    // After a digit was written into the field and the fields were read back; false refuses it.
+    virtual bool TypeDigit(int field) { (void)field; return true; }
     virtual int SnapCaret(int pos) = 0;
     virtual int CaretRight(int pos) = 0;
     virtual char TranslateKeypad(char ch, bool keypad) const { (void)keypad; return ch; }

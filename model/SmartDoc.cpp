@@ -1,0 +1,105 @@
+#include "model/SmartDoc.h"
+
+#include "fw/core/DocTemplate.h"
+#include "fw/core/FileException.h"
+#include "fw/core/FileSystem.h"
+#include "fw/core/MessageService.h"
+#include "fw/core/Poster.h"
+#include "fw/core/StringTable.h"
+
+#include <algorithm>
+
+FW_IMPLEMENT_DYNAMIC(CSmartDoc, fw::Document)
+
+CSmartDoc::CSmartDoc() : self_(std::make_shared<CSmartDoc*>(this)) {}
+
+CSmartDoc::~CSmartDoc() = default;
+
+bool CSmartDoc::OnNewDocument()
+{
+    if (!fw::Document::OnNewDocument())
+        return false;
+    state_ = stateNew;
+    return true;
+}
+
+bool CSmartDoc::OnOpenDocument(const std::string& path)
+{
+    const std::string previousPath = GetPathName();
+    const std::string previousTitle = GetTitle();
+    SetPathName(path, false);
+    if (!fw::Document::OnOpenDocument(path)) {
+        SetPathName(previousPath, false);
+        SetTitle(previousTitle);
+        return false;
+    }
+    SetPathName(path, true);
+    return true;
+}
+
+bool CSmartDoc::OnSaveDocument(const std::string& path)
+{
+    if (!IsSaveAllowed()) {
+        fw::ShowMessage(fw::StringTables::Get("VARNEX").Get(IDS_SAVE_ON_TOP_OF_OLD), fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        return false;
+    }
+    try {
+        fw::FileSystem::CreateFolders(path);
+    } catch (const fw::FileException&) {
+        ReportSaveLoadException(path, std::current_exception(), true);
+        return false;
+    }
+    if (!fw::Document::OnSaveDocument(path))
+        return false;
+    SetPathName(path, true);
+    return true;
+}
+
+void CSmartDoc::SetFileName(const std::string& name)
+{
+    const std::string& path = GetPathName();
+    const std::size_t slash = path.find_last_of('\\');
+    const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    const std::string extension = GetDocTemplate() ? GetDocTemplate()->GetFilterExtension() : std::string();
+    SetPathName(folder + name + extension, false);
+}
+
+void CSmartDoc::CloseOtherViews(fw::View* keep)
+{
+    if (keep) {
+        std::vector<fw::View*> others = GetViews();
+        std::erase(others, keep);
+        for (fw::View* view : others)
+            if (std::find(GetViews().begin(), GetViews().end(), view) != GetViews().end())
+                view->CloseFrame();
+        return;
+    }
+    if (GetViews().empty() || !poster_)
+        return;
+    poster_->Post([self = std::weak_ptr<CSmartDoc*>(self_)] {
+        if (const auto alive = self.lock())
+            (*alive)->OnFileClose();
+    });
+}
+
+void CSmartDoc::OnFileClose()
+{
+    if (!SaveModified())
+        return;
+    if (fw::DocTemplate* owner = GetDocTemplate())
+        owner->CloseDocument(this);   // destroys the document
+    else
+        OnCloseDocument();
+}
+
+std::optional<bool> CSmartDoc::IsCommandEnabled(unsigned command) const
+{
+    switch (command) {
+    case ID_FILE_SAVE:
+    case ID_FILE_SAVE_AS:
+    case ID_FILE_SAVE_NEW:
+        return IsSaveAllowed();
+    default:
+        return std::nullopt;
+    }
+}
