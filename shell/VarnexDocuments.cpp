@@ -2,6 +2,7 @@
 
 #include "fw/core/FileException.h"
 #include "fw/core/MessageService.h"
+#include "model/SmartDoc.h"
 #include "shell/UnavailableDocument.h"
 
 namespace {
@@ -20,18 +21,27 @@ bool CanShow(fw::DocTemplate& docTemplate)
 
 class VarnexDocuments::Handle : public ItemDocument {
 public:
-    Handle(fw::Document& document, const DocumentOps& ops) : document_(document), ops_(ops) {}
+    explicit Handle(fw::Document& document) : document_(document), smart_(dynamic_cast<CSmartDoc*>(&document)) {}
 
     void SetPathName(const std::string& path) override { document_.SetPathName(path, true); }
-    void ClearModel() override { Apply(ops_.clearModel); }
+    void ClearModel() override
+    {
+        if (smart_)
+            smart_->ClearModel();
+    }
     void MakeUntitledCopy() override
     {
         const std::string title = document_.GetTitle();
         document_.SetPathName({}, false);
         document_.SetTitle(title);
-        Apply(ops_.refuseSave);
+        if (smart_)
+            smart_->SetSaveAllowed(false);
     }
-    void MarkNew() override { Apply(ops_.markNew); }
+    void MarkNew() override
+    {
+        if (smart_)
+            smart_->SetDocumentState(CSmartDoc::stateNew);
+    }
     void ShowFrame() override
     {
         fw::DocTemplate& docTemplate = *document_.GetDocTemplate();
@@ -40,14 +50,8 @@ public:
     }
 
 private:
-    void Apply(const std::function<void(fw::Document&)>& op)
-    {
-        if (op)
-            op(document_);
-    }
-
     fw::Document& document_;
-    const DocumentOps& ops_;
+    CSmartDoc* smart_;   // null for documents of another kind
 };
 
 TemplateId TemplateOfObject(nav::Object object)
@@ -61,13 +65,18 @@ TemplateId TemplateOfObject(nav::Object object)
     }
 }
 
-VarnexDocuments::VarnexDocuments(const Factories& factories, DocumentOps ops) : ops_(std::move(ops))
+VarnexDocuments::VarnexDocuments(const Factories& factories, fw::Poster* poster)
 {
     for (const TemplateInfo& info : VarnexTemplates()) {
         const std::string docString = TemplateDocString(info);
         fw::DocTemplate::DocumentFactory factory;
         if (const auto found = factories.find(info.id); found != factories.end() && found->second) {
-            factory = found->second;
+            factory = [make = found->second, poster] {
+                std::unique_ptr<fw::Document> document = make();
+                if (auto* smart = dynamic_cast<CSmartDoc*>(document.get()))
+                    smart->SetPoster(poster);
+                return document;
+            };
             available_[info.id] = true;
         } else {
             factory = [name = DocStringPart(docString, DocStringField::docName)] {
@@ -91,7 +100,7 @@ fw::DocTemplate& VarnexDocuments::Template(TemplateId id) const
 
 ItemDocument* VarnexDocuments::HandleOf(fw::Document* document)
 {
-    handle_ = document ? std::make_unique<Handle>(*document, ops_) : nullptr;
+    handle_ = document ? std::make_unique<Handle>(*document) : nullptr;
     return handle_.get();
 }
 

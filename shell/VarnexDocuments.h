@@ -11,18 +11,17 @@
 #include <map>
 #include <memory>
 
+namespace fw {
+class Poster;
+}
+
 class VarnexDocuments : public ItemDocuments {
 public:
     using Factories = std::map<TemplateId, fw::DocTemplate::DocumentFactory>;
 
-    // What the create commands change on a document of the program's document base.
-    struct DocumentOps {
-        std::function<void(fw::Document&)> clearModel;   // empties the model
-        std::function<void(fw::Document&)> markNew;      // key fields editable
-        std::function<void(fw::Document&)> refuseSave;   // no save until a key field changes
-    };
-
-    VarnexDocuments(const Factories& factories, DocumentOps ops);
+    // Documents of the program's document base (CSmartDoc) get the poster for the commands they
+    // post to themselves (File Close after Save/New).
+    VarnexDocuments(const Factories& factories, fw::Poster* poster);
     ~VarnexDocuments() override;
 
     fw::DocManager& Manager() { return manager_; }
@@ -44,7 +43,6 @@ private:
     fw::DocManager manager_;
     std::map<TemplateId, fw::DocTemplate*> templates_;
     std::map<TemplateId, bool> available_;
-    DocumentOps ops_;
     std::function<void(fw::Document&)> activate_;
     std::unique_ptr<Handle> handle_;   // the document the current create command works on
 };

@@ -41,8 +41,8 @@ int main(int argc, char* argv[])
 
     int result = 0;
     {
-        VarnexProgram program({.programFolder = QCoreApplication::applicationDirPath().toStdString(),
-                               .machineProfile = machineSide.get()});
+        VarnexProgram program(
+            VarnexProgram::Standard(QCoreApplication::applicationDirPath().toStdString(), machineSide.get()));
         if (!program.Start(arguments))
             result = 1;
         else if (program.App().HasMainWindow())

@@ -2,6 +2,7 @@
 
 #include "fw/core/AppProfile.h"
 #include "fw/core/DocTemplate.h"
+#include "shell/CommandGuard.h"
 #include "shell/WindowPlacement.h"
 
 #include <QCloseEvent>
@@ -9,7 +10,12 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include <set>
+
 namespace {
+
+// How often command states are asked again.
+constexpr int kIdleUpdateMs = 250;
 
 fw::Rect ToRect(const QRect& r)
 {
@@ -23,17 +29,16 @@ QRect ToQRect(const fw::Rect& r)
 
 } // namespace
 
-CChildFrame::CChildFrame(QWidget* view, fw::Document* document, QWidget* parent)
-    : QMdiSubWindow(parent), inner_(new QMainWindow)
+CChildFrame::CChildFrame(QWidget* view, QWidget* parent) : QMdiSubWindow(parent), inner_(new QMainWindow)
 {
     setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
     inner_->setWindowFlags(Qt::Widget);
     inner_->setCentralWidget(view);
+    inner_->installEventFilter(this);
     setWidget(inner_);
-    if (document)
-        document->AddView(&observer_);
+    connect(&idle_, &QTimer::timeout, this, &CChildFrame::UpdateCommands);
 }
 
 CChildFrame* CChildFrame::Of(QWidget* widget)
@@ -44,6 +49,32 @@ CChildFrame* CChildFrame::Of(QWidget* widget)
     return nullptr;
 }
 
+fw::Document* CChildFrame::Document() const
+{
+    QList<QWidget*> widgets = inner_->findChildren<QWidget*>();
+    for (QWidget* widget : widgets)
+        if (auto* view = dynamic_cast<fw::View*>(widget); view && view->GetDocument())
+            return view->GetDocument();
+    return nullptr;
+}
+
+std::vector<fw::View*> CChildFrame::OwnViews(const fw::Document& document) const
+{
+    std::vector<fw::View*> views;
+    for (fw::View* view : document.GetViews())
+        if (auto* widget = dynamic_cast<QWidget*>(view); widget && Of(widget) == this)
+            views.push_back(view);
+    return views;
+}
+
+bool CChildFrame::IsLastFrameOf(const fw::Document& document) const
+{
+    std::set<const CChildFrame*> frames;
+    for (fw::View* view : document.GetViews())
+        frames.insert(Of(dynamic_cast<QWidget*>(view)));
+    return frames.size() == 1 && *frames.begin() == this;
+}
+
 QToolBar* CChildFrame::CreateDockedToolBar(unsigned resourceId, const QString& title)
 {
     auto* toolBar = new QToolBar(title, inner_);
@@ -52,6 +83,30 @@ QToolBar* CChildFrame::CreateDockedToolBar(unsigned resourceId, const QString& t
     toolBar->setFloatable(false);
     inner_->addToolBar(Qt::TopToolBarArea, toolBar);
     return toolBar;
+}
+
+QAction* CChildFrame::AddCommand(QToolBar& toolBar, const QString& text, const QKeySequence& shortcut,
+                                 std::function<void()> run, std::function<bool()> enabled)
+{
+    QAction* action = toolBar.addAction(text);
+    action->setShortcut(shortcut);
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(action);
+    const std::string handler = "CChildFrame::" + text.toStdString();
+    connect(action, &QAction::triggered, this, [this, run = std::move(run), handler] {
+        GuardCommand(handler, run);
+        UpdateCommands();
+    });
+    commands_.emplace_back(action, std::move(enabled));
+    action->setEnabled(commands_.back().second());
+    idle_.start(kIdleUpdateMs);
+    return action;
+}
+
+void CChildFrame::UpdateCommands()
+{
+    for (auto& [action, enabled] : commands_)
+        action->setEnabled(enabled());
 }
 
 bool CChildFrame::RestoreWindowPlacement(unsigned retainSection, unsigned retainKey, unsigned rectSection,
@@ -87,33 +142,39 @@ void CChildFrame::CloseFrame()
     close();
 }
 
-bool CChildFrame::IsLastFrameOfDocument() const
-{
-    const fw::Document* document = Document();
-    if (!document)
-        return false;
-    int frames = 0;
-    for (fw::View* view : document->GetViews())
-        frames += dynamic_cast<Observer*>(view) != nullptr;
-    return frames == 1;
-}
-
 void CChildFrame::closeEvent(QCloseEvent* event)
 {
     fw::Document* document = Document();
-    const bool last = IsLastFrameOfDocument();
+    const bool last = document && IsLastFrameOf(*document);
     if (!closingWithoutQuestion_ && last && !document->SaveModified()) {
         event->ignore();
         return;
     }
+    closing_ = true;
     QMdiSubWindow::closeEvent(event);
-    if (!event->isAccepted())
+    if (!event->isAccepted()) {
+        closing_ = false;
         return;
-    document = Document();
-    if (document)
-        document->RemoveView(&observer_);
-    if (!closingWithoutQuestion_ && last && document && document->GetDocTemplate())
+    }
+    idle_.stop();
+    if (onClose_)
+        onClose_();
+    if (!document)
+        return;
+    for (fw::View* view : OwnViews(*document))
+        document->RemoveView(view);
+    if (last && !closingWithoutQuestion_ && document->GetDocTemplate())
         document->GetDocTemplate()->CloseDocument(document);
+}
+
+bool CChildFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    // A view closing its parent (the inner window) closes the frame.
+    if (watched == inner_ && event->type() == QEvent::Close && !closing_) {
+        CloseFrame();
+        return true;
+    }
+    return QMdiSubWindow::eventFilter(watched, event);
 }
 
 void CChildFrame::TrackNormalRect()

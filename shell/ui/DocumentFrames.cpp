@@ -1,24 +1,48 @@
 #include "shell/ui/DocumentFrames.h"
 
 #include "fw/qt/QtText.h"
+#include "shell/VarnexStrings.h"
 #include "shell/ui/ChildFrame.h"
 #include "shell/ui/NonClosableFrame.h"
 
 #include <QMdiArea>
 
-void InstallFrameFactory(fw::DocTemplate& docTemplate, QMdiArea& area, ViewFactory viewFactory, FrameKind kind)
+namespace {
+
+CChildFrame* MakeFrame(FrameKind kind, QWidget* view)
 {
-    docTemplate.SetFrameFactory([&area, viewFactory = std::move(viewFactory), kind](fw::Document& document) {
-        QWidget* view = viewFactory(document);
+    if (kind == FrameKind::nonClosable)
+        return new CNonClosableFrame(view);
+    return new CChildFrame(view);
+}
+
+void KeepPlace(CChildFrame& frame, ChildWindow window)
+{
+    const ChildWindowKeys& keys = KeysOf(window);
+    frame.RestoreWindowPlacement(ids::IDS_CURRENT_SETTINGS, keys.retainKey, ids::IDS_LAYOUT, keys.rectKey);
+    frame.SetOnClose([&frame, key = keys.rectKey] { frame.SaveWindowPlacement(ids::IDS_LAYOUT, key); });
+}
+
+} // namespace
+
+void InstallFrameFactory(fw::DocTemplate& docTemplate, QMdiArea& area, FrameSpec spec)
+{
+    docTemplate.SetFrameFactory([&area, spec = std::move(spec)](fw::Document& document) {
+        QWidget* view = spec.makeView(document);
         if (!view)
             return false;
-        CChildFrame* frame = kind == FrameKind::child ? new CChildFrame(view, &document)
-                                                      : new CNonClosableFrame(view, &document);
+        CChildFrame* frame = MakeFrame(spec.kind, view);
         frame->setWindowTitle(fw::ToQString(document.GetTitle()));
         area.addSubWindow(frame);
-        frame->show();
-        if (auto* observer = dynamic_cast<fw::View*>(view); observer && observer->GetDocument() == &document)
+        if (auto* observer = dynamic_cast<fw::View*>(view); observer && observer->GetDocument() != &document) {
+            document.AddView(observer);
             observer->OnInitialUpdate();
+        }
+        if (spec.addToolBar)
+            spec.addToolBar(*frame, *view, document);
+        if (spec.placement)
+            KeepPlace(*frame, *spec.placement);
+        frame->show();
         return true;
     });
 }

@@ -2,8 +2,7 @@
 
 #include <QCloseEvent>
 
-CNonClosableFrame::CNonClosableFrame(QWidget* view, fw::Document* document, QWidget* parent)
-    : CChildFrame(view, document, parent)
+CNonClosableFrame::CNonClosableFrame(QWidget* view, QWidget* parent) : CChildFrame(view, parent)
 {
     setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowContextHelpButtonHint);
     setSystemMenu(nullptr);

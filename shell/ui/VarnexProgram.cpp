@@ -2,16 +2,37 @@
 
 #include "fw/core/AppProfile.h"
 #include "fw/core/DriveMap.h"
+#include "machmult/MachineDoc.h"
+#include "model/IShapeDoc.h"
+#include "model/ShapeDoc.h"
+#include "model/ToolDoc.h"
 #include "shell/ui/FileDialogs.h"
 #include "shell/ui/ShopDiskSetupDlg.h"
 #include "shell/ui/SplashWnd.h"
+#include "shell/ui/VarnexFrames.h"
 
 #include <QDesktopServices>
 #include <QUrl>
 
+VarnexProgram::Options VarnexProgram::Standard(std::filesystem::path programFolder, const fw::Profile* machineProfile)
+{
+    Options options{std::move(programFolder), machineProfile};
+    options.documents = {
+        {TemplateId::shape, [] { return std::make_unique<CShapeDoc>(); }},
+        {TemplateId::tool, [] { return std::make_unique<CToolDoc>(); }},
+        {TemplateId::machine, [] { return std::make_unique<CMachineDoc>(); }},
+    };
+    options.frames = VarnexFrames();
+    options.automationClasses = CVarnexApp::DocumentClasses();
+    for (CVarnexApp::AutomationClass& c : options.automationClasses)
+        if (c.clsid == IShapeDoc::kClassId)
+            c.factory = [] { return std::unique_ptr<fw::Unknown>(std::make_unique<CShapeDoc>()); };
+    return options;
+}
+
 VarnexProgram::VarnexProgram(Options options)
-    : views_(std::move(options.views)),
-      documents_(options.documents, std::move(options.documentOps)),
+    : frames_(std::move(options.frames)),
+      documents_(options.documents, &poster_),
       app_(AppServices{documents_, pending_, pending_, *this, pending_, pending_, pending_, pending_, *this},
            CVarnexApp::Options{std::move(options.programFolder), options.machineProfile, nullptr,
                                std::move(options.automationClasses)})
@@ -39,8 +60,8 @@ void VarnexProgram::EnableSplashScreen(bool enable)
 bool VarnexProgram::CreateMainFrame()
 {
     frame_ = std::make_unique<CMainFrame>(app_);
-    for (const auto& [id, view] : views_)
-        InstallFrameFactory(documents_.Template(id), frame_->MdiArea(), view);
+    for (auto& [id, spec] : frames_)
+        InstallFrameFactory(documents_.Template(id), frame_->MdiArea(), spec);
     documents_.SetFrameActivator([this](fw::Document& document) { ActivateDocumentFrame(document, frame_->MdiArea()); });
     fw::DocManager& manager = documents_.Manager();
     frame_->SetRecentFiles([&manager] { return std::vector<std::string>(manager.GetRecentFiles().begin(), manager.GetRecentFiles().end()); },

@@ -2,6 +2,7 @@
 // The program put together: the application object over the documents and their templates, the
 // features still to come, the main frame and the dialogs the application asks through.
 
+#include "fw/qt/QtPoster.h"
 #include "shell/PendingFeatures.h"
 #include "shell/VarnexApp.h"
 #include "shell/VarnexDocuments.h"
@@ -17,10 +18,11 @@ public:
         std::filesystem::path programFolder{};
         const fw::Profile* machineProfile = nullptr;
         VarnexDocuments::Factories documents{};
-        VarnexDocuments::DocumentOps documentOps{};
-        std::map<TemplateId, ViewFactory> views{};   // the windows of the templates that have them
+        std::map<TemplateId, FrameSpec> frames{};   // the windows of the templates that have them
         std::vector<CVarnexApp::AutomationClass> automationClasses{};
     };
+    // The document kinds, windows and automation classes of this build.
+    static Options Standard(std::filesystem::path programFolder, const fw::Profile* machineProfile);
 
     explicit VarnexProgram(Options options);
     ~VarnexProgram() override;
@@ -43,7 +45,8 @@ public:
     std::optional<ShopDiskTarget> AskTarget() override;
 
 private:
-    std::map<TemplateId, ViewFactory> views_;
+    std::map<TemplateId, FrameSpec> frames_;
+    fw::QtPoster poster_;
     PendingFeatures pending_;
     VarnexDocuments documents_;
     std::unique_ptr<CMainFrame> frame_;   // goes before the documents, whose frames it holds

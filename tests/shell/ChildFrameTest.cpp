@@ -22,9 +22,9 @@ protected:
         area.resize(1000, 700);
         area.show();
     }
-    CChildFrame* Frame(fw::Document* document = nullptr)
+    CChildFrame* Frame()
     {
-        auto* frame = new CChildFrame(new QLabel(QStringLiteral("view")), document);
+        auto* frame = new CChildFrame(new QLabel(QStringLiteral("view")));
         area.addSubWindow(frame);
         frame->show();
         return frame;
@@ -101,7 +101,7 @@ TEST_F(ChildFrameTest, SplitterFrameWithStatusBarWithoutGrip)
     auto* splitter = new QSplitter;
     splitter->addWidget(new QLabel(QStringLiteral("left")));
     splitter->addWidget(new QLabel(QStringLiteral("right")));
-    auto* frame = new CChildFrame(splitter, nullptr);
+    auto* frame = new CChildFrame(splitter);
     auto* statusBar = new CNonSizingSB;
     frame->SetStatusBar(statusBar);
     area.addSubWindow(frame);
@@ -117,7 +117,9 @@ TEST_F(ChildFrameTest, NonClosableFrameIgnoresTheUserButNotTheProgram)
     fw::DocTemplate* docTemplate = manager.AddDocTemplate(
         std::make_unique<fw::DocTemplate>("\nJob\nJob\nJob\n.job", [] { return std::make_unique<test::TextDoc>(); }));
     fw::Document* document = docTemplate->OpenDocumentFile("", false);
-    auto* frame = new CNonClosableFrame(new QLabel(QStringLiteral("setup")), document);
+    auto* view = new test::TextView;
+    document->AddView(view);
+    auto* frame = new CNonClosableFrame(view);
     area.addSubWindow(frame);
     frame->show();
     EXPECT_EQ(frame->systemMenu(), nullptr);
@@ -126,7 +128,9 @@ TEST_F(ChildFrameTest, NonClosableFrameIgnoresTheUserButNotTheProgram)
     EXPECT_FALSE(frame->close());
     EXPECT_TRUE(frame->isVisible());
 
-    manager.CloseAllDocuments();   // the document closes its frame
+    EXPECT_EQ(frame->Document(), document);
+
+    manager.CloseAllDocuments();   // the document's view closes its frame
     EXPECT_FALSE(frame->isVisible());
 }
 

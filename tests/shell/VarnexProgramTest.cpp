@@ -1,5 +1,6 @@
 #include "shell/ui/VarnexProgram.h"
 #include "shell/ui/ChildFrame.h"
+#include "shell/VarnexStrings.h"
 #include "tests/fw/TempDrives.h"
 #include "tests/shell/QtFixture.h"
 #include "tests/shell/TestDocument.h"
@@ -17,17 +18,13 @@ using Calls = std::vector<std::string>;
 class ProgramTest : public test::QtFixture {
 protected:
     TempDrives drives;
-    Calls ops;
 
     // A program whose shape template has the test document and view.
-    VarnexProgram::Options Options()
+    static VarnexProgram::Options Options()
     {
         VarnexProgram::Options options;
         options.documents[TemplateId::shape] = [] { return std::make_unique<test::TextDoc>(); };
-        options.views[TemplateId::shape] = [](fw::Document& d) { return new test::TextView(d); };
-        options.documentOps = {[this](fw::Document&) { ops.push_back("ClearModel"); },
-                               [this](fw::Document&) { ops.push_back("MarkNew"); },
-                               [this](fw::Document&) { ops.push_back("RefuseSave"); }};
+        options.frames[TemplateId::shape] = {[](fw::Document&) { return new test::TextView; }};
         return options;
     }
 
@@ -146,11 +143,18 @@ TEST_F(ProgramTest, CreateFromAShapeFileGivesAnUntitledCopy)
     program.Start({});
     program.App().DoNavAction(0x13, "C:\\Kestrom\\Shapes\\W 8X10.shp");
     ASSERT_EQ(Windows(program).size(), 1);
-    fw::Document* copy = dynamic_cast<CChildFrame*>(Windows(program)[0])->Document();
+    auto* copy = static_cast<test::TextDoc*>(dynamic_cast<CChildFrame*>(Windows(program)[0])->Document());
     EXPECT_EQ(copy->GetPathName(), "");
     EXPECT_EQ(copy->GetTitle(), "W 8X10.shp");
-    EXPECT_EQ(static_cast<test::TextDoc*>(copy)->text, "W 8X10");
-    EXPECT_EQ(ops, (Calls{"RefuseSave", "MarkNew"}));
+    EXPECT_EQ(copy->text, "W 8X10");
+    EXPECT_EQ(copy->GetDocumentState(), CSmartDoc::stateNew);
+    EXPECT_FALSE(copy->IsSaveAllowed());   // until a key field names another file
+
+    // Saving the copy over its original is refused.
+    messages->Answer(fw::IDOK);
+    EXPECT_FALSE(copy->OnSaveDocument("C:\\Kestrom\\Shapes\\W 8X10.shp"));
+    EXPECT_EQ(messages->Shown().back().text, LoadVarnexString(CSmartDoc::IDS_SAVE_ON_TOP_OF_OLD));
+    EXPECT_EQ(TempDrives::Get(drives.C() / "Kestrom" / "Shapes" / "W 8X10.shp"), std::string("\x06W 8X10", 7));
 }
 
 TEST_F(ProgramTest, ClosingAModifiedDocumentsLastWindowAsksToSave)
