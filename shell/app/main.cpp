@@ -5,6 +5,7 @@
 #include "fw/core/MessageService.h"
 #include "fw/qt/QtMessageService.h"
 #include "fw/qt/SettingsProfile.h"
+#include "shell/ui/DimensionControl.h"
 #include "shell/ui/VarnexProgram.h"
 
 #include <QApplication>
@@ -38,6 +39,7 @@ int main(int argc, char* argv[])
     fw::SetAppProfile(std::make_unique<fw::SettingsProfile>());
     fw::DriveMap::SetInstance(std::make_unique<fw::DriveMap>(fw::DriveMap::FromProfile(fw::AppProfile())));
     const std::unique_ptr<fw::Profile> machineSide = MachineSideProfile();
+    InstallDimensionControl();
 
     int result = 0;
     {

@@ -1,5 +1,6 @@
 #include "shell/ui/DocumentFrames.h"
 
+#include "fw/core/MessageService.h"
 #include "fw/qt/QtText.h"
 #include "shell/VarnexStrings.h"
 #include "shell/ui/ChildFrame.h"
@@ -16,6 +17,18 @@ CChildFrame* MakeFrame(FrameKind kind, QWidget* view)
     return new CChildFrame(view);
 }
 
+// The view of a document; null, after telling the user, when it can't be made.
+QWidget* MakeView(const ViewFactory& makeView, fw::Document& document)
+{
+    try {
+        return makeView(document);
+    } catch (const std::exception& e) {
+        const std::string name = document.GetDocTemplate() ? document.GetDocTemplate()->GetDocString(fw::DocTemplate::docName) : "";
+        fw::ShowMessage(name + " windows cannot be opened: " + e.what() + ".", fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        return nullptr;
+    }
+}
+
 void KeepPlace(CChildFrame& frame, ChildWindow window)
 {
     const ChildWindowKeys& keys = KeysOf(window);
@@ -28,7 +41,7 @@ void KeepPlace(CChildFrame& frame, ChildWindow window)
 void InstallFrameFactory(fw::DocTemplate& docTemplate, QMdiArea& area, FrameSpec spec)
 {
     docTemplate.SetFrameFactory([&area, spec = std::move(spec)](fw::Document& document) {
-        QWidget* view = spec.makeView(document);
+        QWidget* view = MakeView(spec.makeView, document);
         if (!view)
             return false;
         CChildFrame* frame = MakeFrame(spec.kind, view);

@@ -1,5 +1,9 @@
 #include "shell/ui/VarnexProgram.h"
 #include "shell/ui/ChildFrame.h"
+#include "shell/ui/DimensionControl.h"
+#include "machmult/MachineDoc.h"
+#include "model/ShapeDoc.h"
+#include "model/ToolDoc.h"
 #include "shell/VarnexStrings.h"
 #include "tests/fw/TempDrives.h"
 #include "tests/shell/QtFixture.h"
@@ -186,6 +190,56 @@ TEST_F(ProgramTest, RecentFilesComeFromAndGoToTheProfile)
     }
     EXPECT_EQ(Profile().GetProfileString("Recent File List", "File1"), "C:\\S\\B.shp");
     EXPECT_EQ(Profile().GetProfileString("Recent File List", "File2"), "C:\\S\\A.shp");
+}
+
+TEST_F(ProgramTest, ShapeToolAndMachineWindowsOfThisBuild)
+{
+    InstallDimensionControl();
+    VarnexProgram program(VarnexProgram::Standard({}, nullptr));
+    program.Start({});
+    CVarnexApp& app = program.App();
+    struct Case {
+        int code;
+        unsigned toolBar;
+        QStringList commands;
+    };
+    const Case cases[] = {
+        {0x13, 246, {"&Save", "Save/&New"}},
+        {0x14, 247, {"&Save", "Save/&New"}},
+        {0x15, 248, {"&Save", "Save/New", "", "&Specifics"}},
+    };
+    for (const Case& c : cases) {
+        app.DoNavAction(c.code, nullptr);
+        auto* frame = dynamic_cast<CChildFrame*>(program.MainFrame()->MdiArea().activeSubWindow());
+        ASSERT_NE(frame, nullptr) << c.code;
+        auto* toolBar = frame->findChild<QToolBar*>(QStringLiteral("ToolBar%1").arg(c.toolBar));
+        ASSERT_NE(toolBar, nullptr) << c.code;
+        QStringList commands;
+        for (QAction* action : toolBar->actions())
+            commands << action->text();
+        EXPECT_EQ(commands, c.commands);
+        EXPECT_EQ(frame->Document()->GetViews().size(), 1u);
+    }
+    EXPECT_NE(dynamic_cast<CShapeDoc*>(dynamic_cast<CChildFrame*>(Windows(program)[0])->Document()), nullptr);
+    EXPECT_NE(dynamic_cast<CToolDoc*>(dynamic_cast<CChildFrame*>(Windows(program)[1])->Document()), nullptr);
+    EXPECT_NE(dynamic_cast<CMachineDoc*>(dynamic_cast<CChildFrame*>(Windows(program)[2])->Document()), nullptr);
+    EXPECT_TRUE(fw::ClassRegistry::Instance().IsRegistered("Varnex.Shape"));
+    EXPECT_TRUE(messages->Shown().empty());
+}
+
+TEST_F(ProgramTest, ShapeWindowKeepsItsPlaceWhenRetained)
+{
+    InstallDimensionControl();
+    Profile().WriteProfileInt("Current Settings", "Retain Shape Information Window Position", 1);
+    Profile().WriteProfileString("Layout", "ShapeView", "20,30,500,400");
+    VarnexProgram program(VarnexProgram::Standard({}, nullptr));
+    program.Start({});
+    program.App().DoNavAction(0x13, nullptr);
+    auto* frame = dynamic_cast<CChildFrame*>(Windows(program)[0]);
+    EXPECT_EQ(frame->geometry(), QRect(20, 30, 500, 400));
+    frame->setGeometry(40, 50, 520, 410);
+    frame->CloseFrame();
+    EXPECT_EQ(Profile().GetProfileString("Layout", "ShapeView"), "40,50,520,410");
 }
 
 } // namespace
