@@ -29,6 +29,8 @@ namespace {
 // Shown in the status bar whenever no command is being described.
 const QString kIdleMessage = QStringLiteral("Ready");
 
+constexpr int kNavigatorWidth = 180;
+
 const char* const kExitQuestion = "Are you sure you want to exit Varnex?";
 const char* const kExitCaption = "Confirm Exiting Varnex";
 
@@ -191,7 +193,10 @@ void CMainFrame::CreateNavigatorBar()
     navigatorBar_->setObjectName(QStringLiteral("NavigatorBar"));
     navigatorBar_->setAllowedAreas(Qt::LeftDockWidgetArea);
     navigatorBar_->setFeatures(QDockWidget::DockWidgetClosable);
-    navigatorBar_->setWidget(new QWidget(navigatorBar_));
+    // The navigator control goes here; until it does, the bar keeps a usable width.
+    auto* placeholder = new QWidget(navigatorBar_);
+    placeholder->setMinimumWidth(kNavigatorWidth);
+    navigatorBar_->setWidget(placeholder);
     addDockWidget(Qt::LeftDockWidgetArea, navigatorBar_);
 }
 

@@ -231,15 +231,15 @@ TEST_F(ProgramTest, ShapeWindowKeepsItsPlaceWhenRetained)
 {
     InstallDimensionControl();
     Profile().WriteProfileInt("Current Settings", "Retain Shape Information Window Position", 1);
-    Profile().WriteProfileString("Layout", "ShapeView", "20,30,500,400");
+    Profile().WriteProfileString("Layout", "ShapeView", "20,30,300,250");
     VarnexProgram program(VarnexProgram::Standard({}, nullptr));
     program.Start({});
     program.App().DoNavAction(0x13, nullptr);
     auto* frame = dynamic_cast<CChildFrame*>(Windows(program)[0]);
-    EXPECT_EQ(frame->geometry(), QRect(20, 30, 500, 400));
-    frame->setGeometry(40, 50, 520, 410);
+    EXPECT_EQ(frame->geometry(), QRect(20, 30, 300, 250));
+    frame->setGeometry(40, 50, 320, 260);
     frame->CloseFrame();
-    EXPECT_EQ(Profile().GetProfileString("Layout", "ShapeView"), "40,50,520,410");
+    EXPECT_EQ(Profile().GetProfileString("Layout", "ShapeView"), "40,50,320,260");
 }
 
 } // namespace
