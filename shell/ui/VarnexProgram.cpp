@@ -12,6 +12,8 @@
 #include "shell/ui/VarnexFrames.h"
 
 #include <QDesktopServices>
+#include <QGuiApplication>
+#include <QSessionManager>
 #include <QUrl>
 
 VarnexProgram::Options VarnexProgram::Standard(std::filesystem::path programFolder, const fw::Profile* machineProfile)
@@ -64,6 +66,11 @@ bool VarnexProgram::CreateMainFrame()
         InstallFrameFactory(documents_.Template(id), frame_->MdiArea(), spec);
     documents_.SetFrameActivator([this](fw::Document& document) { ActivateDocumentFrame(document, frame_->MdiArea()); });
     fw::DocManager& manager = documents_.Manager();
+    // The session ending runs the same exit check as closing the main window.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, frame_.get(), [this](QSessionManager& session) {
+        if (session.allowsInteraction() && !app_.SaveAllModified())
+            session.cancel();
+    });
     frame_->SetRecentFiles([&manager] { return std::vector<std::string>(manager.GetRecentFiles().begin(), manager.GetRecentFiles().end()); },
                            [this](const std::string& path) { documents_.OpenFile(path); });
     return true;

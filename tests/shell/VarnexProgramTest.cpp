@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDockWidget>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
 
@@ -187,6 +188,16 @@ TEST_F(ProgramTest, RecentFilesComeFromAndGoToTheProfile)
         program.Start({});
         EXPECT_EQ(program.Documents().Manager().GetRecentFiles().size(), 1u);
         program.Documents().Manager().AddToRecentFileList("C:\\S\\B.shp");
+
+        // The File menu lists them, most recent first, before Exit.
+        QMenu* file = program.MainFrame()->menuBar()->actions().front()->menu();
+        emit file->aboutToShow();
+        QStringList texts;
+        for (QAction* action : file->actions())
+            texts << action->text();
+        const auto exit = texts.indexOf("E&xit");
+        ASSERT_GE(exit, 3);
+        EXPECT_EQ(texts.mid(exit - 3, 3), (QStringList{"&1 C:\\S\\B.shp", "&2 C:\\S\\A.shp", ""}));
     }
     EXPECT_EQ(Profile().GetProfileString("Recent File List", "File1"), "C:\\S\\B.shp");
     EXPECT_EQ(Profile().GetProfileString("Recent File List", "File2"), "C:\\S\\A.shp");
