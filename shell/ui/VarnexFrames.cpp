@@ -30,7 +30,7 @@ FrameSpec ShapeFrame()
     return {[](fw::Document&) { return new CShapeView; },
             [](CChildFrame& frame, QWidget&, fw::Document& document) {
                 auto& shape = static_cast<CShapeDoc&>(document);
-                AddSaveCommands(frame, *frame.CreateDockedToolBar(246), shape, &CShapeDoc::OnFileSave,
+                AddSaveCommands(frame, *frame.CreateDockedToolBar(KeysOf(ChildWindow::shapeInformation).toolbar), shape, &CShapeDoc::OnFileSave,
                                 &CShapeDoc::OnFileSaveNew);
             },
             ChildWindow::shapeInformation};
@@ -42,7 +42,7 @@ FrameSpec ToolFrame()
     return {[](fw::Document&) { return new CToolView; },
             [](CChildFrame& frame, QWidget&, fw::Document& document) {
                 auto& tool = static_cast<CToolDoc&>(document);
-                AddSaveCommands(frame, *frame.CreateDockedToolBar(247), tool, &CToolDoc::OnFileSave, &CToolDoc::OnFileSave);
+                AddSaveCommands(frame, *frame.CreateDockedToolBar(KeysOf(ChildWindow::toolInformation).toolbar), tool, &CToolDoc::OnFileSave, &CToolDoc::OnFileSave);
             },
             ChildWindow::toolInformation};
 }
@@ -51,7 +51,7 @@ FrameSpec MachineFrame()
 {
     return {[](fw::Document& document) { return new machui::CMachineView(static_cast<CMachineDoc&>(document)); },
             [](CChildFrame& frame, QWidget& view, fw::Document&) {
-                frame.CreateDockedToolBar(248)->addActions(static_cast<machui::CMachineView&>(view).ToolBarActions());
+                frame.CreateDockedToolBar(KeysOf(ChildWindow::machineInformation).toolbar)->addActions(static_cast<machui::CMachineView&>(view).ToolBarActions());
             },
             ChildWindow::machineInformation};
 }
