@@ -28,13 +28,20 @@ bool IsSafeFileName(std::string_view name)
     return !badCharacter && !dotsOnly && name.find("..") == std::string_view::npos;
 }
 
+std::string FileNameError(std::string_view name)
+{
+    if (name.empty())
+        return "A name is needed";
+    if (!IsSafeFileName(name))
+        return "A name may not hold \\ / : * ? \" < > | or \"..\"";
+    return {};
+}
+
 std::string NewItemNameError(std::string_view name)
 {
     if (name.empty() || name.size() > kMaxItemName)
         return "String must be 1 to 10 characters";
-    if (!IsSafeFileName(name))
-        return "A name may not hold \\ / : * ? \" < > | or \"..\"";
-    return {};
+    return FileNameError(name);
 }
 
 bool HasHandSuffix(std::string_view mark)

@@ -17,6 +17,10 @@ bool IsSafeFileName(std::string_view name);
 // empty when it is accepted.
 std::string NewItemNameError(std::string_view name);
 
+// The message for a name that can't stand as a file name (see IsSafeFileName), or for an empty
+// one; empty when it is accepted.
+std::string FileNameError(std::string_view name);
+
 enum class Hand { none = -1, left = 0, right = 1 };
 
 // Whether the mark ends in "-L" or "-R" (either case).

@@ -1,24 +1,17 @@
 #pragma once
-// Stands in for the features other parts of the program supply (documents, reports, printouts,
-// legacy files, file management, outside registration) until they are installed: each tells the
-// user plainly that the item cannot be opened (printed, written...) yet.
+// Stands in for the features other parts of the program supply (reports, printouts, legacy files,
+// file management, outside registration) until they are installed: each tells the user plainly
+// that the item cannot be opened (printed, written...) yet.
 
 #include "shell/AppServices.h"
 
-class PendingFeatures : public ItemDocuments,
-                        public ReportWindows,
+class PendingFeatures : public ReportWindows,
                         public PrintService,
                         public ShopDiskWriter,
                         public LegacyReaders,
                         public FileManagement,
                         public ServerRegistration {
 public:
-    ItemDocument* NewHidden(nav::Object kind) override;
-    ItemDocument* OpenHidden(nav::Object kind, const std::string& path) override;
-    void NewVisible(nav::Object kind) override;
-    void OpenFile(const std::string& path) override;
-    bool SaveAllModified() override { return true; }
-
     void CloseAll() override {}
     void Open(ReportKind kind, const std::string& path) override;
 
@@ -38,6 +31,3 @@ public:
     void RegisterServer() override {}
     void UnregisterTypeLibrary() override {}
 };
-
-// "Part documents cannot be opened yet." for a kind.
-std::string CannotOpenYetText(nav::Object kind);

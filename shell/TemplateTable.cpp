@@ -1,7 +1,5 @@
 #include "shell/TemplateTable.h"
 
-#include "fw/core/Text1252.h"
-#include "fw/core/WinPath.h"
 #include "shell/VarnexStrings.h"
 
 #include <algorithm>
@@ -49,15 +47,4 @@ std::string DocStringPart(std::string_view docString, DocStringField field)
         docString.remove_prefix(newline + 1);
     }
     return std::string(docString.substr(0, docString.find('\n')));
-}
-
-const TemplateInfo* FindTemplateForPath(std::string_view path)
-{
-    const std::string_view extension = fw::WinPath::Extension(path);
-    if (extension.empty())
-        return nullptr;
-    for (const TemplateInfo& info : kTemplates)
-        if (fw::EqualsNoCase1252(DocStringPart(TemplateDocString(info), DocStringField::filterExt), extension))
-            return &info;
-    return nullptr;
 }

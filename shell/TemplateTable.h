@@ -1,7 +1,8 @@
 #pragma once
 // The program's eleven document templates, in registration order. Opening a file by name goes to
-// the first template whose extension matches, so ".mlt" opens in the mult view (not the hand-mult
-// view), ".prt" in the part view and ".pat" in the pattern view.
+// the first template whose extension matches (VarnexDocuments registers them in this order), so
+// ".mlt" opens in the mult view (not the hand-mult view), ".prt" in the part view and ".pat" in
+// the pattern view.
 
 #include <span>
 #include <string>
@@ -29,6 +30,3 @@ const TemplateInfo& TemplateOf(TemplateId id);
 // The template's document string from the string table, and one of its fields ("" when missing).
 std::string TemplateDocString(const TemplateInfo& info);
 std::string DocStringPart(std::string_view docString, DocStringField field);
-
-// The first template whose extension is the path's (ignoring case), or nullptr.
-const TemplateInfo* FindTemplateForPath(std::string_view path);

@@ -31,7 +31,7 @@ const std::vector<CVarnexApp::AutomationClass>& CVarnexApp::DocumentClasses()
 {
     static const std::vector<AutomationClass> classes{
         {"{D9FD2771-23CD-11D2-AA41-006008A85237}", "Varnex.PartDoc", nullptr},
-        {"{34773D21-227C-11D2-AA3F-006008A85237}", "Varnex.ShapeDoc", nullptr},
+        {"{34773D21-227C-11D2-AA3F-006008A85237}", "Varnex.Shape", nullptr},
         {"{6FBFB4C1-BFC7-11D4-984C-006008A85237}", "Varnex.MultDoc", nullptr},
     };
     return classes;

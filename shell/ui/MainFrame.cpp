@@ -1,28 +1,309 @@
 #include "shell/ui/MainFrame.h"
 
+#include "fw/core/AppProfile.h"
+#include "fw/core/MessageService.h"
+#include "fw/core/StringTable.h"
+#include "fw/qt/QtText.h"
+#include "shell/CommandGuard.h"
+#include "shell/ImportProgram.h"
+#include "shell/NavCommand.h"
+#include "shell/VarnexApp.h"
+#include "shell/WindowPlacement.h"
+#include "shell/ui/AboutDlg.h"
+#include "shell/ui/OptionsSheet.h"
+#include "shell/ui/FileDialogs.h"
+#include "shell/ui/SplashWnd.h"
+
+#include <QCloseEvent>
+#include <QDockWidget>
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QStyle>
 #include <QToolBar>
 
 namespace {
+
 // Shown in the status bar whenever no command is being described.
 const QString kIdleMessage = QStringLiteral("Ready");
+
+constexpr int kNavigatorWidth = 180;
+
+const char* const kExitQuestion = "Are you sure you want to exit Varnex?";
+const char* const kExitCaption = "Confirm Exiting Varnex";
+
+fw::Rect ToRect(const QRect& r)
+{
+    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
+// The prompt of a command: its status-bar text, then after '\n' its tool tip.
+std::pair<QString, QString> Prompt(const char* name)
+{
+    const std::string* text = fw::StringTables::Get("VARNEX").Find(name);
+    if (!text)
+        return {};
+    const std::size_t newline = text->find('\n');
+    if (newline == std::string::npos)
+        return {fw::ToQString(*text), {}};
+    return {fw::ToQString(text->substr(0, newline)), fw::ToQString(text->substr(newline + 1))};
+}
+
 } // namespace
 
-CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), toolBar_(addToolBar(QStringLiteral("Toolbar")))
+CMainFrame::CMainFrame(CVarnexApp& app, QWidget* parent)
+    : QMainWindow(parent),
+      app_(app),
+      toolBar_(addToolBar(QStringLiteral("Toolbar"))),
+      navigatorBar_(new QDockWidget(QStringLiteral("Navigator"), this)),
+      import_(std::make_unique<ImportProgram>(fw::AppProfile(), StartDetached, BrowseForExecutable))
 {
     setWindowTitle(QStringLiteral("Varnex"));
+    mdiArea_.setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_.setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(&mdiArea_);
-    toolBar_->setObjectName(QStringLiteral("Toolbar"));
     CreateMenus();
+    CreateToolBar();
+    CreateNavigatorBar();
     statusBar()->showMessage(kIdleMessage);
+    RestorePlacement();
+    RestoreDockState();
+    CSplashWnd::ShowSplashScreen(this);
+}
+
+CMainFrame::~CMainFrame()
+{
+    // The MDI area is a member: take it out before the window deletes its central widget.
+    takeCentralWidget();
+}
+
+QAction* CMainFrame::AddCommand(QMenu* menu, const QString& text, const char* name, std::function<void()> handler)
+{
+    QAction* action = menu->addAction(text);
+    action->setObjectName(QString::fromLatin1(name));
+    const auto [status, tip] = Prompt(name);
+    action->setStatusTip(status);
+    if (!tip.isEmpty())
+        action->setToolTip(tip);
+    const std::string handlerName = std::string("CMainFrame::") + name;
+    if (handler)
+        connect(action, &QAction::triggered, this, [handler, handlerName] { GuardCommand(handlerName, handler); });
+    else
+        action->setEnabled(false);
+    return action;
+}
+
+QAction* CMainFrame::Command(std::string_view name) const
+{
+    return findChild<QAction*>(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
 }
 
 void CMainFrame::CreateMenus()
 {
+    using nav::Action;
+    using nav::Object;
+    const auto forward = [this](Action action, Object object) {
+        return [this, code = nav::Code(action, object)] { ForwardToNavigator(code); };
+    };
+    struct Item {
+        const char* text;
+        Object object;
+        const char* newName;
+        const char* openName;
+    };
+    const Item items[] = {
+        {"&Part", Object::part, "ID_FILE_NEW_PART", "ID_FILE_OPEN_PART"},
+        {"&Mult", Object::mult, "ID_FILE_NEW_MULT", "ID_FILE_OPEN_MULT"},
+        {"&Shape", Object::shape, "ID_FILE_NEW_SHAPE", "ID_FILE_OPEN_SHAPE"},
+        {"&Tool", Object::tool, "ID_FILE_NEW_TOOL", "ID_FILE_OPEN_TOOL"},
+        {"Mac&hine", Object::machine, "ID_FILE_NEW_MACHINE", "ID_FILE_OPEN_MACHINE"},
+    };
+
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
+    QMenu* fileNew = file->addMenu(QStringLiteral("&New"));
+    QMenu* fileOpen = file->addMenu(QStringLiteral("&Open"));
+    for (const Item& item : items) {
+        AddCommand(fileNew, item.text, item.newName, forward(Action::create, item.object));
+        AddCommand(fileOpen, item.text, item.openName, forward(Action::open, item.object));
+    }
+    AddCommand(file, QStringLiteral("Create &Opposites"), "ID_FILE_CREATE_OPPOSITES", forward(Action::opposites, Object::part));
+    QMenu* shopDisk = file->addMenu(QStringLiteral("&Legacy Shop Disk"));
+    AddCommand(shopDisk, QStringLiteral("Create &Part"), "ID_FILE_SHOPDISK_PART", forward(Action::shopDisk, Object::part));
+    AddCommand(shopDisk, QStringLiteral("Create &Mult"), "ID_FILE_SHOPDISK_MULT", forward(Action::shopDisk, Object::mult));
+    AddCommand(file, QStringLiteral("Con&vert Legacy Files"), "ID_FILE_CONVERT_LEGACY", [this] { app_.OnConvertLegacyFiles(); });
+    file->addSeparator();
+    AddCommand(file, QStringLiteral("Na&vigate"), "ID_FILE_NAVIGATE", [this] { OnNavigate(); });
+    AddCommand(file, QStringLiteral("&Import"), "ID_FILE_IMPORT", [this] { OnImport(); });
+    recentSeparator_ = file->addSeparator();
+    AddCommand(file, QStringLiteral("E&xit"), "ID_APP_EXIT", [this] { close(); });
+    connect(file, &QMenu::aboutToShow, this, [this, file] { FillRecentFiles(file); });
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QAction* toolBar = AddCommand(view, QStringLiteral("&Toolbar"), "ID_VIEW_TOOLBAR", [this] { toolBar_->setVisible(!toolBar_->isVisible()); });
+    QAction* statusBarAction = AddCommand(view, QStringLiteral("&Status Bar"), "ID_VIEW_STATUS_BAR", [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
+    QAction* navigator = AddCommand(view, QStringLiteral("&Navigator"), "ID_VIEW_NAVIGATOR", [this] { navigatorBar_->setVisible(!navigatorBar_->isVisible()); });
+    view->addSeparator();
+    AddCommand(view, QStringLiteral("&Options"), "ID_VIEW_OPTIONS", [this] { OnViewOptions(); });
+    for (QAction* toggle : {toolBar, statusBarAction, navigator})
+        toggle->setCheckable(true);
+    connect(view, &QMenu::aboutToShow, this, [this, toolBar, statusBarAction, navigator] {
+        toolBar->setChecked(toolBar_->isVisible());
+        statusBarAction->setChecked(statusBar()->isVisible());
+        navigator->setChecked(navigatorBar_->isVisible());
+    });
+
+    // The machine commands are carried out by the machine link.
+    QMenu* machine = menuBar()->addMenu(QStringLiteral("&Machine"));
+    AddCommand(machine, QStringLiteral("Machine &Setup"), "ID_MACHINE_SETUP", nullptr);
+    AddCommand(machine, QStringLiteral("&Manual Screen"), "ID_MACHINE_MANUAL_SCREEN", nullptr);
+    AddCommand(machine, QStringLiteral("Machine &Tool Bar"), "ID_MACHINE_TOOLBAR", nullptr);
+    AddCommand(machine, QStringLiteral("Show &View"), "ID_MACHINE_SHOW_VIEW", nullptr);
+    AddCommand(machine, QStringLiteral("Show &Global Message"), "ID_MACHINE_GLOBAL_MESSAGE", nullptr);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    AddCommand(help, QStringLiteral("&Help"), "ID_HELP", [this] { app_.OnHelp(); });
+    QAction* machineHelp = AddCommand(help, QStringLiteral("&TorvMachine Help"), "ID_HELP_TORVMACHINE", [this] { app_.OnTorvMachineHelp(); });
+    help->addSeparator();
+    AddCommand(help, QStringLiteral("&About Varnex..."), "ID_APP_ABOUT", [this] { OnAppAbout(); });
+    connect(help, &QMenu::aboutToShow, this, [this, machineHelp] { machineHelp->setEnabled(app_.CanShowTorvMachineHelp()); });
+}
+
+void CMainFrame::CreateToolBar()
+{
+    toolBar_->setObjectName(QStringLiteral("Toolbar"));
+    QStyle* s = style();
+    const std::pair<QStyle::StandardPixmap, const char*> buttons[] = {
+        {QStyle::SP_FileIcon, "ID_FILE_NEW_PART"},
+        {QStyle::SP_DirOpenIcon, "ID_FILE_OPEN_PART"},
+        {QStyle::SP_FileDialogNewFolder, "ID_FILE_NEW_MULT"},
+        {QStyle::SP_DialogOpenButton, "ID_FILE_OPEN_MULT"},
+        {QStyle::SP_MessageBoxInformation, "ID_APP_ABOUT"},
+    };
+    for (const auto& [icon, name] : buttons) {
+        QAction* command = Command(name);
+        command->setIcon(s->standardIcon(icon));
+        toolBar_->addAction(command);
+    }
+}
+
+void CMainFrame::CreateNavigatorBar()
+{
+    navigatorBar_->setObjectName(QStringLiteral("NavigatorBar"));
+    navigatorBar_->setAllowedAreas(Qt::LeftDockWidgetArea);
+    navigatorBar_->setFeatures(QDockWidget::DockWidgetClosable);
+    // The navigator control goes here; until it does, the bar keeps a usable width.
+    auto* placeholder = new QWidget(navigatorBar_);
+    placeholder->setMinimumWidth(kNavigatorWidth);
+    navigatorBar_->setWidget(placeholder);
+    addDockWidget(Qt::LeftDockWidgetArea, navigatorBar_);
+}
+
+void CMainFrame::RestorePlacement()
+{
+    const MainWindowPlacement placement = ReadMainWindowPlacement(fw::AppProfile());
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect defaultRect(screen.left() + screen.width() / 10, screen.top() + screen.height() / 10,
+                            screen.width() * 4 / 5, screen.height() * 4 / 5);
+    const fw::Rect r = MainWindowRect(placement, ToRect(defaultRect), ToRect(screen));
+    setGeometry(r.left, r.top, r.Width(), r.Height());
+    app_.SetMainWindowShowCommand(placement.maximized ? CVarnexApp::kShowMaximized : CVarnexApp::kShowNormal);
+}
+
+void CMainFrame::RestoreDockState()
+{
+    const std::string state = fw::AppProfile().GetProfileString(kDockStateSection, kDockStateEntry);
+    if (!state.empty())
+        restoreState(QByteArray::fromBase64(QByteArray::fromStdString(state)));
+}
+
+void CMainFrame::ShowAs(int showCommand)
+{
+    if (showCommand == CVarnexApp::kShowMaximized)
+        showMaximized();
+    else
+        showNormal();
+}
+
+void CMainFrame::SavePlacement()
+{
+    fw::Profile& profile = fw::AppProfile();
+    WriteMainWindowPlacement(profile, ToRect(normalGeometry().isValid() ? normalGeometry() : geometry()), isMaximized());
+    profile.WriteProfileString(kDockStateSection, kDockStateEntry, saveState().toBase64().toStdString());
+}
+
+void CMainFrame::SetNavigatorHandlers(std::function<void(int)> onFileCommand, std::function<void(bool)> enableRunMenu)
+{
+    navigatorCommand_ = std::move(onFileCommand);
+    enableRunMenu_ = std::move(enableRunMenu);
+}
+
+void CMainFrame::EnableRunMenu(bool enable)
+{
+    if (enableRunMenu_)
+        enableRunMenu_(enable);
+}
+
+void CMainFrame::ForwardToNavigator(int code)
+{
+    if (navigatorCommand_)
+        navigatorCommand_(code);
+    else
+        app_.DoNavAction(code, nullptr);
+}
+
+void CMainFrame::SetRecentFiles(std::function<std::vector<std::string>()> list,
+                                std::function<void(const std::string&)> open)
+{
+    recentFiles_ = std::move(list);
+    openRecent_ = std::move(open);
+}
+
+void CMainFrame::FillRecentFiles(QMenu* file)
+{
+    for (QAction* action : recentActions_)
+        file->removeAction(action);
+    qDeleteAll(recentActions_);
+    recentActions_.clear();
+    if (!recentFiles_)
+        return;
+    const std::vector<std::string> files = recentFiles_();
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(fw::ToQString(files[i])), file);
+        const auto [status, tip] = Prompt(("ID_FILE_MRU_FILE" + std::to_string(i + 1)).c_str());
+        action->setStatusTip(status);
+        connect(action, &QAction::triggered, this, [this, path = files[i]] {
+            GuardCommand("CMainFrame::OnOpenRecentFile", [&] { openRecent_(path); });
+        });
+        file->insertAction(recentSeparator_, action);
+        recentActions_.push_back(action);
+    }
+    if (!files.empty())
+        file->insertSeparator(recentActions_.front());
+}
+
+void CMainFrame::OnViewOptions()
+{
+    COptionsSheet sheet(fw::AppProfile(), [this] { return BrowseForFolder(this, QStringLiteral("Choose a Directory")); }, this);
+    sheet.exec();
+}
+
+void CMainFrame::OnAppAbout()
+{
+    CAboutDlg about(this);
+    about.exec();
+}
+
+void CMainFrame::OnImport()
+{
+    import_->Run();
+}
+
+void CMainFrame::OnNavigate()
+{
+    navigatorBar_->show();
+    navigatorBar_->widget()->setFocus();
 }
 
 bool CMainFrame::event(QEvent* e)
@@ -32,4 +313,19 @@ bool CMainFrame::event(QEvent* e)
         return true;
     }
     return QMainWindow::event(e);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    GuardCommand("CMainFrame::OnClose", [&] {
+        if (fw::Messages().MessageBox(kExitQuestion, kExitCaption, fw::MB_YESNO | fw::MB_ICONEXCLAMATION) != fw::IDYES)
+            return;
+        SavePlacement();
+        if (!app_.SaveAllModified())
+            return;
+        app_.UnloadTorvMachine();
+        EnableRunMenu(false);
+        event->accept();
+    });
 }

@@ -1,24 +1,79 @@
 #pragma once
-// The program's main window: an MDI frame with the menu bar, the toolbar and the status bar.
+// The program's main window: an MDI frame with the main menu, the toolbar, the status bar showing
+// each command's prompt, and the navigator bar docked on the left. Its place on the screen is
+// read from the profile section "General" before it is shown and written when it closes.
+//
+// Closing asks "Are you sure you want to exit Varnex?"; on Yes the placement is written, then
+// the application's exit check runs (automult job, save questions); only when that goes through
+// is the machine link unloaded and the window closed.
 
 #include <QMainWindow>
 #include <QMdiArea>
 
+#include <functional>
+#include <string_view>
+
+class CVarnexApp;
+class ImportProgram;
+class QDockWidget;
 class QToolBar;
 
 class CMainFrame : public QMainWindow {
 public:
-    explicit CMainFrame(QWidget* parent = nullptr);
+    // Where the dock state is kept in the profile.
+    static constexpr const char* kDockStateSection = "MainFrame Doc State";
+    static constexpr const char* kDockStateEntry = "State";
+
+    explicit CMainFrame(CVarnexApp& app, QWidget* parent = nullptr);
+    ~CMainFrame() override;
 
     QMdiArea& MdiArea() { return mdiArea_; }
     QToolBar& ToolBar() { return *toolBar_; }
+    QDockWidget& NavigatorBar() { return *navigatorBar_; }
+    // The menu or toolbar command of a string-table name ("ID_FILE_IMPORT"), or null.
+    QAction* Command(std::string_view name) const;
+
+    // The navigator bar's handlers: the File commands that act on what is marked in the
+    // navigator (command codes 0x11-0x15, 0x21-0x25, 0x51, 0x61, 0x62) and the Run entries.
+    // Without a navigator the commands reach the dispatcher with no path.
+    void SetNavigatorHandlers(std::function<void(int code)> onFileCommand, std::function<void(bool)> enableRunMenu);
+    void EnableRunMenu(bool enable);
+
+    // Shows the window as the application's show command says (kShowMaximized or kShowNormal).
+    void ShowAs(int showCommand);
+    // Writes the normal rectangle and whether the window is maximized, and the dock state.
+    void SavePlacement();
+
+    // The recent files shown in the File menu; opening one goes through open.
+    void SetRecentFiles(std::function<std::vector<std::string>()> list, std::function<void(const std::string&)> open);
 
 protected:
     bool event(QEvent* e) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void CreateMenus();
+    void CreateToolBar();
+    void CreateNavigatorBar();
+    void RestorePlacement();
+    void RestoreDockState();
+    QAction* AddCommand(QMenu* menu, const QString& text, const char* name, std::function<void()> handler);
+    void ForwardToNavigator(int code);
+    void FillRecentFiles(QMenu* file);
+    void OnViewOptions();
+    void OnAppAbout();
+    void OnImport();
+    void OnNavigate();
 
+    CVarnexApp& app_;
     QMdiArea mdiArea_;
-    QToolBar* toolBar_;   // owned by the window
+    QToolBar* toolBar_;             // owned by the window
+    QDockWidget* navigatorBar_;     // owned by the window
+    QAction* recentSeparator_ = nullptr;
+    std::vector<QAction*> recentActions_;
+    std::function<void(int)> navigatorCommand_;
+    std::function<void(bool)> enableRunMenu_;
+    std::function<std::vector<std::string>()> recentFiles_;
+    std::function<void(const std::string&)> openRecent_;
+    std::unique_ptr<ImportProgram> import_;
 };

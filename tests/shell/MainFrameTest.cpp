@@ -1,14 +1,18 @@
 #include "shell/ui/MainFrame.h"
-#include "tests/fw/QtApp.h"
+#include "shell/VarnexApp.h"
+#include "tests/shell/FakeServices.h"
+#include "tests/shell/QtFixture.h"
 
-#include <gtest/gtest.h>
-
+#include <QDockWidget>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
 
 namespace {
+
+using Calls = std::vector<std::string>;
+using Values = std::map<std::pair<std::string, std::string>, std::string>;
 
 QAction* FindAction(const QList<QAction*>& actions, const QString& text)
 {
@@ -18,10 +22,37 @@ QAction* FindAction(const QList<QAction*>& actions, const QString& text)
     return nullptr;
 }
 
-TEST(MainFrame, IsAnMdiFrameWithMenusToolbarAndStatusBar)
+class FakeLink : public MachineLink {
+public:
+    explicit FakeLink(Calls& calls) : calls_(calls) {}
+    void Close() override { calls_.push_back("Link.Close"); }
+    void RunPart(const std::string&) override {}
+    void RunMult(const std::string&) override {}
+    void RunMultMultiple(const std::string&) override {}
+
+private:
+    Calls& calls_;
+};
+
+class MainFrameTest : public test::QtFixture {
+protected:
+    test::FakeServices services;
+    CVarnexApp app{services.App(), {.machineLinkLoader = [this](CVarnexApp&) -> std::unique_ptr<MachineLink> {
+                                         return std::make_unique<FakeLink>(services.calls);
+                                     }}};
+
+    // Placement and dock-state values without the dock state's bytes.
+    Values Placement() const
+    {
+        Values values = static_cast<const fw::MemoryProfile&>(fw::AppProfile()).Values();
+        std::erase_if(values, [](const auto& v) { return v.first.first == CMainFrame::kDockStateSection; });
+        return values;
+    }
+};
+
+TEST_F(MainFrameTest, IsAnMdiFrameWithMenusToolbarAndStatusBar)
 {
-    test::QtApp();
-    CMainFrame frame;
+    CMainFrame frame(app);
     frame.show();
 
     EXPECT_EQ(frame.windowTitle(), "Varnex");
@@ -36,20 +67,144 @@ TEST(MainFrame, IsAnMdiFrameWithMenusToolbarAndStatusBar)
     QAction* exit = FindAction(file->menu()->actions(), "E&xit");
     ASSERT_NE(exit, nullptr);
 
+    messages->Answer(fw::IDYES);
     exit->trigger();
     EXPECT_FALSE(frame.isVisible());
 }
 
-TEST(MainFrame, StatusBarReturnsToReadyAfterACommandDescription)
+TEST_F(MainFrameTest, StatusBarReturnsToReadyAfterACommandDescription)
 {
-    test::QtApp();
-    CMainFrame frame;
+    CMainFrame frame(app);
     QStatusTipEvent describe("Opens a part");
     QCoreApplication::sendEvent(&frame, &describe);
     EXPECT_EQ(frame.statusBar()->currentMessage(), "Opens a part");
     QStatusTipEvent idle("");
     QCoreApplication::sendEvent(&frame, &idle);
     EXPECT_EQ(frame.statusBar()->currentMessage(), "Ready");
+}
+
+TEST_F(MainFrameTest, MenusCarryTheirPrompts)
+{
+    CMainFrame frame(app);
+    QStringList menus;
+    for (QAction* menu : frame.menuBar()->actions())
+        menus << menu->text();
+    EXPECT_EQ(menus, (QStringList{"&File", "&View", "&Machine", "&Help"}));
+    ASSERT_NE(frame.Command("ID_FILE_IMPORT"), nullptr);
+    EXPECT_EQ(frame.Command("ID_FILE_IMPORT")->statusTip(), "Start the import program");
+    EXPECT_EQ(frame.Command("ID_FILE_IMPORT")->toolTip(), "Import");
+    EXPECT_FALSE(frame.Command("ID_MACHINE_SETUP")->isEnabled());
+    QStringList tools;
+    for (QAction* tool : frame.ToolBar().actions())
+        tools << tool->objectName();
+    EXPECT_EQ(tools, (QStringList{"ID_FILE_NEW_PART", "ID_FILE_OPEN_PART", "ID_FILE_NEW_MULT", "ID_FILE_OPEN_MULT", "ID_APP_ABOUT"}));
+}
+
+TEST_F(MainFrameTest, NavigatorBarIsDockedLeft)
+{
+    CMainFrame frame(app);
+    frame.show();
+    EXPECT_EQ(frame.dockWidgetArea(&frame.NavigatorBar()), Qt::LeftDockWidgetArea);
+    EXPECT_EQ(frame.NavigatorBar().allowedAreas(), Qt::LeftDockWidgetArea);
+    EXPECT_TRUE(frame.NavigatorBar().isVisible());
+}
+
+TEST_F(MainFrameTest, FileCommandsGoToTheNavigatorOrElseToTheDispatcherWithoutAPath)
+{
+    CMainFrame frame(app);
+    frame.Command("ID_FILE_NEW_SHAPE")->trigger();
+    frame.Command("ID_FILE_SHOPDISK_MULT")->trigger();
+    EXPECT_EQ(services.calls, (Calls{"CloseReports", "NewVisible(shape)", "CloseReports", "AskShopDisk", "MultDisk(A,DEFAULT,)"}));
+
+    std::vector<int> codes;
+    frame.SetNavigatorHandlers([&codes](int code) { codes.push_back(code); }, nullptr);
+    for (const char* name : {"ID_FILE_NEW_PART", "ID_FILE_NEW_MACHINE", "ID_FILE_OPEN_MULT", "ID_FILE_OPEN_TOOL",
+                             "ID_FILE_CREATE_OPPOSITES", "ID_FILE_SHOPDISK_PART", "ID_FILE_SHOPDISK_MULT"})
+        frame.Command(name)->trigger();
+    EXPECT_EQ(codes, (std::vector{0x11, 0x15, 0x22, 0x24, 0x51, 0x61, 0x62}));
+}
+
+TEST_F(MainFrameTest, ExitQuestionAnsweredNoLeavesEverythingRunning)
+{
+    app.LoadTorvMachine();
+    CMainFrame frame(app);
+    frame.show();
+    messages->Answer(fw::IDNO);
+    EXPECT_FALSE(frame.close());
+    EXPECT_TRUE(frame.isVisible());
+    EXPECT_TRUE(app.IsMachineLinkLoaded());
+    EXPECT_TRUE(Profile().Values().empty());
+    EXPECT_TRUE(services.calls.empty());
+    ASSERT_EQ(messages->Shown().size(), 1u);
+    EXPECT_EQ(messages->Shown()[0], (fw::ShownMessage{"Are you sure you want to exit Varnex?", "Confirm Exiting Varnex",
+                                                     fw::MB_YESNO | fw::MB_ICONEXCLAMATION, fw::IDNO}));
+}
+
+TEST_F(MainFrameTest, ExitAnsweredYesWritesThePlacementThenChecksThenUnloadsTheLink)
+{
+    app.LoadTorvMachine();
+    std::vector<bool> runMenu;
+    CMainFrame frame(app);
+    frame.SetNavigatorHandlers(nullptr, [&runMenu](bool enable) { runMenu.push_back(enable); });
+    frame.setGeometry(40, 50, 700, 500);
+    frame.showNormal();
+    messages->Answer(fw::IDYES);
+    EXPECT_TRUE(frame.close());
+    EXPECT_FALSE(app.IsMachineLinkLoaded());
+    EXPECT_EQ(services.calls, (Calls{"SaveAllModified", "Link.Close"}));
+    EXPECT_EQ(runMenu, std::vector<bool>{false});
+    EXPECT_EQ(Placement(), (Values{{{"General", "AppWindow"}, "40,50"},
+                                   {{"General", "AppWindowSize"}, "700,500"},
+                                   {{"General", "MaximizeApp"}, "0"}}));
+    EXPECT_FALSE(Profile().GetProfileString(CMainFrame::kDockStateSection, CMainFrame::kDockStateEntry).empty());
+}
+
+TEST_F(MainFrameTest, ExitCancelledAtTheSaveQuestionsKeepsTheLink)
+{
+    app.LoadTorvMachine();
+    services.saveAllResult = false;
+    CMainFrame frame(app);
+    frame.show();
+    messages->Answer(fw::IDYES);
+    EXPECT_FALSE(frame.close());
+    EXPECT_TRUE(frame.isVisible());
+    EXPECT_TRUE(app.IsMachineLinkLoaded());
+    EXPECT_EQ(Placement().size(), 3u);   // the placement is written before the check
+}
+
+TEST_F(MainFrameTest, PlacementRoundTripNormalAndMaximized)
+{
+    {
+        CMainFrame frame(app);
+        EXPECT_EQ(app.MainWindowShowCommand(), CVarnexApp::kShowMaximized);   // nothing stored
+        frame.setGeometry(30, 40, 640, 480);
+        frame.ShowAs(CVarnexApp::kShowMaximized);
+        messages->Answer(fw::IDYES);
+        frame.close();
+    }
+    EXPECT_EQ(Placement(), (Values{{{"General", "AppWindow"}, "30,40"},
+                                   {{"General", "AppWindowSize"}, "640,480"},
+                                   {{"General", "MaximizeApp"}, "1"}}));
+    {
+        CMainFrame frame(app);
+        EXPECT_EQ(app.MainWindowShowCommand(), CVarnexApp::kShowMaximized);
+        EXPECT_EQ(frame.geometry(), QRect(30, 40, 640, 480));
+        Profile().WriteProfileInt("General", "MaximizeApp", 0);
+    }
+    CMainFrame frame(app);
+    EXPECT_EQ(app.MainWindowShowCommand(), CVarnexApp::kShowNormal);
+    EXPECT_EQ(frame.geometry(), QRect(30, 40, 640, 480));
+}
+
+TEST_F(MainFrameTest, GarbagePlacementIsClampedToTheScreen)
+{
+    Profile().WriteProfileString("General", "AppWindow", "-90000,99999");
+    Profile().WriteProfileString("General", "AppWindowSize", "99999,5");
+    CMainFrame frame(app);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(frame.geometry())) << frame.geometry().x() << "," << frame.geometry().y();
+    EXPECT_EQ(frame.geometry().width(), screen.width());
+    EXPECT_GE(frame.geometry().height(), 120);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "shell/TemplateTable.h"
+#include "shell/VarnexDocuments.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +19,13 @@ TEST(TemplateTable, ElevenTemplatesInRegistrationOrder)
 
 TEST(TemplateTable, FirstTemplateWithTheExtensionWins)
 {
+    VarnexDocuments documents({}, nullptr);
+    const auto view = [&documents](const fw::DocTemplate* found) -> const char* {
+        for (const TemplateInfo& info : VarnexTemplates())
+            if (&documents.Template(info.id) == found)
+                return info.view;
+        return nullptr;
+    };
     struct Case {
         const char* path;
         const char* view;   // nullptr: none
@@ -29,13 +37,11 @@ TEST(TemplateTable, FirstTemplateWithTheExtensionWins)
         {"C:\\J\\G\\B12.rec", nullptr},      {"C:\\J\\G\\B12", nullptr},
     };
     for (const Case& c : cases) {
-        const TemplateInfo* t = FindTemplateForPath(c.path);
-        if (c.view) {
-            ASSERT_NE(t, nullptr) << c.path;
-            EXPECT_STREQ(t->view, c.view);
-        } else {
-            EXPECT_EQ(t, nullptr) << c.path;
-        }
+        const char* found = view(documents.Manager().FindTemplate(c.path));
+        if (c.view)
+            EXPECT_STREQ(found, c.view) << c.path;
+        else
+            EXPECT_EQ(found, nullptr) << c.path;
     }
 }
 

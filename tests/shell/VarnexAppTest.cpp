@@ -171,7 +171,7 @@ TEST_F(AppFixture, AutomationClassesLiveAsLongAsTheApplication)
         auto app = MakeApp(std::move(options));
         app->InitInstance(CommandLineInfo::Parse({"/Embedding"}));
         EXPECT_TRUE(fw::ClassRegistry::Instance().IsRegistered(clsid));
-        EXPECT_TRUE(fw::ClassRegistry::Instance().IsRegistered("Varnex.ShapeDoc"));
+        EXPECT_TRUE(fw::ClassRegistry::Instance().IsRegistered("Varnex.Shape"));
         EXPECT_FALSE(fw::ClassRegistry::Instance().IsRegistered(CVarnexApp::DocumentClasses()[0].clsid));
     }
     EXPECT_FALSE(fw::ClassRegistry::Instance().IsRegistered(clsid));

@@ -1,0 +1,70 @@
+#include "shell/ui/FileDialogs.h"
+
+#include "fw/core/DriveMap.h"
+#include "fw/core/MessageService.h"
+#include "fw/qt/QtText.h"
+
+#include <QFileDialog>
+#include <QProcess>
+
+#include <filesystem>
+#include <optional>
+
+namespace {
+
+std::optional<std::string> WindowsPath(const QString& native)
+{
+    return fw::DriveMap::Instance().ToWindows(std::filesystem::path(native.toStdString()));
+}
+
+void TellNotOnADrive(const QStringList& natives)
+{
+    fw::ShowMessage("These lie on no drive of the program and can't be used:\n" +
+                        fw::FromQString(natives.join(QLatin1Char('\n'))),
+                    fw::MB_OK | fw::MB_ICONEXCLAMATION);
+}
+
+} // namespace
+
+std::string BrowseForFolder(QWidget* parent, const QString& title)
+{
+    const QString folder = QFileDialog::getExistingDirectory(parent, title);
+    if (folder.isEmpty())
+        return {};
+    if (std::optional<std::string> path = WindowsPath(folder))
+        return *path;
+    TellNotOnADrive({folder});
+    return {};
+}
+
+std::vector<std::string> ChooseLegacyFiles(QWidget* parent)
+{
+    const QStringList files = QFileDialog::getOpenFileNames(parent, QString(), QString(),
+                                                            QStringLiteral("Legacy Files (*.rec *.REC)"));
+    std::vector<std::string> paths;
+    QStringList refused;
+    for (const QString& file : files) {
+        if (std::optional<std::string> path = WindowsPath(file))
+            paths.push_back(*path);
+        else
+            refused.push_back(file);
+    }
+    if (!refused.isEmpty())
+        TellNotOnADrive(refused);
+    return paths;
+}
+
+std::string BrowseForExecutable()
+{
+    return QFileDialog::getOpenFileName(nullptr, QString(), QString(), QStringLiteral("Executable Files (*)")).toStdString();
+}
+
+bool StartDetached(const std::string& program, std::string& error)
+{
+    QProcess process;
+    process.setProgram(QString::fromStdString(program));
+    if (process.startDetached())
+        return true;
+    error = fw::FromQString(process.errorString());
+    return false;
+}

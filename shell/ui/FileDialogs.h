@@ -1,0 +1,21 @@
+#pragma once
+// The desktop's file and folder dialogs and program start, giving the program's Windows-form
+// paths where it names files.
+
+#include <QString>
+
+#include <string>
+#include <vector>
+
+class QWidget;
+
+// A folder chosen with the folder dialog, in Windows form; empty on Cancel, or when the folder
+// lies on no drive of the drive map (which the user is told).
+std::string BrowseForFolder(QWidget* parent, const QString& title);
+// Legacy record files (*.rec) chosen with the open dialog, in Windows form; files on no drive
+// of the drive map are left out and named to the user.
+std::vector<std::string> ChooseLegacyFiles(QWidget* parent);
+// A program chosen with the open dialog (a path of this system); empty on Cancel.
+std::string BrowseForExecutable();
+// Starts a program without waiting for it; false with the reason when it can't.
+bool StartDetached(const std::string& program, std::string& error);

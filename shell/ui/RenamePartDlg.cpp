@@ -1,0 +1,33 @@
+#include "shell/ui/RenamePartDlg.h"
+
+#include "fw/core/MessageService.h"
+#include "fw/qt/QtText.h"
+#include "shell/NameRules.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+
+CRenamePartDlg::CRenamePartDlg(const std::string& oldName, QWidget* parent)
+    : QDialog(parent), edit_(new QLineEdit(this))
+{
+    setWindowTitle(QStringLiteral("Rename Part ") + fw::ToQString(oldName));
+    edit_->setObjectName(QStringLiteral("edit1234"));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CRenamePartDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QFormLayout(this);
+    layout->addRow(QStringLiteral("New Part Name:"), edit_);
+    layout->addRow(buttons);
+}
+
+void CRenamePartDlg::accept()
+{
+    const std::string name = fw::FromQString(edit_->text());
+    if (const std::string error = FileNameError(name); !error.empty()) {
+        fw::ShowMessage(error, fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        return;
+    }
+    newName_ = name;
+    QDialog::accept();
+}

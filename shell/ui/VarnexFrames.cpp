@@ -1,0 +1,64 @@
+#include "shell/ui/VarnexFrames.h"
+
+#include "machmult/MachineDoc.h"
+#include "machmult/ui/MachineView.h"
+#include "model/ShapeDoc.h"
+#include "model/ToolDoc.h"
+#include "model/ui/ShapeView.h"
+#include "model/ui/ToolView.h"
+#include "shell/ui/ChildFrame.h"
+
+#include <QToolBar>
+
+namespace {
+
+// Save and Save/New of a document, enabled as the document says.
+template <class Doc> void AddSaveCommands(CChildFrame& frame, QToolBar& toolBar, Doc& document,
+                                          void (Doc::*save)(), void (Doc::*saveNew)())
+{
+    const auto enabled = [&document](unsigned command) {
+        return [&document, command] { return document.IsCommandEnabled(command).value_or(true); };
+    };
+    frame.AddCommand(toolBar, QStringLiteral("&Save"), QKeySequence::Save, [&document, save] { (document.*save)(); },
+                     enabled(ID_FILE_SAVE));
+    frame.AddCommand(toolBar, QStringLiteral("Save/&New"), QKeySequence(), [&document, saveNew] { (document.*saveNew)(); },
+                     enabled(ID_FILE_SAVE_NEW));
+}
+
+FrameSpec ShapeFrame()
+{
+    return {[](fw::Document&) { return new CShapeView; },
+            [](CChildFrame& frame, QWidget&, fw::Document& document) {
+                auto& shape = static_cast<CShapeDoc&>(document);
+                AddSaveCommands(frame, *frame.CreateDockedToolBar(KeysOf(ChildWindow::shapeInformation).toolbar), shape, &CShapeDoc::OnFileSave,
+                                &CShapeDoc::OnFileSaveNew);
+            },
+            ChildWindow::shapeInformation};
+}
+
+FrameSpec ToolFrame()
+{
+    // The tool document saves under its short name: Save and Save/New are the same command.
+    return {[](fw::Document&) { return new CToolView; },
+            [](CChildFrame& frame, QWidget&, fw::Document& document) {
+                auto& tool = static_cast<CToolDoc&>(document);
+                AddSaveCommands(frame, *frame.CreateDockedToolBar(KeysOf(ChildWindow::toolInformation).toolbar), tool, &CToolDoc::OnFileSave, &CToolDoc::OnFileSave);
+            },
+            ChildWindow::toolInformation};
+}
+
+FrameSpec MachineFrame()
+{
+    return {[](fw::Document& document) { return new machui::CMachineView(static_cast<CMachineDoc&>(document)); },
+            [](CChildFrame& frame, QWidget& view, fw::Document&) {
+                frame.CreateDockedToolBar(KeysOf(ChildWindow::machineInformation).toolbar)->addActions(static_cast<machui::CMachineView&>(view).ToolBarActions());
+            },
+            ChildWindow::machineInformation};
+}
+
+} // namespace
+
+std::map<TemplateId, FrameSpec> VarnexFrames()
+{
+    return {{TemplateId::shape, ShapeFrame()}, {TemplateId::tool, ToolFrame()}, {TemplateId::machine, MachineFrame()}};
+}

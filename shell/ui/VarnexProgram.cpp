@@ -1,0 +1,100 @@
+#include "shell/ui/VarnexProgram.h"
+
+#include "fw/core/AppProfile.h"
+#include "fw/core/DriveMap.h"
+#include "machmult/MachineDoc.h"
+#include "model/IShapeDoc.h"
+#include "model/ShapeDoc.h"
+#include "model/ToolDoc.h"
+#include "shell/ui/FileDialogs.h"
+#include "shell/ui/ShopDiskSetupDlg.h"
+#include "shell/ui/SplashWnd.h"
+#include "shell/ui/VarnexFrames.h"
+
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QSessionManager>
+#include <QUrl>
+
+VarnexProgram::Options VarnexProgram::Standard(std::filesystem::path programFolder, const fw::Profile* machineProfile)
+{
+    Options options{std::move(programFolder), machineProfile};
+    options.documents = {
+        {TemplateId::shape, [] { return std::make_unique<CShapeDoc>(); }},
+        {TemplateId::tool, [] { return std::make_unique<CToolDoc>(); }},
+        {TemplateId::machine, [] { return std::make_unique<CMachineDoc>(); }},
+    };
+    options.frames = VarnexFrames();
+    options.automationClasses = CVarnexApp::DocumentClasses();
+    for (CVarnexApp::AutomationClass& c : options.automationClasses)
+        if (c.clsid == IShapeDoc::kClassId)
+            c.factory = [] { return std::unique_ptr<fw::Unknown>(std::make_unique<CShapeDoc>()); };
+    return options;
+}
+
+VarnexProgram::VarnexProgram(Options options)
+    : frames_(std::move(options.frames)),
+      documents_(options.documents, &poster_),
+      app_(AppServices{documents_, pending_, pending_, *this, pending_, pending_, pending_, pending_, *this},
+           CVarnexApp::Options{std::move(options.programFolder), options.machineProfile, nullptr,
+                               std::move(options.automationClasses)})
+{
+    documents_.Manager().LoadRecentFileList(fw::AppProfile());
+}
+
+VarnexProgram::~VarnexProgram()
+{
+    if (frame_)
+        documents_.Manager().SaveRecentFileList(fw::AppProfile());
+    frame_.reset();
+}
+
+bool VarnexProgram::Start(const std::vector<std::string>& arguments)
+{
+    return app_.InitInstance(CommandLineInfo::Parse(arguments));
+}
+
+void VarnexProgram::EnableSplashScreen(bool enable)
+{
+    CSplashWnd::EnableSplashScreen(enable);
+}
+
+bool VarnexProgram::CreateMainFrame()
+{
+    frame_ = std::make_unique<CMainFrame>(app_);
+    for (auto& [id, spec] : frames_)
+        InstallFrameFactory(documents_.Template(id), frame_->MdiArea(), spec);
+    documents_.SetFrameActivator([this](fw::Document& document) { ActivateDocumentFrame(document, frame_->MdiArea()); });
+    fw::DocManager& manager = documents_.Manager();
+    // The session ending runs the same exit check as closing the main window.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, frame_.get(), [this](QSessionManager& session) {
+        if (session.allowsInteraction() && !app_.SaveAllModified())
+            session.cancel();
+    });
+    frame_->SetRecentFiles([&manager] { return std::vector<std::string>(manager.GetRecentFiles().begin(), manager.GetRecentFiles().end()); },
+                           [this](const std::string& path) { documents_.OpenFile(path); });
+    return true;
+}
+
+void VarnexProgram::ShowMainFrame(int showCommand)
+{
+    frame_->ShowAs(showCommand);
+}
+
+std::vector<std::string> VarnexProgram::ChooseLegacyFiles()
+{
+    return ::ChooseLegacyFiles(frame_.get());
+}
+
+void VarnexProgram::OpenHelpFile(const std::filesystem::path& file)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(file.string())));
+}
+
+std::optional<ShopDiskTarget> VarnexProgram::AskTarget()
+{
+    CShopDiskSetupDlg dialog(fw::DriveMap::Instance().Drives(), frame_.get());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Target();
+}

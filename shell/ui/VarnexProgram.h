@@ -1,0 +1,54 @@
+#pragma once
+// The program put together: the application object over the documents and their templates, the
+// features still to come, the main frame and the dialogs the application asks through.
+
+#include "fw/qt/QtPoster.h"
+#include "shell/PendingFeatures.h"
+#include "shell/VarnexApp.h"
+#include "shell/VarnexDocuments.h"
+#include "shell/ui/DocumentFrames.h"
+#include "shell/ui/MainFrame.h"
+
+#include <map>
+#include <memory>
+
+class VarnexProgram : public AppWindows, public ShopDiskDialog {
+public:
+    struct Options {
+        std::filesystem::path programFolder{};
+        const fw::Profile* machineProfile = nullptr;
+        VarnexDocuments::Factories documents{};
+        std::map<TemplateId, FrameSpec> frames{};   // the windows of the templates that have them
+        std::vector<CVarnexApp::AutomationClass> automationClasses{};
+    };
+    // The document kinds, windows and automation classes of this build.
+    static Options Standard(std::filesystem::path programFolder, const fw::Profile* machineProfile);
+
+    explicit VarnexProgram(Options options);
+    ~VarnexProgram() override;
+
+    // Start-up with the command line's arguments (without the program's name); false ends the
+    // program.
+    bool Start(const std::vector<std::string>& arguments);
+
+    CVarnexApp& App() { return app_; }
+    VarnexDocuments& Documents() { return documents_; }
+    CMainFrame* MainFrame() { return frame_.get(); }
+
+    // AppWindows
+    void EnableSplashScreen(bool enable) override;
+    bool CreateMainFrame() override;
+    void ShowMainFrame(int showCommand) override;
+    std::vector<std::string> ChooseLegacyFiles() override;
+    void OpenHelpFile(const std::filesystem::path& file) override;
+    // ShopDiskDialog
+    std::optional<ShopDiskTarget> AskTarget() override;
+
+private:
+    std::map<TemplateId, FrameSpec> frames_;
+    fw::QtPoster poster_;
+    PendingFeatures pending_;
+    VarnexDocuments documents_;
+    std::unique_ptr<CMainFrame> frame_;   // goes before the documents, whose frames it holds
+    CVarnexApp app_;
+};

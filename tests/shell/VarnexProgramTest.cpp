@@ -1,0 +1,256 @@
+#include "shell/ui/VarnexProgram.h"
+#include "shell/ui/ChildFrame.h"
+#include "shell/ui/DimensionControl.h"
+#include "machmult/MachineDoc.h"
+#include "model/ShapeDoc.h"
+#include "model/ToolDoc.h"
+#include "shell/VarnexStrings.h"
+#include "tests/fw/TempDrives.h"
+#include "tests/shell/QtFixture.h"
+#include "tests/shell/TestDocument.h"
+
+#include <QApplication>
+#include <QDockWidget>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+
+namespace {
+
+using Calls = std::vector<std::string>;
+
+class ProgramTest : public test::QtFixture {
+protected:
+    TempDrives drives;
+
+    // A program whose shape template has the test document and view.
+    static VarnexProgram::Options Options()
+    {
+        VarnexProgram::Options options;
+        options.documents[TemplateId::shape] = [] { return std::make_unique<test::TextDoc>(); };
+        options.frames[TemplateId::shape] = {[](fw::Document&) { return new test::TextView; }};
+        return options;
+    }
+
+    static QList<QMdiSubWindow*> Windows(VarnexProgram& program) { return program.MainFrame()->MdiArea().subWindowList(); }
+};
+
+TEST_F(ProgramTest, StartsWithItsMainWindowMenusToolbarNavigatorAndTemplatesInOrder)
+{
+    VarnexProgram program(Options());
+    ASSERT_TRUE(program.Start({}));
+    CMainFrame* frame = program.MainFrame();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_TRUE(frame->isMaximized());   // no placement stored yet
+    EXPECT_EQ(frame->menuBar()->actions().size(), 4);
+    EXPECT_FALSE(frame->ToolBar().actions().isEmpty());
+    EXPECT_EQ(frame->dockWidgetArea(&frame->NavigatorBar()), Qt::LeftDockWidgetArea);
+
+    std::vector<std::string> names;
+    for (const auto& t : program.Documents().Manager().GetTemplates())
+        names.push_back(t->GetDocString(fw::DocTemplate::docName) + t->GetFilterExtension());
+    EXPECT_EQ(names, (std::vector<std::string>{"Part.prt", "Pattern.pat", "Pattern.pat", "Pattern.pat", "Mult.mlt",
+                                               "Mult.mlt", "Mult.mlt", "Shape.shp", "Tool.tl", "Machine.mch",
+                                               "Pattern.pat"}));
+    EXPECT_EQ(program.Documents().Manager().FindTemplate("C:\\J\\M 1.MLT"),
+              &program.Documents().Template(TemplateId::mult));
+}
+
+TEST_F(ProgramTest, EmbeddingStartsWithoutAWindow)
+{
+    const auto before = QApplication::topLevelWidgets().size();
+    for (const char* flag : {"/Embedding", "/Automation"}) {
+        VarnexProgram program(Options());
+        ASSERT_TRUE(program.Start({flag}));
+        EXPECT_EQ(program.MainFrame(), nullptr);
+        EXPECT_FALSE(program.App().HasMainWindow());
+        EXPECT_EQ(QApplication::topLevelWidgets().size(), before);
+    }
+}
+
+TEST_F(ProgramTest, ItemsWithoutTheirDocumentsSayTheyCannotBeOpenedYet)
+{
+    VarnexProgram program(Options());
+    program.Start({});
+    struct Case {
+        int code;
+        const char* path;
+        const char* text;
+    };
+    const Case cases[] = {
+        {0x11, "C:\\Kestrom\\Jobs\\J1\\G1\\NULL", "Part documents cannot be opened yet."},
+        {0x12, nullptr, "Mult documents cannot be opened yet."},
+        {0x14, nullptr, "Tool documents cannot be opened yet."},
+        {0x15, nullptr, "Machine documents cannot be opened yet."},
+        {0x21, "C:\\Kestrom\\Jobs\\J1\\G1\\B12.prt", "Part documents cannot be opened yet."},
+        {0x22, "C:\\Kestrom\\Jobs\\J1\\G1\\M 1.mlt", "Mult documents cannot be opened yet."},
+        {0x31, "C:\\J\\G\\B12.prt|", "Parts cannot be printed yet."},
+        {0x42, "C:\\J\\G\\M 1.mlt|", "Mults cannot be printed yet."},
+        {0x51, "C:\\J\\G\\B12.prt|", "Opposite-hand parts cannot be made yet."},
+        {0xB0, "C:\\Kestrom\\Jobs", "Report windows cannot be opened yet."},
+        {0xC0, "C:\\Kestrom\\Jobs", "Report windows cannot be opened yet."},
+        {0x21, "C:\\J\\G\\B12.txt", "ERROR: Invalid File -- On File C:\\J\\G\\B12.txt"},
+    };
+    for (const Case& c : cases) {
+        messages->Answer(fw::IDOK);
+        program.App().DoNavAction(c.code, c.path);
+        ASSERT_FALSE(messages->Shown().empty());
+        EXPECT_EQ(messages->Shown().back().text, c.text) << std::hex << c.code;
+    }
+    EXPECT_EQ(messages->Shown().size(), std::size(cases));
+    EXPECT_TRUE(Windows(program).isEmpty());
+    for (const auto& t : program.Documents().Manager().GetTemplates())
+        EXPECT_TRUE(t->GetDocuments().empty());
+}
+
+TEST_F(ProgramTest, ShapeDocumentsOpenEditAndSaveInTheirOwnWindows)
+{
+    VarnexProgram program(Options());
+    program.Start({});
+    CVarnexApp& app = program.App();
+
+    app.DoNavAction(0x13, nullptr);   // a new shape
+    ASSERT_EQ(Windows(program).size(), 1);
+    auto* frame = dynamic_cast<CChildFrame*>(Windows(program)[0]);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->windowTitle(), "Shape1");
+    auto* view = dynamic_cast<test::TextView*>(frame->View());
+    ASSERT_NE(view, nullptr);
+    view->setText("W 12X26");
+    emit view->textEdited("W 12X26");
+    fw::Document* document = frame->Document();
+    ASSERT_TRUE(document->IsModified());
+    std::filesystem::create_directories(drives.C() / "Kestrom" / "Shapes");
+    ASSERT_TRUE(document->DoSave("C:\\Kestrom\\Shapes\\W 12X26.shp"));
+    EXPECT_EQ(TempDrives::Get(drives.C() / "Kestrom" / "Shapes" / "W 12X26.shp"), std::string("\x07W 12X26", 8));
+
+    // Closing the saved document's window asks nothing and closes the document.
+    frame->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(Windows(program).isEmpty());
+    EXPECT_TRUE(program.Documents().Template(TemplateId::shape).GetDocuments().empty());
+
+    // Opened again from its file, once: a second open brings the same window forward.
+    app.DoNavAction(0x23, "C:\\Kestrom\\Shapes\\W 12X26.shp");
+    app.DoNavAction(0x83, "c:\\kestrom\\shapes\\w 12x26.shp");
+    ASSERT_EQ(Windows(program).size(), 1);
+    EXPECT_EQ(dynamic_cast<test::TextView*>(dynamic_cast<CChildFrame*>(Windows(program)[0])->View())->text(), "W 12X26");
+    EXPECT_EQ(program.Documents().Manager().GetRecentFiles().front(), "C:\\Kestrom\\Shapes\\W 12X26.shp");
+    EXPECT_TRUE(messages->Shown().empty());
+}
+
+TEST_F(ProgramTest, CreateFromAShapeFileGivesAnUntitledCopy)
+{
+    TempDrives::Put(drives.C() / "Kestrom" / "Shapes" / "W 8X10.shp", std::string("\x06W 8X10", 7));
+    VarnexProgram program(Options());
+    program.Start({});
+    program.App().DoNavAction(0x13, "C:\\Kestrom\\Shapes\\W 8X10.shp");
+    ASSERT_EQ(Windows(program).size(), 1);
+    auto* copy = static_cast<test::TextDoc*>(dynamic_cast<CChildFrame*>(Windows(program)[0])->Document());
+    EXPECT_EQ(copy->GetPathName(), "");
+    EXPECT_EQ(copy->GetTitle(), "W 8X10.shp");
+    EXPECT_EQ(copy->text, "W 8X10");
+    EXPECT_EQ(copy->GetDocumentState(), CSmartDoc::stateNew);
+    EXPECT_FALSE(copy->IsSaveAllowed());   // until a key field names another file
+
+    // Saving the copy over its original is refused.
+    messages->Answer(fw::IDOK);
+    EXPECT_FALSE(copy->OnSaveDocument("C:\\Kestrom\\Shapes\\W 8X10.shp"));
+    EXPECT_EQ(messages->Shown().back().text, LoadVarnexString(CSmartDoc::IDS_SAVE_ON_TOP_OF_OLD));
+    EXPECT_EQ(TempDrives::Get(drives.C() / "Kestrom" / "Shapes" / "W 8X10.shp"), std::string("\x06W 8X10", 7));
+}
+
+TEST_F(ProgramTest, ClosingAModifiedDocumentsLastWindowAsksToSave)
+{
+    VarnexProgram program(Options());
+    program.Start({});
+    program.App().DoNavAction(0x13, nullptr);
+    auto* frame = dynamic_cast<CChildFrame*>(Windows(program)[0]);
+    frame->Document()->SetModifiedFlag();
+
+    messages->Answer(fw::IDCANCEL);
+    EXPECT_FALSE(frame->close());
+    EXPECT_EQ(messages->Shown().back().text, "Save changes to Shape1?");
+    EXPECT_EQ(program.Documents().Template(TemplateId::shape).GetDocuments().size(), 1u);
+
+    messages->Answer(fw::IDNO);
+    EXPECT_TRUE(frame->close());
+    EXPECT_TRUE(program.Documents().Template(TemplateId::shape).GetDocuments().empty());
+}
+
+TEST_F(ProgramTest, RecentFilesComeFromAndGoToTheProfile)
+{
+    Profile().WriteProfileString("Recent File List", "File1", "C:\\S\\A.shp");
+    {
+        VarnexProgram program(Options());
+        program.Start({});
+        EXPECT_EQ(program.Documents().Manager().GetRecentFiles().size(), 1u);
+        program.Documents().Manager().AddToRecentFileList("C:\\S\\B.shp");
+
+        // The File menu lists them, most recent first, before Exit.
+        QMenu* file = program.MainFrame()->menuBar()->actions().front()->menu();
+        emit file->aboutToShow();
+        QStringList texts;
+        for (QAction* action : file->actions())
+            texts << action->text();
+        const auto exit = texts.indexOf("E&xit");
+        ASSERT_GE(exit, 3);
+        EXPECT_EQ(texts.mid(exit - 3, 3), (QStringList{"&1 C:\\S\\B.shp", "&2 C:\\S\\A.shp", ""}));
+    }
+    EXPECT_EQ(Profile().GetProfileString("Recent File List", "File1"), "C:\\S\\B.shp");
+    EXPECT_EQ(Profile().GetProfileString("Recent File List", "File2"), "C:\\S\\A.shp");
+}
+
+TEST_F(ProgramTest, ShapeToolAndMachineWindowsOfThisBuild)
+{
+    InstallDimensionControl();
+    VarnexProgram program(VarnexProgram::Standard({}, nullptr));
+    program.Start({});
+    CVarnexApp& app = program.App();
+    struct Case {
+        int code;
+        unsigned toolBar;
+        QStringList commands;
+    };
+    const Case cases[] = {
+        {0x13, 246, {"&Save", "Save/&New"}},
+        {0x14, 247, {"&Save", "Save/&New"}},
+        {0x15, 248, {"&Save", "Save/New", "", "&Specifics"}},
+    };
+    for (const Case& c : cases) {
+        app.DoNavAction(c.code, nullptr);
+        auto* frame = dynamic_cast<CChildFrame*>(program.MainFrame()->MdiArea().activeSubWindow());
+        ASSERT_NE(frame, nullptr) << c.code;
+        auto* toolBar = frame->findChild<QToolBar*>(QStringLiteral("ToolBar%1").arg(c.toolBar));
+        ASSERT_NE(toolBar, nullptr) << c.code;
+        QStringList commands;
+        for (QAction* action : toolBar->actions())
+            commands << action->text();
+        EXPECT_EQ(commands, c.commands);
+        EXPECT_EQ(frame->Document()->GetViews().size(), 1u);
+    }
+    EXPECT_NE(dynamic_cast<CShapeDoc*>(dynamic_cast<CChildFrame*>(Windows(program)[0])->Document()), nullptr);
+    EXPECT_NE(dynamic_cast<CToolDoc*>(dynamic_cast<CChildFrame*>(Windows(program)[1])->Document()), nullptr);
+    EXPECT_NE(dynamic_cast<CMachineDoc*>(dynamic_cast<CChildFrame*>(Windows(program)[2])->Document()), nullptr);
+    EXPECT_TRUE(fw::ClassRegistry::Instance().IsRegistered("Varnex.Shape"));
+    EXPECT_TRUE(messages->Shown().empty());
+}
+
+TEST_F(ProgramTest, ShapeWindowKeepsItsPlaceWhenRetained)
+{
+    InstallDimensionControl();
+    Profile().WriteProfileInt("Current Settings", "Retain Shape Information Window Position", 1);
+    Profile().WriteProfileString("Layout", "ShapeView", "20,30,300,250");
+    VarnexProgram program(VarnexProgram::Standard({}, nullptr));
+    program.Start({});
+    program.App().DoNavAction(0x13, nullptr);
+    auto* frame = dynamic_cast<CChildFrame*>(Windows(program)[0]);
+    EXPECT_EQ(frame->geometry(), QRect(20, 30, 300, 250));
+    frame->setGeometry(40, 50, 320, 260);
+    frame->CloseFrame();
+    EXPECT_EQ(Profile().GetProfileString("Layout", "ShapeView"), "40,50,320,260");
+}
+
+} // namespace
