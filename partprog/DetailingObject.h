@@ -116,6 +116,8 @@ protected:
     void SetRect(const CDimRect& rect) { rect_ = rect; }
     void SetFits(bool fits) { fits_ = fits; }
     void SetOwnMember();
+    // Widens the work points by one member's points.
+    void AddToCover(const Member& member);
 
     const CRefPlane& Plane() const;
     fw::DrawContext& Dc() const { return *dc_; }
