@@ -121,7 +121,6 @@ protected:
 
     const CRefPlane& Plane() const;
     fw::DrawContext& Dc() const { return *dc_; }
-    const DetailingFace& Face() const { return face_; }
     // The plane's point P and its corner point R, in logical units.
     CDimTPoint PlanePoint() const;
     CDimTPoint PlaneCorner() const;
