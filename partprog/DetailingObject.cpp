@@ -20,32 +20,19 @@ constexpr fw::Color kTextLineColor = fw::Rgb(0, 0, 255);
 constexpr std::array<std::array<int, 4>, 4> kCornerGroups{{{0, 1, 4, 5}, {2, 3, 6, 7}, {1, 2, 5, 6}, {0, 3, 4, 7}}};
 
 // The points of least x, greatest x, least y and greatest y seen, the first of equals.
-class Extremes {
-public:
-    void Add(const CDimTPoint& p)
-    {
-        if (!IsSet(p))
-            return;
-        if (!any_) {
-            points_.fill(p);
-            any_ = true;
-            return;
-        }
-        if (p.GetX() < points_[0].GetX()) points_[0] = p;
-        if (p.GetX() > points_[1].GetX()) points_[1] = p;
-        if (p.GetY() < points_[2].GetY()) points_[2] = p;
-        if (p.GetY() > points_[3].GetY()) points_[3] = p;
+void AddExtreme(CDimTPoint* extremes, const CDimTPoint& p)
+{
+    if (!IsSet(p))
+        return;
+    if (!IsSet(extremes[0])) {
+        std::fill(extremes, extremes + 4, p);
+        return;
     }
-    void WriteTo(CDimTPoint* out) const
-    {
-        for (int k = 0; k < 4; ++k)
-            out[k] = any_ ? points_[k] : UnsetPoint();
-    }
-
-private:
-    std::array<CDimTPoint, 4> points_;
-    bool any_ = false;
-};
+    if (p.GetX() < extremes[0].GetX()) extremes[0] = p;
+    if (p.GetX() > extremes[1].GetX()) extremes[1] = p;
+    if (p.GetY() < extremes[2].GetY()) extremes[2] = p;
+    if (p.GetY() > extremes[3].GetY()) extremes[3] = p;
+}
 
 bool IsBounded(const CDimTPoint& p)
 {
@@ -182,7 +169,7 @@ void CDetailingObject::AddMember(const CDetailingObject& other)
     if (int(members_.size()) >= kMaxMembers)
         return;
     members_.push_back(Member{other.pattern_, other.corners_});
-    ComputeCoverBox();
+    AddToCover(members_.back());
 }
 
 // Work points W0 to W23, six groups of (least x, greatest x, least y, greatest y) over every
@@ -191,17 +178,19 @@ void CDetailingObject::AddMember(const CDetailingObject& other)
 // W20-W23 the last-U corners.
 void CDetailingObject::ComputeCoverBox()
 {
-    std::array<Extremes, 6> groups;
-    for (const Member& m : members_) {
-        groups[0].Add(m.pattern->GetRefPlane().GetCornerPoint());
-        for (const CDimTPoint& c : m.corners)
-            groups[1].Add(c);
-        for (int g = 0; g < 4; ++g)
-            for (int index : kCornerGroups[g])
-                groups[g + 2].Add(m.corners[index]);
-    }
-    for (int g = 0; g < 6; ++g)
-        groups[g].WriteTo(&work_[4 * g]);
+    work_.fill(UnsetPoint());
+    for (const Member& m : members_)
+        AddToCover(m);
+}
+
+void CDetailingObject::AddToCover(const Member& m)
+{
+    AddExtreme(&work_[0], m.pattern->GetRefPlane().GetCornerPoint());
+    for (const CDimTPoint& c : m.corners)
+        AddExtreme(&work_[4], c);
+    for (int g = 0; g < 4; ++g)
+        for (int index : kCornerGroups[g])
+            AddExtreme(&work_[4 * (g + 2)], m.corners[index]);
 }
 
 bool CDetailingObject::IsClearOfCover() const

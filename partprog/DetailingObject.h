@@ -116,10 +116,11 @@ protected:
     void SetRect(const CDimRect& rect) { rect_ = rect; }
     void SetFits(bool fits) { fits_ = fits; }
     void SetOwnMember();
+    // Widens the work points by one member's points.
+    void AddToCover(const Member& member);
 
     const CRefPlane& Plane() const;
     fw::DrawContext& Dc() const { return *dc_; }
-    const DetailingFace& Face() const { return face_; }
     // The plane's point P and its corner point R, in logical units.
     CDimTPoint PlanePoint() const;
     CDimTPoint PlaneCorner() const;

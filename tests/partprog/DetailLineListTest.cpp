@@ -12,7 +12,7 @@ using namespace detailtest;
 
 namespace {
 
-const PatternSpec kGrid{1, 1, 3, 2, 2, 1};
+const PatternValues kGrid{1, 1, 3, 2, 2, 1};
 
 std::string Describe(const CDetailingObject& o)
 {
@@ -100,6 +100,19 @@ TEST(DetailLineList, PassOneLeavesClearDimensionsAndMovesOthersClear)
     EXPECT_TRUE(clear->GetRect().SameAs(clearBefore));
     EXPECT_TRUE(under->IsClearOfCover());
     EXPECT_EQ(CornersText(under->GetRect()), "(0,-48) (0,-64) (160,-64) (160,-48)");   // below -32 - 15
+}
+
+TEST(DetailLineList, PassOneStopsAtItsBound)
+{
+    fw::RecordingDrawContext dc;
+    // Below its plane, the pattern reaches 6000 inches down the face: clearing it would take
+    // 6000 steps of one level, more than any one move may take.
+    const auto deep = MakePattern({0, 1, 3, 2, 2, 6000}, {10, 0, 'B'});
+    CDetailLineList list;
+    CDetailingObject* object = list.Add(Built<CDetailingDimRectOrgToRef>(*deep, dc));
+    list.MoveClearOfPatterns();
+    EXPECT_FALSE(object->IsClearOfCover());
+    EXPECT_EQ(object->GetRect().MaxY(), -16.0 - 16.0 * CDetailingObject::kMaxSteps);
 }
 
 TEST(DetailLineList, EqualLengthsMoveTheLowerKind)

@@ -34,8 +34,8 @@ TEST(DetailingDimRect, WhichKindsExist)
 {
     struct Case {
         const char* name;
-        PatternSpec pattern;
-        PlaneSpec plane;
+        PatternValues pattern;
+        PlaneValues plane;
         const char* kinds;
     };
     const Case cases[] = {
@@ -65,8 +65,8 @@ TEST(DetailingDimRect, ValueTexts)
     fw::RecordingDrawContext dc;
     struct Case {
         const char* name;
-        PatternSpec pattern;
-        PlaneSpec plane;
+        PatternValues pattern;
+        PlaneValues plane;
         int system;
         std::function<std::unique_ptr<CDetailingObject>(const CPattern&)> build;
         const char* text;
@@ -80,8 +80,8 @@ TEST(DetailingDimRect, ValueTexts)
     const auto refTo1stU = of((CDetailingDimRectRefTo1stU*)nullptr);
     const auto firstToLast = of((CDetailingDimRect1stToLast*)nullptr);
     const auto firstToLastU = of((CDetailingDimRect1stToLastU*)nullptr);
-    const PatternSpec grid{1.5, 0.25, 4, 3, 2, 1.5};
-    const PlaneSpec vertical{10, 2, 'C', '+', '+', 1, 0};
+    const PatternValues grid{1.5, 0.25, 4, 3, 2, 1.5};
+    const PlaneValues vertical{10, 2, 'C', '+', '+', 1, 0};
     const Case cases[] = {
         {"plane start X", grid, {15, 2}, 0, orgToRef, "1'3\""},
         {"plane start U", grid, {15, 2}, 0, orgToRefU, "2\""},
@@ -118,15 +118,15 @@ TEST(DetailingDimRect, CornersAtAngleZero)
 {
     // Plane at (10, 2) inches = (160, 32); elements at x 11, 13, 15 and u 3, 4 inches:
     // E1 (176, 64), E2 (176, 48), E3 (240, 48), E4 (240, 64).
-    const PatternSpec grid{1, 1, 3, 2, 2, 1};
-    const PlaneSpec above{10, 2};
+    const PatternValues grid{1, 1, 3, 2, 2, 1};
+    const PlaneValues above{10, 2};
     // Centred: the halves' first elements at u 2.5 (E2 y 40) and 1.5 (F2 y 24).
-    const PlaneSpec centred{10, 2, 'C'};
+    const PlaneValues centred{10, 2, 'C'};
     // Across the face: X runs in U (y 48, 80, 112), U in x (168, 184 and 152, 136).
-    const PlaneSpec vertical{10, 2, 'C', '+', '+', 1, 0};
+    const PlaneValues vertical{10, 2, 'C', '+', '+', 1, 0};
     struct Case {
         const char* name;
-        PlaneSpec plane;
+        PlaneValues plane;
         std::function<std::unique_ptr<CDetailingObject>(const CPattern&, fw::DrawContext&)> build;
         const char* corners;
         double length;
@@ -160,8 +160,8 @@ TEST(DetailingDimRect, CornersAtAngleZero)
 TEST(DetailingDimRect, AngledLinesMeasureTheDistanceAndStayOutside)
 {
     fw::RecordingDrawContext dc;
-    for (const PlaneSpec plane : {PlaneSpec{20, 4, 'A', '+', '+', 1, 2}, PlaneSpec{20, 4, 'B', '-', '+', -3, 1},
-                                  PlaneSpec{20, 4, 'C', '+', '-', 2, -5}}) {
+    for (const PlaneValues plane : {PlaneValues{20, 4, 'A', '+', '+', 1, 2}, PlaneValues{20, 4, 'B', '-', '+', -3, 1},
+                                  PlaneValues{20, 4, 'C', '+', '-', 2, -5}}) {
         const auto pattern = MakePattern({2, 1, 4, 3, 3, 1.5}, plane);
         const auto refTo1st = Built<CDetailingDimRectRefTo1st>(*pattern, dc);
         const auto firstToLast = Built<CDetailingDimRect1stToLast>(*pattern, dc);
@@ -210,7 +210,7 @@ TEST(DetailingDimRect, FitsAtTheExactBoundaries)
 
 TEST(DetailingDimRect, StepsOutAtAngleZero)
 {
-    const PatternSpec grid{1, 1, 3, 2, 2, 1};
+    const PatternValues grid{1, 1, 3, 2, 2, 1};
     const auto pattern = MakePattern(grid, {10, 2});
     fw::RecordingDrawContext dc;
     UseFont(dc, 20);   // level 22
@@ -250,7 +250,7 @@ TEST(DetailingDimRect, LineOffset)
 {
     fw::RecordingDrawContext dc;
     struct Case {
-        PlaneSpec plane;
+        PlaneValues plane;
         int originOffset;   // origin to plane
         int firstOffset;    // plane to first
     };
@@ -274,7 +274,7 @@ TEST(DetailingDimRect, LineOffset)
 TEST(DetailingDimRect, AngleOfThePlane)
 {
     fw::RecordingDrawContext dc;
-    const auto angleOf = [&dc](PlaneSpec plane) {
+    const auto angleOf = [&dc](PlaneValues plane) {
         plane.startX = 10;
         return Built<CDetailingDimRectOrgToRef>(*MakePattern({}, plane), dc)->GetAngle();
     };

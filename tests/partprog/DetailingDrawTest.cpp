@@ -18,7 +18,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-const PatternSpec kGrid{1, 1, 3, 2, 2, 1};
+const PatternValues kGrid{1, 1, 3, 2, 2, 1};
 const std::string kExtensionPen = "Pen solid 0 #B4B4BE";
 const std::string kBluePen = "Pen solid 0 #0000FF";
 
@@ -78,14 +78,14 @@ TEST(DetailingDraw, DimensionCallsInOrder)
 TEST(DetailingDraw, ExtensionLinesPerKind)
 {
     // Plane (160, 32); E1 (176,64) E2 (176,48) E3 (240,48) E4 (240,64).
-    const PlaneSpec above{10, 2};
+    const PlaneValues above{10, 2};
     // E1 (176,56) E2 (176,40) E3 (240,40) E4 (240,56); F2 (176,24).
-    const PlaneSpec centred{10, 2, 'C'};
+    const PlaneValues centred{10, 2, 'C'};
     // E1 (184,48) E2 (168,48) E3 (168,112) E4 (184,112); F2 (152,48) F3 (152,112).
-    const PlaneSpec vertical{10, 2, 'C', '+', '+', 1, 0};
+    const PlaneValues vertical{10, 2, 'C', '+', '+', 1, 0};
     struct Case {
         const char* name;
-        PlaneSpec plane;
+        PlaneValues plane;
         Builder build;
         const char* lines;
     };
@@ -144,7 +144,7 @@ TEST(DetailingDraw, TextEscapement)
     const double run30 = std::sqrt(3.0);   // rise 1: 30 degrees
     struct Case {
         const char* name;
-        PlaneSpec plane;
+        PlaneValues plane;
         Builder build;
         int escapement;
     };

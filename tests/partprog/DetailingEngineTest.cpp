@@ -44,9 +44,9 @@ private:
         return std::round(Between(0, most) * 16) / 16;
     }
 
-    PlaneSpec RandomPlane()
+    PlaneValues RandomPlane()
     {
-        PlaneSpec p;
+        PlaneValues p;
         p.startX = Chance(0.05) ? -Length(0, 20) : Length(0.15, 120);
         p.startU = Length(0.3, 12);
         p.type = "ABC"[Pick(3)];
@@ -62,7 +62,7 @@ private:
         return p;
     }
 
-    PatternSpec RandomPattern()
+    PatternValues RandomPattern()
     {
         return {Length(0.25, 8), Length(0.3, 4), 1 + Pick(6), Length(0.2, 6), 1 + Pick(4), Length(0.2, 3)};
     }

@@ -15,7 +15,7 @@ namespace detailtest {
 // A face 12 inches deep on a part 10 feet long.
 inline constexpr DetailingFace kFace{192, 1920};
 
-struct PlaneSpec {
+struct PlaneValues {
     double startX = 0;
     double startU = 0;
     char type = 'A';
@@ -25,7 +25,7 @@ struct PlaneSpec {
     double run = 0;
 };
 
-struct PatternSpec {
+struct PatternValues {
     double startX = 0;
     double startU = 0;
     int countX = 1;
@@ -34,14 +34,14 @@ struct PatternSpec {
     double incrementU = 0;
 };
 
-inline CRefPlane MakePlane(const PlaneSpec& p)
+inline CRefPlane MakePlane(const PlaneValues& p)
 {
     CRefPlane plane;
     plane.Set(p.startX, p.startU, p.xDirection, p.uDirection, p.rise, p.run, p.type);
     return plane;
 }
 
-inline std::unique_ptr<CPattern> MakePattern(const PatternSpec& s, const PlaneSpec& p, int measuringSystem = 0)
+inline std::unique_ptr<CPattern> MakePattern(const PatternValues& s, const PlaneValues& p, int measuringSystem = 0)
 {
     const CRefPlane plane = MakePlane(p);
     return std::make_unique<CPattern>(s.startX, s.startU, s.countX, s.incrementX, s.countU, s.incrementU, CPattern::hole,
