@@ -145,6 +145,9 @@ protected:
     // Blanks the digit positions of [start, end) (a blanked sign position makes the value
     // positive) and returns the fields touched.
     std::vector<int> BlankRange(int start, int end);
+    // Blanks [start, end), reads the fields back, gives the touched ones their resting alignment
+    // and enters the field at start, which it returns; nothing when the value refuses the result.
+    std::optional<int> BlankSelection(int start, int end);
     // Blanks the field from pos to its end and reads the fields back.
     void EndFieldAt(int field, int pos);
     // The resting alignment of each touched field, after reading the fields back.

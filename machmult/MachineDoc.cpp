@@ -1,0 +1,246 @@
+#include "machmult/MachineDoc.h"
+
+#include "fw/core/AppProfile.h"
+#include "fw/core/Archive.h"
+#include "fw/core/File.h"
+#include "fw/core/MessageService.h"
+#include "fw/core/StringTable.h"
+#include "fw/core/Text1252.h"
+#include "machmult/MachineForm.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string_view>
+
+const fw::RuntimeClass CMachineDoc::classObject{
+    "CMachineDoc", fw::NO_SCHEMA, &CSmartDoc::classObject,
+    []() -> std::unique_ptr<fw::Object> { return std::make_unique<CMachineDoc>(); }};
+static const fw::RuntimeClassRegistrar machineDocRegistrar(&CMachineDoc::classObject);
+
+namespace {
+
+bool IsNameCharacter(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 0x20 && byte != 0x7F && std::string_view("\\/:*?\"<>|").find(c) == std::string_view::npos;
+}
+
+std::vector<std::uint8_t> ReadMachineFile(const std::string& path)
+{
+    fw::File file(path, fw::File::modeRead | fw::File::shareDenyWrite);
+    const std::uint64_t length = file.GetLength();
+    if (length > fw::Document::maxFileSize)
+        throw fw::FileException(fw::FileException::invalidFile, path);
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(length));
+    if (file.Read(bytes.data(), bytes.size()) != bytes.size())
+        throw fw::FileException(fw::FileException::invalidFile, path);
+    return bytes;
+}
+
+} // namespace
+
+CMachineDoc::CMachineDoc() = default;
+CMachineDoc::~CMachineDoc() = default;
+
+std::string CMachineDoc::GetMachineDirectory()
+{
+    return fw::AppProfile().GetProfileString(kDirectoriesSection, kMachineDirectoryEntry, kDefaultMachineDirectory);
+}
+
+std::string CMachineDoc::GetMachineFilePath(const std::string& name)
+{
+    return GetMachineDirectory() + "\\" + fw::Upper1252(name) + kExtension;
+}
+
+std::optional<std::string> CMachineDoc::CheckMachineName(const std::string& name)
+{
+    const bool good = !name.empty() && name.size() <= MachineRecord::maxNameLength && name != "." && name != ".." &&
+                      std::all_of(name.begin(), name.end(), IsNameCharacter);
+    if (good)
+        return std::nullopt;
+    return fw::StringTables::Get("VARNEX").Format(IDS_MACHINE_NAME_INVALID, {name});
+}
+
+void CMachineDoc::SetMachineData(const MachineRecord& data)
+{
+    if (data.kind < machineNone || data.kind > machineBurningTable)
+        throw std::invalid_argument("unknown machine kind " + std::to_string(data.kind));
+    record_.name = data.name;
+    record_.kind = data.kind;
+    record_.defaultKerf.SetValue(data.defaultKerf.GetValue());
+    record_.minimumStock.SetValue(data.minimumStock.GetValue());
+    record_.maximumStock.SetValue(data.maximumStock.GetValue());
+    record_.minimumDrop.SetValue(data.minimumDrop.GetValue());
+    record_.multiAxis = data.multiAxis;
+    record_.flowsRight = data.flowsRight;
+    record_.trimCut = data.trimCut;
+    record_.trimLength.SetValue(data.trimLength.GetValue());
+    record_.materialTypes = data.materialTypes;
+    if (!CMachineSpecData::KindHasSpecData(record_.kind))
+        spec_.reset();
+    else if (!spec_ || spec_->GetKind() != record_.kind)
+        spec_ = CMachineSpecData::CreateForKind(record_.kind);
+}
+
+std::unique_ptr<CMachine> CMachineDoc::CreateMachine() const
+{
+    std::unique_ptr<CMachine> machine = CMachine::CreateOfKind(record_.kind);
+    machine->SetMachineRecord(record_);
+    if (spec_)
+        machine->BuildStations(spec_->GetUnits());
+    return machine;
+}
+
+bool CMachineDoc::LoadMachine(const std::string& name)
+{
+    if (std::optional<std::string> error = CheckMachineName(name)) {
+        fw::Messages().Beep(fw::MB_ICONEXCLAMATION);
+        fw::ShowMessage(*error, fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        return false;
+    }
+    const std::string folder = GetMachineDirectory();
+    const std::string path = folder + (folder.empty() ? "" : "\\") + name + kExtension;
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes = ReadMachineFile(path);
+    } catch (...) {
+        fw::Messages().Beep(fw::MB_ICONEXCLAMATION);
+        ReportSaveLoadException(path, std::current_exception(), false);
+        return false;
+    }
+    DeleteContents();
+    SetModifiedFlag(true);
+    try {
+        fw::WaitCursor wait;
+        fw::Archive ar(std::move(bytes));
+        Serialize(ar);
+    } catch (...) {
+        DeleteContents();
+        ReportSaveLoadException(path, std::current_exception(), false);
+        return false;
+    }
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CMachineDoc::UpdateForms()
+{
+    for (fw::View* view : GetViews())
+        if (auto* form = dynamic_cast<MachineForm*>(view); form && !form->UpdateDocument())
+            return false;
+    return true;
+}
+
+fw::View* CMachineDoc::FirstFormView() const
+{
+    for (fw::View* view : GetViews())
+        if (dynamic_cast<MachineForm*>(view))
+            return view;
+    return nullptr;
+}
+
+MachineForm* CMachineDoc::FirstForm() const { return dynamic_cast<MachineForm*>(FirstFormView()); }
+
+bool CMachineDoc::OnFileSave()
+{
+    if (!UpdateForms() || !SaveDocument())
+        return false;
+    SetDocumentState(stateStored);
+    UpdateAllViews(nullptr);
+    return true;
+}
+
+bool CMachineDoc::OnFileSaveNew()
+{
+    if (!UpdateForms())
+        return false;
+    const bool wasModified = IsModified();
+    SetModifiedFlag(true);
+    if (!SaveDocument()) {
+        SetModifiedFlag(wasModified);
+        return false;
+    }
+    SetModifiedFlag(false);
+    if (fw::View* keep = FirstFormView())
+        CloseOtherViews(keep);
+    EnableKeyFields();
+    SetSaveAllowed(false);
+    SetDocumentState(stateNew);
+    UpdateAllViews(nullptr);
+    return true;
+}
+
+void CMachineDoc::OnEditSpecifics()
+{
+    if (!UpdateForms() || !spec_ || spec_->GetKind() != record_.kind)
+        return;
+    if (MachineForm* form = FirstForm())
+        form->EditSpecifics(*spec_);
+}
+
+std::optional<bool> CMachineDoc::IsCommandEnabled(unsigned command) const
+{
+    if (command == ID_EDIT_SPECIFICS)
+        return GetKeyFieldsFlag() != 0;
+    return CSmartDoc::IsCommandEnabled(command);
+}
+
+bool CMachineDoc::OnNewDocument()
+{
+    return CSmartDoc::OnNewDocument();   // DeleteContents leaves a machine with nothing set
+}
+
+void CMachineDoc::DeleteContents()
+{
+    record_ = MachineRecord();
+    spec_.reset();
+}
+
+bool CMachineDoc::OnSaveDocument(const std::string&)
+{
+    if (!UpdateForms())
+        return false;
+    if (IsSaveAllowed()) {
+        if (std::optional<std::string> error = CheckMachineName(record_.name)) {
+            fw::ShowMessage(*error, fw::MB_OK | fw::MB_ICONEXCLAMATION);
+            return false;
+        }
+        record_.name = fw::Upper1252(record_.name);
+    }
+    return CSmartDoc::OnSaveDocument(GetMachineFilePath(record_.name));
+}
+
+bool CMachineDoc::SaveDocument()
+{
+    const std::string& path = GetPathName();
+    const std::string folder = path.substr(0, path.find_last_of('\\') + 1);
+    return DoSave(folder + fw::Upper1252(record_.name) + kExtension, false);
+}
+
+bool CMachineDoc::DoFileSave() { return OnFileSave(); }
+
+void CMachineDoc::Serialize(fw::Archive& ar)
+{
+    if (ar.IsStoring()) {
+        record_.Serialize(ar);
+        if (CMachineSpecData::KindHasSpecData(record_.kind)) {
+            if (!spec_ || spec_->GetKind() != record_.kind)
+                spec_ = CMachineSpecData::CreateForKind(record_.kind);
+            spec_->Serialize(ar);
+        }
+        return;
+    }
+    if (ar.AtEnd())
+        return;   // an empty file: a machine with nothing set
+    MachineRecord record;
+    record.Serialize(ar);
+    std::unique_ptr<CMachineSpecData> spec;
+    if (CMachineSpecData::KindHasSpecData(record.kind)) {
+        spec = CMachineSpecData::CreateForKind(record.kind);
+        spec->Serialize(ar);
+    }
+    if (!ar.AtEnd())
+        throw fw::ArchiveException(fw::ArchiveException::badValue, "data after the end of the machine");
+    record_ = std::move(record);
+    spec_ = std::move(spec);
+}

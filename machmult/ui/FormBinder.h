@@ -1,0 +1,77 @@
+#pragma once
+// Makes the controls of a machine form, page or dialog and binds each one to the value it
+// edits: Load shows the values, Store reads every control back, all or nothing. Whole numbers
+// and lengths are checked against their ranges; the first that fails gets the range message and
+// the focus, and nothing is stored. Each control's object name is its control id.
+
+#include "model/Dimension.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <utility>
+#include <vector>
+
+class QAbstractButton;
+class QBoxLayout;
+class QButtonGroup;
+class QCheckBox;
+class QFormLayout;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+class QWidget;
+
+namespace machui {
+
+class LengthField;
+
+// The control of an id among a widget's children.
+QString ControlName(int id);
+
+class FormBinder {
+public:
+    // A length field, its label and its limits (inches).
+    LengthField& AddLength(QFormLayout& layout, int id, const QString& label, CDimension& value, double min, double max);
+    LengthField& AddLength(QFormLayout& layout, int id, const QString& label, double& value, double min, double max);
+    // A whole number checked against min..max; with an up-down range the box has arrows in it.
+    QSpinBox& AddWhole(QFormLayout& layout, int id, const QString& label, std::uint32_t& value, int min, int max,
+                       std::pair<int, int> upDown = {0, 0});
+    // A plain number (no unit).
+    QLineEdit& AddNumber(QFormLayout& layout, int id, const QString& label, double& value);
+    QLineEdit& AddText(QFormLayout& layout, int id, const QString& label, std::string& value, int maxLength = 0);
+    QCheckBox& AddCheck(QBoxLayout& layout, int id, const QString& label, std::uint32_t& value);
+    // A box of radio buttons; the n-th button (0-based) stands for value n. A value that no
+    // button stands for (-1, a new machine's kind) checks none.
+    QButtonGroup& AddRadio(QBoxLayout& layout, const QString& title, std::initializer_list<std::pair<int, QString>> buttons,
+                           std::uint32_t& value);
+    QButtonGroup& AddRadio(QBoxLayout& layout, const QString& title, std::initializer_list<std::pair<int, QString>> buttons,
+                           std::int32_t& value);
+
+    void Load();
+    bool Store();
+    // Reads the one control again; false (with the message and the focus) when it fails.
+    bool StoreControl(const QWidget& control);
+
+private:
+    struct Binding {
+        const QWidget* control;
+        std::function<void()> load;
+        std::function<bool()> check;   // on failure shows why and takes the focus
+        std::function<void()> store;   // what check accepted
+    };
+    QButtonGroup& MakeRadio(QBoxLayout& layout, const QString& title,
+                            std::initializer_list<std::pair<int, QString>> buttons);
+    void BindRadio(QButtonGroup& group, std::function<int()> get, std::function<void(int)> set);
+
+    std::vector<Binding> bindings_;
+};
+
+// Checks every button of a group off (the group stays exclusive for the user).
+void ClearRadio(QButtonGroup& group);
+
+} // namespace machui

@@ -1,0 +1,259 @@
+#include "machmult/ui/MachineView.h"
+
+#include "fw/core/DocTemplate.h"
+#include "machmult/MachineDoc.h"
+
+#include "UiTestSupport.h"
+#include "fw/core/AppProfile.h"
+#include "fw/core/MessageService.h"
+#include "tests/fw/TempDrives.h"
+#include "tests/model/MachineTestSupport.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QRadioButton>
+
+using namespace uitest;
+using machinetest::Length;
+using machui::CMachineView;
+
+namespace {
+
+constexpr const char* kSaveOnTopOfOld = "Warning: Can't save new document on top of old!  You must change key fields.";
+const int kKindButtons[] = {1116, 1110, 1031, 1036, 1113, 1114, 1115};
+
+class MachineViewTest : public testing::Test {
+protected:
+    MachineViewTest() : previousProfile_(fw::SetAppProfile(std::make_unique<fw::MemoryProfile>())) { test::QtApp(); }
+    ~MachineViewTest() override { fw::SetAppProfile(std::move(previousProfile_)); }
+
+    QAction& Save(CMachineView& view) { return *view.ToolBarActions()[0]; }
+    QAction& SaveNew(CMachineView& view) { return *view.ToolBarActions()[1]; }
+    QAction& Specifics(CMachineView& view) { return *view.ToolBarActions()[3]; }
+    QLineEdit& Name(CMachineView& view) { return Control<QLineEdit>(view, 1104); }
+    std::filesystem::path Folder() const { return drives_.C() / "Kestrom" / "Machines"; }
+
+    bool KindButtonsEnabled(CMachineView& view)
+    {
+        return std::all_of(std::begin(kKindButtons), std::end(kKindButtons),
+                           [&](int id) { return Control<QRadioButton>(view, id).isEnabled(); });
+    }
+    int CheckedKind(CMachineView& view)
+    {
+        for (int kind = 0; kind < 7; ++kind)
+            if (Control<QRadioButton>(view, kKindButtons[kind]).isChecked())
+                return kind;
+        return -1;
+    }
+    static void ProcessPosted() { QCoreApplication::processEvents(); }
+
+private:
+    std::unique_ptr<fw::Profile> previousProfile_;
+
+protected:
+    TempDrives drives_;
+    fw::ScriptedMessages messages_{fw::ScriptedMessageService::WhenUnscripted::AnswerDefault};
+    // A new machine as File New makes it, through the machine template.
+    fw::DocTemplate template_{"\nMachine\nMachine\nMachine(*.mch)\n.mch\nVarnex.Machine\nVarnex Machine",
+                              [] { return std::make_unique<CMachineDoc>(); }};
+    CMachineDoc& doc_ = *static_cast<CMachineDoc*>(template_.OpenDocumentFile("", false));
+};
+
+} // namespace
+
+TEST_F(MachineViewTest, ANewMachineOpensItsKeyFieldsAndRefusesToSaveUntilNamed)
+{
+    CMachineView view(doc_);
+    EXPECT_EQ(Name(view).text(), "");
+    EXPECT_TRUE(Name(view).isEnabled());
+    EXPECT_TRUE(KindButtonsEnabled(view));
+    EXPECT_EQ(CheckedKind(view), -1);
+    EXPECT_EQ(Control<machui::LengthField>(view, 1107).GetDecimalInches(), 0.0);
+    EXPECT_FALSE(Control<QCheckBox>(view, 1127).isChecked());
+    EXPECT_FALSE(Specifics(view).isEnabled());
+    EXPECT_FALSE(Save(view).isEnabled());
+
+    EXPECT_FALSE(doc_.OnFileSave());   // forced past the greyed command
+    EXPECT_EQ(messages_->Shown().at(0).text, kSaveOnTopOfOld);
+    EXPECT_FALSE(std::filesystem::exists(Folder()));
+    EXPECT_TRUE(Name(view).isEnabled());
+
+    Click(view, 1031);   // Beam Line
+    EXPECT_TRUE(doc_.IsModified());
+    EXPECT_TRUE(Specifics(view).isEnabled());
+    Type(Name(view), "abc");
+    EXPECT_TRUE(Save(view).isEnabled());
+    Save(view).trigger();
+    EXPECT_EQ(TempDrives::Names(Folder()), (std::vector<std::string>{"ABC.mch"}));
+    EXPECT_FALSE(Name(view).isEnabled());
+    EXPECT_FALSE(KindButtonsEnabled(view));
+    EXPECT_EQ(Name(view).text(), "ABC");
+    EXPECT_EQ(CheckedKind(view), machineBeamLine);
+    EXPECT_TRUE(Save(view).isEnabled());
+}
+
+TEST_F(MachineViewTest, SaveNewOpensTheKeyFieldsWithTheNameMachine)
+{
+    CMachineView view(doc_);
+    view.show();
+    Click(view, 1113);   // Drill Line
+    Type(Name(view), "first");
+    Save(view).trigger();
+    ASSERT_FALSE(Name(view).isEnabled());
+
+    SaveNew(view).trigger();
+    EXPECT_TRUE(Name(view).isEnabled());
+    EXPECT_TRUE(KindButtonsEnabled(view));
+    EXPECT_EQ(Name(view).text(), "Machine");
+    EXPECT_EQ(doc_.GetTitle(), "Machine");
+    EXPECT_FALSE(Save(view).isEnabled());
+    EXPECT_FALSE(SaveNew(view).isEnabled());
+    EXPECT_EQ(CheckedKind(view), machineDrillLine);   // the rest of the machine stays
+
+    Type(Name(view), "second");
+    EXPECT_TRUE(Save(view).isEnabled());
+    Save(view).trigger();
+    EXPECT_EQ(TempDrives::Names(Folder()), (std::vector<std::string>{"FIRST.mch", "SECOND.mch"}));
+    EXPECT_EQ(doc_.GetPathName(), "C:\\Kestrom\\Machines\\SECOND.mch");
+}
+
+TEST_F(MachineViewTest, AStoredMachineShowsItsValuesWithTheKeyFieldsLocked)
+{
+    MachineRecord record;
+    record.name = "LINE7";
+    record.kind = machineAngleLine;
+    record.minimumStock = Length(240, 0);
+    record.maximumStock = Length(480, 0);
+    record.minimumDrop = Length(6, 0);
+    record.defaultKerf = Length(0.125, 0);
+    record.trimLength = Length(0.5, 0);
+    record.flowsRight = 1;
+    record.materialTypes = {0, 0, 1, 1, 0, 0, 0};
+    doc_.SetMachineData(record);
+    doc_.SetDocumentState(CSmartDoc::stateStored);
+
+    CMachineView view(doc_);
+    EXPECT_EQ(Name(view).text(), "LINE7");
+    EXPECT_FALSE(Name(view).isEnabled());
+    EXPECT_FALSE(KindButtonsEnabled(view));
+    EXPECT_EQ(CheckedKind(view), machineAngleLine);
+    EXPECT_EQ(Control<machui::LengthField>(view, 1106).text(), "20'");
+    EXPECT_EQ(Control<machui::LengthField>(view, 1109).text(), "1/8");
+    EXPECT_TRUE(Control<QCheckBox>(view, 1119).isChecked());
+    EXPECT_FALSE(Control<QCheckBox>(view, 1118).isChecked());
+    EXPECT_TRUE(Control<QCheckBox>(view, 1123).isChecked());
+    EXPECT_TRUE(Control<QCheckBox>(view, 1124).isChecked());
+    EXPECT_FALSE(Control<QCheckBox>(view, 1037).isChecked());
+    EXPECT_TRUE(Specifics(view).isEnabled());
+    EXPECT_TRUE(doc_.IsSaveAllowed());
+}
+
+TEST_F(MachineViewTest, TheFormGoesIntoTheDocumentBeforeASave)
+{
+    CMachineView view(doc_);
+    Type(Name(view), "m2");
+    Click(view, 1036);   // Plate Punch
+    TypeLength(view, 1106, "10'");
+    TypeLength(view, 1107, "60'6\"");
+    TypeLength(view, 1108, "-3");
+    TypeLength(view, 1109, "1/16");
+    TypeLength(view, 1111, "2\"1/2");
+    for (int id : {1118, 1120, 1121, 1037, 1127})
+        Click(view, id);
+    ASSERT_TRUE(view.UpdateDocument());
+    const MachineRecord& r = doc_.GetMachineRecord();
+    EXPECT_EQ(r.name, "m2");
+    EXPECT_EQ(r.kind, machinePlatePunch);
+    EXPECT_EQ((std::array{r.minimumStock.GetValue(), r.maximumStock.GetValue(), r.minimumDrop.GetValue(),
+                          r.defaultKerf.GetValue(), r.trimLength.GetValue()}),
+              (std::array<double, 5>{120, 726, -3, 0.0625, 2.5}));
+    EXPECT_EQ((std::array{r.multiAxis, r.flowsRight, r.trimCut}), (std::array<std::uint32_t, 3>{1, 0, 1}));
+    EXPECT_EQ(r.materialTypes, (std::array<std::uint32_t, 7>{1, 0, 0, 0, 0, 1, 1}));
+    EXPECT_EQ(doc_.GetSpecData(), nullptr);
+}
+
+TEST_F(MachineViewTest, ALengthOutOfItsLimitsStopsTheSaveAndChangesNothing)
+{
+    CMachineView view(doc_);
+    Type(Name(view), "m3");
+    TypeLength(view, 1106, "-1");
+    EXPECT_FALSE(view.UpdateDocument());
+    EXPECT_EQ(messages_->Shown().at(0).text, "Enter a length from 0 to 83333'3\".");
+    EXPECT_EQ(doc_.GetMachineRecord().name, "");
+    ASSERT_TRUE(Save(view).isEnabled());
+    Save(view).trigger();
+    EXPECT_FALSE(std::filesystem::exists(Folder()));
+    EXPECT_TRUE(Name(view).isEnabled());
+
+    // Leaving the field reads it again and shows the same message.
+    emit Control<machui::LengthField>(view, 1106).KillFocus();
+    const std::size_t before = messages_->Shown().size();
+    ProcessPosted();
+    EXPECT_EQ(messages_->Shown().size(), before + 1);
+}
+
+TEST_F(MachineViewTest, LeavingTheNameFieldRenamesTheWindowAtOnce)
+{
+    CMachineView view(doc_);
+    Type(Name(view), "Bender");
+    emit Name(view).editingFinished();
+    EXPECT_NE(doc_.GetTitle(), "Bender");   // the field-changed message is posted
+    ProcessPosted();
+    EXPECT_EQ(doc_.GetTitle(), "Bender");
+    EXPECT_EQ(view.windowTitle(), "Bender");
+    EXPECT_EQ(doc_.GetPathName(), "Bender.mch");
+    EXPECT_TRUE(doc_.IsModified());
+}
+
+TEST_F(MachineViewTest, TheChosenTypeDecidesSpecificsAndModified)
+{
+    MachineRecord record;
+    record.kind = machineBeamLine;
+    doc_.SetMachineData(record);
+    CMachineView view(doc_);
+    EXPECT_FALSE(doc_.IsModified());
+    Click(view, 1031);   // the type already chosen
+    EXPECT_FALSE(doc_.IsModified());
+    Click(view, 1110);
+    EXPECT_TRUE(doc_.IsModified());
+
+    // Specifics writes the form into the document first, then opens the kind's dialog.
+    ModalScript script([](QDialog&) { return int(QDialog::Rejected); });
+    Specifics(view).trigger();
+    EXPECT_EQ(doc_.GetMachineRecord().kind, machineAngleLine);
+    EXPECT_EQ(script.shown, (std::vector<std::string>{"machui::CAngleLineDlg"}));
+    Click(view, 1114);   // Saw/Shear: no dialog
+    Specifics(view).trigger();
+    EXPECT_EQ(script.shown.size(), 1u);
+}
+
+TEST_F(MachineViewTest, TheSpecDialogEditsTheDocumentsSpecDataWithoutMarkingItModified)
+{
+    MachineRecord record;
+    record.name = "D1";
+    record.kind = machineDrillLine;
+    doc_.SetMachineData(record);
+    doc_.SetDocumentState(CSmartDoc::stateStored);
+    CMachineView view(doc_);
+    ModalScript script([](QDialog& dialog) {
+        SetWhole(dialog, 1128, 1);   // one second-web unit
+        return PressOk(dialog);
+    });
+    Specifics(view).trigger();
+    ASSERT_NE(doc_.GetSpecData(), nullptr);
+    EXPECT_TRUE(doc_.GetSpecData()->GetUnits().FindByName("Web 2"));
+    EXPECT_FALSE(doc_.IsModified());
+}
+
+TEST_F(MachineViewTest, ClosingTheDocumentsOtherViewsClosesTheirWindows)
+{
+    CMachineView view(doc_);
+    auto other = std::make_unique<CMachineView>(doc_);
+    other->show();
+    Type(Name(view), "two");   // every machine view writes its form back: both say "two"
+    Type(Name(*other), "two");
+    SaveNew(view).trigger();
+    EXPECT_FALSE(other->isVisible());
+    EXPECT_EQ(doc_.GetViews(), (std::vector<fw::View*>{&view}));
+}

@@ -1,0 +1,68 @@
+#pragma once
+// Helpers of the machine window tests: controls by id, typing as the user does, and modal
+// dialogs answered by the test instead of being shown.
+
+#include "machmult/ui/FormBinder.h"
+#include "machmult/ui/LengthField.h"
+#include "machmult/ui/ModalRunner.h"
+#include "tests/fw/QtApp.h"
+
+#include <QAbstractButton>
+#include <QDialog>
+#include <QLineEdit>
+#include <QSpinBox>
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace uitest {
+
+template <class Widget> Widget& Control(const QWidget& form, int id)
+{
+    auto* widget = form.findChild<Widget*>(machui::ControlName(id));
+    if (!widget)
+        throw std::logic_error("no control " + std::to_string(id));
+    return *widget;
+}
+
+// Types a text as the user does (the edit's textEdited signal follows).
+inline void Type(QLineEdit& edit, const QString& text)
+{
+    edit.setText(text);
+    emit edit.textEdited(text);
+}
+
+inline void TypeLength(const QWidget& form, int id, const QString& text) { Type(Control<machui::LengthField>(form, id), text); }
+inline void SetWhole(const QWidget& form, int id, int value) { Control<QSpinBox>(form, id).setValue(value); }
+inline void Click(const QWidget& form, int id) { Control<QAbstractButton>(form, id).click(); }
+
+// Answers every modal dialog with the given function, for the life of the object; records the
+// dialogs' classes in order.
+class ModalScript {
+public:
+    explicit ModalScript(std::function<int(QDialog&)> answer)
+        : previous_(machui::SetModalRunner([this, answer = std::move(answer)](QDialog& dialog) {
+              shown.push_back(dialog.metaObject()->className());
+              return answer(dialog);
+          }))
+    {
+    }
+    ~ModalScript() { machui::SetModalRunner(std::move(previous_)); }
+    ModalScript(const ModalScript&) = delete;
+    ModalScript& operator=(const ModalScript&) = delete;
+
+    std::vector<std::string> shown;
+
+private:
+    machui::ModalRunner previous_;
+};
+
+// The answer of a dialog the test accepts: OK pressed, the dialog's result returned.
+inline int PressOk(QDialog& dialog)
+{
+    dialog.accept();
+    return dialog.result();
+}
+
+} // namespace uitest
