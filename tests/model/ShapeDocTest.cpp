@@ -309,7 +309,8 @@ TEST_F(ShapeDocTest, SaveNewKeepsTheDataForANewShape)
     std::filesystem::remove(ShapeFolder() / "L 4X4X0.5.shp");
     messages->Answer(fw::IDOK);
     EXPECT_FALSE(doc->SaveDocument());
-    EXPECT_EQ(messages->Shown().at(0).text, CSmartDoc::kSaveOnTopOfOld);
+    EXPECT_EQ(messages->Shown().at(0).text,
+              "Warning: Can't save new document on top of old!  You must change key fields.");
     EXPECT_FALSE(std::filesystem::exists(ShapeFolder() / "L 4X4X0.5.shp"));
 }
 
