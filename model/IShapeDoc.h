@@ -10,7 +10,7 @@
 class IShapeDoc : public fw::Unknown {
 public:
     static constexpr const char* kClassId = "{34773D21-227C-11D2-AA3F-006008A85237}";
-    static constexpr const char* kProgId = "Varnex.Shape";
+    static constexpr const char* kProgId = "Varnex.ShapeDoc";
 
     // Sets every field (lengths in inches, weight per foot); the type is left-trimmed and padded
     // to two characters. 0; 1 when a number is not finite or the kind (0-6) or measuring

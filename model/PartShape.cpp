@@ -93,9 +93,9 @@ void CPartShape::SetupZones()
     SetZones({{{0, bf / 2}, {bf / 2, bf}, {0, bf / 2}, {bf / 2, bf}, {0, d}, {0, 0}, {0, d}, {0, 0}}});
 }
 
-std::vector<FaceViewSpec> CPartShape::DescribeFaceViews() { return {}; }
+std::vector<FaceTab> CPartShape::DescribeFaceViews() { return {}; }
 
-FaceViewSpec CPartShape::FaceView(FaceViewKind kind, int faceCode, bool withStencils)
+FaceTab CPartShape::FaceView(FaceViewKind kind, int faceCode, bool withStencils)
 {
     return {fw::StringTables::Get("VARNEX").Get(FaceLabelId(faceCode)), kind, faceCode, GetFaceList(faceCode),
             withStencils ? &stencils_ : nullptr};
@@ -322,7 +322,7 @@ void CBeamPartShape::SetupZones()
     SetZones({{{0, bf / 2}, {bf / 2, bf}, {0, bf / 2}, {bf / 2, bf}, {0, d}, {0, 0}, {0, 0}, {0, 0}}});
 }
 
-std::vector<FaceViewSpec> CBeamPartShape::DescribeFaceViews()
+std::vector<FaceTab> CBeamPartShape::DescribeFaceViews()
 {
     return {FaceView(FaceViewKind::beamTF, faceTopFlange, true), FaceView(FaceViewKind::beamWeb, faceWeb, false),
             FaceView(FaceViewKind::beamBF, faceBottomFlange, false)};
@@ -345,7 +345,7 @@ void CChannelPartShape::SetupZones()
     SetZones({{{0, bf}, {0, 0}, {0, bf}, {0, 0}, {0, d}, {0, 0}, {0, 0}, {0, 0}}});
 }
 
-std::vector<FaceViewSpec> CChannelPartShape::DescribeFaceViews()
+std::vector<FaceTab> CChannelPartShape::DescribeFaceViews()
 {
     return {FaceView(FaceViewKind::channelTF, faceTopFlange, true),
             FaceView(FaceViewKind::channelWeb, faceWeb, false),
@@ -372,7 +372,7 @@ void CAnglePartShape::SetupZones()
     SetZones({{{0, bf}, {0, 0}, {0, 0}, {0, 0}, {0, d}, {0, 0}, {0, 0}, {0, 0}}});
 }
 
-std::vector<FaceViewSpec> CAnglePartShape::DescribeFaceViews()
+std::vector<FaceTab> CAnglePartShape::DescribeFaceViews()
 {
     return {FaceView(FaceViewKind::angleTF, faceTopFlange, false), FaceView(FaceViewKind::angleWeb, faceWeb, true)};
 }
@@ -391,14 +391,14 @@ ZoneBounds FlatZones(double depth) { return {{{0, 0}, {0, 0}, {0, 0}, {0, 0}, {0
 
 void CFlatPartShape::SetupZones() { SetZones(FlatZones(GetDepth())); }
 
-std::vector<FaceViewSpec> CFlatPartShape::DescribeFaceViews()
+std::vector<FaceTab> CFlatPartShape::DescribeFaceViews()
 {
     return {FaceView(FaceViewKind::flatBarWeb, faceWeb, true)};
 }
 
 void CPlatePartShape::SetupZones() { SetZones(FlatZones(GetDepth())); }
 
-std::vector<FaceViewSpec> CPlatePartShape::DescribeFaceViews()
+std::vector<FaceTab> CPlatePartShape::DescribeFaceViews()
 {
     return {FaceView(FaceViewKind::flatBarWeb, faceWeb, true)};
 }
@@ -411,7 +411,7 @@ void CTPartShape::SetupZones()
     SetZones({{{0, bf / 2}, {bf / 2, bf}, {0, 0}, {0, 0}, {0, d}, {0, 0}, {0, 0}, {0, 0}}});
 }
 
-std::vector<FaceViewSpec> CTPartShape::DescribeFaceViews()
+std::vector<FaceTab> CTPartShape::DescribeFaceViews()
 {
     return {FaceView(FaceViewKind::tTF, faceTopFlange, true), FaceView(FaceViewKind::tWeb, faceWeb, false)};
 }
@@ -424,7 +424,7 @@ void CTubePartShape::SetupZones()
     SetZones({{{0, bf}, {0, 0}, {0, bf}, {0, 0}, {0, d}, {0, 0}, {0, d}, {0, 0}}});
 }
 
-std::vector<FaceViewSpec> CTubePartShape::DescribeFaceViews()
+std::vector<FaceTab> CTubePartShape::DescribeFaceViews()
 {
     return {FaceView(FaceViewKind::tubeTF, faceTopFlange, true), FaceView(FaceViewKind::tubeWeb, faceWeb, false),
             FaceView(FaceViewKind::tubeBF, faceBottomFlange, false),

@@ -32,7 +32,7 @@ enum class FaceViewKind {
 
 // One tab of the part programming window: its label, the face view class, the face and the lists
 // the view shows. Exactly one view of a profile shows the part's stencil marks.
-struct FaceViewSpec {
+struct FaceTab {
     std::string label;
     FaceViewKind kind;
     int faceCode;
@@ -57,7 +57,7 @@ public:
     // Zones by profile: 0 and 1 top flange, 2 and 3 bottom flange, 4 and 5 web, 6 and 7 second web.
     virtual void SetupZones();
     // The tabs of the part programming window, in order; the base has none.
-    virtual std::vector<FaceViewSpec> DescribeFaceViews();
+    virtual std::vector<FaceTab> DescribeFaceViews();
     // Mirrors every pattern end for end about a part of that length; boxes and list order follow.
     virtual void MirrorX(double length);
     // Moves the patterns of the source into the face of the code (16, 32, 48, 64; any other: none)
@@ -140,7 +140,7 @@ protected:
     // those of both flanges.
     void ApplyProfileFixUps();
     // A tab of this shape's face.
-    FaceViewSpec FaceView(FaceViewKind kind, int faceCode, bool withStencils);
+    FaceTab FaceView(FaceViewKind kind, int faceCode, bool withStencils);
 
     // Whether patterns pasted or copied onto this face are turned over across the flange width.
     virtual bool FlopsFace(int faceCode, int side) const;
@@ -166,7 +166,7 @@ class CBeamPartShape : public CPartShape {
 public:
     CBeamPartShape() : CPartShape(shapeBeam) {}
     void SetupZones() override;
-    std::vector<FaceViewSpec> DescribeFaceViews() override;
+    std::vector<FaceTab> DescribeFaceViews() override;
     int CopyStencils(CStencilPatternList& destination) const override;
 
 protected:
@@ -179,7 +179,7 @@ class CChannelPartShape : public CPartShape {
 public:
     CChannelPartShape() : CPartShape(shapeChannel) {}
     void SetupZones() override;
-    std::vector<FaceViewSpec> DescribeFaceViews() override;
+    std::vector<FaceTab> DescribeFaceViews() override;
     int CopyStencils(CStencilPatternList& destination) const override;
 
 protected:
@@ -192,7 +192,7 @@ class CAnglePartShape : public CPartShape {
 public:
     CAnglePartShape() : CPartShape(shapeAngle) {}
     void SetupZones() override;
-    std::vector<FaceViewSpec> DescribeFaceViews() override;
+    std::vector<FaceTab> DescribeFaceViews() override;
     // The profile fix-ups follow storing as well as loading.
     void Serialize(fw::Archive& ar) override;
 };
@@ -202,7 +202,7 @@ class CFlatPartShape : public CPartShape {
 public:
     CFlatPartShape() : CPartShape(shapeFlat) {}
     void SetupZones() override;
-    std::vector<FaceViewSpec> DescribeFaceViews() override;
+    std::vector<FaceTab> DescribeFaceViews() override;
 };
 
 // Zones and view as a flat bar.
@@ -211,7 +211,7 @@ class CPlatePartShape : public CPartShape {
 public:
     CPlatePartShape() : CPartShape(shapePlate) {}
     void SetupZones() override;
-    std::vector<FaceViewSpec> DescribeFaceViews() override;
+    std::vector<FaceTab> DescribeFaceViews() override;
 };
 
 class CTPartShape : public CPartShape {
@@ -219,7 +219,7 @@ class CTPartShape : public CPartShape {
 public:
     CTPartShape() : CPartShape(shapeT) {}
     void SetupZones() override;
-    std::vector<FaceViewSpec> DescribeFaceViews() override;
+    std::vector<FaceTab> DescribeFaceViews() override;
 };
 
 class CTubePartShape : public CPartShape {
@@ -227,5 +227,5 @@ class CTubePartShape : public CPartShape {
 public:
     CTubePartShape() : CPartShape(shapeTube) {}
     void SetupZones() override;
-    std::vector<FaceViewSpec> DescribeFaceViews() override;
+    std::vector<FaceTab> DescribeFaceViews() override;
 };

@@ -80,12 +80,7 @@ std::optional<std::vector<std::uint8_t>> ReadShapeFile(const std::string& path, 
 
 } // namespace
 
-void CShapeDoc::RegisterAutomation()
-{
-    fw::ClassRegistry::Instance().Register(IShapeDoc::kClassId, IShapeDoc::kProgId, [] {
-        return std::unique_ptr<fw::Unknown>(std::make_unique<CShapeDoc>());
-    });
-}
+std::unique_ptr<fw::Unknown> CShapeDoc::CreateAutomationObject() { return std::make_unique<CShapeDoc>(); }
 
 std::string CShapeDoc::GetShapeDirectory()
 {

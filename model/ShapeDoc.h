@@ -17,6 +17,7 @@
 #include "shopdb/ShapeRecord.h"
 
 #include <exception>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -30,8 +31,9 @@ public:
     // "WARNING:  The Shape information in this file is inconsistent with the file name!"
     static constexpr unsigned IDS_SHAPE_NAME_MISMATCH = 133;
 
-    // Makes the document class creatable through the class registry as IShapeDoc.
-    static void RegisterAutomation();
+    // A new windowless shape document as an automation object: the factory of the class
+    // registry's entry for IShapeDoc::kClassId and IShapeDoc::kProgId.
+    static std::unique_ptr<fw::Unknown> CreateAutomationObject();
 
     // The shape directory of the profile.
     static std::string GetShapeDirectory();

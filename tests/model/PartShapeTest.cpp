@@ -271,7 +271,7 @@ TEST(PartShape, FaceViewsByProfile)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.kind);
         std::unique_ptr<CPartShape> shape = Shape(c.kind);
-        const std::vector<FaceViewSpec> views = shape->DescribeFaceViews();
+        const std::vector<FaceTab> views = shape->DescribeFaceViews();
         ASSERT_EQ(views.size(), c.tabs.size());
         for (std::size_t i = 0; i < views.size(); ++i) {
             EXPECT_EQ(views[i].label, c.tabs[i].label);

@@ -309,7 +309,8 @@ TEST_F(ShapeDocTest, SaveNewKeepsTheDataForANewShape)
     std::filesystem::remove(ShapeFolder() / "L 4X4X0.5.shp");
     messages->Answer(fw::IDOK);
     EXPECT_FALSE(doc->SaveDocument());
-    EXPECT_EQ(messages->Shown().at(0).text, "Warning: Can't save new document on top of old!  You must change key fields.");
+    EXPECT_EQ(messages->Shown().at(0).text,
+              "Warning: Can't save new document on top of old!  You must change key fields.");
     EXPECT_FALSE(std::filesystem::exists(ShapeFolder() / "L 4X4X0.5.shp"));
 }
 
@@ -327,9 +328,9 @@ TEST_F(ShapeDocTest, SaveNewDoesNothingWhenAFormIsNotValid)
 
 TEST_F(ShapeDocTest, AutomationWritesAndReadsCatalogEntries)
 {
-    CShapeDoc::RegisterAutomation();
     auto& registry = fw::ClassRegistry::Instance();
-    std::unique_ptr<IShapeDoc> writer = registry.CreateAs<IShapeDoc>("Varnex.Shape");
+    registry.Register(IShapeDoc::kClassId, IShapeDoc::kProgId, &CShapeDoc::CreateAutomationObject);
+    std::unique_ptr<IShapeDoc> writer = registry.CreateAs<IShapeDoc>("Varnex.ShapeDoc");
     ASSERT_NE(writer, nullptr);
     EXPECT_EQ(writer->UpdateShapeMembers("  C", "10X15.3", 10, 0.24, 2.6, 0.436, 1.5, 15.3, "C10X15.3", 1, 1), 0);
     EXPECT_EQ(writer->SaveShape(), 0);
@@ -349,6 +350,7 @@ TEST_F(ShapeDocTest, AutomationWritesAndReadsCatalogEntries)
     EXPECT_EQ(formal, "C10X15.3");
     EXPECT_EQ(reader->GetData("C", "12X30", d, tw, bf, tf, sfg, weight, formal), 1);
     EXPECT_TRUE(messages->Shown().empty());
+    registry.Unregister(IShapeDoc::kClassId);
 }
 
 TEST_F(ShapeDocTest, AutomationRefusesValuesThatCannotBeStored)

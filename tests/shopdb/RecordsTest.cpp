@@ -15,7 +15,7 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// Builds an expected image piece by piece, in field order.
+// Builds an expected image field by field, in order.
 class Image {
 public:
     // The text, blank-padded to the width.
