@@ -244,9 +244,8 @@ char CFeetInchFrac::TranslateKeypad(char ch, bool keypad) const
     }
 }
 
-bool CFeetInchFrac::TypeDigit(int field, int pos)
+bool CFeetInchFrac::TypeDigit(int field)
 {
-    (void)pos;
     if (IsPart(field, Numerator))
         return NormaliseDenominator();
     if (IsPart(field, Denominator)) {

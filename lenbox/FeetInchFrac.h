@@ -39,7 +39,7 @@ protected:
     bool RebuildEditText() override;
     void ReadFields() override;
     bool TypeSeparator(char ch, int& caret) override;
-    bool TypeDigit(int field, int pos) override;
+    bool TypeDigit(int field) override;
     int SnapCaret(int pos) override;
     int CaretRight(int pos) override;
     char TranslateKeypad(char ch, bool keypad) const override;

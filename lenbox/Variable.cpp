@@ -120,7 +120,7 @@ bool CVariable::TypeInto(char ch, int& caret, int start, int end)
         caret = EnterAt(field, caret);
         editText_[caret] = ch;
         ReadFields();
-        if (!TypeDigit(field, caret))
+        if (!TypeDigit(field))
             return false;
         ++caret;
         return true;
@@ -177,13 +177,10 @@ std::optional<int> CVariable::DeleteRange(int start, int end)
     if (start >= MaskLength())
         return start;
     end = std::clamp(end, start + 1, MaskLength());
-    std::vector<int> touched = BlankRange(start, end);
-    Settle(touched);
-    if (!AfterBlank(touched))
+    const std::optional<int> field = BlankSelection(start, end);
+    if (!field)
         return std::nullopt;
-    const int field = FieldNear(start);
-    EnterField(field);
-    return LeftOverBlanks(std::max(start, fields_[field].first), field);
+    return LeftOverBlanks(std::max(start, fields_[*field].first), *field);
 }
 
 int CVariable::Backspace(int start, int end)
@@ -193,18 +190,15 @@ int CVariable::Backspace(int start, int end)
     if (start == end) {
         if (start == 0)
             return 0;
-        end = start--;
+        end = start;
+        --start;
     }
     int caret = start;
     EditCopy([&](CVariable& v) {
-        std::vector<int> touched = v.BlankRange(start, end);
-        v.Settle(touched);
-        if (!v.AfterBlank(touched))
-            return false;
-        const int field = v.FieldNear(start);
-        v.EnterField(field);
-        caret = v.CaretAfterBackspace(std::max(start, v.fields_[field].first), field);
-        return true;
+        const std::optional<int> field = v.BlankSelection(start, end);
+        if (field)
+            caret = v.CaretAfterBackspace(std::max(start, v.fields_[*field].first), *field);
+        return field.has_value();
     });
     return caret;
 }
@@ -360,6 +354,17 @@ std::vector<int> CVariable::BlankRange(int start, int end)
             touched.push_back(field);
     }
     return touched;
+}
+
+std::optional<int> CVariable::BlankSelection(int start, int end)
+{
+    const std::vector<int> touched = BlankRange(start, end);
+    Settle(touched);
+    if (!AfterBlank(touched))
+        return std::nullopt;
+    const int field = FieldNear(start);
+    EnterField(field);
+    return field;
 }
 
 void CVariable::EndFieldAt(int field, int pos)

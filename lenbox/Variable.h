@@ -105,8 +105,8 @@ protected:
     virtual void ReadFields() = 0;   // the numbers from the edit text
     // A separator typed at the caret (moved on return); false refuses it.
     virtual bool TypeSeparator(char ch, int& caret) = 0;
-    // After a digit was written at pos of the field and the fields were read back; false refuses it.
-    virtual bool TypeDigit(int field, int pos) { (void)field; (void)pos; return true; }
+    // After a digit was written into the field and the fields were read back; false refuses it.
+    virtual bool TypeDigit(int field) { (void)field; return true; }
     virtual int SnapCaret(int pos) = 0;
     virtual int CaretRight(int pos) = 0;
     virtual char TranslateKeypad(char ch, bool keypad) const { (void)keypad; return ch; }
@@ -145,6 +145,9 @@ protected:
     // Blanks the digit positions of [start, end) (a blanked sign position makes the value
     // positive) and returns the fields touched.
     std::vector<int> BlankRange(int start, int end);
+    // Blanks [start, end), reads the fields back, gives the touched ones their resting alignment
+    // and enters the field at start, which it returns; nothing when the value refuses the result.
+    std::optional<int> BlankSelection(int start, int end);
     // Blanks the field from pos to its end and reads the fields back.
     void EndFieldAt(int field, int pos);
     // The resting alignment of each touched field, after reading the fields back.

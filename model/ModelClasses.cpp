@@ -3,6 +3,7 @@
 #include "model/PatternList.h"
 #include "model/StencilPatternList.h"
 #include "model/Surface.h"
+#include "model/ToolDoc.h"
 #include "model/ToolList.h"
 
 #include <initializer_list>
@@ -18,7 +19,7 @@ void RegisterModelClasses()
         &CRefPlane::classObject,      &CPattern::classObject,       &CPatternList::classObject,
         &CStencilPattern::classObject, &CStencilPatternList::classObject, &CSurface::classObject,
         &CWebSurface::classObject,    &CTfSurface::classObject,     &CBfSurface::classObject,
-        &CWeb2Surface::classObject,
+        &CWeb2Surface::classObject,   &CToolDoc::classObject,
     };
     (void)classes;
 }

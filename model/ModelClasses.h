@@ -1,5 +1,6 @@
 #pragma once
-// Makes every archivable class of the model known to the archive, so that a program that only
-// ever creates them from an archive still links and registers them. Call before loading.
+// Makes every class of the model that archives or run-time classes create known by name, so
+// that a program that only ever creates them that way still links and registers them. Call
+// before loading.
 
 void RegisterModelClasses();

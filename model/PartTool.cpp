@@ -3,6 +3,7 @@
 #include "fw/core/Archive.h"
 #include "fw/core/Drawing.h"
 #include "model/DeviceUnits.h"
+#include "model/ToolDoc.h"
 
 #include <algorithm>
 #include <cmath>
@@ -78,6 +79,16 @@ void CPartTool::CopyFrom(const CPartTool& other)
     record_.orientation = other.record_.orientation;
     record_.measuringSystem = other.record_.measuringSystem;
     shortName_ = other.shortName_;
+}
+
+void CPartTool::SetFromToolDoc(const CToolDoc& doc)
+{
+    doc.GetToolRecord(record_);
+    std::string name = doc.GetTitle();
+    const std::string extension = CToolDoc::kExtension;
+    if (name.size() > extension.size() && name.compare(name.size() - extension.size(), extension.size(), extension) == 0)
+        name.resize(name.size() - extension.size());
+    shortName_ = name.empty() ? doc.GetShortName() : name;
 }
 
 void CPartTool::SetToolRecord(const ToolRecord& record) { record_ = record; }

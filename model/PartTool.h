@@ -10,6 +10,8 @@
 #include <memory>
 #include <string>
 
+class CToolDoc;
+
 namespace fw {
 class DrawContext;
 }
@@ -35,6 +37,9 @@ public:
     // The face-and-side code of a zone tool; 0 for a plain tool.
     virtual int GetZoneCode() const { return 0; }
 
+    // Takes the tool document's data, and the name of its file (its title without the
+    // extension; a document without a file: its short name) as the short name.
+    void SetFromToolDoc(const CToolDoc& doc);
     // Replaces sizes, type code, orientation and measuring system with those of a tool file.
     void SetToolRecord(const ToolRecord& record);
     const ToolRecord& GetToolRecord() const { return record_; }
@@ -101,6 +106,8 @@ class CPartToolRD : public CPartTool {
     FW_DECLARE_SERIAL(CPartToolRD)
 public:
     CPartToolRD() : CPartTool(kindRD) {}
+
+protected:
     void DrawShape(double x, double u, fw::DrawContext& dc) const override;
 };
 
@@ -116,6 +123,8 @@ class CPartToolER : public CPartTool {
     FW_DECLARE_SERIAL(CPartToolER)
 public:
     CPartToolER() : CPartTool(kindER) {}
+
+protected:
     void DrawShape(double x, double u, fw::DrawContext& dc) const override;
 };
 
@@ -124,6 +133,8 @@ class CPartToolCR : public CPartTool {
     FW_DECLARE_SERIAL(CPartToolCR)
 public:
     CPartToolCR() : CPartTool(kindCR) {}
+
+protected:
     void DrawShape(double x, double u, fw::DrawContext& dc) const override;
 };
 
@@ -140,6 +151,8 @@ class CPartToolHC : public CPartTool {
     FW_DECLARE_SERIAL(CPartToolHC)
 public:
     CPartToolHC() : CPartTool(kindHC) {}
+
+protected:
     void DrawShape(double x, double u, fw::DrawContext& dc) const override;
 };
 
@@ -148,5 +161,7 @@ class CPartToolVC : public CPartTool {
     FW_DECLARE_SERIAL(CPartToolVC)
 public:
     CPartToolVC() : CPartTool(kindVC) {}
+
+protected:
     void DrawShape(double x, double u, fw::DrawContext& dc) const override;
 };

@@ -5,6 +5,7 @@
 #include "fw/core/FileSystem.h"
 #include "fw/core/MessageService.h"
 #include "fw/core/Poster.h"
+#include "fw/core/StringTable.h"
 
 #include <algorithm>
 
@@ -39,7 +40,7 @@ bool CSmartDoc::OnOpenDocument(const std::string& path)
 bool CSmartDoc::OnSaveDocument(const std::string& path)
 {
     if (!IsSaveAllowed()) {
-        fw::ShowMessage(kSaveOnTopOfOld, fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        fw::ShowMessage(fw::StringTables::Get("VARNEX").Get(IDS_SAVE_ON_TOP_OF_OLD), fw::MB_OK | fw::MB_ICONEXCLAMATION);
         return false;
     }
     try {

@@ -25,10 +25,8 @@ class CSmartDoc : public fw::Document {
 public:
     enum State { stateNew = 1, stateStored = 2 };
 
-    // Message 208, shown when a save would put a Save/New document on top of its old file.
+    // The message shown when a save would put a Save/New document on top of its old file.
     static constexpr unsigned IDS_SAVE_ON_TOP_OF_OLD = 208;
-    static constexpr const char* kSaveOnTopOfOld =
-        "Warning: Can't save new document on top of old!  You must change key fields.";
 
     CSmartDoc();
     ~CSmartDoc() override;

@@ -43,3 +43,11 @@ double CDimLine::GetPerpendicularSlope() const
         return kDimUnset;
     return -1.0 / slope_;
 }
+
+void CDimLine::Shift(double dx, double dy)
+{
+    if (IsVertical())
+        verticalX_ += dx;
+    else if (IsSet(slope_))
+        intercept_ += dy - dx * slope_;
+}

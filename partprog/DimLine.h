@@ -42,6 +42,10 @@ public:
     // -1 / slope; 0 for a vertical line, unset for a horizontal one.
     double GetPerpendicularSlope() const;
 
+protected:
+    // Moves the line; its slope and angle stay.
+    void Shift(double dx, double dy);
+
 private:
     static bool SameValue(double a, double b);
 

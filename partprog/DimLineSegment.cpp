@@ -3,17 +3,21 @@
 #include <cmath>
 
 CDimLineSegment::CDimLineSegment(const CDimTPoint& start, const CDimTPoint& end)
-    : CDimLine(start, end), start_(start), end_(end), third_(UnsetPoint())
+    : CDimLine(start, end), start_(start), end_(end), third_(UnsetPoint()), length_(kDimUnset)
 {
-    if (IsSet(start) && IsSet(end))
+    if (IsSet(start) && IsSet(end)) {
         third_ = CDimTPoint((start.GetX() + end.GetX()) / 2, (start.GetY() + end.GetY()) / 2);
+        length_ = start.Distance(end);
+    }
 }
 
-double CDimLineSegment::GetLength() const
+void CDimLineSegment::Translate(double dx, double dy)
 {
     if (!IsSet(start_) || !IsSet(end_))
-        return kDimUnset;
-    return start_.Distance(end_);
+        return;
+    Shift(dx, dy);
+    for (CDimTPoint* p : {&start_, &end_, &third_})
+        *p = CDimTPoint(p->GetX() + dx, p->GetY() + dy);
 }
 
 bool CDimLineSegment::SameAs(const CDimLineSegment& other) const

@@ -7,7 +7,7 @@
 class CDimLineSegment : public CDimLine {
 public:
     // Every point unset.
-    CDimLineSegment() : start_(UnsetPoint()), end_(UnsetPoint()), third_(UnsetPoint()) {}
+    CDimLineSegment() : start_(UnsetPoint()), end_(UnsetPoint()), third_(UnsetPoint()), length_(kDimUnset) {}
     CDimLineSegment(const CDimTPoint& start, const CDimTPoint& end);
 
     const CDimTPoint& GetStart() const { return start_; }
@@ -15,7 +15,9 @@ public:
     // The middle of the segment; unset when either end is.
     const CDimTPoint& GetThird() const { return third_; }
     // Distance from start to end; unset when either end is.
-    double GetLength() const;
+    double GetLength() const { return length_; }
+    // Moves the segment by (dx, dy).
+    void Translate(double dx, double dy);
 
     // Whether both ends coincide, in the same or the reverse order.
     bool SameAs(const CDimLineSegment& other) const;
@@ -27,4 +29,5 @@ private:
     CDimTPoint start_;
     CDimTPoint end_;
     CDimTPoint third_;
+    double length_;
 };

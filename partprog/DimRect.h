@@ -47,13 +47,25 @@ public:
     bool Overlaps(const CDimRect& other) const;
 
 private:
+    struct Axis {
+        double x;
+        double y;
+    };
+
     static bool IsSetPoint(const CDimTPoint& p) { return ::IsSet(p); }
     void Rebuild();
+    // The widest gap between the two areas' shadows over the directions that can separate them
+    // (the coordinate axes and the normals of the slanted edges): above the tolerance the areas
+    // are apart, within it they only meet, below it their insides overlap.
+    double Gap(const CDimRect& other, Axis* gapAxis) const;
     // Whether the point lies in this area, edges included.
     bool Holds(const CDimTPoint& p) const;
 
     std::array<CDimTPoint, 4> corners_;
     std::array<CDimLineSegment, 4> edges_;
+    // Unit normals of the edges that are neither horizontal nor vertical.
+    std::array<Axis, 4> slantNormals_{};
+    int slantCount_ = 0;
     double minX_ = kDimUnset;
     double maxX_ = kDimUnset;
     double minY_ = kDimUnset;

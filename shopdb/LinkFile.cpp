@@ -182,10 +182,12 @@ void CLinkFile::InsertFirst(std::int32_t recordAddress)
 // Walks from the last node known to the end of the chain and links the record there.
 void CLinkFile::InsertLast(std::int32_t recordAddress)
 {
-    if (nodes_.IsEmpty())
+    if (nodes_.IsEmpty()) {
         First();
-    else
+    } else {
         current_ = std::prev(nodes_.End());
+        status_ = statusNormal;
+    }
     while (current_ != nodes_.End() && (status_ & statusEnd) == 0)
         Next();
     InsertAfter(recordAddress);

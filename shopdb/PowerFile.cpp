@@ -26,6 +26,12 @@ bool MakeDirectoryPath(std::string_view path)
     return true;
 }
 
+std::string CompanionPath(std::string_view path, std::string_view lastThree)
+{
+    std::string companion(path.substr(0, path.size() - std::min(path.size(), std::size_t(3))));
+    return companion.append(lastThree);
+}
+
 CPowerFile::~CPowerFile()
 {
     try {

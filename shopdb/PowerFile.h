@@ -20,6 +20,10 @@
 // fw::FileException when a folder cannot be made.
 bool MakeDirectoryPath(std::string_view path);
 
+// The path of a companion file: the same path with the last three letters replaced
+// ("C:\D\PART\T.REC" with "NDX" gives "C:\D\PART\T.NDX").
+std::string CompanionPath(std::string_view path, std::string_view lastThree);
+
 class CPowerFile {
 public:
     // Status values of the index and link files.

@@ -1,11 +1,14 @@
 #include "model/ModelClasses.h"
 #include "model/PatternList.h"
 #include "model/StencilPatternList.h"
+#include "model/ToolFileLibrary.h"
 #include "model/ToolLibrary.h"
 
+#include "fw/core/MessageService.h"
 #include "fw/core/RecordingDrawContext.h"
 
 #include "ModelTestSupport.h"
+#include "tests/fw/TempDrives.h"
 
 #include <gtest/gtest.h>
 
@@ -452,6 +455,33 @@ TEST(PatternList, LoadRefreshesHoleToolsFromTheToolLibrary)
     const CPartTool& kept = *loaded.GetTail()->GetTool();   // not in the library: as archived
     EXPECT_EQ(kept.GetSizeA().GetValue(), 1.0);
     EXPECT_EQ(kept.GetType(), "SQ");
+}
+
+TEST(PatternList, GoldenListReloadsFromTheToolFiles)
+{
+    TempDrives drives;
+    // The tool file of the first pattern's tool: 7/8 inch, decimal inch.
+    const Bytes file = Cat({Dim(0x3FEC000000000000, 'D'), Dim(k0, 'D'), Str("RD"), Le32(0), Le32(1)});
+    TempDrives::Put(drives.C() / "Kestrom/Tools/13_16RD.tl", std::string(file.begin(), file.end()));
+    fw::ScriptedMessages messages;
+
+    CToolFileLibrary library;
+    CPatternList present;
+    LoadList(present, kTwoPatterns, &library);
+    EXPECT_EQ(present.GetHead()->GetTool()->GetSizeA().GetValue(), 0.875);
+    EXPECT_EQ(present.GetHead()->GetTool()->GetMeasuringSystem(), 1);
+    EXPECT_EQ(present.GetTail()->GetTool()->GetSizeA().GetValue(), 1.0);   // 1-SQ.tl is missing
+    EXPECT_EQ(library.GetFailedFiles(), std::vector<std::string>{"C:\\Kestrom\\Tools\\1-SQ.tl"});
+
+    std::filesystem::remove(drives.C() / "Kestrom/Tools/13_16RD.tl");
+    CToolFileLibrary without;
+    CPatternList missing;
+    LoadList(missing, kTwoPatterns, &without);
+    EXPECT_EQ(StoreDirect(missing), kTwoPatterns);   // both tools as archived
+    EXPECT_EQ(without.GetFailedFiles().size(), 2u);
+    messages->Answer(fw::IDOK);
+    without.ReportFailures(false);
+    EXPECT_EQ(messages->Shown().size(), 1u);
 }
 
 TEST(PatternList, LayoutToolsAreNotRefreshedAndStaleBoxesAreRecomputed)

@@ -272,3 +272,24 @@ TEST_F(ToolDocTest, MissingOrCorruptToolFilesKeepTheArchivedToolsAndReportOnce)
     EXPECT_EQ(messages->Shown().size(), 1u);
     EXPECT_TRUE(windowless.GetFailedFiles().empty());
 }
+
+TEST_F(ToolDocTest, PartToolTakesTheToolDocumentAndItsFileName)
+{
+    PutTool("13_16RD", kTool);   // a file whose name is not the short name of its data
+    auto* doc = static_cast<CToolDoc*>(manager.OpenDocumentFile("C:\\Kestrom\\Tools\\13_16RD.tl", false));
+    ASSERT_NE(doc, nullptr);
+    CPartToolRD tool;
+    tool.SetFromToolDoc(*doc);
+    EXPECT_EQ(tool.GetShortName(), "13_16RD");
+    EXPECT_EQ(tool.GetSizeA().GetValue(), 0.8125);
+    EXPECT_EQ(tool.GetSizeA().GetUnitLetter(), 'D');
+    EXPECT_EQ(tool.GetOrientation(), 45);
+    EXPECT_EQ(tool.GetMeasuringSystem(), 1);
+    EXPECT_EQ(tool.GetKind(), CPartTool::kindRD);
+
+    CToolDoc unsaved;
+    unsaved.SetToolData(1, 0, "SQ", 0, 0);
+    tool.SetFromToolDoc(unsaved);
+    EXPECT_EQ(tool.GetShortName(), "1-SQ");
+    EXPECT_STREQ(fw::RuntimeClass::FromName("CToolDoc")->CreateObject()->GetRuntimeClass()->className, "CToolDoc");
+}

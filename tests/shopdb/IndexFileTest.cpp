@@ -228,7 +228,11 @@ TEST_P(IndexModelTest, MatchesAStdMap)
 
 INSTANTIATE_TEST_SUITE_P(Layouts, IndexModelTest,
                          ::testing::Values(IndexModelCase{6, 30, 6000, 2500}, IndexModelCase{6, 32, 3000, 400},
-                                           IndexModelCase{2, 4, 4000, 1500}, IndexModelCase{3, 1, 600, 256}));
+                                           IndexModelCase{2, 4, 4000, 1500}, IndexModelCase{3, 1, 600, 256}),
+                         [](const ::testing::TestParamInfo<IndexModelCase>& info) {
+                             return std::to_string(info.param.keysPerBlock) + "KeysOf" +
+                                    std::to_string(info.param.keyLength) + "Bytes";
+                         });
 
 // Hostile files, with 6 keys of 4 bytes per block (78-byte blocks). Each block's pointers all
 // lead to the block under test, so every operation reaches it.

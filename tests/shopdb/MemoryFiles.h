@@ -29,6 +29,14 @@ inline Bytes Le32(std::int32_t v)
     const auto u = std::uint32_t(v);
     return {std::uint8_t(u), std::uint8_t(u >> 8), std::uint8_t(u >> 16), std::uint8_t(u >> 24)};
 }
+// Bytes written as hex pairs separated by blanks: "0C 00 FF".
+inline Bytes Hex(const std::string& hex)
+{
+    Bytes bytes;
+    for (std::size_t i = 0; i < hex.size(); i += 3)
+        bytes.push_back(std::uint8_t(std::stoi(hex.substr(i, 2), nullptr, 16)));
+    return bytes;
+}
 inline Bytes Text(const std::string& s) { return Bytes(s.begin(), s.end()); }
 inline Bytes Fill(std::size_t count, std::uint8_t value) { return Bytes(count, value); }
 inline Bytes Cat(std::initializer_list<Bytes> parts)

@@ -1,0 +1,13 @@
+#pragma once
+// Makes the control creatable by its class id and ProgID through the component registry, as a
+// container that names its controls in stored dialog templates creates them.
+
+#include "fw/core/Component.h"
+
+namespace lenbox {
+
+fw::HRESULT RegisterServer();
+// 0x80040201 when the control was not registered.
+fw::HRESULT UnregisterServer();
+
+} // namespace lenbox

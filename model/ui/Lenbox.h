@@ -1,0 +1,36 @@
+#pragma once
+// The main program's handle on a dimension-entry control placed in one of its dialogs or
+// views. Lengths travel through the control's DecimalInches property (inches) only; its
+// DimensionType property chooses the form it shows (0 imperial, 1 decimal inch, 2 metric).
+// The program installs the factory that makes the controls (the LENBOX library's widget).
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+
+class CLenbox {
+public:
+    using Factory = std::function<QWidget*(QWidget* parent)>;
+
+    explicit CLenbox(QWidget* control = nullptr) : control_(control) {}
+
+    // Installs the factory of the controls; returns the previous one.
+    static Factory SetControlFactory(Factory factory);
+    // A new control (owned by parent); throws std::logic_error when no factory is installed.
+    static QWidget* CreateControl(QWidget* parent);
+
+    QWidget* GetControl() const { return control_; }
+    void Attach(QWidget* control) { control_ = control; }
+
+    void SetDecimalInches(double inches);
+    double GetDecimalInches() const;
+    long GetDimensionType() const;
+    void SetDimensionType(long type);
+
+    // Calls back while context lives whenever the control fires its Changed event.
+    void OnChanged(QObject* context, std::function<void()> callback) const;
+
+private:
+    QPointer<QWidget> control_;
+};

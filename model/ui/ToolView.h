@@ -1,0 +1,70 @@
+#pragma once
+// "Tool Information": the form of a tool document: two sizes, the type code, the orientation
+// and the measuring system.
+
+#include "fw/core/Document.h"
+#include "model/ToolForm.h"
+#include "model/ui/Lenbox.h"
+
+#include <QWidget>
+
+class CToolDoc;
+class QButtonGroup;
+class QComboBox;
+class QLineEdit;
+class QRadioButton;
+
+class CToolView : public QWidget, public fw::View, public ToolForm {
+    Q_OBJECT
+public:
+    enum ControlId {
+        IDC_SIZE_A = 1027,
+        IDC_SIZE_B = 1028,
+        IDC_TYPE = 1029,
+        IDC_ORIENTATION = 1030,
+        IDC_IMPERIAL = 1031,
+        IDC_DECIMAL_INCH = 1032,
+        IDC_METRIC = 1033,
+    };
+    static constexpr int kMaxTypeLength = 2;   // the type combo holds no more
+    static constexpr int kMinOrientation = -180;
+    static constexpr int kMaxOrientation = 180;
+
+    explicit CToolView(QWidget* parent = nullptr);
+
+    CToolDoc* GetDocument() const;
+
+    // The form shows the document's tool.
+    void OnUpdate(fw::View* sender, long hint, fw::Object* hintObject) override;
+    // Validates the whole form and, when valid, copies it into the document.
+    bool CopyFormToDocument() override;
+    // Closes the view's frame window and leaves the document.
+    void CloseFrame() override;
+
+    CLenbox& SizeA() { return sizeA_; }
+    CLenbox& SizeB() { return sizeB_; }
+    QComboBox& TypeCombo() const { return *type_; }
+    QLineEdit& OrientationEdit() const { return *orientation_; }
+    QRadioButton& SystemButton(int system) const;
+    // The measuring system chosen in the form; -1 while none is.
+    int GetMeasuringSystem() const { return system_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void OnSystemClicked(int system);
+    void MarkModified();
+    void SetSizeUnits(int system);
+    // An integer from -180 to 180, else false after a message.
+    bool ValidateOrientation(int* orientation = nullptr);
+    void Refuse(const char* text, QWidget& control);
+
+    CLenbox sizeA_;
+    CLenbox sizeB_;
+    QComboBox* type_;
+    QLineEdit* orientation_;
+    QButtonGroup* systems_;
+    int system_ = -1;
+    bool updating_ = false;
+};

@@ -1,0 +1,60 @@
+#pragma once
+// What the application object works through besides the dispatcher's services: its windows and
+// file dialogs, the legacy readers, file management and the automation server's registration.
+
+#include "shell/NavServices.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// The windows of the program, made and shown by the user-interface side.
+class AppWindows {
+public:
+    virtual ~AppWindows() = default;
+    virtual void EnableSplashScreen(bool enable) = 0;
+    // The main frame with its toolbar, status bar and navigator bar; false when it can't be made.
+    virtual bool CreateMainFrame() = 0;
+    // showCommand: kShowNormal or kShowMaximized.
+    virtual void ShowMainFrame(int showCommand) = 0;
+    // The legacy record files the user chose (Windows paths), empty on Cancel.
+    virtual std::vector<std::string> ChooseLegacyFiles() = 0;
+    // Shows a help file with the desktop's viewer.
+    virtual void OpenHelpFile(const std::filesystem::path& file) = 0;
+};
+
+// Legacy record files of one kind read into documents.
+class LegacyReaders {
+public:
+    virtual ~LegacyReaders() = default;
+    virtual void ReadParts(const std::string& recordFile) = 0;
+    virtual void ReadMults(const std::string& recordFile) = 0;
+    virtual void ReadShapes(const std::string& recordFile) = 0;
+};
+
+class FileManagement {
+public:
+    virtual ~FileManagement() = default;
+    // Opposite-hand parts of the parts in a '|' list.
+    virtual void CreateOpposites(const std::string& list) = 0;
+};
+
+// The registration through which automation clients outside the program find its classes.
+class ServerRegistration {
+public:
+    virtual ~ServerRegistration() = default;
+    virtual void RegisterServer() = 0;
+    virtual void UnregisterTypeLibrary() = 0;
+};
+
+struct AppServices {
+    ItemDocuments& documents;
+    ReportWindows& reports;
+    PrintService& printing;
+    ShopDiskDialog& shopDiskDialog;
+    ShopDiskWriter& shopDiskWriter;
+    LegacyReaders& legacy;
+    FileManagement& files;
+    ServerRegistration& server;
+    AppWindows& windows;
+};

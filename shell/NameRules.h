@@ -1,0 +1,30 @@
+#pragma once
+// Rules for the names typed into the small dialogs: item names (new folders, marks), the hand
+// suffix of opposite-hand marks, and the file name of a legacy shop disk.
+
+#include <string>
+#include <string_view>
+
+// Longest item name and mark.
+inline constexpr std::size_t kMaxItemName = 10;
+
+// Whether a name can stand as one file or folder name: no path separator, drive colon, list
+// separator, wildcard or other character a file name can't hold, not made of dots alone, and no
+// "..". Length is checked separately.
+bool IsSafeFileName(std::string_view name);
+
+// A name for the new-item dialog: 1 to 10 characters and safe. The message for a refused name,
+// empty when it is accepted.
+std::string NewItemNameError(std::string_view name);
+
+enum class Hand { none = -1, left = 0, right = 1 };
+
+// Whether the mark ends in "-L" or "-R" (either case).
+bool HasHandSuffix(std::string_view mark);
+// The mark for a hand: an existing suffix gets the hand's letter; otherwise "-L" or "-R" is
+// appended, cutting the mark to 8 characters first when it has 9 or more.
+std::string ApplyHand(std::string_view mark, Hand hand);
+
+// A shop disk's target file: 1 to 8 characters, not starting with a space, each a letter, digit
+// or one of @ ` { } _ ^ $ ~ ! # % & - ( ) '.
+bool IsValidShopDiskFileName(std::string_view name);

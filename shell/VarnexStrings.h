@@ -1,0 +1,60 @@
+#pragma once
+// Ids of the program's string table (resources/VARNEX/strings.txt) and the lookup of its texts.
+
+#include <string>
+
+namespace ids {
+enum : unsigned {
+    IDR_MULTTYPE = 130,
+    IDR_PATTERNTYPE = 134,
+    IDS_GENERAL = 135,
+    IDS_APPWINDOW = 136,
+    IDS_APPWINDOWSIZE = 137,
+    IDS_MAXIMIZEAPP = 138,
+    IDS_LAYOUT = 139,
+    IDR_SHAPETYPE = 140,
+    IDR_TOOLTYPE = 144,
+    IDS_CURRENT_SETTINGS = 152,
+    IDS_DIRECTORIES = 158,
+    IDS_TOOL_DIRECTORY = 159,
+    IDS_SHAPE_DIRECTORY = 160,
+    IDR_HMULTTYPE = 166,
+    IDS_MACHINE_DIRECTORY = 170,
+    IDS_JOB_DIRECTORY = 181,
+    IDS_FILE_NOT_FOUND = 185,
+    IDS_INVALID_FILE = 189,
+    IDS_DEFAULT_SHAPE_DIRECTORY = 197,
+    IDS_DEFAULT_TOOL_DIRECTORY = 198,
+    IDS_DEFAULT_MACHINE_DIRECTORY = 199,
+    IDS_DEFAULT_JOB_DIRECTORY = 200,
+    IDS_DEFAULT_JOB_DRIVE = 206,
+    IDS_AUTOMULT_IN_PROGRESS = 210,
+    IDS_LEGACY_PART = 213,
+    IDS_LEGACY_MULT = 214,
+    IDS_SHOPDISK_DEFAULT = 221,
+    IDS_LEGACY_SHAPE = 222,
+    IDS_PARTVIEW = 224,
+    IDS_RETAIN_HMULT = 225,
+    IDS_RETAIN_MACHINE = 226,
+    IDS_RETAIN_MULT = 227,
+    IDS_RETAIN_PART = 228,
+    IDS_RETAIN_PATTERN = 229,
+    IDS_RETAIN_SHAPE = 230,
+    IDS_RETAIN_TOOL = 231,
+    IDS_MULTVIEW = 232,
+    IDS_MACHINEVIEW = 233,
+    IDS_SHAPEVIEW = 234,
+    IDS_TOOLVIEW = 235,
+    IDS_PATTERNVIEW = 236,
+    IDS_HMULTVIEW = 237,
+    IDS_DIRECTORY_WARNING = 238,
+    IDS_IMPORT_NOT_FOUND = 239,
+    IDS_IMPORT_PROGRAM = 240,
+    IDR_PARTTYPE = 31235,
+    IDR_MACHINETYPE = 31236,
+    IDS_HELP_FILE = 61447,
+};
+} // namespace ids
+
+// The text of an id in the program's string table; empty when there is none.
+std::string LoadVarnexString(unsigned id);

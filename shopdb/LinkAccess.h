@@ -1,0 +1,76 @@
+#pragma once
+// A detail record file with its link file (the same path ending in "LNK"): detail records are
+// appended to the record file and chained to their header record through the link file. One
+// chain is served at a time; Close hands back the address of its chain header, which the header
+// record keeps.
+
+#include "shopdb/LinkFile.h"
+#include "shopdb/RecordFile.h"
+
+#include <cstdint>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+class CLinkAccess {
+public:
+    // Where Add links a record: after or before the current node, at the start or the end.
+    enum AddMode { addAfter = 0, addBefore = 1, addFirst = 2, addLast = 3 };
+
+    virtual ~CLinkAccess() = default;
+    CLinkAccess(const CLinkAccess&) = delete;
+    CLinkAccess& operator=(const CLinkAccess&) = delete;
+
+    // Opens the record file and the link file on a chain (-1 for a new one); when the link file
+    // cannot be opened the record file is closed again. True when both are open.
+    bool Open(std::string_view recordPath, std::int32_t chainAddress, unsigned flags = CPowerFile::writeFlags);
+    // Closes both files and returns the chain header's address (-1 when nothing was linked).
+    std::int32_t Close();
+    // Forgets the chain and the cached records; done after every Close.
+    void Reset();
+
+    std::unique_ptr<CRecordInMemory> NewRecord() const { return records_.NewRecord(); }
+    // Appends a record and links it into the chain.
+    void Add(std::unique_ptr<CRecordInMemory> record, AddMode mode);
+    // The records of the chain, first to last; they stay in the record cache until Reset.
+    std::vector<const CRecordInMemory*> ReadChain();
+
+protected:
+    explicit CLinkAccess(std::uint16_t recordLength);
+
+private:
+    CRecordFile records_;
+    CLinkFile links_;
+};
+
+// Hole and layout patterns of one face of a part (97-byte records).
+class CPatternAccess : public CLinkAccess {
+public:
+    static constexpr std::uint16_t recordLength = 97;
+    CPatternAccess() : CLinkAccess(recordLength) {}
+};
+
+// Stencil marks of a part (44-byte records).
+class CStencilAccess : public CLinkAccess {
+public:
+    static constexpr std::uint16_t recordLength = 44;
+    CStencilAccess() : CLinkAccess(recordLength) {}
+};
+
+// The parts placed on a mult (136-byte records).
+class CPartlistAccess : public CLinkAccess {
+public:
+    static constexpr std::uint16_t recordLength = 136;
+    CPartlistAccess() : CLinkAccess(recordLength) {}
+};
+
+// The tools of one face half of a mult (20-byte records).
+class CToollistAccess : public CLinkAccess {
+public:
+    static constexpr std::uint16_t recordLength = 20;
+    CToollistAccess() : CLinkAccess(recordLength) {}
+
+    // Whether a tool list of a face/side code takes a tool of a face/side code: its own code, and
+    // the tools of the same face that lie on both halves (side 3).
+    static bool Takes(int listCode, int toolCode);
+};

@@ -1,0 +1,373 @@
+#include "model/ShapeDoc.h"
+#include "model/ShapeForm.h"
+
+#include "fw/core/AppProfile.h"
+#include "fw/core/DocManager.h"
+#include "fw/core/MessageService.h"
+
+#include "ModelTestSupport.h"
+#include "tests/fw/TempDrives.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace modeltest;
+
+namespace {
+
+constexpr const char* kMismatch = "WARNING:  The Shape information in this file is inconsistent with the file name!";
+constexpr std::uint64_t k26 = 0x403A000000000000;   // 26.0
+
+// W 12X26 in decimal inches: D 12, TW 0.5, BF 4, TF 1, SFG 2, 26 lb/ft.
+const Bytes kW12X26 = Cat({Str("W "), Str("12X26"), Dim(k12, 'D'), Dim(k0_5, 'D'), Dim(k4, 'D'), Dim(k1, 'D'),
+                           Dim(k2, 'D'), Le64(k26), Str("W12 X 26"), Le32(0), Le32(1)});
+
+class ShapeDocTest : public testing::Test {
+protected:
+    ShapeDocTest() : profile(fw::SetAppProfile(nullptr))
+    {
+        shapes = manager.AddDocTemplate(std::make_unique<fw::DocTemplate>(
+            "\nShape\nShape\nShape (*.shp)\n.shp\nVarnex.Shape\nVarnex Shape",
+            [] { return std::make_unique<CShapeDoc>(); }));
+    }
+    CShapeDoc* NewShape() { return static_cast<CShapeDoc*>(shapes->OpenDocumentFile("", false)); }
+    std::filesystem::path ShapeFolder() const { return drives.C() / "Kestrom/Shapes"; }
+    void PutShape(const std::string& name, const Bytes& bytes) const
+    {
+        TempDrives::Put(ShapeFolder() / (name + ".shp"), std::string(bytes.begin(), bytes.end()));
+    }
+    Bytes GetShape(const std::string& name) const
+    {
+        const std::string text = TempDrives::Get(ShapeFolder() / (name + ".shp"));
+        return Bytes(text.begin(), text.end());
+    }
+    static void SetW12X26(CShapeDoc& doc) { doc.SetShapeData("W", "12X26", 12, 0.5, 4, 1, 2, 26, "W12 X 26", 0, 1); }
+
+    ~ShapeDocTest() override { fw::SetAppProfile(std::move(profile)); }
+
+    std::unique_ptr<fw::Profile> profile;   // the one the test replaces with an empty profile
+    TempDrives drives;
+    fw::ScriptedMessages messages;
+    fw::DocManager manager;
+    fw::DocTemplate* shapes;
+};
+
+// A form that copies fixed values into its document, or refuses as invalid.
+struct TestForm : fw::View, ShapeForm {
+    void OnUpdate(fw::View*, long, fw::Object*) override { ++updates; }
+    bool CopyFormToDocument() override
+    {
+        ++copies;
+        if (valid)
+            static_cast<CShapeDoc*>(GetDocument())->SetShapeData("L", "4X4X0.5", 4, 0.5, 4, 0.5, 2.5, 12.8, "L4X4X1/2", 2, 1);
+        return valid;
+    }
+    void CloseFrame() override { ++closes; }
+    bool valid = true;
+    int copies = 0;
+    int updates = 0;
+    int closes = 0;
+};
+
+} // namespace
+
+TEST_F(ShapeDocTest, LoadShapeFindsFilesAndMakesUpPlates)
+{
+    PutShape("W 12X26", kW12X26);
+    PutShape("L 4X4X0.5", Cat({Str("L "), Str("4X4X0.5"), Dim(k4, 'E'), Dim(k0_5, 'E'), Dim(k4, 'E'), Dim(k0_5, 'E'),
+                               Dim(k2_5, 'E'), Le64(k26), Str(""), Le32(2), Le32(0)}));
+    const struct {
+        const char* type;
+        const char* desc;
+        int result;
+        const char* desctp;   // what the document holds afterwards
+        double depth, thickness, weight;
+        int kind, system;
+    } cases[] = {
+        {"W", "12X26", 1, "W ", 12, 0.5, 26, shapeBeam, 1},
+        {"W ", "12X26", 1, "W ", 12, 0.5, 26, shapeBeam, 1},
+        {" W", "12X26", 1, "W ", 12, 0.5, 26, shapeBeam, 1},
+        {"w", "12x26", 1, "W ", 12, 0.5, 26, shapeBeam, 1},   // names compare without case
+        {"L", "4X4X0.5", 1, "L ", 4, 0.5, 26, shapeAngle, 0},
+        {"W", "99X99", 0, "", 0, 0, 0, shapeBeam, 0},
+        {"L", "4X4X1/2", 0, "", 0, 0, 0, shapeBeam, 0},       // '/' can't be in a file name
+        // Plates without a file, from their size: decimal inch, metric, imperial.
+        {"P", "D0.5X12", 1, "P ", 12, 0.5, 0.5 * 12 / 144 * 489.024, shapePlate, 1},
+        {"PL", "d0.5x12", 1, "PL", 12, 0.5, 0.5 * 12 / 144 * 489.024, shapePlate, 1},
+        {"PL", "M10X200", 1, "PL", 200 / 25.4, 10 / 25.4, 10 * 200 / 25.4 / 25.4 / 144 * 489.024, shapePlate, 2},
+        {"PL", "1/2X10", 1, "PL", 10, 0.5, 0.5 * 10 / 144 * 489.024, shapePlate, 0},
+        {"PL", "3/8 X 1'", 1, "PL", 12, 0.375, 0.375 * 12 / 144 * 489.024, shapePlate, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << '"' << c.type << "\" " << c.desc);
+        CShapeDoc* doc = NewShape();
+        doc->SetModifiedFlag(true);
+        EXPECT_EQ(doc->LoadShape(c.type, c.desc), c.result);
+        const ShapeRecord& r = doc->GetShapeData();
+        EXPECT_EQ(r.desctp, c.desctp);
+        EXPECT_DOUBLE_EQ(r.depth.GetValue(), c.depth);
+        EXPECT_DOUBLE_EQ(r.webThickness.GetValue(), c.thickness);
+        EXPECT_DOUBLE_EQ(r.weight, c.weight);
+        EXPECT_EQ(r.kind, c.kind);
+        EXPECT_EQ(r.measuringSystem, c.system);
+        if (c.result == 1) {
+            EXPECT_FALSE(doc->IsModified());
+        }
+    }
+    EXPECT_TRUE(messages->Shown().empty());
+}
+
+TEST_F(ShapeDocTest, PlateFromItsSize)
+{
+    CShapeDoc* doc = NewShape();
+    ASSERT_EQ(doc->LoadShape("P", "D0.5X12"), 1);
+    const ShapeRecord& r = doc->GetShapeData();
+    EXPECT_EQ(r.desc, "D0.5X12");
+    EXPECT_EQ(r.formal, "P D0.5X12");
+    EXPECT_DOUBLE_EQ(r.weight, 20.376);   // 0.5 in x 12 in = 1/24 square foot, 489.024 lb per cubic foot
+    for (const CDimension* d : {&r.flangeWidth, &r.flangeThickness, &r.flangeGage})
+        EXPECT_EQ(d->GetValue(), 0.0);
+    EXPECT_EQ(r.depth.GetUnitLetter(), 'D');
+    EXPECT_EQ(r.depth.GetString(), "12 in.");
+
+    // A size without 'X' changes nothing.
+    EXPECT_EQ(doc->SetPlateFromName("PL", "M10"), 0);
+    EXPECT_EQ(doc->GetShapeData().desc, "D0.5X12");
+}
+
+TEST_F(ShapeDocTest, UnreadablePlateSizeBeepsAndReports)
+{
+    messages->Answer(fw::IDOK);
+    CShapeDoc* doc = NewShape();
+    EXPECT_EQ(doc->LoadShape("PL", "ABC"), 0);
+    ASSERT_EQ(messages->Shown().size(), 1u);
+    EXPECT_EQ(messages->Shown()[0].text, "ERROR: File Not Found -- On File C:\\Kestrom\\Shapes\\PLABC.shp");
+    EXPECT_EQ(messages->Beeps(), std::vector<unsigned>{fw::MB_ICONEXCLAMATION});
+}
+
+TEST_F(ShapeDocTest, EmptyAndCorruptFilesAreErrorsNotShapes)
+{
+    const Bytes truncated(kW12X26.begin(), kW12X26.end() - 1);
+    Bytes badKind = kW12X26;
+    badKind[badKind.size() - 8] = 7;
+    Bytes nanWeight = kW12X26;
+    const std::size_t weightAt = kW12X26.size() - 8 - 9 - 8;
+    for (std::size_t i = 0; i < 8; ++i)
+        nanWeight[weightAt + i] = Le64(kNaN)[i];
+    for (const Bytes& bytes : {Bytes(), truncated, badKind, nanWeight}) {
+        SCOPED_TRACE(bytes.size());
+        PutShape("W 12X26", bytes);
+        fw::ScriptedMessages scoped;
+        scoped->Answer(fw::IDOK);
+        CShapeDoc* doc = NewShape();
+        EXPECT_EQ(doc->LoadShape("W", "12X26"), 0);
+        ASSERT_EQ(scoped->Shown().size(), 1u);
+        EXPECT_EQ(scoped->Shown()[0].text, "ERROR: Invalid File -- On File C:\\Kestrom\\Shapes\\W 12X26.shp");
+        EXPECT_EQ(doc->GetShapeData().desctp, "");
+        EXPECT_EQ(doc->GetShapeData().weight, 0.0);
+    }
+    // A plate whose file is corrupt is not made up from its name.
+    PutShape("PL0.5X10", Bytes{1, 2, 3});
+    fw::ScriptedMessages scoped;
+    scoped->Answer(fw::IDOK);
+    EXPECT_EQ(NewShape()->LoadShape("PL", "0.5X10"), 0);
+    EXPECT_EQ(NewShape()->LoadShape("PL", "1/2X10"), 1);
+}
+
+TEST_F(ShapeDocTest, ShapeFileBytes)
+{
+    CShapeDoc* doc = NewShape();
+    SetW12X26(*doc);
+    EXPECT_EQ(StoreDirect(*doc), kW12X26);
+
+    CShapeDoc* loaded = NewShape();
+    LoadDirect(*loaded, kW12X26);
+    const ShapeRecord& r = loaded->GetShapeData();
+    EXPECT_EQ(r.desctp, "W ");
+    EXPECT_EQ(r.desc, "12X26");
+    EXPECT_EQ(r.flangeWidth.GetValue(), 4.0);
+    EXPECT_EQ(r.flangeGage.GetUnitLetter(), 'D');
+    EXPECT_EQ(r.weight, 26.0);
+    EXPECT_EQ(r.formal, "W12 X 26");
+    EXPECT_EQ(r.measuringSystem, 1);
+    ExpectTruncationsRejected(kW12X26, [&](fw::Archive& ar) { loaded->Serialize(ar); });
+}
+
+TEST_F(ShapeDocTest, FileWhoseNameDiffersFromItsShapeWarns)
+{
+    PutShape("W 12X40", kW12X26);
+    messages->Answer(fw::IDOK).Answer(fw::IDOK);
+    CShapeDoc* doc = NewShape();
+    EXPECT_EQ(doc->LoadShape("W", "12X40"), 1);
+    EXPECT_EQ(doc->GetShapeData().desc, "12X26");   // the loaded data stay
+    ASSERT_TRUE(shapes->OpenDocumentFile("C:\\Kestrom\\Shapes\\W 12X40.shp", false));
+    ASSERT_EQ(messages->Shown().size(), 2u);
+    for (const fw::ShownMessage& shown : messages->Shown()) {
+        EXPECT_EQ(shown.text, kMismatch);
+        EXPECT_EQ(fw::MessageIcon(shown.type), fw::MB_ICONINFORMATION);
+    }
+    // The same name in other case is no mismatch.
+    PutShape("w 12x26", kW12X26);
+    EXPECT_TRUE(shapes->OpenDocumentFile("C:\\Kestrom\\Shapes\\w 12x26.shp", false));
+    EXPECT_EQ(messages->Shown().size(), 2u);
+}
+
+TEST_F(ShapeDocTest, ShapeDataPadsShortTypesAndWarnsOfLongOnes)
+{
+    messages->Answer(fw::IDOK);
+    CShapeDoc* doc = NewShape();
+    const struct {
+        const char* type;
+        const char* stored;
+        std::size_t messages;
+    } cases[] = {{"L", "L ", 0}, {" C", "C ", 0}, {"", "  ", 0}, {"MC", "MC", 0}, {"WTX", "WTX", 1}};
+    for (const auto& c : cases) {
+        doc->SetShapeData(c.type, "4X4", 4, 0.25, 4, 0.25, 2, 6.6, "", 2, 2);
+        EXPECT_EQ(doc->GetShapeData().desctp, c.stored);
+        EXPECT_EQ(messages->Shown().size(), c.messages) << c.type;
+    }
+    EXPECT_EQ(messages->Shown()[0].text, kMismatch);
+    EXPECT_EQ(doc->GetShapeData().depth.GetUnitLetter(), 'M');
+}
+
+TEST_F(ShapeDocTest, NewShapeDefaults)
+{
+    CShapeDoc* doc = NewShape();
+    const ShapeRecord& r = doc->GetShapeData();
+    EXPECT_EQ(r.weight, 1.0);
+    EXPECT_EQ(r.kind, shapeBeam);
+    EXPECT_EQ(r.measuringSystem, 1);
+    EXPECT_EQ(r.depth.GetUnitLetter(), 'D');
+    EXPECT_EQ(doc->GetDocumentState(), CSmartDoc::stateNew);
+}
+
+TEST_F(ShapeDocTest, SavesIntoTheShapeDirectoryUnderItsName)
+{
+    fw::AppProfile().WriteProfileString("Directories", "Shape Directory", "C:\\Catalog\\Shapes");
+    CShapeDoc* doc = NewShape();
+    SetW12X26(*doc);
+    ASSERT_TRUE(doc->SaveDocument());
+    EXPECT_EQ(doc->GetPathName(), "C:\\Catalog\\Shapes\\W 12X26.shp");
+    const std::string bytes = TempDrives::Get(drives.C() / "Catalog/Shapes/W 12X26.shp");
+    EXPECT_EQ(Bytes(bytes.begin(), bytes.end()), kW12X26);
+    EXPECT_EQ(manager.GetRecentFiles().front(), "C:\\Catalog\\Shapes\\W 12X26.shp");
+}
+
+TEST_F(ShapeDocTest, NamesThatCannotBeFileNamesAreRefused)
+{
+    EXPECT_EQ(CShapeDoc::InvalidNameCharacters("L 4X4X1/2"), "/");
+    EXPECT_EQ(CShapeDoc::InvalidNameCharacters("W 12X26"), "");
+    EXPECT_EQ(CShapeDoc::InvalidNameCharacters("a\\b:c*d?e\"f<g>h|i\tj//"), "\\:*?\"<>|\t/");
+
+    messages->Answer(fw::IDOK);
+    CShapeDoc* doc = NewShape();
+    doc->SetShapeData("L", "4X4X1/2", 4, 0.5, 4, 0.5, 2.5, 12.8, "", 2, 0);
+    EXPECT_FALSE(doc->SaveDocument());
+    ASSERT_EQ(messages->Shown().size(), 1u);
+    EXPECT_EQ(messages->Shown()[0].text, "The shape L 4X4X1/2 cannot be saved: its name holds characters that cannot "
+                                         "stand in a file name (/).");
+    EXPECT_FALSE(std::filesystem::exists(ShapeFolder()));
+}
+
+TEST_F(ShapeDocTest, FileSaveLocksTheKeyFieldsOnlyWhenSaved)
+{
+    CShapeDoc* doc = NewShape();
+    TestForm form;
+    doc->AddView(&form);
+    doc->OnFileSave();
+    EXPECT_EQ(form.copies, 2);   // the command, then the save
+    EXPECT_FALSE(GetShape("L 4X4X0.5").empty());
+    EXPECT_EQ(doc->GetDocumentState(), CSmartDoc::stateStored);
+    EXPECT_EQ(form.updates, 1);
+
+    messages->Answer(fw::IDOK);
+    CShapeDoc* other = NewShape();
+    other->SetShapeData("L", "4X4X1/2", 4, 0.5, 4, 0.5, 2.5, 12.8, "", 2, 0);
+    other->OnFileSave();
+    EXPECT_EQ(other->GetDocumentState(), CSmartDoc::stateNew);
+}
+
+TEST_F(ShapeDocTest, SaveNewKeepsTheDataForANewShape)
+{
+    CShapeDoc* doc = NewShape();
+    TestForm form, other;
+    doc->AddView(&form);
+    doc->AddView(&other);
+    doc->DisableKeyFields();
+    doc->OnFileSaveNew();
+    EXPECT_TRUE(std::filesystem::exists(ShapeFolder() / "L 4X4X0.5.shp"));
+    EXPECT_EQ(form.closes, 0);
+    EXPECT_EQ(other.closes, 1);
+    EXPECT_EQ(doc->GetKeyFieldsFlag(), 1);
+    EXPECT_FALSE(doc->IsSaveAllowed());
+    EXPECT_FALSE(doc->IsModified());
+    EXPECT_EQ(doc->GetDocumentState(), CSmartDoc::stateNew);
+    EXPECT_EQ(doc->GetShapeData().desc, "4X4X0.5");
+
+    // Saving again before a key field changes is refused (message 208) and writes nothing.
+    std::filesystem::remove(ShapeFolder() / "L 4X4X0.5.shp");
+    messages->Answer(fw::IDOK);
+    EXPECT_FALSE(doc->SaveDocument());
+    EXPECT_EQ(messages->Shown().at(0).text, CSmartDoc::kSaveOnTopOfOld);
+    EXPECT_FALSE(std::filesystem::exists(ShapeFolder() / "L 4X4X0.5.shp"));
+}
+
+TEST_F(ShapeDocTest, SaveNewDoesNothingWhenAFormIsNotValid)
+{
+    CShapeDoc* doc = NewShape();
+    TestForm form;
+    form.valid = false;
+    doc->AddView(&form);
+    doc->OnFileSaveNew();
+    EXPECT_EQ(form.copies, 1);
+    EXPECT_FALSE(std::filesystem::exists(ShapeFolder()));
+    EXPECT_TRUE(doc->IsSaveAllowed());
+}
+
+TEST_F(ShapeDocTest, AutomationWritesAndReadsCatalogEntries)
+{
+    CShapeDoc::RegisterAutomation();
+    auto& registry = fw::ClassRegistry::Instance();
+    std::unique_ptr<IShapeDoc> writer = registry.CreateAs<IShapeDoc>("Varnex.Shape");
+    ASSERT_NE(writer, nullptr);
+    EXPECT_EQ(writer->UpdateShapeMembers("  C", "10X15.3", 10, 0.24, 2.6, 0.436, 1.5, 15.3, "C10X15.3", 1, 1), 0);
+    EXPECT_EQ(writer->SaveShape(), 0);
+    EXPECT_TRUE(std::filesystem::exists(ShapeFolder() / "C 10X15.3.shp"));
+
+    std::unique_ptr<IShapeDoc> reader = registry.CreateAs<IShapeDoc>(IShapeDoc::kClassId);
+    ASSERT_NE(reader, nullptr);
+    double d = 0, tw = 0, bf = 0, tf = 0, sfg = 0, weight = 0;
+    std::string formal;
+    EXPECT_EQ(reader->GetData("C", "10X15.3", d, tw, bf, tf, sfg, weight, formal), 0);
+    EXPECT_EQ(d, 10);
+    EXPECT_EQ(tw, 0.24);
+    EXPECT_EQ(bf, 2.6);
+    EXPECT_EQ(tf, 0.436);
+    EXPECT_EQ(sfg, 1.5);
+    EXPECT_EQ(weight, 15.3);
+    EXPECT_EQ(formal, "C10X15.3");
+    EXPECT_EQ(reader->GetData("C", "12X30", d, tw, bf, tf, sfg, weight, formal), 1);
+    EXPECT_TRUE(messages->Shown().empty());
+}
+
+TEST_F(ShapeDocTest, AutomationRefusesValuesThatCannotBeStored)
+{
+    CShapeDoc doc;
+    const double nan = std::nan("");
+    EXPECT_EQ(doc.UpdateShapeMembers("W", "1", nan, 0, 0, 0, 0, 1, "", 0, 0), 1);
+    EXPECT_EQ(doc.UpdateShapeMembers("W", "1", 1, 0, 0, 0, 0, INFINITY, "", 0, 0), 1);
+    EXPECT_EQ(doc.UpdateShapeMembers("W", "1", 1, 0, 0, 0, 0, 1, "", 7, 0), 1);
+    EXPECT_EQ(doc.UpdateShapeMembers("W", "1", 1, 0, 0, 0, 0, 1, "", 0, 3), 1);
+    EXPECT_EQ(doc.GetShapeData().desctp, "");
+    EXPECT_EQ(doc.UpdateShapeMembers("WTX", "1", 1, 0, 0, 0, 0, 1, "", 6, 2), 0);
+    EXPECT_EQ(doc.GetShapeData().desctp, "WTX");   // no message for a long type
+}
+
+TEST_F(ShapeDocTest, SaveShapeReportsAFailedSave)
+{
+    messages->Answer(fw::IDOK);
+    CShapeDoc doc;
+    doc.SetShapeData("L", "4X4X1/2", 4, 0.5, 4, 0.5, 2.5, 12.8, "", 2, 0);
+    EXPECT_EQ(doc.SaveShape(), 1);
+}
