@@ -185,11 +185,6 @@ std::optional<bool> CMachineDoc::IsCommandEnabled(unsigned command) const
     return CSmartDoc::IsCommandEnabled(command);
 }
 
-bool CMachineDoc::OnNewDocument()
-{
-    return CSmartDoc::OnNewDocument();   // DeleteContents leaves a machine with nothing set
-}
-
 void CMachineDoc::DeleteContents()
 {
     record_ = MachineRecord();

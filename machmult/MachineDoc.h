@@ -70,8 +70,8 @@ public:
     // Save and Save/New while saving is allowed; Specifics while the key-fields flag is set.
     std::optional<bool> IsCommandEnabled(unsigned command) const override;
 
-    // A new machine: no kind, zero lengths and flags, no spec data.
-    bool OnNewDocument() override;
+    // Leaves a machine with nothing set: no name, no kind, zero lengths and flags, no spec data
+    // (also what File New gives).
     void DeleteContents() override;
     // Reads the forms, then saves to the machine's own file whatever the path.
     bool OnSaveDocument(const std::string& path) override;

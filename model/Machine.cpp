@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <vector>
 
 FW_IMPLEMENT_SERIAL(CMachine, fw::Object, 1)
@@ -56,9 +55,6 @@ void InsertIfMissing(CToolList& target, const CPartTool& tool, int code)
     std::unique_ptr<CZoneTool> copy = CopyWithCode(tool, code);
     target.InsertSorted(copy);
 }
-
-// Puts a tool into the list in sorted position; a duplicate is dropped.
-void InsertOrDrop(CToolList& list, std::unique_ptr<CZoneTool> tool) { list.InsertSorted(tool); }
 
 } // namespace
 
@@ -254,40 +250,35 @@ void CMachine::MergeOnBothSides(CToolList& target, const CToolList& partTools)
 bool CMachine::FitToolsToStations(CToolList& tools)
 {
     const GroupCounts stations = StationCounts();
-    // Take out the tools to re-code, in list order, then put them back in sorted position.
+    const auto stationsFor = [&stations](int code) -> int {
+        const SideCounts& s = stations[GroupIndex(GroupOf(code))];
+        return SideOf(code) == sideNear ? s.nearSide : SideOf(code) == sideFar ? s.farSide : s.bothSides;
+    };
+    // Take out the tools to re-code, in list order, then put them back in sorted position; a
+    // re-coded tool equal to an entry already there is dropped.
     std::vector<std::unique_ptr<CZoneTool>> recoded;
     for (auto pos = tools.GetHeadPosition(); pos;) {
         const auto here = pos;
         const CPartTool& tool = *tools.GetNext(pos);
         const int code = tool.GetZoneCode();
-        if (!IsFaceSideCode(code))
+        if (!IsFaceSideCode(code) || stationsFor(code) > 0)
             continue;
         const int group = GroupOf(code);
-        const SideCounts& s = stations[GroupIndex(group)];
-        const int side = SideOf(code);
-        const bool hasSide = side == sideNear ? s.nearSide > 0 : s.farSide > 0;
-        if (side != sideBoth && !hasSide && s.bothSides > 0) {
+        if (SideOf(code) != sideBoth && stationsFor(group + sideBoth) > 0) {
             recoded.push_back(CopyWithCode(tool, group + sideBoth));
             tools.RemoveAt(here);
-        } else if (side == sideBoth && s.bothSides == 0 && s.nearSide > 0 && s.farSide > 0) {
+        } else if (SideOf(code) == sideBoth && stationsFor(group + sideNear) > 0 && stationsFor(group + sideFar) > 0) {
             recoded.push_back(CopyWithCode(tool, group + sideFar));
             recoded.push_back(CopyWithCode(tool, group + sideNear));
             tools.RemoveAt(here);
         }
     }
-    for (auto& tool : recoded)
-        InsertOrDrop(tools, std::move(tool));
+    for (std::unique_ptr<CZoneTool>& tool : recoded)
+        tools.InsertSorted(tool);
 
-    for (const CPartTool& tool : tools) {
-        const int code = tool.GetZoneCode();
-        if (!IsFaceSideCode(code))
-            continue;
-        const SideCounts& s = stations[GroupIndex(GroupOf(code))];
-        const int side = SideOf(code);
-        const std::int16_t have = side == sideNear ? s.nearSide : side == sideFar ? s.farSide : s.bothSides;
-        if (have <= 0)
+    for (const CPartTool& tool : tools)
+        if (IsFaceSideCode(tool.GetZoneCode()) && stationsFor(tool.GetZoneCode()) <= 0)
             return false;
-    }
     return true;
 }
 

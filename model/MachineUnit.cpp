@@ -1,6 +1,7 @@
 #include "model/MachineUnit.h"
 
 #include "fw/core/Archive.h"
+#include "model/ArchiveFields.h"
 
 #include <algorithm>
 

@@ -8,7 +8,6 @@
 // each class gives. Lengths are CDimension values (double inches and a unit letter); the length
 // units and the torch keep six plain doubles.
 
-#include "model/ArchiveFields.h"
 #include "model/Dimension.h"
 
 #include "fw/core/Object.h"

@@ -1,5 +1,6 @@
 #include "machmult/ui/MachineSpecDlg.h"
 
+#include "machmult/ui/CommandGuard.h"
 #include "machmult/ui/MachineUnitPage.h"
 #include "machmult/ui/ModalRunner.h"
 #include "machmult/ui/UnitSheet.h"
@@ -39,7 +40,8 @@ void CMachineSpecDlg::Finish()
 {
     auto* editUnits = new QPushButton("EDIT UNITS");
     editUnits->setObjectName(ControlName(1154));
-    connect(editUnits, &QPushButton::clicked, this, &CMachineSpecDlg::OnEditUnits);
+    connect(editUnits, &QPushButton::clicked, this,
+            [this] { RunGuarded("CMachineSpecDlg::OnEditUnits", [this] { OnEditUnits(); }); });
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->addButton(editUnits, QDialogButtonBox::ActionRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -2,6 +2,7 @@
 
 #include "fw/qt/QtText.h"
 #include "machmult/ui/AxisPopups.h"
+#include "machmult/ui/CommandGuard.h"
 
 #include <QButtonGroup>
 #include <QFormLayout>
@@ -72,8 +73,10 @@ QPushButton& CMachineUnitPage::AddButton(int id, const QString& label, std::func
     button->setObjectName(ControlName(id));
     buttons_->addWidget(button);
     connect(button, &QPushButton::clicked, this, [this, action = std::move(action)] {
-        if (ReadFields())
-            action();
+        RunGuarded("CMachineUnitPage::OnExtendedInfo", [this, &action] {
+            if (ReadFields())
+                action();
+        });
     });
     return *button;
 }

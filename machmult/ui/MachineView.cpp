@@ -1,8 +1,8 @@
 #include "machmult/ui/MachineView.h"
 
-#include "fw/core/MessageService.h"
 #include "fw/qt/QtText.h"
 #include "machmult/MachineDoc.h"
+#include "machmult/ui/CommandGuard.h"
 #include "machmult/ui/LengthField.h"
 #include "machmult/ui/MachineSpecDlg.h"
 #include "machmult/ui/ModalRunner.h"
@@ -110,11 +110,12 @@ CMachineView::CMachineView(CMachineDoc& doc, QWidget* parent)
     });
 
     separator_->setSeparator(true);
-    connect(save_, &QAction::triggered, this, [this] { RunCommand("OnFileSave", [this] { GetMachineDoc()->OnFileSave(); }); });
+    connect(save_, &QAction::triggered, this,
+            [this] { RunCommand("CMachineDoc::OnFileSave", [](CMachineDoc& d) { d.OnFileSave(); }); });
     connect(saveNew_, &QAction::triggered, this,
-            [this] { RunCommand("OnFileSaveNew", [this] { GetMachineDoc()->OnFileSaveNew(); }); });
+            [this] { RunCommand("CMachineDoc::OnFileSaveNew", [](CMachineDoc& d) { d.OnFileSaveNew(); }); });
     connect(specifics_, &QAction::triggered, this,
-            [this] { RunCommand("OnEditSpecifics", [this] { GetMachineDoc()->OnEditSpecifics(); }); });
+            [this] { RunCommand("CMachineDoc::OnEditSpecifics", [](CMachineDoc& d) { d.OnEditSpecifics(); }); });
 
     doc.AddView(this);
     OnInitialUpdate();
@@ -231,15 +232,12 @@ void CMachineView::UpdateCommandStates()
     specifics_->setEnabled(doc->IsCommandEnabled(ID_EDIT_SPECIFICS).value_or(true));
 }
 
-void CMachineView::RunCommand(const char* handler, const std::function<void()>& command)
+void CMachineView::RunCommand(std::string_view handler, const std::function<void(CMachineDoc&)>& command)
 {
-    try {
-        if (GetMachineDoc())
-            command();
-    } catch (...) {
-        fw::Messages().MessageBox(std::string("Unexpected error CMachineDoc::") + handler, "ERROR",
-                                  fw::MB_OK | fw::MB_ICONERROR);
-    }
+    RunGuarded(handler, [this, &command] {
+        if (CMachineDoc* doc = GetMachineDoc())
+            command(*doc);
+    });
     UpdateCommandStates();
 }
 

@@ -13,6 +13,7 @@
 
 #include <QList>
 #include <functional>
+#include <string_view>
 #include <QWidget>
 
 class CMachineDoc;
@@ -51,7 +52,7 @@ private:
     void SetKeyFieldsEnabled(bool enabled);
     void UpdateCommandStates();
     // Runs a document command; an unexpected failure is reported under the handler's name.
-    void RunCommand(const char* handler, const std::function<void()>& command);
+    void RunCommand(std::string_view handler, const std::function<void(CMachineDoc&)>& command);
 
     MachineRecord form_;   // the form's values, field by field as the document holds them
     FormBinder binder_;

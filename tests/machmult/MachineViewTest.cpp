@@ -2,6 +2,7 @@
 
 #include "fw/core/DocTemplate.h"
 #include "machmult/MachineDoc.h"
+#include "machmult/ui/CommandGuard.h"
 
 #include "UiTestSupport.h"
 #include "fw/core/AppProfile.h"
@@ -256,4 +257,13 @@ TEST_F(MachineViewTest, ClosingTheDocumentsOtherViewsClosesTheirWindows)
     SaveNew(view).trigger();
     EXPECT_FALSE(other->isVisible());
     EXPECT_EQ(doc_.GetViews(), (std::vector<fw::View*>{&view}));
+}
+
+TEST_F(MachineViewTest, AnUnexpectedFailureOfAHandlerIsReported)
+{
+    machui::RunGuarded("CMachineDoc::OnFileSave", [] { throw std::runtime_error("disk on fire"); });
+    ASSERT_EQ(messages_->Shown().size(), 1u);
+    EXPECT_EQ(messages_->Shown()[0].text, "Unexpected error CMachineDoc::OnFileSave");
+    EXPECT_EQ(messages_->Shown()[0].caption, "ERROR");
+    EXPECT_EQ(messages_->Shown()[0].type, fw::MB_OK | fw::MB_ICONERROR);
 }
