@@ -56,20 +56,34 @@ struct JobRun {
     std::vector<std::string> mults;   // each mult's drop and parts, to compare runs
 };
 
-// Mults one job; a search that outlasts the budget is cancelled and reported unfinished.
-JobRun RunJob(const BenchJob& job, bool prune, Clock::duration budget = std::chrono::hours(1))
+// Cancels the search of `ui` when it outlasts the budget.
+class Watchdog {
+public:
+    Watchdog(BenchUi& ui, Clock::duration budget)
+        : thread_([&ui, budget, this](std::stop_token stop) {
+              std::unique_lock lock(mutex_);
+              if (!wake_.wait_for(lock, stop, budget, [] { return false; }) && !stop.stop_requested())
+                  ui.Cancel();
+          })
+    {
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable_any wake_;
+    std::jthread thread_;
+};
+
+// Mults one job; with a budget, a search that outlasts it is cancelled and reported unfinished.
+JobRun RunJob(const BenchJob& job, bool prune, std::optional<Clock::duration> budget = std::nullopt)
 {
     BenchUi ui;
     fw::MemoryProfile profile;
     CAutoMultOpnB engine(ui, profile);
     engine.SetSearchOptions({prune});
-    std::mutex mutex;
-    std::condition_variable_any wake;
-    std::jthread watchdog([&](std::stop_token stop) {
-        std::unique_lock lock(mutex);
-        if (!wake.wait_for(lock, stop, budget, [] { return false; }) && !stop.stop_requested())
-            ui.Cancel();
-    });
+    std::optional<Watchdog> watchdog;
+    if (budget)
+        watchdog.emplace(ui, *budget);
 
     const auto start = Clock::now();
     engine.SetMultStockLength(job.stock);
@@ -87,7 +101,7 @@ JobRun RunJob(const BenchJob& job, bool prune, Clock::duration budget = std::chr
     run.seconds = std::chrono::duration<double>(Clock::now() - start).count();
     run.finished = hr == fw::S_OK;
     run.nodes = engine.SearchStats().nodes;
-    watchdog.request_stop();
+    watchdog.reset();
     for (int m = 0; m < made; ++m) {
         double drop = 0;
         int parts = 0;
