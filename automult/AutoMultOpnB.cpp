@@ -8,7 +8,13 @@
 using automult::Length;
 
 namespace {
-AMPartRow RowOf(const CAMPart& part) { return {part.Job(), part.Group(), part.Mark()}; }
+std::vector<AMPartRow> Rows(const std::vector<const CAMPart*>& parts)
+{
+    std::vector<AMPartRow> rows;
+    for (const CAMPart* part : parts)
+        rows.push_back({part->Job(), part->Group(), part->Mark()});
+    return rows;
+}
 
 // Shows the progress window for the length of one search, whatever way the search ends.
 class ProgressWindow {
@@ -109,12 +115,7 @@ AMProblemChoice CAutoMultOpnB::ResolveProblems(Length usable)
     if (tooLong.empty() && tooManyTools.empty())
         return AMProblemChoice::Start;
 
-    std::vector<AMPartRow> longRows;
-    std::vector<AMPartRow> toolRows;
-    std::transform(tooLong.begin(), tooLong.end(), std::back_inserter(longRows), [](auto* p) { return RowOf(*p); });
-    std::transform(tooManyTools.begin(), tooManyTools.end(), std::back_inserter(toolRows),
-                   [](auto* p) { return RowOf(*p); });
-    const AMProblemChoice choice = ui_.ResolveProblems(longRows, toolRows);
+    const AMProblemChoice choice = ui_.ResolveProblems(Rows(tooLong), Rows(tooManyTools));
     if (choice == AMProblemChoice::Start) {
         tooLong.insert(tooLong.end(), tooManyTools.begin(), tooManyTools.end());
         RemoveParts(tooLong);

@@ -10,7 +10,6 @@
 template <class T> class CDynamicArray {
 public:
     std::size_t GetSize() const { return items_.size(); }
-    bool IsEmpty() const { return items_.empty(); }
 
     T& operator[](std::size_t i) { return items_[i]; }
     const T& operator[](std::size_t i) const { return items_[i]; }

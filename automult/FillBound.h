@@ -1,11 +1,11 @@
 #pragma once
-// An upper bound on how much of a bar the pieces still wanted can fill, used to cut off branches
-// of the mult search that cannot beat the best mult found so far.
+// Bounds on what the pieces still wanted can add to a mult, used to cut off branches of the mult
+// search that cannot beat the best mult found so far.
 //
-// Always known: the total length still wanted in the groups from a given one on. When every
-// piece length is a multiple of one common step and the usable length spans a modest number of
-// steps, the exact set of reachable fills is also known (a subset-sum table per group, over
-// multiples of the step, honouring each group's remaining quantity).
+// Always known: the total length still wanted from a group on, and the longest piece among
+// those groups. When every piece length is a multiple of one common step and the usable length
+// spans a modest number of steps, a table can also give, for every length reachable with the
+// groups from a given one on (each within its remaining quantity), the fewest pieces reaching it.
 
 #include "automult/AMPartGroup.h"
 
@@ -14,22 +14,29 @@
 
 class CFillBound {
 public:
-    // Prepares the bound for one pass; the groups' quantity x length and suffix must be fresh.
-    void Build(const std::vector<CAMPartGroup*>& groups, automult::Length usable);
+    static constexpr std::size_t kNone = std::size_t(1) << 40;   // no fill in the range
 
-    // Whether pieces of the groups from index `from` on, each within its remaining quantity,
-    // might add up to a length in [lo, hi].
+    // Prepares the bounds for one pass; the groups' quantity x length and suffix must be fresh.
+    void Prepare(const std::vector<CAMPartGroup*>& groups, automult::Length usable);
+    // Whether the table is possible and not built yet, and worth its cost after `steps` search steps.
+    bool TableWorthBuilding(std::uint64_t steps) const;
+    void BuildTable(const std::vector<CAMPartGroup*>& groups);
+
+    // Whether pieces of the groups from index `from` on might add up to a length in [lo, hi].
     bool MayFill(std::size_t from, automult::Length lo, automult::Length hi) const;
+    // A lower bound on the pieces (of the groups from `from` on) of any fill in [lo, hi]; kNone
+    // when no fill lies there.
+    std::size_t FewestPieces(std::size_t from, automult::Length lo, automult::Length hi) const;
 
 private:
-    bool BuildSteps(const std::vector<CAMPartGroup*>& groups, automult::Length usable);
-    void AddPieces(std::uint64_t* set, const CAMPartGroup& group) const;
-    void ShiftOr(std::uint64_t* set, std::int64_t shift) const;
-    bool AnyBetween(const std::uint64_t* set, std::int64_t lo, std::int64_t hi) const;
+    // The range [lo, hi] in steps of the table, or false when it holds no multiple of the step.
+    bool StepRange(automult::Length lo, automult::Length hi, std::int64_t& first, std::int64_t& last) const;
+    void AddPieces(std::uint8_t* fewest, const CAMPartGroup& group) const;
 
-    std::vector<automult::Length> demand_;   // per group index, one past the end included
-    automult::Length step_ = 0;              // 0 when only the demand is known
-    std::int64_t bits_ = 0;                  // multiples of the step that fit the usable length
-    std::size_t words_ = 0;
-    std::vector<std::uint64_t> sets_;        // per group index, words_ words each
+    std::vector<automult::Length> demand_;    // per group index, one past the end included
+    std::vector<automult::Length> longest_;   // likewise
+    automult::Length step_ = 0;               // 0 when no table can be made
+    std::int64_t cells_ = 0;                  // multiples of the step up to the usable length
+    bool built_ = false;
+    std::vector<std::uint8_t> fewest_;        // per group index, cells_ entries: pieces, or kUnreached
 };

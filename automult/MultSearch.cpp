@@ -56,7 +56,8 @@ void CMultSearch::RunPass()
         suffix = automult::AddSaturated(suffix, group.QuantityLength());
     }
     if (setup_.options.prune)
-        bound_.Build(groups_, setup_.usable);
+        bound_.Prepare(groups_, setup_.usable);
+    passSteps_ = 0;
     best_.Reset(setup_.usable);
     working_.Reset(setup_.usable);
     done_ = false;
@@ -68,6 +69,7 @@ void CMultSearch::Search(std::size_t i)
     if (done_ || cancelled_)
         return;
     ++stats_.nodes;
+    ++passSteps_;
     if (stop_.stop_requested()) {
         cancelled_ = true;
         return;
@@ -103,15 +105,21 @@ void CMultSearch::Search(std::size_t i)
     }
 }
 
-bool CMultSearch::Pruned(std::size_t i) const
+bool CMultSearch::Pruned(std::size_t i)
 {
     if (!setup_.options.prune || best_.PieceCount() == 0)
         return false;
-    // A mult from here can replace the best only by dropping at most the best's drop plus the
-    // tolerance, so its pieces from group i on must fill at least this much:
+    if (bound_.TableWorthBuilding(passSteps_))
+        bound_.BuildTable(groups_);
+    // A mult from here replaces the best when it drops less by more than the tolerance, or about
+    // as much with fewer pieces; the pieces from group i on fill the difference to the room left.
     const Length room = working_.Remaining();
-    const Length least = room - best_.Remaining() - automult::kTolerance;
-    return !bound_.MayFill(i, least, room + automult::kTolerance);
+    const Length best = best_.Remaining();
+    const Length tolerance = automult::kTolerance;
+    if (bound_.MayFill(i, room - best + tolerance + 1, room + tolerance))
+        return false;
+    const std::size_t fewest = bound_.FewestPieces(i, room - best - tolerance, room - best + tolerance);
+    return fewest == CFillBound::kNone || working_.PieceCount() + fewest >= best_.PieceCount();
 }
 
 std::size_t CMultSearch::LongestFitting(std::size_t i) const

@@ -51,7 +51,7 @@ public:
 private:
     void RunPass();
     void Search(std::size_t i);
-    bool Pruned(std::size_t i) const;
+    bool Pruned(std::size_t i);
     std::size_t LongestFitting(std::size_t i) const;
     void Record();
     void Consume();
@@ -63,6 +63,7 @@ private:
     CAMMult best_;
     CFillBound bound_;
     std::stop_token stop_;
+    std::uint64_t passSteps_ = 0;
     bool done_ = false;
     bool cancelled_ = false;
     AMSearchStats stats_;

@@ -25,6 +25,8 @@ const GroupCase kGroupCases[] = {
      true},
 };
 
+void PrintTo(const GroupCase& c, std::ostream* os) { *os << c.name; }
+
 class PartGrouping : public testing::TestWithParam<GroupCase> {};
 
 std::unique_ptr<CAMPart> MakePart(CAMToolTable& table, double length, int quantity,

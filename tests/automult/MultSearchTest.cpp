@@ -88,6 +88,8 @@ const SearchCase kCases[] = {
      {"A*1 B*1 =30"}},
 };
 
+void PrintTo(const SearchCase& c, std::ostream* os) { *os << c.name; }
+
 class SearchTable : public testing::TestWithParam<SearchCase> {};
 
 TEST_P(SearchTable, MakesTheExpectedMultsWithAndWithoutPruning)
