@@ -25,18 +25,6 @@ bool IsNameCharacter(char c)
     return byte >= 0x20 && byte != 0x7F && std::string_view("\\/:*?\"<>|").find(c) == std::string_view::npos;
 }
 
-std::vector<std::uint8_t> ReadMachineFile(const std::string& path)
-{
-    fw::File file(path, fw::File::modeRead | fw::File::shareDenyWrite);
-    const std::uint64_t length = file.GetLength();
-    if (length > fw::Document::maxFileSize)
-        throw fw::FileException(fw::FileException::invalidFile, path);
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(length));
-    if (file.Read(bytes.data(), bytes.size()) != bytes.size())
-        throw fw::FileException(fw::FileException::invalidFile, path);
-    return bytes;
-}
-
 } // namespace
 
 CMachineDoc::CMachineDoc() = default;
@@ -102,7 +90,7 @@ bool CMachineDoc::LoadMachine(const std::string& name)
     const std::string path = folder + (folder.empty() ? "" : "\\") + name + kExtension;
     std::vector<std::uint8_t> bytes;
     try {
-        bytes = ReadMachineFile(path);
+        bytes = fw::File(path, fw::File::modeRead | fw::File::shareDenyWrite).ReadToEnd(maxFileSize);
     } catch (...) {
         fw::Messages().Beep(fw::MB_ICONEXCLAMATION);
         ReportSaveLoadException(path, std::current_exception(), false);

@@ -69,11 +69,8 @@ std::optional<std::vector<std::uint8_t>> ReadShapeFile(const std::string& path, 
             return std::nullopt;
         throw error;
     }
-    const std::uint64_t length = file.GetLength();
-    if (length == 0 || length > fw::Document::maxFileSize)
-        throw fw::FileException(fw::FileException::invalidFile, path);
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(length));
-    if (file.Read(bytes.data(), bytes.size()) != bytes.size())
+    std::vector<std::uint8_t> bytes = file.ReadToEnd(fw::Document::maxFileSize);
+    if (bytes.empty())
         throw fw::FileException(fw::FileException::invalidFile, path);
     return bytes;
 }

@@ -25,12 +25,9 @@ void ApplyUnits(ToolRecord& record)
 
 std::vector<std::uint8_t> ReadToolFile(const std::string& path)
 {
-    fw::File file(path, fw::File::modeRead | fw::File::shareDenyWrite);
-    const std::uint64_t length = file.GetLength();
-    if (length == 0 || length > fw::Document::maxFileSize)
-        throw fw::FileException(fw::FileException::invalidFile, path);
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(length));
-    if (file.Read(bytes.data(), bytes.size()) != bytes.size())
+    std::vector<std::uint8_t> bytes =
+        fw::File(path, fw::File::modeRead | fw::File::shareDenyWrite).ReadToEnd(fw::Document::maxFileSize);
+    if (bytes.empty())
         throw fw::FileException(fw::FileException::invalidFile, path);
     return bytes;
 }

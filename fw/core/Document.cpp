@@ -15,18 +15,6 @@ FW_IMPLEMENT_DYNAMIC(Document, Object)
 
 namespace {
 
-std::vector<std::uint8_t> ReadDocumentFile(const std::string& path, std::uint64_t maxSize)
-{
-    File file(path, File::modeRead | File::shareDenyWrite);
-    const std::uint64_t length = file.GetLength();
-    if (length > maxSize)
-        throw FileException(FileException::invalidFile, path);
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(length));
-    if (file.Read(bytes.data(), bytes.size()) != bytes.size())
-        throw FileException(FileException::invalidFile, path);
-    return bytes;
-}
-
 void WriteDocumentFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
 {
     AtomicFile out(path);
@@ -96,7 +84,7 @@ bool Document::OnOpenDocument(const std::string& path)
     DeleteContents();
     SetModifiedFlag(false);
     try {
-        Archive ar(ReadDocumentFile(path, maxFileSize));
+        Archive ar(File(path, File::modeRead | File::shareDenyWrite).ReadToEnd(maxFileSize));
         Serialize(ar);
     } catch (...) {
         ReportSaveLoadException(path, std::current_exception(), false);

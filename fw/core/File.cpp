@@ -201,6 +201,19 @@ std::uint64_t File::GetLength()
     return std::uint64_t(st.st_size);
 }
 
+std::vector<std::uint8_t> File::ReadToEnd(std::uint64_t maxSize)
+{
+    const std::uint64_t length = GetLength();
+    const std::uint64_t position = GetPosition();
+    const std::uint64_t left = length > position ? length - position : 0;
+    if (left > maxSize)
+        throw FileException(FileException::invalidFile, path_);
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(left));
+    if (Read(bytes.data(), bytes.size()) != bytes.size())
+        throw FileException(FileException::invalidFile, path_);
+    return bytes;
+}
+
 void File::SetLength(std::uint64_t length)
 {
     CheckOpen();

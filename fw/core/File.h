@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace fw {
 
@@ -57,6 +58,9 @@ public:
     std::uint64_t GetPosition() override;
     std::uint64_t GetLength() override;
     void SetLength(std::uint64_t length);
+    // Reads from the current position to the end. A file with more than maxSize bytes left, or
+    // one that ends before its length says, is an invalid file.
+    std::vector<std::uint8_t> ReadToEnd(std::uint64_t maxSize);
     // Writes the file's data through to the disk (fsync).
     void Flush();
     void Close();
