@@ -6,6 +6,7 @@
 #include "fw/core/MessageService.h"
 #include "fw/core/StringTable.h"
 #include "fw/core/Text1252.h"
+#include "fw/core/WinPath.h"
 #include "machmult/MachineForm.h"
 
 #include <algorithm>
@@ -16,16 +17,6 @@ const fw::RuntimeClass CMachineDoc::classObject{
     "CMachineDoc", fw::NO_SCHEMA, &CSmartDoc::classObject,
     []() -> std::unique_ptr<fw::Object> { return std::make_unique<CMachineDoc>(); }};
 static const fw::RuntimeClassRegistrar machineDocRegistrar(&CMachineDoc::classObject);
-
-namespace {
-
-bool IsNameCharacter(char c)
-{
-    const auto byte = static_cast<unsigned char>(c);
-    return byte >= 0x20 && byte != 0x7F && std::string_view("\\/:*?\"<>|").find(c) == std::string_view::npos;
-}
-
-} // namespace
 
 CMachineDoc::CMachineDoc() = default;
 CMachineDoc::~CMachineDoc() = default;
@@ -42,8 +33,7 @@ std::string CMachineDoc::GetMachineFilePath(const std::string& name)
 
 std::optional<std::string> CMachineDoc::CheckMachineName(const std::string& name)
 {
-    const bool good = !name.empty() && name.size() <= MachineRecord::maxNameLength && name != "." && name != ".." &&
-                      std::all_of(name.begin(), name.end(), IsNameCharacter);
+    const bool good = name.size() <= MachineRecord::maxNameLength && fw::WinPath::IsFileName(name);
     if (good)
         return std::nullopt;
     return fw::StringTables::Get("VARNEX").Format(IDS_MACHINE_NAME_INVALID, {name});

@@ -99,12 +99,7 @@ std::string CShapeDoc::GetShapeFilePath(const std::string& name)
 
 std::string CShapeDoc::InvalidNameCharacters(std::string_view name)
 {
-    std::string invalid;
-    for (const char c : name)
-        if ((static_cast<unsigned char>(c) < 0x20 || std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos) &&
-            invalid.find(c) == std::string::npos)
-            invalid += c;
-    return invalid;
+    return fw::WinPath::BadNameCharacters(name);
 }
 
 bool CShapeDoc::OnNewDocument()

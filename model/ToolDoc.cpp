@@ -4,6 +4,7 @@
 #include "fw/core/Archive.h"
 #include "fw/core/File.h"
 #include "fw/core/MessageService.h"
+#include "fw/core/WinPath.h"
 #include "model/ToolForm.h"
 
 const fw::RuntimeClass CToolDoc::classObject{"CToolDoc", fw::NO_SCHEMA, &CSmartDoc::classObject,
@@ -11,9 +12,6 @@ const fw::RuntimeClass CToolDoc::classObject{"CToolDoc", fw::NO_SCHEMA, &CSmartD
 static const fw::RuntimeClassRegistrar toolDocRegistrar(&CToolDoc::classObject);
 
 namespace {
-
-// A tool name is one file name: no folder separators.
-bool IsPlainName(const std::string& name) { return name.find_first_of("\\/:") == std::string::npos; }
 
 void ApplyUnits(ToolRecord& record)
 {
@@ -99,7 +97,7 @@ bool CToolDoc::TryLoadTool(const std::string& name, std::exception_ptr* error)
 {
     const std::string path = GetToolFilePath(name);
     try {
-        if (!IsPlainName(name))
+        if (!fw::WinPath::IsFileName(name))
             throw fw::FileException(fw::FileException::badPath, path);
         fw::Archive ar(ReadToolFile(path));
         Serialize(ar);
@@ -134,7 +132,7 @@ bool CToolDoc::OnSaveDocument(const std::string&)
     if (!CopyFormsToDocument())
         return false;
     const std::string name = GetShortName();
-    if (!IsPlainName(name)) {
+    if (!fw::WinPath::IsFileName(name)) {
         ReportSaveLoadException(GetToolFilePath(name),
                                 std::make_exception_ptr(fw::FileException(fw::FileException::invalidFile, name)), true);
         return false;

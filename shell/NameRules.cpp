@@ -1,12 +1,12 @@
 #include "shell/NameRules.h"
 
 #include "fw/core/Text1252.h"
+#include "fw/core/WinPath.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr std::string_view kForbiddenInNames = "\\/:*?\"<>|";
 constexpr std::size_t kMaxShopDiskName = 8;
 constexpr std::size_t kMarkRoomForSuffix = 8;
 
@@ -19,20 +19,11 @@ bool IsShopDiskCharacter(char c)
 
 } // namespace
 
-bool IsSafeFileName(std::string_view name)
-{
-    const bool badCharacter = std::any_of(name.begin(), name.end(), [](char c) {
-        return static_cast<unsigned char>(c) < 0x20 || kForbiddenInNames.find(c) != std::string_view::npos;
-    });
-    const bool dotsOnly = name.find_first_not_of('.') == std::string_view::npos;
-    return !badCharacter && !dotsOnly && name.find("..") == std::string_view::npos;
-}
-
 std::string FileNameError(std::string_view name)
 {
     if (name.empty())
         return "A name is needed";
-    if (!IsSafeFileName(name))
+    if (!fw::WinPath::IsFileName(name))
         return "A name may not hold \\ / : * ? \" < > | or \"..\"";
     return {};
 }

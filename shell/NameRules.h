@@ -8,16 +8,11 @@
 // Longest item name and mark.
 inline constexpr std::size_t kMaxItemName = 10;
 
-// Whether a name can stand as one file or folder name: no path separator, drive colon, list
-// separator, wildcard or other character a file name can't hold, not made of dots alone, and no
-// "..". Length is checked separately.
-bool IsSafeFileName(std::string_view name);
-
 // A name for the new-item dialog: 1 to 10 characters and safe. The message for a refused name,
 // empty when it is accepted.
 std::string NewItemNameError(std::string_view name);
 
-// The message for a name that can't stand as a file name (see IsSafeFileName), or for an empty
+// The message for a name that can't stand as a file name (see fw::WinPath::IsFileName), or for an empty
 // one; empty when it is accepted.
 std::string FileNameError(std::string_view name);
 

@@ -92,4 +92,20 @@ bool Match(std::string_view pattern, std::string_view name)
            MatchWildcards(pattern.substr(0, pattern.size() - 2), name);
 }
 
+std::string BadNameCharacters(std::string_view name)
+{
+    std::string bad;
+    for (const char c : name)
+        if ((static_cast<unsigned char>(c) < 0x20 || std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos) &&
+            bad.find(c) == std::string::npos)
+            bad += c;
+    return bad;
+}
+
+bool IsFileName(std::string_view name)
+{
+    return !name.empty() && BadNameCharacters(name).empty() && name.find_first_not_of('.') != std::string_view::npos &&
+           name.find("..") == std::string_view::npos;
+}
+
 } // namespace fw::WinPath

@@ -27,4 +27,11 @@ std::string Join(std::string_view folder, std::string_view name);
 // name, as folder searches on Windows do.
 bool Match(std::string_view pattern, std::string_view name);
 
+// The characters of a name that no file name may hold (separators, drive colon, wildcards,
+// quotes, '<', '>', '|' and control characters), each once, in order of appearance.
+std::string BadNameCharacters(std::string_view name);
+// Whether a name can stand as one file or folder name: not empty, no bad character, not made of
+// dots alone, and no "..". Length limits belong to the caller.
+bool IsFileName(std::string_view name);
+
 } // namespace fw::WinPath

@@ -64,3 +64,20 @@ TEST(WinPath, MatchesHostilePatternsQuickly)
 }
 
 } // namespace
+
+TEST(WinPath, FileNameRule)
+{
+    struct Case {
+        const char* name;
+        bool ok;
+        const char* bad;
+    } cases[] = {
+        {"B12", true, ""},        {"W 12X26", true, ""},   {"A.B", true, ""},      {"", false, ""},
+        {".", false, ""},         {"..", false, ""},       {"A..B", false, ""},    {"J1\\G1", false, "\\"},
+        {"a/b:c", false, "/:"},   {"x*?x*", false, "*?"},  {"<\"|>", false, "<\"|>"}, {"tab\there", false, "\t"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(fw::WinPath::IsFileName(c.name), c.ok) << c.name;
+        EXPECT_EQ(fw::WinPath::BadNameCharacters(c.name), c.bad) << c.name;
+    }
+}

@@ -381,14 +381,15 @@ TEST_F(MachineDocTest, NamesThatCannotBeFileNamesAreRefused)
         EXPECT_EQ(messages_->Shown().back().text,
                   "The machine name \"" + name +
                       "\" can't name a machine file: a machine name has 1 to 10 characters, none of them \\ / : * ? \" < > | "
-                      "or a control character, and is not . or ..");
+                      "or a control character, is not made of dots and holds no ..");
         EXPECT_EQ(doc->GetDocumentState(), CSmartDoc::stateNew);
         CMachineDoc loaded;
         EXPECT_FALSE(loaded.LoadMachine(name));
     }
     EXPECT_FALSE(std::filesystem::exists(Folder()));
     EXPECT_FALSE(CMachineDoc::CheckMachineName("ABCDEFGHIJ"));
-    EXPECT_FALSE(CMachineDoc::CheckMachineName("A..B"));
+    EXPECT_TRUE(CMachineDoc::CheckMachineName("A..B"));
+    EXPECT_FALSE(CMachineDoc::CheckMachineName("A.B"));
 }
 
 TEST_F(MachineDocTest, ARefusedSaveWritesNothingAndKeepsTheKeyFieldsOpen)
