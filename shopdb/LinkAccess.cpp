@@ -85,12 +85,27 @@ void CPatternAccess::WritePatterns(const CPatternList& patterns)
     AddImages(images);
 }
 
+namespace {
+
+// Makes an item of every record, then adds them to the list by its sorted insert: a record that
+// cannot be read leaves the list unchanged, and items the list refuses are freed here.
+template <class List, class Make>
+void AddSortedFromRecords(List& list, const std::vector<const CRecordInMemory*>& chain, Make make)
+{
+    std::vector<decltype(make(chain.front()->buffer))> items;
+    for (const CRecordInMemory* record : chain)
+        items.push_back(make(record->buffer));
+    for (auto& item : items)
+        list.AddSorted(item);
+}
+
+} // namespace
+
 void CPatternAccess::ReadPatterns(CPatternList& patterns)
 {
-    for (const CRecordInMemory* record : ReadChain()) {
-        auto pattern = PatternOfRecord(PatternRecordImage::Decode(record->buffer));
-        patterns.AddSorted(pattern);
-    }
+    AddSortedFromRecords(patterns, ReadChain(), [](const std::vector<std::uint8_t>& image) {
+        return PatternOfRecord(PatternRecordImage::Decode(image));
+    });
 }
 
 void CStencilAccess::WriteStencils(const CStencilPatternList& marks)
@@ -103,8 +118,7 @@ void CStencilAccess::WriteStencils(const CStencilPatternList& marks)
 
 void CStencilAccess::ReadStencils(CStencilPatternList& marks)
 {
-    for (const CRecordInMemory* record : ReadChain()) {
-        auto mark = StencilOfRecord(StencilRecordImage::Decode(record->buffer));
-        marks.AddSorted(mark);
-    }
+    AddSortedFromRecords(marks, ReadChain(), [](const std::vector<std::uint8_t>& image) {
+        return StencilOfRecord(StencilRecordImage::Decode(image));
+    });
 }

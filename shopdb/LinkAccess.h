@@ -60,7 +60,7 @@ public:
     // fit its record (RecordImageError) leaves the chain unchanged.
     void WritePatterns(const CPatternList& patterns);
     // Adds the chain's patterns to the list by its sorted insert; a pattern the list refuses is
-    // dropped.
+    // dropped. A record that cannot be read (RecordImageError) leaves the list unchanged.
     void ReadPatterns(CPatternList& patterns);
 };
 
@@ -73,7 +73,7 @@ public:
     // Appends one record per mark to the open chain, in list order (texts cut to 28 characters).
     void WriteStencils(const CStencilPatternList& marks);
     // Adds the chain's marks, imperial, to the list by its sorted insert; a mark the list
-    // refuses is dropped.
+    // refuses is dropped. A record that cannot be read leaves the list unchanged.
     void ReadStencils(CStencilPatternList& marks);
 };
 

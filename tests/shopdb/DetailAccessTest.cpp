@@ -133,6 +133,20 @@ TEST_F(DetailAccessTest, ReadPatternsInsertsSortedAndDropsRefusedDuplicates)
     EXPECT_EQ(starts, (std::vector<double>{24, 36, 48}));
 }
 
+TEST_F(DetailAccessTest, UnreadablePatternRecordLeavesTheListUnchanged)
+{
+    const CPartTool round(0.8125, 0, "RD", 0);
+    const Bytes good = PatternRecordImage::Encode(PatternRecordOf(*Pattern(24, 1.5, 1, 1, CPattern::hole, &round)));
+    Bytes notANumber = good;
+    std::fill_n(notANumber.begin() + 35, 8, 0xFF);   // start X: a NaN
+    CPatternAccess access;
+    const std::int32_t chain = WriteChain(access, kHoles, [&] { access.AddImages({good, notANumber}); });
+
+    CPatternList read;
+    ReadChain(access, kHoles, chain, [&] { EXPECT_THROW(access.ReadPatterns(read), RecordImageError); });
+    EXPECT_EQ(read.GetCount(), 0u);
+}
+
 TEST_F(DetailAccessTest, PatternThatDoesNotFitItsRecordLeavesNoChain)
 {
     const CPartTool round(0.8125, 0, "RD", 0);
