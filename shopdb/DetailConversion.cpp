@@ -1,7 +1,5 @@
 #include "shopdb/DetailConversion.h"
 
-#include "model/Pattern.h"
-#include "model/StencilPattern.h"
 #include "shopdb/RecordImage.h"
 
 namespace {

@@ -2,14 +2,11 @@
 // Conversions between the model's patterns, stencil marks and tools and the detail records of
 // the shop database.
 
+#include "model/Pattern.h"
+#include "model/StencilPattern.h"
 #include "shopdb/DetailRecords.h"
 
 #include <memory>
-
-class CDimension;
-class CPartTool;
-class CPattern;
-class CStencilPattern;
 
 // A tool size as its length value shows it, in inches: metric for measuring system 2, imperial
 // (rounded to its fraction) for any other.
