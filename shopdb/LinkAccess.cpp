@@ -1,5 +1,12 @@
 #include "shopdb/LinkAccess.h"
 
+#include "model/PatternList.h"
+#include "model/StencilPatternList.h"
+#include "model/ToolList.h"
+#include "shopdb/DetailConversion.h"
+
+#include <algorithm>
+
 CLinkAccess::CLinkAccess(std::uint16_t recordLength)
 {
     records_.SetRecordLength(recordLength);
@@ -38,6 +45,15 @@ void CLinkAccess::Add(std::unique_ptr<CRecordInMemory> record, AddMode mode)
     }
 }
 
+void CLinkAccess::AddImages(const std::vector<std::vector<std::uint8_t>>& images)
+{
+    for (const auto& image : images) {
+        auto record = NewRecord();
+        std::copy_n(image.begin(), std::min(image.size(), record->buffer.size()), record->buffer.begin());
+        Add(std::move(record), addLast);
+    }
+}
+
 std::vector<const CRecordInMemory*> CLinkAccess::ReadChain()
 {
     std::vector<const CRecordInMemory*> chain;
@@ -50,4 +66,59 @@ std::vector<const CRecordInMemory*> CLinkAccess::ReadChain()
 bool CToollistAccess::Takes(int listCode, int toolCode)
 {
     return toolCode == listCode || (toolCode >> 4 == listCode >> 4 && (toolCode & 0xF) == 3);
+}
+
+void CToollistAccess::WriteToolList(const CToolList& tools, int listCode)
+{
+    std::vector<std::vector<std::uint8_t>> images;
+    for (const CPartTool& tool : tools)
+        if (Takes(listCode, tool.GetZoneCode()))
+            images.push_back(ToolListRecordImage::Encode(ToolListRecordOf(tool)));
+    AddImages(images);
+}
+
+void CPatternAccess::WritePatterns(const CPatternList& patterns)
+{
+    std::vector<std::vector<std::uint8_t>> images;
+    for (const CPattern& pattern : patterns)
+        images.push_back(PatternRecordImage::Encode(PatternRecordOf(pattern)));
+    AddImages(images);
+}
+
+namespace {
+
+// Makes an item of every record, then adds them to the list by its sorted insert: a record that
+// cannot be read leaves the list unchanged, and items the list refuses are freed here.
+template <class List, class Make>
+void AddSortedFromRecords(List& list, const std::vector<const CRecordInMemory*>& chain, Make make)
+{
+    std::vector<decltype(make(chain.front()->buffer))> items;
+    for (const CRecordInMemory* record : chain)
+        items.push_back(make(record->buffer));
+    for (auto& item : items)
+        list.AddSorted(item);
+}
+
+} // namespace
+
+void CPatternAccess::ReadPatterns(CPatternList& patterns)
+{
+    AddSortedFromRecords(patterns, ReadChain(), [](const std::vector<std::uint8_t>& image) {
+        return PatternOfRecord(PatternRecordImage::Decode(image));
+    });
+}
+
+void CStencilAccess::WriteStencils(const CStencilPatternList& marks)
+{
+    std::vector<std::vector<std::uint8_t>> images;
+    for (const CStencilPattern& mark : marks)
+        images.push_back(StencilRecordImage::Encode(StencilRecordOf(mark)));
+    AddImages(images);
+}
+
+void CStencilAccess::ReadStencils(CStencilPatternList& marks)
+{
+    AddSortedFromRecords(marks, ReadChain(), [](const std::vector<std::uint8_t>& image) {
+        return StencilOfRecord(StencilRecordImage::Decode(image));
+    });
 }

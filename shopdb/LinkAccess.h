@@ -12,6 +12,10 @@
 #include <string_view>
 #include <vector>
 
+class CPatternList;
+class CStencilPatternList;
+class CToolList;
+
 class CLinkAccess {
 public:
     // Where Add links a record: after or before the current node, at the start or the end.
@@ -32,6 +36,9 @@ public:
     std::unique_ptr<CRecordInMemory> NewRecord() const { return records_.NewRecord(); }
     // Appends a record and links it into the chain.
     void Add(std::unique_ptr<CRecordInMemory> record, AddMode mode);
+    // Appends records of those images at the end of the chain, in order. The detail writers
+    // encode every record first, so that one that cannot be stored leaves no partial chain.
+    void AddImages(const std::vector<std::vector<std::uint8_t>>& images);
     // The records of the chain, first to last; they stay in the record cache until Reset.
     std::vector<const CRecordInMemory*> ReadChain();
 
@@ -48,6 +55,13 @@ class CPatternAccess : public CLinkAccess {
 public:
     static constexpr std::uint16_t recordLength = 97;
     CPatternAccess() : CLinkAccess(recordLength) {}
+
+    // Appends one record per pattern to the open chain, in list order; a pattern that does not
+    // fit its record (RecordImageError) leaves the chain unchanged.
+    void WritePatterns(const CPatternList& patterns);
+    // Adds the chain's patterns to the list by its sorted insert; a pattern the list refuses is
+    // dropped. A record that cannot be read (RecordImageError) leaves the list unchanged.
+    void ReadPatterns(CPatternList& patterns);
 };
 
 // Stencil marks of a part (44-byte records).
@@ -55,6 +69,12 @@ class CStencilAccess : public CLinkAccess {
 public:
     static constexpr std::uint16_t recordLength = 44;
     CStencilAccess() : CLinkAccess(recordLength) {}
+
+    // Appends one record per mark to the open chain, in list order (texts cut to 28 characters).
+    void WriteStencils(const CStencilPatternList& marks);
+    // Adds the chain's marks, imperial, to the list by its sorted insert; a mark the list
+    // refuses is dropped. A record that cannot be read leaves the list unchanged.
+    void ReadStencils(CStencilPatternList& marks);
 };
 
 // The parts placed on a mult (136-byte records).
@@ -73,4 +93,6 @@ public:
     // Whether a tool list of a face/side code takes a tool of a face/side code: its own code, and
     // the tools of the same face that lie on both halves (side 3).
     static bool Takes(int listCode, int toolCode);
+    // Appends to the open chain, in list order, the tools of the list that this list code takes.
+    void WriteToolList(const CToolList& tools, int listCode);
 };

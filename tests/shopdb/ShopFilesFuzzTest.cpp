@@ -1,4 +1,5 @@
 // The fuzz body over well-formed files and every truncation and byte change of them.
+#include "shopdb/DetailConversion.h"
 #include "shopdb/IndexFile.h"
 #include "shopdb/LinkFile.h"
 #include "shopdb/RecordFile.h"
@@ -60,6 +61,19 @@ Bytes LinkSeed()
     return *bytes;
 }
 
+// A pattern record of 3 x 4 holes.
+Bytes PatternSeed()
+{
+    PatternRecord record;
+    record.countX = 3;
+    record.countU = 4;
+    record.incrementX = 3;
+    record.incrementU = 3;
+    record.toolType = "RD";
+    record.toolSizeA = 0.8125;
+    return PatternRecordImage::Encode(record);
+}
+
 void FuzzAround(const Bytes& input)
 {
     FuzzShopFiles(input.data(), input.size());
@@ -79,6 +93,7 @@ TEST(ShopFilesFuzz, ReadersSurviveDamagedFiles)
     FuzzAround(Input(0, 4, 0, RecordSeed()));
     FuzzAround(Input(1, 0, 1, IndexSeed()));
     FuzzAround(Input(2, 12, 0, LinkSeed()));   // the chain at offset 0
+    FuzzAround(Input(3, 0x20, 0, PatternSeed()));
 }
 
 } // namespace

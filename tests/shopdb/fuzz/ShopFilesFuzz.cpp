@@ -1,8 +1,10 @@
 #include "tests/shopdb/fuzz/ShopFilesFuzz.h"
 
+#include "shopdb/DetailConversion.h"
 #include "shopdb/IndexFile.h"
 #include "shopdb/LinkFile.h"
 #include "shopdb/RecordFile.h"
+#include "shopdb/RecordImage.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -109,6 +111,23 @@ void UseLinks(const Bytes& bytes, std::uint8_t a, std::uint8_t b)
     }
 }
 
+// Decodes the file's first bytes as each detail record and makes a pattern of the pattern
+// record; a record refused as malformed is an expected answer.
+void ReadDetails(const Bytes& bytes, std::uint8_t fill)
+{
+    const auto image = [&](std::size_t size) { return KeyFrom(bytes, 0, size, fill); };
+    const auto tryRecord = [](auto decode) {
+        try {
+            decode();
+        } catch (const RecordImageError&) {
+        }
+    };
+    tryRecord([&] { PatternOfRecord(PatternRecordImage::Decode(image(PatternRecordImage::size))); });
+    tryRecord([&] { StencilOfRecord(StencilRecordImage::Decode(image(StencilRecordImage::size))); });
+    tryRecord([&] { PartListRecordImage::Decode(image(PartListRecordImage::size)); });
+    tryRecord([&] { ToolListRecordImage::Decode(image(ToolListRecordImage::size)); });
+}
+
 } // namespace
 
 int FuzzShopFiles(const std::uint8_t* data, std::size_t size)
@@ -116,10 +135,11 @@ int FuzzShopFiles(const std::uint8_t* data, std::size_t size)
     if (size < 4)
         return 0;
     const Bytes file(data + 4, data + size);
-    switch (data[0] % 3) {
+    switch (data[0] % 4) {
     case 0: ReadRecords(file, data[1]); break;
     case 1: UseIndex(file, data[1], data[2]); break;
-    default: UseLinks(file, data[1], data[2]); break;
+    case 2: UseLinks(file, data[1], data[2]); break;
+    default: ReadDetails(file, data[1]); break;
     }
     return 0;
 }
