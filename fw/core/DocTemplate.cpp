@@ -46,14 +46,15 @@ bool DocTemplate::CreateFrame(Document& doc) { return frameFactory_ && frameFact
 Document* DocTemplate::OpenDocumentFile(const std::string& path, bool makeVisible)
 {
     Document* doc = CreateNewDocument();
+    // A new document has its default title while it starts, so that it can name itself by it.
+    if (path.empty())
+        doc->SetTitle(GetDocString(docName) + std::to_string(++untitledCount_));
     const bool loaded = path.empty() ? doc->OnNewDocument() : doc->OnOpenDocument(path);
     if (!loaded) {
         CloseDocument(doc);
         return nullptr;
     }
-    if (path.empty())
-        doc->SetTitle(GetDocString(docName) + std::to_string(++untitledCount_));
-    else
+    if (!path.empty())
         doc->SetPathName(path);
     if (makeVisible && frameFactory_ && !frameFactory_(*doc)) {
         CloseDocument(doc);

@@ -1,0 +1,397 @@
+#include "partprog/PartDoc.h"
+
+#include "model/ShapeDoc.h"
+#include "model/ToolFileLibrary.h"
+
+#include "fw/core/AppProfile.h"
+#include "fw/core/Archive.h"
+#include "fw/core/File.h"
+#include "fw/core/FileSystem.h"
+#include "fw/core/MessageService.h"
+#include "fw/core/WinPath.h"
+
+#include <algorithm>
+#include <cctype>
+
+FW_IMPLEMENT_DYNAMIC(CPartDoc, CSmartDoc)
+
+namespace {
+
+constexpr const char* kDirectories = "Directories";
+constexpr const char* kCurrentSettings = "Current Settings";
+constexpr const char* kNone = "NONE";
+
+bool SameFile(const std::string& a, const std::string& b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
+           });
+}
+
+// Appends every item of one list to another, in order, without deleting any.
+template <class List> void MoveAll(List& from, List& to)
+{
+    while (!from.IsEmpty())
+        to.AddTail(from.RemoveHead());
+}
+
+} // namespace
+
+CPartDoc::CPartDoc() = default;
+CPartDoc::~CPartDoc() = default;
+
+bool CPartDoc::IsValidName(const std::string& name)
+{
+    return name.size() <= kNameLength && fw::WinPath::IsFileName(name);
+}
+
+void CPartDoc::JobGroupFromPath(const std::string& path, std::string& job, std::string& group)
+{
+    std::string_view rest = path;
+    if (const auto dot = rest.rfind('.'); dot != std::string_view::npos)
+        rest = rest.substr(0, dot);
+    // Cuts the last "\name" off rest; false when there is no '\'.
+    const auto cutLast = [&rest](std::string* field) {
+        const auto slash = rest.rfind('\\');
+        if (slash == std::string_view::npos)
+            return false;
+        const std::string name(rest.substr(slash + 1));
+        rest = rest.substr(0, slash);
+        if (field && IsValidName(name))
+            *field = name;
+        return true;
+    };
+    if (cutLast(nullptr) && cutLast(&group))
+        cutLast(&job);
+}
+
+int CPartDoc::Tell(const std::string& text, unsigned type, const char* caption) const
+{
+    if (IsWindowless())
+        return fw::DefaultAnswer(type);
+    return caption ? fw::Messages().MessageBox(text, caption, type) : fw::ShowMessage(text, type);
+}
+
+std::string CPartDoc::DefaultDrive()
+{
+    const int number = fw::AppProfile().GetProfileInt(kDirectories, "Default Job Drive", 3);
+    const char letter = number >= 1 && number <= 26 ? char('A' + number - 1) : 'C';
+    return std::string(1, letter) + ":";
+}
+
+std::string CPartDoc::JobGroupDirectory()
+{
+    return fw::AppProfile().GetProfileString(kDirectories, "Job/Group Directory", "\\Kestrom\\Jobs");
+}
+
+std::string CPartDoc::JobGroupPath(const std::string& drive)
+{
+    if (header_.jobId.empty())
+        header_.jobId = kNone;
+    if (header_.group.empty())
+        header_.group = kNone;
+    return drive + JobGroupDirectory() + "\\" + header_.jobId + "\\" + header_.group + "\\" + header_.mark + ".prt";
+}
+
+std::string CPartDoc::GetPartFilePath()
+{
+    const char drive = fw::WinPath::Drive(GetPathName());
+    return JobGroupPath(drive ? std::string(1, drive) + ":" : DefaultDrive());
+}
+
+void CPartDoc::Serialize(fw::Archive& ar)
+{
+    if (ar.IsStoring()) {
+        ar << header_.jobId << header_.group << header_.mark << std::int32_t(header_.quantity);
+        header_.length.Serialize(ar);
+        ar << header_.shapeDesctp << header_.shapeDesc << header_.grade << header_.fabCode
+           << std::int32_t(header_.measureWebDepth) << header_.remarkA << header_.remarkB
+           << std::int32_t(header_.measuringSystem) << std::int32_t(header_.channelLeg);
+        if (shape_)
+            shape_->Serialize(ar);
+        else
+            CPartShape().Serialize(ar);
+        return;
+    }
+    std::int32_t quantity = 0, webDepth = 0, system = 0, channelLeg = 0;
+    ar >> header_.jobId >> header_.group >> header_.mark >> quantity;
+    header_.quantity = std::uint32_t(quantity);
+    header_.length.Serialize(ar);
+    ar >> header_.shapeDesctp >> header_.shapeDesc >> header_.grade >> header_.fabCode >> webDepth >>
+        header_.remarkA >> header_.remarkB >> system >> channelLeg;
+    header_.measureWebDepth = webDepth;
+    header_.measuringSystem = system;
+    header_.channelLeg = channelLeg;
+
+    shapeError_ = 0;
+    if (!BuildShape(header_.shapeDesctp, header_.shapeDesc)) {
+        Tell("Shape  " + header_.shapeDesctp + header_.shapeDesc + "  does not Exist", fw::MB_OK, "SHAPE ERROR");
+        shape_ = std::make_unique<CPartShape>();
+        shapeError_ = 1;
+    }
+    if (header_.channelLeg == 1)
+        shape_->SetChannelLegFlag();
+
+    CToolFileLibrary tools;
+    if (!ar.GetService<ToolLibrary>())
+        ar.SetService<ToolLibrary>(&tools);
+    shape_->Serialize(ar);
+    if (ar.GetService<ToolLibrary>() == &tools) {
+        ar.SetService<ToolLibrary>(nullptr);
+        tools.ReportFailures(IsWindowless());
+    }
+    JobGroupFromPath(GetPathName(), header_.jobId, header_.group);
+}
+
+bool CPartDoc::BuildShape(const std::string& desctp, const std::string& desc)
+{
+    CShapeDoc shapeDoc;
+    if (!shapeDoc.LoadShape(desctp, desc))
+        return false;
+    const ShapeRecord& record = shapeDoc.GetShapeData();
+    auto shape = CPartShape::CreateOfKind(record.kind);
+    shape->SetFromShapeRecord(record);
+    if (header_.channelLeg == 1)
+        shape->SetChannelLegFlag();
+    if (shape_) {
+        MoveAll(shape_->GetTopFlangeList(), shape->GetTopFlangeList());
+        MoveAll(shape_->GetBottomFlangeList(), shape->GetBottomFlangeList());
+        MoveAll(shape_->GetWebList(), shape->GetWebList());
+        MoveAll(shape_->GetWeb2List(), shape->GetWeb2List());
+        MoveAll(shape_->GetStencilList(), shape->GetStencilList());
+    }
+    shapeKind_ = record.kind;
+    shape_ = std::move(shape);
+    return true;
+}
+
+bool CPartDoc::OnNewDocument()
+{
+    if (!CSmartDoc::OnNewDocument())
+        return false;
+    header_.quantity = 1;
+    header_.measureWebDepth = 0;
+    header_.channelLeg = 0;
+    shape_.reset();
+    header_.measuringSystem = fw::AppProfile().GetProfileInt(kCurrentSettings, "Default MS", 0);
+    SetPathName(DefaultDrive() + JobGroupDirectory() + "\\" + kNone + "\\" + kNone + "\\" + GetTitle() + ".prt", false);
+    return true;
+}
+
+void CPartDoc::DeleteContents()
+{
+    shape_.reset();
+    header_ = PartRecord{};
+    header_.length = 0.0;
+    header_.length.SetUnits(0);
+    CSmartDoc::DeleteContents();
+}
+
+bool CPartDoc::CheckNames()
+{
+    if (IsValidName(header_.mark) && (header_.jobId.empty() || IsValidName(header_.jobId)) &&
+        (header_.group.empty() || IsValidName(header_.group)))
+        return true;
+    Tell("Job, group and mark must be names of 1 to 10 characters without \\ / : * ? \" < > | or \"..\".",
+         fw::MB_OK | fw::MB_ICONERROR);
+    return false;
+}
+
+bool CPartDoc::OnSaveDocument(const std::string& path)
+{
+    if (!shape_) {
+        Tell(kNoShape, fw::MB_OK | fw::MB_ICONERROR);
+        return false;
+    }
+    if (!CheckNames())
+        return false;
+    const char drive = fw::WinPath::Drive(path);
+    const std::string target = JobGroupPath(drive ? std::string(1, drive) + ":" : DefaultDrive());
+    if (!SameFile(target, GetPathName()) && fw::FileSystem::Exists(target) &&
+        Tell(target + " already exists.\nDo you want to replace it?", fw::MB_YESNO | fw::MB_ICONEXCLAMATION | fw::MB_DEFBUTTON2) != fw::IDYES)
+        return false;
+    fw::AppProfile().WriteProfileInt(kCurrentSettings, "Default MS", header_.measuringSystem);
+    return CSmartDoc::OnSaveDocument(target);
+}
+
+void CPartDoc::ClearModel()
+{
+    if (shape_)
+        shape_->DeleteAllPatterns();
+}
+
+int CPartDoc::CreateFaceViews()
+{
+    return shape_ ? int(shape_->DescribeFaceViews().size()) : 0;
+}
+
+bool CPartDoc::SaveDocument()
+{
+    return OnSaveDocument(fw::WinPath::Join(fw::WinPath::Folder(GetPathName()), header_.mark + ".prt"));
+}
+
+bool CPartDoc::OnFileSave()
+{
+    if (!shape_) {
+        Tell(kNoShape, fw::MB_OK | fw::MB_ICONERROR);
+        return false;
+    }
+    if (!SaveDocument())
+        return false;
+    SetDocumentState(stateStored);
+    UpdateAllViews(nullptr);
+    return true;
+}
+
+bool CPartDoc::OnFileSaveNew()
+{
+    if (!shape_) {
+        Tell(kNoShape, fw::MB_OK | fw::MB_ICONERROR);
+        return false;
+    }
+    const bool wasModified = IsModified();
+    SetModifiedFlag(true);
+    if (!SaveDocument()) {
+        SetModifiedFlag(wasModified);
+        return false;
+    }
+    SetModifiedFlag(false);
+    ClearModel();
+    if (!IsWindowless())
+        CloseOtherViews(GetViews().back());
+    EnableKeyFields();
+    SetSaveAllowed(false);
+    SetDocumentState(stateNew);
+    UpdateAllViews(nullptr, kHintSaveNew);
+    return true;
+}
+
+bool CPartDoc::AddPattern(std::unique_ptr<CPattern>& pattern, CPatternList& list, CPatternList::Position* position)
+{
+    if (!shape_ || !pattern)
+        return false;
+    pattern->SetUnits(header_.measuringSystem);
+    if (!shape_->InsertPattern(pattern, list, position))
+        return false;
+    SetModifiedFlag();
+    return true;
+}
+
+bool CPartDoc::AddPatternToOppositeFace(std::unique_ptr<CPattern>& pattern, CPatternList& list)
+{
+    if (!shape_ || !pattern)
+        return false;
+    pattern->SetUnits(header_.measuringSystem);
+    if (!shape_->AddToOppositeFace(pattern, list))
+        return false;
+    SetModifiedFlag();
+    return true;
+}
+
+bool CPartDoc::AddStencil(std::unique_ptr<CStencilPattern>& stencil)
+{
+    if (!shape_ || !stencil)
+        return false;
+    stencil->SetUnits(header_.measuringSystem);
+    if (!shape_->AddStencil(stencil))
+        return false;
+    SetModifiedFlag();
+    return true;
+}
+
+bool CPartDoc::DeletePattern(CPatternList& list, CPatternList::Position& position)
+{
+    if (!shape_ || !shape_->DeletePattern(list, position))
+        return false;
+    SetModifiedFlag();
+    return true;
+}
+
+bool CPartDoc::DeleteStencil(CStencilPatternList::Position& position)
+{
+    if (!shape_ || !shape_->DeleteStencil(position))
+        return false;
+    SetModifiedFlag();
+    return true;
+}
+
+void CPartDoc::MirrorShape()
+{
+    if (shape_)
+        shape_->MirrorX(header_.length.GetValue());
+}
+
+bool CPartDoc::LoadPart(const std::string& path)
+{
+    return ReadPart(path, false);
+}
+
+bool CPartDoc::TryLoadPart(const std::string& path)
+{
+    return ReadPart(path, true);
+}
+
+bool CPartDoc::ReadPart(const std::string& path, bool quietWhenUnopened)
+{
+    shapeError_ = 0;
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes = fw::File(path, fw::File::modeRead | fw::File::shareDenyWrite).ReadToEnd(maxFileSize);
+    } catch (...) {
+        if (!quietWhenUnopened && !IsWindowless()) {
+            fw::Messages().Beep(fw::MB_ICONEXCLAMATION);
+            ReportSaveLoadException(path, std::current_exception(), false);
+        }
+        return false;
+    }
+    DeleteContents();
+    SetModifiedFlag();
+    try {
+        fw::WaitCursor wait;
+        fw::Archive ar(std::move(bytes));
+        Serialize(ar);
+    } catch (...) {
+        DeleteContents();
+        if (!IsWindowless())
+            ReportSaveLoadException(path, std::current_exception(), false);
+        return false;
+    }
+    if (shapeError_)
+        return false;
+    SetModifiedFlag(false);
+    return true;
+}
+
+PartRecord CPartDoc::GetPartRecord()
+{
+    JobGroupFromPath(GetPathName(), header_.jobId, header_.group);
+    if (header_.channelLeg == 1 && shape_)
+        shape_->SetChannelLegFlag();
+    PartRecord record = header_;
+    record.length.SetUnits(header_.measuringSystem);
+    return record;
+}
+
+bool CPartDoc::SetPartRecord(const PartRecord& record)
+{
+    if (!IsValidName(record.mark) || (!record.jobId.empty() && !IsValidName(record.jobId)) ||
+        (!record.group.empty() && !IsValidName(record.group)))
+        return false;
+    const std::string desctp = header_.shapeDesctp, desc = header_.shapeDesc;
+    header_ = record;
+    header_.length.SetUnits(record.measuringSystem);
+    header_.shapeDesctp = desctp;
+    header_.shapeDesc = desc;
+    if (record.shapeDesctp != desctp || record.shapeDesc != desc) {
+        if (BuildShape(record.shapeDesctp, record.shapeDesc)) {
+            header_.shapeDesctp = record.shapeDesctp;
+            header_.shapeDesc = record.shapeDesc;
+        } else {
+            UpdateAllViews(nullptr);
+        }
+    }
+    SetPathName(GetPartFilePath(), true);
+    if (header_.channelLeg == 1 && shape_)
+        shape_->SetChannelLegFlag();
+    return true;
+}

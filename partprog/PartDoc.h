@@ -1,0 +1,189 @@
+#pragma once
+// The document of one part: its header (job, group, mark, quantity, length, shape, grade,
+// fabrication code, remarks, measuring system, channel leg), its part shape with the patterns and
+// stencil marks of each face, and the reference plane automation clients set before adding holes.
+// ".prt" and ".pat" files hold the same archive.
+//
+// File: job, group, mark (strings); quantity (LONG); length (length form); shape designation type,
+// size, grade, fabrication code (strings); measure web depth (LONG); remark A, remark B (strings);
+// measuring system, channel leg (LONG); then the part shape's own form, untagged. The section is
+// not stored: loading takes it again from the shape file of the designation type and size.
+//
+// Job, group and mark become folder and file names: each must be a file name of at most 10
+// characters (the record's width); an empty job or group stands as "NONE".
+
+#include "partprog/IPartDoc.h"
+
+#include "model/PartShape.h"
+#include "model/SmartDoc.h"
+#include "shopdb/PartRecord.h"
+
+#include <memory>
+#include <string>
+
+class CPartDoc : public CSmartDoc, public IPartDoc {
+    FW_DECLARE_DYNAMIC(CPartDoc)
+public:
+    static constexpr std::size_t kNameLength = 10;
+    static constexpr long kHintSaveNew = 32822;
+    static constexpr const char* kNoShape = "Valid shape must be entered to perform this operation.";
+
+    // The automation reference plane; a horizontal plane at the part's start, patterns above.
+    struct RefPlaneData {
+        double startX = 0.0;
+        double startU = 0.0;
+        char directionX = '+';
+        char directionU = '+';
+        double rise = 0.0;
+        double run = 0.0;
+        char patternType = 'A';
+    };
+
+    CPartDoc();
+    ~CPartDoc() override;
+
+    // A new windowless part as an automation object: the factory of the class registry's entry
+    // for IPartDoc::kClassId and IPartDoc::kProgId.
+    static std::unique_ptr<fw::Unknown> CreateAutomationObject();
+
+    // Whether a job, group or mark can name a folder or file: a file name of 1 to 10 characters.
+    static bool IsValidName(const std::string& name);
+    // Job and group from the two folders above a part file (e.g. "C:\...\J1\G1\A1.prt" -> J1, G1).
+    // A field whose folder is missing or is not a valid name is left as it is.
+    static void JobGroupFromPath(const std::string& path, std::string& job, std::string& group);
+
+    // Framework steps.
+    void Serialize(fw::Archive& ar) override;
+    bool OnNewDocument() override;
+    // Saves under the Job/Group directory + job\group\mark.prt on the drive of the path. Refused
+    // (nothing written) without a part shape, with a job, group or mark that is not a valid name,
+    // and when another part's file is there and the user does not agree to replace it (windowless:
+    // never replaced).
+    bool OnSaveDocument(const std::string& path) override;
+    void DeleteContents() override;
+
+    // CSmartDoc's operations.
+    void ClearModel() override;
+    int CreateFaceViews() override;
+    // Saves under the folder of the current path + mark + ".prt".
+    bool SaveDocument() override;
+
+    // File Save: true when saved (the document then stands for its file).
+    bool OnFileSave();
+    // File Save/New: saves, then keeps the header as the start of a new part without patterns.
+    // A failed save changes nothing.
+    bool OnFileSaveNew();
+
+    // Editing; each marks the document modified and returns true only when the shape accepted it.
+    // A refused pattern or mark stays with the caller.
+    bool AddPattern(std::unique_ptr<CPattern>& pattern, CPatternList& list, CPatternList::Position* position = nullptr);
+    bool AddPatternToOppositeFace(std::unique_ptr<CPattern>& pattern, CPatternList& list);
+    bool AddStencil(std::unique_ptr<CStencilPattern>& stencil);
+    bool DeletePattern(CPatternList& list, CPatternList::Position& position);
+    bool DeleteStencil(CStencilPatternList::Position& position);
+    // Mirrors every pattern end for end about the part's length.
+    void MirrorShape();
+
+    // Reads a part file without a window; true when it was read and its shape file found. The
+    // path is not taken. TryLoadPart is silent when the file can't be opened.
+    bool LoadPart(const std::string& path);
+    bool TryLoadPart(const std::string& path);
+
+    // The header, job and group first refreshed from the path.
+    PartRecord GetPartRecord();
+    // Takes the header; a new designation builds the shape (on failure the old one stays). The
+    // path follows job, group and mark. False, with nothing changed, when a name is not valid.
+    bool SetPartRecord(const PartRecord& record);
+    // drive + Job/Group directory + "\" + job + "\" + group + "\" + mark + ".prt"; an empty job or
+    // group becomes "NONE".
+    std::string GetPartFilePath();
+    std::string GetPartPathName() { return GetPartFilePath(); }
+
+    // Builds the part shape from the shape file, moving the patterns of the old one into it.
+    bool BuildShape(const std::string& desctp, const std::string& desc);
+
+    const PartRecord& Header() const { return header_; }
+    PartRecord& Header() { return header_; }
+    std::string GetJob() const { return header_.jobId; }
+    std::string GetGroup() const { return header_.group; }
+    std::string GetMark() const { return header_.mark; }
+    std::string GetLengthText() const { return header_.length.GetText(); }
+    int GetMeasuringSystem() const { return header_.measuringSystem; }
+    int GetShapeKind() const { return shapeKind_; }
+    int GetShapeError() const { return shapeError_; }
+    CPartShape* GetPartShape() const { return shape_.get(); }
+    const RefPlaneData& GetRefPlane() const { return refPlane_; }
+
+    // IPartDoc (PartDocAutomation.cpp).
+    fw::HRESULT SetPartData(const std::string& strJobid, const std::string& strGroup, const std::string& strMark,
+                            std::int16_t iQuanity, double dLength, const std::string& strDesctp,
+                            const std::string& strDesc, const std::string& strGrade, const std::string& strFabcode,
+                            std::int32_t bMeasureWebDepth, const std::string& strRemarka,
+                            const std::string& strRemarkb, std::int16_t nMeasureSystem,
+                            std::int16_t iChannelLeg) override;
+    fw::HRESULT RefPlane(double StartX, double StartU, double Rise, double Run, const std::string& DirX,
+                         const std::string& DirU, const std::string& PatType) override;
+    fw::HRESULT SetWebHole(VARNEX_HOLE_ARGS) override;
+    fw::HRESULT SetWebLayout(VARNEX_LAYOUT_ARGS) override;
+    fw::HRESULT SetTFNearHole(VARNEX_HOLE_ARGS) override;
+    fw::HRESULT SetTFNearLayout(VARNEX_LAYOUT_ARGS) override;
+    fw::HRESULT SetTFFarHole(VARNEX_HOLE_ARGS) override;
+    fw::HRESULT SetTFFarLayout(VARNEX_LAYOUT_ARGS) override;
+    fw::HRESULT SetTFNearFarHole(VARNEX_HOLE_ARGS) override;
+    fw::HRESULT SetTFNearFarLayout(VARNEX_LAYOUT_ARGS) override;
+    fw::HRESULT SetBFNearHole(VARNEX_HOLE_ARGS) override;
+    fw::HRESULT SetBFNearLayout(VARNEX_LAYOUT_ARGS) override;
+    fw::HRESULT SetBFFarHole(VARNEX_HOLE_ARGS) override;
+    fw::HRESULT SetBFFarLayout(VARNEX_LAYOUT_ARGS) override;
+    fw::HRESULT SetBFNearFarHole(VARNEX_HOLE_ARGS) override;
+    fw::HRESULT SetBFNearFarLayout(VARNEX_LAYOUT_ARGS) override;
+    fw::HRESULT SavePart() override;
+    fw::HRESULT SetWebHiddenLayout(VARNEX_LAYOUT_ARGS) override;
+    fw::HRESULT SetTFNearHiddenLayout(VARNEX_LAYOUT_ARGS) override;
+    fw::HRESULT SetTFFarHiddenLayout(VARNEX_LAYOUT_ARGS) override;
+    fw::HRESULT SetTFNearFarHiddenLayout(VARNEX_LAYOUT_ARGS) override;
+    fw::HRESULT SetBFNearHiddenLayout(VARNEX_LAYOUT_ARGS) override;
+    fw::HRESULT SetBFFarHiddenLayout(VARNEX_LAYOUT_ARGS) override;
+    fw::HRESULT SetBFNearFarHiddenLayout(VARNEX_LAYOUT_ARGS) override;
+    fw::HRESULT SetWebStencil(double dXPos, double dUPos, const std::string& pszStencil) override;
+    fw::HRESULT SetTFStencil(double dXPos, double dUPos, const std::string& pszStencil) override;
+    fw::HRESULT SetBFStencil(double dXPos, double dUPos, const std::string& pszStencil) override;
+    fw::HRESULT GetSpecification(const std::string& vtFileName, std::string& vtDescription,
+                                 std::string& vtSection) override;
+    fw::HRESULT SetWeb2Hole(VARNEX_HOLE_ARGS) override;
+    fw::HRESULT SetWebHoleEx(VARNEX_HOLE_ARGS, std::int16_t nToolMeasuringSystem) override;
+    fw::HRESULT SetTFNearHoleEx(VARNEX_HOLE_ARGS, std::int16_t nToolMeasuringSystem) override;
+    fw::HRESULT SetTFFarHoleEx(VARNEX_HOLE_ARGS, std::int16_t nToolMeasuringSystem) override;
+    fw::HRESULT SetTFNearFarHoleEx(VARNEX_HOLE_ARGS, std::int16_t nToolMeasuringSystem) override;
+    fw::HRESULT SetBFNearHoleEx(VARNEX_HOLE_ARGS, std::int16_t nToolMeasuringSystem) override;
+    fw::HRESULT SetBFFarHoleEx(VARNEX_HOLE_ARGS, std::int16_t nToolMeasuringSystem) override;
+    fw::HRESULT SetBFNearFarHoleEx(VARNEX_HOLE_ARGS, std::int16_t nToolMeasuringSystem) override;
+    fw::HRESULT SetWeb2HoleEx(VARNEX_HOLE_ARGS, std::int16_t nToolMeasuringSystem) override;
+
+    // The grid of an automation pattern.
+    struct Grid {
+        double x, u, incrementX, incrementU;
+        int countX, countU;
+    };
+
+private:
+    // Adds a pattern of the operation to a face from the stored plane.
+    fw::HRESULT AddAutomationPattern(int faceCode, int operation, const Grid& grid, const CPartTool& tool);
+    fw::HRESULT AddAutomationHole(int faceCode, const Grid& grid, double sizeA, double sizeB,
+                                  const std::string& code, int orientation, int toolSystem);
+    fw::HRESULT AddAutomationStencil(double x, double u, const std::string& text);
+
+    bool ReadPart(const std::string& path, bool quietWhenUnopened);
+    // A message box, or the default answer when windowless.
+    int Tell(const std::string& text, unsigned type, const char* caption = nullptr) const;
+    bool CheckNames();
+    std::string JobGroupPath(const std::string& drive);
+    static std::string DefaultDrive();
+    static std::string JobGroupDirectory();
+
+    RefPlaneData refPlane_;
+    PartRecord header_;
+    int shapeKind_ = 0;
+    std::unique_ptr<CPartShape> shape_;
+    int shapeError_ = 0;
+};

@@ -1,0 +1,207 @@
+// CPartDoc's automation interface, IPartDoc.
+
+#include "partprog/PartDoc.h"
+
+#include <cmath>
+#include <new>
+
+namespace {
+
+bool Finite(std::initializer_list<double> values)
+{
+    for (double v : values)
+        if (!std::isfinite(v))
+            return false;
+    return true;
+}
+
+std::string TrimRight(std::string text)
+{
+    text.erase(text.find_last_not_of(' ') + 1);
+    return text;
+}
+
+CPartDoc::Grid MakeGrid(double x, double u, double incrementX, double incrementU, std::int16_t countX,
+                        std::int16_t countU)
+{
+    return {x, u, incrementX, incrementU, countX, countU};
+}
+
+} // namespace
+
+std::unique_ptr<fw::Unknown> CPartDoc::CreateAutomationObject() { return std::make_unique<CPartDoc>(); }
+
+fw::HRESULT CPartDoc::SetPartData(const std::string& strJobid, const std::string& strGroup,
+                                  const std::string& strMark, std::int16_t iQuanity, double dLength,
+                                  const std::string& strDesctp, const std::string& strDesc,
+                                  const std::string& strGrade, const std::string& strFabcode,
+                                  std::int32_t bMeasureWebDepth, const std::string& strRemarka,
+                                  const std::string& strRemarkb, std::int16_t nMeasureSystem,
+                                  std::int16_t iChannelLeg)
+{
+    const auto validFolder = [](const std::string& name) { return name.empty() || IsValidName(name); };
+    if (!IsValidName(strMark) || !validFolder(strJobid) || !validFolder(strGroup) || iQuanity < 1 ||
+        !std::isfinite(dLength) || dLength < 0 || nMeasureSystem < 0 || nMeasureSystem > 2)
+        return fw::E_INVALIDARG;
+    bool shapeFound = true;
+    if (strDesctp != header_.shapeDesctp || strDesc != header_.shapeDesc)
+        shapeFound = BuildShape(strDesctp, strDesc);
+    header_.jobId = strJobid;
+    header_.group = strGroup;
+    header_.mark = strMark;
+    header_.quantity = std::uint32_t(iQuanity);
+    header_.length.SetUnits(nMeasureSystem);
+    header_.length = dLength;
+    if (shapeFound) {
+        header_.shapeDesctp = strDesctp;
+        header_.shapeDesc = strDesc;
+    }
+    header_.grade = strGrade;
+    header_.fabCode = strFabcode;
+    header_.measureWebDepth = bMeasureWebDepth;
+    header_.remarkA = strRemarka;
+    header_.remarkB = strRemarkb;
+    header_.measuringSystem = nMeasureSystem;
+    header_.channelLeg = iChannelLeg;
+    if (iChannelLeg == 1 && shape_)
+        shape_->SetChannelLegFlag();
+    return shapeFound ? fw::S_OK : fw::E_FAIL;
+}
+
+fw::HRESULT CPartDoc::RefPlane(double StartX, double StartU, double Rise, double Run, const std::string& DirX,
+                               const std::string& DirU, const std::string& PatType)
+{
+    const auto direction = [](const std::string& text) { return text == "+" || text == "-"; };
+    if (!Finite({StartX, StartU, Rise, Run}) || !direction(DirX) || !direction(DirU) || PatType.size() != 1 ||
+        std::string("ABC").find(PatType[0]) == std::string::npos)
+        return fw::E_INVALIDARG;
+    refPlane_ = {StartX, StartU, DirX[0], DirU[0], Rise, Run, PatType[0]};
+    return fw::S_OK;
+}
+
+fw::HRESULT CPartDoc::AddAutomationPattern(int faceCode, int operation, const Grid& grid, const CPartTool& tool)
+{
+    if (!Finite({grid.x, grid.u, grid.incrementX, grid.incrementU}) || grid.countX < 1 || grid.countU < 1 ||
+        grid.countX > CPattern::kMaxCount || grid.countU > CPattern::kMaxCount ||
+        static_cast<long long>(grid.countX) * grid.countU > CPattern::kMaxElements)
+        return fw::E_INVALIDARG;
+    if (!shape_)
+        return fw::E_UNEXPECTED;
+    CRefPlane plane;
+    plane.Set(refPlane_.startX, refPlane_.startU, refPlane_.directionX, refPlane_.directionU, refPlane_.rise,
+              refPlane_.run, refPlane_.patternType);
+    auto pattern = std::make_unique<CPattern>(grid.x, grid.u, grid.countX, grid.incrementX, grid.countU,
+                                              grid.incrementU, operation, &plane, &tool, 0);
+    return AddPattern(pattern, *shape_->GetFaceList(faceCode)) ? fw::S_OK : fw::E_FAIL;
+}
+
+fw::HRESULT CPartDoc::AddAutomationHole(int faceCode, const Grid& grid, double sizeA, double sizeB,
+                                        const std::string& code, int orientation, int toolSystem)
+{
+    if (!Finite({sizeA, sizeB}) || sizeA < 0 || sizeB < 0 || toolSystem < 0 || toolSystem > 2)
+        return fw::E_INVALIDARG;
+    return AddAutomationPattern(faceCode, CPattern::hole, grid, CPartTool(sizeA, sizeB, code, orientation, toolSystem));
+}
+
+fw::HRESULT CPartDoc::AddAutomationStencil(double x, double u, const std::string& text)
+{
+    if (!Finite({x, u}))
+        return fw::E_INVALIDARG;
+    if (!shape_)
+        return fw::E_UNEXPECTED;
+    const std::string type = TrimRight(shape_->GetDesctp());
+    double limit = u;
+    if (type == "L" || type == "FB" || type == "PL")
+        limit = shape_->GetDepth();
+    else if (type == "W" || type == "C" || type == "MC")
+        limit = shape_->GetFlangeWidth();
+    try {
+        auto mark = std::make_unique<CStencilPattern>(x, std::min(u, limit), text, 0);
+        return AddStencil(mark) ? fw::S_OK : fw::E_FAIL;
+    } catch (const std::bad_alloc&) {
+        return fw::E_OUTOFMEMORY;
+    }
+}
+
+fw::HRESULT CPartDoc::SavePart()
+{
+    if (!shape_)
+        return fw::E_UNEXPECTED;
+    if (!IsValidName(header_.mark) || (!header_.jobId.empty() && !IsValidName(header_.jobId)) ||
+        (!header_.group.empty() && !IsValidName(header_.group)))
+        return fw::E_INVALIDARG;
+    // The document takes the path of job, group and mark once the save succeeds.
+    return SaveDocument() ? fw::S_OK : fw::E_FAIL;
+}
+
+fw::HRESULT CPartDoc::GetSpecification(const std::string& vtFileName, std::string& vtDescription,
+                                       std::string& vtSection)
+{
+    vtDescription.clear();
+    vtSection.clear();
+    if (vtFileName.empty() || vtFileName.size() > 255)
+        return fw::E_INVALIDARG;
+    const bool loaded = LoadPart(vtFileName);
+    if (!loaded && !shapeError_)
+        return fw::E_FAIL;
+    vtDescription = header_.shapeDesctp;
+    vtSection = header_.shapeDesc;
+    return fw::S_OK;
+}
+
+// The pattern methods, by face and operation.
+#define VARNEX_HOLE(method, face)                                                                                   \
+    fw::HRESULT CPartDoc::method(VARNEX_HOLE_ARGS)                                                                  \
+    {                                                                                                               \
+        return AddAutomationHole(face, MakeGrid(dXPos, dUPos, dXinc, dUinc, nNumX, nNumU), dToolSz1, dToolSz2,      \
+                                 bstrToolShp, nOrientation, 0);                                                     \
+    }                                                                                                               \
+    fw::HRESULT CPartDoc::method##Ex(VARNEX_HOLE_ARGS, std::int16_t nToolMeasuringSystem)                           \
+    {                                                                                                               \
+        return AddAutomationHole(face, MakeGrid(dXPos, dUPos, dXinc, dUinc, nNumX, nNumU), dToolSz1, dToolSz2,      \
+                                 bstrToolShp, nOrientation, nToolMeasuringSystem);                                  \
+    }
+#define VARNEX_LAYOUT(method, face, operation)                                                                      \
+    fw::HRESULT CPartDoc::method(VARNEX_LAYOUT_ARGS)                                                                \
+    {                                                                                                               \
+        return AddAutomationPattern(face, operation, MakeGrid(dXPos, dUPos, dXinc, dUinc, nNumX, nNumU), CPartTool()); \
+    }
+
+VARNEX_HOLE(SetWebHole, faceWeb)
+VARNEX_HOLE(SetWeb2Hole, faceWeb2)
+VARNEX_HOLE(SetTFNearHole, faceTopFlange)
+VARNEX_HOLE(SetTFFarHole, faceTopFlange)
+VARNEX_HOLE(SetTFNearFarHole, faceTopFlange)
+VARNEX_HOLE(SetBFNearHole, faceBottomFlange)
+VARNEX_HOLE(SetBFFarHole, faceBottomFlange)
+VARNEX_HOLE(SetBFNearFarHole, faceBottomFlange)
+
+VARNEX_LAYOUT(SetWebLayout, faceWeb, CPattern::frontLayout)
+VARNEX_LAYOUT(SetTFNearLayout, faceTopFlange, CPattern::frontLayout)
+VARNEX_LAYOUT(SetTFFarLayout, faceTopFlange, CPattern::frontLayout)
+VARNEX_LAYOUT(SetTFNearFarLayout, faceTopFlange, CPattern::frontLayout)
+VARNEX_LAYOUT(SetBFNearLayout, faceBottomFlange, CPattern::frontLayout)
+VARNEX_LAYOUT(SetBFFarLayout, faceBottomFlange, CPattern::frontLayout)
+VARNEX_LAYOUT(SetBFNearFarLayout, faceBottomFlange, CPattern::frontLayout)
+VARNEX_LAYOUT(SetWebHiddenLayout, faceWeb, CPattern::backLayout)
+VARNEX_LAYOUT(SetTFNearHiddenLayout, faceTopFlange, CPattern::backLayout)
+VARNEX_LAYOUT(SetTFFarHiddenLayout, faceTopFlange, CPattern::backLayout)
+VARNEX_LAYOUT(SetTFNearFarHiddenLayout, faceTopFlange, CPattern::backLayout)
+VARNEX_LAYOUT(SetBFNearHiddenLayout, faceBottomFlange, CPattern::backLayout)
+VARNEX_LAYOUT(SetBFFarHiddenLayout, faceBottomFlange, CPattern::backLayout)
+VARNEX_LAYOUT(SetBFNearFarHiddenLayout, faceBottomFlange, CPattern::backLayout)
+
+fw::HRESULT CPartDoc::SetWebStencil(double dXPos, double dUPos, const std::string& pszStencil)
+{
+    return AddAutomationStencil(dXPos, dUPos, pszStencil);
+}
+
+fw::HRESULT CPartDoc::SetTFStencil(double dXPos, double dUPos, const std::string& pszStencil)
+{
+    return AddAutomationStencil(dXPos, dUPos, pszStencil);
+}
+
+fw::HRESULT CPartDoc::SetBFStencil(double dXPos, double dUPos, const std::string& pszStencil)
+{
+    return AddAutomationStencil(dXPos, dUPos, pszStencil);
+}

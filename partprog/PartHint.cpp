@@ -1,0 +1,3 @@
+#include "partprog/PartHint.h"
+
+FW_IMPLEMENT_DYNAMIC(CPartHint, fw::Object)

@@ -1,0 +1,416 @@
+#include "partprog/PartDoc.h"
+
+#include "model/ModelClasses.h"
+
+#include "fw/core/AppProfile.h"
+#include "fw/core/DocManager.h"
+#include "fw/core/DocTemplate.h"
+#include "fw/core/MessageService.h"
+
+#include "tests/fw/TempDrives.h"
+#include "tests/model/ModelTestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace modeltest;
+
+namespace {
+
+constexpr std::uint64_t k26 = 0x403A000000000000, k240 = 0x406E000000000000, k11_25 = 0x4026800000000000;
+
+// W 12X26 in decimal inches: D 12, TW 0.5, BF 4, TF 1, SFG 2, 26 lb/ft, a beam.
+const Bytes kW12X26 = Cat({Str("W "), Str("12X26"), Dim(k12, 'D'), Dim(k0_5, 'D'), Dim(k4, 'D'), Dim(k1, 'D'),
+                           Dim(k2, 'D'), Le64(k26), Str("W12 X 26"), Le32(0), Le32(1)});
+
+const Bytes kPlaneA = Cat({Dim(k10), Dim(k0), {'+', '+'}, Dim(k0), Dim(k0), {'A'}});
+
+// A 3 x 2 pattern from (start X, 3) at increments 4 and 1 on a plane at X 10.
+Bytes PatternFields(std::uint64_t startX, std::int32_t kind, const Bytes& tool, std::uint64_t minX, std::uint64_t maxX)
+{
+    return Cat({Dim(startX), Dim(k3), Le32(3), Le32(2), Dim(k4), Dim(k1), Le32(CPattern::hole), kPlaneA,
+                Le32(std::uint32_t(kind)), tool, Le64(minX), Le64(k3), Le64(maxX), Le64(k4)});
+}
+
+const Bytes kRoundTool = Cat({Dim(k0_8125), Dim(k0), Str("RD"), Le32(0), Str("13_16RD")});
+const Bytes kSquareTool = Cat({Dim(k1), Dim(k0), Str("SQ"), Le32(0), Str("1-SQ")});
+
+// Part B12 of job J1, group G1: 2 off, 20 feet of W 12X26; round holes on the top flange at X 12,
+// square holes on the web at X 40, the mark "AB" at X 10.
+const Bytes kB12 = Cat({
+    Str("J1"), Str("G1"), Str("B12"), Le32(2), Dim(k240, 'E'),
+    Str("W "), Str("12X26"), Str("A36"), Str("F1"), Le32(0), Str("R1"), Str(""), Le32(0), Le32(0),
+    {0x01, 0x00}, NewClass("CPattern"), PatternFields(k2, 0, kRoundTool, k12, k20),   // top flange
+    {0x01, 0x00}, {0x01, 0x80}, PatternFields(k30, 1, kSquareTool, k40, k48),         // web
+    {0x00, 0x00},                                                                    // bottom flange
+    {0x00, 0x00},                                                                    // second web
+    {0x01, 0x00}, NewClass("CStencilPattern"), Dim(k10), Dim(k2), Str("AB"), Le64(k10), Le64(k2), Le64(k11_25),
+    Le64(k2),
+});
+
+std::unique_ptr<CPattern> Holes(double startX, const CPartTool& tool)
+{
+    CRefPlane plane;
+    plane.Set(10, 0, '+', '+', 0, 0, 'A');
+    return std::make_unique<CPattern>(startX, 3, 3, 4, 2, 1, CPattern::hole, &plane, &tool, 0);
+}
+
+struct CountingView : fw::View {
+    void OnUpdate(fw::View*, long hint, fw::Object*) override { hints.push_back(hint); }
+    std::vector<long> hints;
+};
+
+class PartDocTest : public testing::Test {
+protected:
+    PartDocTest() : profile(fw::SetAppProfile(nullptr))
+    {
+        RegisterModelClasses();
+        parts = manager.AddDocTemplate(std::make_unique<fw::DocTemplate>(
+            "\nPart\nPart\nPart (*.prt)\n.prt\nVarnex.Part\nVarnex Part", [] { return std::make_unique<CPartDoc>(); }));
+        PutShape();
+    }
+    ~PartDocTest() override { fw::SetAppProfile(std::move(profile)); }
+
+    void PutShape() const
+    {
+        TempDrives::Put(drives.C() / "Kestrom/Shapes/W 12X26.shp", std::string(kW12X26.begin(), kW12X26.end()));
+    }
+    std::filesystem::path JobFile(const std::string& relative) const { return drives.C() / "Kestrom/Jobs" / relative; }
+    Bytes FileBytes(const std::string& relative) const
+    {
+        const std::string text = TempDrives::Get(JobFile(relative));
+        return Bytes(text.begin(), text.end());
+    }
+    CPartDoc* NewPart() { return static_cast<CPartDoc*>(parts->OpenDocumentFile("", false)); }
+
+    // Fills a document with part B12.
+    static void MakeB12(CPartDoc& doc)
+    {
+        PartRecord& h = doc.Header();
+        h.jobId = "J1";
+        h.group = "G1";
+        h.mark = "B12";
+        h.quantity = 2;
+        h.length = 240.0;
+        h.grade = "A36";
+        h.fabCode = "F1";
+        h.remarkA = "R1";
+        ASSERT_TRUE(doc.BuildShape("W ", "12X26"));
+        h.shapeDesctp = "W ";
+        h.shapeDesc = "12X26";
+        CPartShape& shape = *doc.GetPartShape();
+        auto round = Holes(2, CPartTool(13.0 / 16, 0, "RD", 0));
+        auto square = Holes(30, CPartTool(1.0, 0, "SQ", 0));
+        auto mark = std::make_unique<CStencilPattern>(10, 2, "AB", 0);
+        ASSERT_TRUE(doc.AddPattern(round, shape.GetTopFlangeList()));
+        ASSERT_TRUE(doc.AddPattern(square, shape.GetWebList()));
+        ASSERT_TRUE(doc.AddStencil(mark));
+    }
+    static Bytes Store(CPartDoc& doc)
+    {
+        fw::Archive ar;
+        doc.Serialize(ar);
+        return ar.TakeBytes();
+    }
+    static std::vector<std::size_t> ListSizes(CPartDoc& doc)
+    {
+        CPartShape& s = *doc.GetPartShape();
+        return {s.GetTopFlangeList().GetCount(), s.GetWebList().GetCount(), s.GetBottomFlangeList().GetCount(),
+                s.GetWeb2List().GetCount(), s.GetStencilList().GetCount()};
+    }
+
+    std::unique_ptr<fw::Profile> profile;
+    TempDrives drives;
+    fw::ScriptedMessages messages;
+    fw::DocManager manager;
+    fw::DocTemplate* parts;
+};
+
+} // namespace
+
+TEST_F(PartDocTest, GoldenPartFileAndRoundTrip)
+{
+    CPartDoc doc;
+    MakeB12(doc);
+    EXPECT_EQ(Store(doc), kB12);
+
+    ASSERT_TRUE(doc.OnSaveDocument("C:\\Elsewhere\\X.prt"));   // the folder given is not used
+    EXPECT_EQ(doc.GetPathName(), "C:\\Kestrom\\Jobs\\J1\\G1\\B12.prt");
+    EXPECT_EQ(FileBytes("J1/G1/B12.prt"), kB12);
+
+    CPartDoc loaded;
+    ASSERT_TRUE(loaded.LoadPart("C:\\Kestrom\\Jobs\\J1\\G1\\B12.prt"));
+    EXPECT_FALSE(loaded.IsModified());
+    EXPECT_EQ(loaded.GetShapeKind(), shapeBeam);
+    EXPECT_EQ(loaded.GetPartShape()->GetDepth(), 12.0);
+    EXPECT_EQ(loaded.GetLengthText(), doc.GetLengthText());
+    EXPECT_EQ(Store(loaded), kB12);
+    EXPECT_TRUE(messages->Shown().empty());
+}
+
+TEST_F(PartDocTest, TruncatedFilesAreRefusedAndLeaveTheDocumentEmpty)
+{
+    for (std::size_t n : {std::size_t(0), std::size_t(5), std::size_t(40), kB12.size() - 1}) {
+        TempDrives::Put(JobFile("J1/G1/T.prt"), std::string(kB12.begin(), kB12.begin() + std::ptrdiff_t(n)));
+        CPartDoc doc;
+        EXPECT_FALSE(doc.LoadPart("C:\\Kestrom\\Jobs\\J1\\G1\\T.prt")) << n;
+        EXPECT_EQ(doc.GetPartShape(), nullptr);
+        EXPECT_EQ(doc.GetMark(), "");
+    }
+    EXPECT_TRUE(messages->Shown().empty());   // windowless: no boxes
+}
+
+TEST_F(PartDocTest, MissingShapeFileKeepsThePatternsAndTheFlagIsResetOnTheNextLoad)
+{
+    TempDrives::Put(JobFile("J1/G1/B12.prt"), std::string(kB12.begin(), kB12.end()));
+    std::filesystem::remove(drives.C() / "Kestrom/Shapes/W 12X26.shp");
+    CPartDoc doc;
+    EXPECT_FALSE(doc.LoadPart("C:\\Kestrom\\Jobs\\J1\\G1\\B12.prt"));
+    EXPECT_TRUE(messages->Shown().empty());
+    EXPECT_EQ(doc.GetShapeError(), 1);
+    EXPECT_EQ(ListSizes(doc), (std::vector<std::size_t>{1, 1, 0, 0, 1}));
+    EXPECT_EQ(Store(doc), kB12);
+
+    // With a window the user is told, of the shape and of the tool files that are missing too.
+    CountingView view;
+    doc.AddView(&view);
+    messages->Answer(fw::IDOK).Answer(fw::IDOK);
+    EXPECT_FALSE(doc.LoadPart("C:\\Kestrom\\Jobs\\J1\\G1\\B12.prt"));
+    ASSERT_EQ(messages->Shown().size(), 2u);
+    EXPECT_EQ(messages->Shown()[0], (fw::ShownMessage{"Shape  W 12X26  does not Exist", "SHAPE ERROR", fw::MB_OK, fw::IDOK}));
+    EXPECT_NE(messages->Shown()[1].text.find("13_16RD"), std::string::npos);
+    PutShape();
+    messages->Answer(fw::IDOK);
+    EXPECT_TRUE(doc.LoadPart("C:\\Kestrom\\Jobs\\J1\\G1\\B12.prt"));
+    EXPECT_EQ(doc.GetShapeError(), 0);
+    doc.RemoveView(&view);
+}
+
+TEST_F(PartDocTest, MissingToolFilesKeepTheArchivedToolsSilentlyWhenWindowless)
+{
+    TempDrives::Put(JobFile("J1/G1/B12.prt"), std::string(kB12.begin(), kB12.end()));
+    CPartDoc doc;
+    ASSERT_TRUE(doc.LoadPart("C:\\Kestrom\\Jobs\\J1\\G1\\B12.prt"));
+    EXPECT_EQ(doc.GetPartShape()->GetWebList().GetHead()->GetTool()->GetToolRecord().GetShortName(), "1-SQ");
+    EXPECT_TRUE(messages->Shown().empty());
+    EXPECT_TRUE(messages->Beeps().empty());
+}
+
+TEST_F(PartDocTest, UnopenableFiles)
+{
+    CPartDoc doc;
+    EXPECT_FALSE(doc.TryLoadPart("C:\\Kestrom\\Jobs\\J1\\G1\\NO.prt"));
+    EXPECT_FALSE(doc.LoadPart("C:\\Kestrom\\Jobs\\J1\\G1\\NO.prt"));
+    EXPECT_TRUE(messages->Shown().empty());
+    CountingView view;
+    doc.AddView(&view);
+    EXPECT_FALSE(doc.TryLoadPart("C:\\Kestrom\\Jobs\\J1\\G1\\NO.prt"));
+    EXPECT_TRUE(messages->Beeps().empty());
+    messages->Answer(fw::IDOK);
+    EXPECT_FALSE(doc.LoadPart("C:\\Kestrom\\Jobs\\J1\\G1\\NO.prt"));
+    EXPECT_EQ(messages->Beeps().size(), 1u);
+    EXPECT_EQ(messages->Shown().size(), 1u);
+    doc.RemoveView(&view);
+}
+
+TEST(PartDocPaths, JobAndGroupFromThePath)
+{
+    const struct {
+        const char* path;
+        const char* job;
+        const char* group;
+    } cases[] = {
+        {"C:\\Kestrom\\Jobs\\J1\\G1\\A1.prt", "J1", "G1"},
+        {"C:\\Kestrom\\Jobs\\J1\\G1\\A1", "J1", "G1"},
+        {"G1\\A1.prt", "X", "Y"},               // no '\' before the group: both kept
+        {"J1\\G1\\A1.prt", "X", "G1"},          // no '\' before the job
+        {"A1.prt", "X", "Y"},
+        {"", "X", "Y"},
+        {"C:\\Jobs\\JOBNAME1234\\G1\\A1.prt", "X", "G1"},   // 11 characters: refused, not cut
+        {"C:\\Jobs\\J1\\GROUPNAME12\\A1.prt", "J1", "Y"},
+        {"C:\\Jobs\\J1\\G 1\\A1.prt", "J1", "G 1"},
+    };
+    for (const auto& c : cases) {
+        std::string job = "X", group = "Y";
+        CPartDoc::JobGroupFromPath(c.path, job, group);
+        EXPECT_EQ(job, c.job) << c.path;
+        EXPECT_EQ(group, c.group) << c.path;
+    }
+}
+
+TEST_F(PartDocTest, OpenedPartTakesJobAndGroupFromItsFolders)
+{
+    TempDrives::Put(JobFile("J2/G2/A1.prt"), std::string(kB12.begin(), kB12.end()));
+    auto* doc = static_cast<CPartDoc*>(parts->OpenDocumentFile("C:\\Kestrom\\Jobs\\J2\\G2\\A1.prt", false));
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(doc->GetJob(), "J2");
+    EXPECT_EQ(doc->GetGroup(), "G2");
+    EXPECT_EQ(doc->GetMark(), "B12");
+}
+
+TEST_F(PartDocTest, PartFilePath)
+{
+    const struct {
+        const char* path;        // the document's path
+        int jobDrive;            // "Default Job Drive", 0 for none
+        const char* directory;   // "Job/Group Directory", null for none
+        const char* job;
+        const char* group;
+        const char* expected;
+    } cases[] = {
+        {"", 0, nullptr, "J1", "G1", "C:\\Kestrom\\Jobs\\J1\\G1\\M1.prt"},
+        {"", 4, nullptr, "J1", "G1", "D:\\Kestrom\\Jobs\\J1\\G1\\M1.prt"},
+        {"", 0, "\\Shop", "", "", "C:\\Shop\\NONE\\NONE\\M1.prt"},
+        {"D:\\Other\\X.prt", 3, nullptr, "J1", "", "D:\\Kestrom\\Jobs\\J1\\NONE\\M1.prt"},
+        {"c:\\A\\B\\X.prt", 4, "\\Jobs", "J1", "G1", "C:\\Jobs\\J1\\G1\\M1.prt"},
+    };
+    for (const auto& c : cases) {
+        fw::SetAppProfile(nullptr);
+        if (c.jobDrive)
+            fw::AppProfile().WriteProfileInt("Directories", "Default Job Drive", c.jobDrive);
+        if (c.directory)
+            fw::AppProfile().WriteProfileString("Directories", "Job/Group Directory", c.directory);
+        CPartDoc doc;
+        if (*c.path)
+            doc.SetPathName(c.path, false);
+        doc.Header().jobId = c.job;
+        doc.Header().group = c.group;
+        doc.Header().mark = "M1";
+        EXPECT_EQ(doc.GetPartFilePath(), c.expected) << c.path;
+        EXPECT_EQ(doc.GetJob(), *c.job ? c.job : "NONE");
+        EXPECT_EQ(doc.GetGroup(), *c.group ? c.group : "NONE");
+    }
+}
+
+TEST_F(PartDocTest, NewPart)
+{
+    fw::AppProfile().WriteProfileInt("Current Settings", "Default MS", 2);
+    CPartDoc* doc = NewPart();
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(doc->GetPathName(), "C:\\Kestrom\\Jobs\\NONE\\NONE\\Part1.prt");
+    EXPECT_EQ(doc->Header().quantity, 1u);
+    EXPECT_EQ(doc->GetMeasuringSystem(), 2);
+    EXPECT_EQ(doc->GetPartShape(), nullptr);
+    EXPECT_EQ(doc->GetDocumentState(), CSmartDoc::stateNew);
+}
+
+TEST_F(PartDocTest, SaveWithoutShapeOrWithBadNamesWritesNothing)
+{
+    CPartDoc doc;
+    CountingView view;
+    doc.AddView(&view);
+    doc.Header().mark = "B1";
+    messages->Answer(fw::IDOK);
+    EXPECT_FALSE(doc.OnFileSave());
+    EXPECT_EQ(messages->Shown().back().text, CPartDoc::kNoShape);
+    ASSERT_TRUE(doc.BuildShape("W ", "12X26"));
+    const struct {
+        const char* job;
+        const char* group;
+        const char* mark;
+    } cases[] = {
+        {"J/1", "G1", "B1"}, {"J1", "..", "B1"}, {"J1", "G1", "C:B1"}, {"J1", "G1", ""},
+        {"J1", "G1", "..\\B1"}, {"JOBNAME1234", "G1", "B1"}, {"J1", "G1", "MARK567890X"}, {"J1", "G\\1", "B1"},
+    };
+    for (const auto& c : cases) {
+        doc.Header().jobId = c.job;
+        doc.Header().group = c.group;
+        doc.Header().mark = c.mark;
+        messages->Answer(fw::IDOK);
+        EXPECT_FALSE(doc.OnFileSave()) << c.job << " " << c.group << " " << c.mark;
+        EXPECT_EQ(messages->Shown().back().type, fw::MB_OK | fw::MB_ICONERROR);
+    }
+    EXPECT_FALSE(std::filesystem::exists(drives.C() / "Kestrom/Jobs"));
+    doc.RemoveView(&view);
+}
+
+TEST_F(PartDocTest, EmptyJobAndGroupSaveUnderNone)
+{
+    CPartDoc doc;
+    MakeB12(doc);
+    doc.Header().jobId.clear();
+    doc.Header().group.clear();
+    ASSERT_TRUE(doc.OnFileSave());
+    EXPECT_EQ(doc.GetJob(), "NONE");
+    EXPECT_EQ(doc.GetGroup(), "NONE");
+    EXPECT_TRUE(std::filesystem::exists(JobFile("NONE/NONE/B12.prt")));
+    EXPECT_EQ(doc.GetDocumentState(), CSmartDoc::stateStored);
+}
+
+TEST_F(PartDocTest, SavingOverAnotherPartsFileAsksFirst)
+{
+    TempDrives::Put(JobFile("J1/G1/B12.prt"), "other");
+    CPartDoc doc;
+    MakeB12(doc);
+    EXPECT_FALSE(doc.OnFileSave());   // windowless: never replaced
+    EXPECT_EQ(TempDrives::Get(JobFile("J1/G1/B12.prt")), "other");
+
+    CountingView view;
+    doc.AddView(&view);
+    messages->Answer(fw::IDNO);
+    EXPECT_FALSE(doc.OnFileSave());
+    EXPECT_EQ(messages->Shown().back().type, fw::MB_YESNO | fw::MB_ICONEXCLAMATION | fw::MB_DEFBUTTON2);
+    EXPECT_EQ(TempDrives::Get(JobFile("J1/G1/B12.prt")), "other");
+    messages->Answer(fw::IDYES);
+    EXPECT_TRUE(doc.OnFileSave());
+    EXPECT_EQ(FileBytes("J1/G1/B12.prt"), kB12);
+    // Its own file is saved again without asking.
+    EXPECT_TRUE(doc.OnFileSave());
+    EXPECT_EQ(messages->Shown().size(), 2u);
+    doc.RemoveView(&view);
+}
+
+TEST_F(PartDocTest, SaveNew)
+{
+    CPartDoc doc;
+    MakeB12(doc);
+    TempDrives::Put(JobFile("J1/G1/B12.prt"), "other");
+    EXPECT_FALSE(doc.OnFileSaveNew());   // refused: every pattern stays
+    EXPECT_EQ(ListSizes(doc), (std::vector<std::size_t>{1, 1, 0, 0, 1}));
+    EXPECT_TRUE(doc.IsSaveAllowed());
+
+    std::filesystem::remove(JobFile("J1/G1/B12.prt"));
+    ASSERT_TRUE(doc.OnFileSaveNew());
+    EXPECT_EQ(FileBytes("J1/G1/B12.prt"), kB12);
+    EXPECT_EQ(ListSizes(doc), (std::vector<std::size_t>{0, 0, 0, 0, 0}));
+    EXPECT_EQ(doc.GetMark(), "B12");
+    EXPECT_FALSE(doc.IsSaveAllowed());
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.GetDocumentState(), CSmartDoc::stateNew);
+    EXPECT_EQ(doc.GetKeyFieldsFlag(), 1);
+}
+
+TEST_F(PartDocTest, ShapeChangeKeepsEveryList)
+{
+    CPartDoc doc;
+    MakeB12(doc);
+    PartRecord record = doc.GetPartRecord();
+    record.shapeDesctp = "PL";
+    record.shapeDesc = "D0.5X12";
+    ASSERT_TRUE(doc.SetPartRecord(record));
+    EXPECT_EQ(doc.GetShapeKind(), shapePlate);
+    EXPECT_EQ(doc.Header().shapeDesctp, "PL");
+    EXPECT_EQ(ListSizes(doc), (std::vector<std::size_t>{1, 1, 0, 0, 1}));
+    EXPECT_EQ(doc.GetPathName(), "C:\\Kestrom\\Jobs\\J1\\G1\\B12.prt");
+
+    // A shape without a file: the old shape and designation stay.
+    record.shapeDesctp = "W ";
+    record.shapeDesc = "99X99";
+    record.quantity = 5;
+    ASSERT_TRUE(doc.SetPartRecord(record));
+    EXPECT_EQ(doc.Header().shapeDesc, "D0.5X12");
+    EXPECT_EQ(doc.Header().quantity, 5u);
+    EXPECT_EQ(doc.GetShapeKind(), shapePlate);
+
+    record.mark = "A/B";
+    EXPECT_FALSE(doc.SetPartRecord(record));
+    EXPECT_EQ(doc.GetMark(), "B12");
+}
+
+TEST_F(PartDocTest, MirrorShapeTurnsPatternsEndForEnd)
+{
+    CPartDoc doc;
+    MakeB12(doc);
+    doc.MirrorShape();
+    // The web pattern spans X 40 to 48 of 240.
+    EXPECT_EQ(doc.GetPartShape()->GetWebList().GetHead()->GetBox().minX, 192.0);
+}
