@@ -78,9 +78,11 @@ TEST(Number, IgnoresACommaDecimalCLocale)
     const char* names[] = {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "fr_FR.UTF-8"};
     bool found = false;
     for (const char* name : names)
-        found = found || std::setlocale(LC_ALL, name) != nullptr;
-    if (!found)
+        found = found || (std::setlocale(LC_ALL, name) && *std::localeconv()->decimal_point == ',');
+    if (!found) {
+        std::setlocale(LC_ALL, previous.c_str());
         GTEST_SKIP() << "no comma-decimal locale installed";
+    }
     ExpectFormatsAndParses();
     std::setlocale(LC_ALL, previous.c_str());
 }
