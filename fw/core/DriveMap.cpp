@@ -5,6 +5,7 @@
 #include "fw/core/Text1252.h"
 #include "fw/core/WinPath.h"
 
+#include <cstdlib>
 #include <mutex>
 #include <stdexcept>
 #include <system_error>

@@ -156,7 +156,6 @@ TEST_F(HomeFolder, ReadsDrivesFromTheProfile)
     profile.WriteProfileString("Drives", "D", "/mnt/shop");
     profile.WriteProfileString("Drives", "E", "relative/folder");
     profile.WriteProfileString("Drives", "F", "");
-    profile.WriteProfileString("Drives", "c", "/ignored/lowercase/entry");
     fw::DriveMap map = fw::DriveMap::FromProfile(profile);
     EXPECT_EQ(map.Drives(), (std::vector<char>{'C', 'D'}));
     EXPECT_EQ(map.Root('C'), drives.Root() / "Varnex/C");

@@ -58,22 +58,33 @@ TEST(Number, FormatsAndParsesWithAPoint)
     ExpectFormatsAndParses();
 }
 
-TEST(Number, IgnoresACommaDecimalLocale)
+// A C++ locale with a comma decimal point and '.' grouping, installed or not.
+struct CommaDecimal : std::numpunct<char> {
+    char do_decimal_point() const override { return ','; }
+    char do_thousands_sep() const override { return '.'; }
+    std::string do_grouping() const override { return "\3"; }
+};
+
+TEST(Number, IgnoresACommaDecimalGlobalLocale)
 {
-    const char* names[] = {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "fr_FR.UTF-8"};
-    std::string old = std::setlocale(LC_ALL, nullptr);
-    const char* found = nullptr;
-    for (const char* name : names)
-        if (std::setlocale(LC_ALL, name)) {
-            found = name;
-            break;
-        }
-    if (!found)
-        GTEST_SKIP() << "no comma-decimal locale installed";
-    const std::locale previous = std::locale::global(std::locale(found));
+    const std::locale previous = std::locale::global(std::locale(std::locale::classic(), new CommaDecimal));
     ExpectFormatsAndParses();
     std::locale::global(previous);
-    std::setlocale(LC_ALL, old.c_str());
+}
+
+TEST(Number, IgnoresACommaDecimalCLocale)
+{
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    const char* names[] = {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "fr_FR.UTF-8"};
+    bool found = false;
+    for (const char* name : names)
+        found = found || (std::setlocale(LC_ALL, name) && *std::localeconv()->decimal_point == ',');
+    if (!found) {
+        std::setlocale(LC_ALL, previous.c_str());
+        GTEST_SKIP() << "no comma-decimal locale installed";
+    }
+    ExpectFormatsAndParses();
+    std::setlocale(LC_ALL, previous.c_str());
 }
 
 } // namespace
