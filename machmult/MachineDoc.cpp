@@ -130,22 +130,7 @@ bool CMachineDoc::OnFileSave()
 
 bool CMachineDoc::OnFileSaveNew()
 {
-    if (!UpdateForms())
-        return false;
-    const bool wasModified = IsModified();
-    SetModifiedFlag(true);
-    if (!SaveDocument()) {
-        SetModifiedFlag(wasModified);
-        return false;
-    }
-    SetModifiedFlag(false);
-    if (fw::View* keep = FirstFormView())
-        CloseOtherViews(keep);
-    EnableKeyFields();
-    SetSaveAllowed(false);
-    SetDocumentState(stateNew);
-    UpdateAllViews(nullptr);
-    return true;
+    return UpdateForms() && SaveAndStartNew(FirstFormView(), false);
 }
 
 void CMachineDoc::OnEditSpecifics()

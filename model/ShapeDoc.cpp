@@ -263,19 +263,11 @@ void CShapeDoc::OnFileSaveNew()
 {
     if (!CopyFormsToDocument())
         return;
-    SetModifiedFlag(true);
-    if (!SaveDocument())
-        return;
-    SetModifiedFlag(false);
     fw::View* form = nullptr;
     for (fw::View* view : GetViews())
         if (!form && dynamic_cast<ShapeForm*>(view))
             form = view;
-    CloseOtherViews(form);
-    EnableKeyFields();
-    SetSaveAllowed(false);
-    SetDocumentState(stateNew);
-    UpdateAllViews(nullptr);
+    SaveAndStartNew(form, false);
 }
 
 void CShapeDoc::Serialize(fw::Archive& ar)

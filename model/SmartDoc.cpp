@@ -64,6 +64,26 @@ void CSmartDoc::SetFileName(const std::string& name)
     SetPathName(folder + name + extension, false);
 }
 
+bool CSmartDoc::SaveAndStartNew(fw::View* keep, bool clearModel, long hint)
+{
+    const bool wasModified = IsModified();
+    SetModifiedFlag(true);
+    if (!SaveDocument()) {
+        SetModifiedFlag(wasModified);
+        return false;
+    }
+    SetModifiedFlag(false);
+    if (clearModel)
+        ClearModel();
+    if (keep)
+        CloseOtherViews(keep);
+    EnableKeyFields();
+    SetSaveAllowed(false);
+    SetDocumentState(stateNew);
+    UpdateAllViews(nullptr, hint);
+    return true;
+}
+
 void CSmartDoc::CloseOtherViews(fw::View* keep)
 {
     if (keep) {

@@ -62,6 +62,12 @@ public:
     // Save, Save As and Save/New are enabled exactly while saving is allowed.
     virtual std::optional<bool> IsCommandEnabled(unsigned command) const;
 
+    // The end of Save/New once the forms are in the document: saves (as modified, so the save
+    // always writes), then keeps the header as the start of a new document: the model emptied
+    // when asked, every view but keep closed, the key fields open, saving refused until a key
+    // field changes, the views told with the hint. A failed save changes nothing. True when saved.
+    bool SaveAndStartNew(fw::View* keep, bool clearModel, long hint = 0);
+
     int GetKeyFieldsFlag() const { return keyFields_; }
     int GetDocumentState() const { return state_; }
     void SetDocumentState(int state) { state_ = state; }

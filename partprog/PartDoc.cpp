@@ -249,21 +249,7 @@ bool CPartDoc::OnFileSaveNew()
         Tell(kNoShape, fw::MB_OK | fw::MB_ICONERROR);
         return false;
     }
-    const bool wasModified = IsModified();
-    SetModifiedFlag(true);
-    if (!SaveDocument()) {
-        SetModifiedFlag(wasModified);
-        return false;
-    }
-    SetModifiedFlag(false);
-    ClearModel();
-    if (!IsWindowless())
-        CloseOtherViews(GetViews().back());
-    EnableKeyFields();
-    SetSaveAllowed(false);
-    SetDocumentState(stateNew);
-    UpdateAllViews(nullptr, kHintSaveNew);
-    return true;
+    return SaveAndStartNew(IsWindowless() ? nullptr : GetViews().back(), true, kHintSaveNew);
 }
 
 bool CPartDoc::AddPattern(std::unique_ptr<CPattern>& pattern, CPatternList& list, CPatternList::Position* position)
