@@ -103,27 +103,13 @@ void CMultShape::SetZones(const std::array<std::pair<double, double>, zoneCount>
 
 // --- The profiles ------------------------------------------------------------------------------
 
-namespace {
-
-// Adds a new surface of each class, in order.
-template <class... Surfaces> void AddSurfaces(auto add)
-{
-    (add(std::make_unique<Surfaces>()), ...);
-}
-
-} // namespace
-
-#define VARNEX_MULT_SHAPE_SURFACES(Name, ...)                                                          \
-    Name::Name() { AddSurfaces<__VA_ARGS__>([this](auto s) { AddSurface(std::move(s)); }); }
-
-VARNEX_MULT_SHAPE_SURFACES(CBeamMultShape, CWebSurface, CTfSurface, CBfSurface)
-VARNEX_MULT_SHAPE_SURFACES(CChannelMultShape, CWebSurface, CTfSurface, CBfSurface)
-VARNEX_MULT_SHAPE_SURFACES(CAngleMultShape, CWebSurface, CTfSurface)
-VARNEX_MULT_SHAPE_SURFACES(CFlatMultShape, CWebSurface)
-VARNEX_MULT_SHAPE_SURFACES(CPlateMultShape, CWebSurface)
-VARNEX_MULT_SHAPE_SURFACES(CTMultShape, CWebSurface, CTfSurface)
-VARNEX_MULT_SHAPE_SURFACES(CTubeMultShape, CWebSurface, CTfSurface, CBfSurface, CWeb2Surface)
-#undef VARNEX_MULT_SHAPE_SURFACES
+CBeamMultShape::CBeamMultShape() { AddSurfaces<CWebSurface, CTfSurface, CBfSurface>(); }
+CChannelMultShape::CChannelMultShape() { AddSurfaces<CWebSurface, CTfSurface, CBfSurface>(); }
+CAngleMultShape::CAngleMultShape() { AddSurfaces<CWebSurface, CTfSurface>(); }
+CFlatMultShape::CFlatMultShape() { AddSurfaces<CWebSurface>(); }
+CPlateMultShape::CPlateMultShape() { AddSurfaces<CWebSurface>(); }
+CTMultShape::CTMultShape() { AddSurfaces<CWebSurface, CTfSurface>(); }
+CTubeMultShape::CTubeMultShape() { AddSurfaces<CWebSurface, CTfSurface, CBfSurface, CWeb2Surface>(); }
 
 // Zones in order: top flange near, far; bottom flange near, far; web, second; second web, second.
 void CBeamMultShape::SetupZones()
