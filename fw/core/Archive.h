@@ -118,8 +118,8 @@ public:
     // a new object read here is owned by the archive for its lifetime.
     Object* ReadObjectRef(const RuntimeClass* expected);
 
-    // During a versionable class's Serialize on load: the schema stored in the data.
-    // Otherwise the class's own schema.
+    // During the Serialize of an object read through its class tag: the schema stored in the
+    // data. Otherwise 0: an object serialized directly carries no schema in the archive.
     std::uint16_t GetObjectSchema() const { return objectSchema_; }
 
     // --- Services ------------------------------------------------------------------------------
