@@ -47,7 +47,8 @@ protected:
 CAngleDlg::CAngleDlg(QWidget* parent)
     : QDialog(parent),
       angleBox_(new AngleSpinBox(this)),
-      directions_(new RadioGroup({}, {{IDC_CLOCKWISE, "Clockwise"}, {IDC_COUNTER_CLOCKWISE, "Counter Clockwise"}}, this))
+      directions_(new RadioGroup({}, {{IDC_CLOCKWISE, "Clockwise"}, {IDC_COUNTER_CLOCKWISE, "Counter Clockwise"}},
+                                 this))
 {
     setWindowTitle("Anglular Input");
     angleBox_->setObjectName(QString::number(IDC_ANGLE));

@@ -28,8 +28,10 @@ constexpr LengthField kLengthFields[CRefDialog::lengthCount] = {
 
 CRefDialog::CRefDialog(QWidget* parent)
     : QDialog(parent),
-      xDirection_(new RadioGroup("Direction X", {{IDC_X_POSITIVE, "&Positive"}, {IDC_X_NEGATIVE, "&Negative"}}, this)),
-      uDirection_(new RadioGroup("Direction U", {{IDC_U_POSITIVE, "P&ositive"}, {IDC_U_NEGATIVE, "N&egative"}}, this)),
+      xDirection_(
+          new RadioGroup("Direction X", {{IDC_X_POSITIVE, "&Positive"}, {IDC_X_NEGATIVE, "&Negative"}}, this)),
+      uDirection_(
+          new RadioGroup("Direction U", {{IDC_U_POSITIVE, "P&ositive"}, {IDC_U_NEGATIVE, "N&egative"}}, this)),
       patternType_(new RadioGroup("Pattern Type", {{IDC_ABOVE, "&Above"}, {IDC_BELOW, "&Below"}, {IDC_CENTER, "&Center"}},
                                   this))
 {
