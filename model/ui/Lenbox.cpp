@@ -63,10 +63,20 @@ void CLenbox::SetDimensionType(long type)
 
 void CLenbox::OnChanged(QObject* context, std::function<void()> callback) const
 {
+    OnEvent("Changed()", context, std::move(callback));
+}
+
+void CLenbox::OnKillFocus(QObject* context, std::function<void()> callback) const
+{
+    OnEvent("KillFocus()", context, std::move(callback));
+}
+
+void CLenbox::OnEvent(const char* signal, QObject* context, std::function<void()> callback) const
+{
     if (!control_)
         return;
     const QMetaObject* meta = control_->metaObject();
-    const int index = meta->indexOfSignal("Changed()");
+    const int index = meta->indexOfSignal(signal);
     if (index < 0)
         return;
     auto* relay = new SignalRelay(context, std::move(callback));   // owned by context

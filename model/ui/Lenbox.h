@@ -30,7 +30,11 @@ public:
 
     // Calls back while context lives whenever the control fires its Changed event.
     void OnChanged(QObject* context, std::function<void()> callback) const;
+    // Calls back while context lives whenever the control fires its KillFocus event.
+    void OnKillFocus(QObject* context, std::function<void()> callback) const;
 
 private:
+    void OnEvent(const char* signal, QObject* context, std::function<void()> callback) const;
+
     QPointer<QWidget> control_;
 };

@@ -6,6 +6,8 @@
 #include "model/IShapeDoc.h"
 #include "model/ShapeDoc.h"
 #include "model/ToolDoc.h"
+#include "partprog/IPartDoc.h"
+#include "partprog/PartDoc.h"
 #include "shell/ui/FileDialogs.h"
 #include "shell/ui/ShopDiskSetupDlg.h"
 #include "shell/ui/SplashWnd.h"
@@ -26,9 +28,12 @@ VarnexProgram::Options VarnexProgram::Standard(std::filesystem::path programFold
     };
     options.frames = VarnexFrames();
     options.automationClasses = CVarnexApp::DocumentClasses();
-    for (CVarnexApp::AutomationClass& c : options.automationClasses)
+    for (CVarnexApp::AutomationClass& c : options.automationClasses) {
         if (c.clsid == IShapeDoc::kClassId)
             c.factory = [] { return std::unique_ptr<fw::Unknown>(std::make_unique<CShapeDoc>()); };
+        else if (c.clsid == IPartDoc::kClassId)
+            c.factory = &CPartDoc::CreateAutomationObject;
+    }
     return options;
 }
 

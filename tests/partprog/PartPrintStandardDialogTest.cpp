@@ -1,7 +1,5 @@
 #include "partprog/ui/PartPrintStandardDialog.h"
 
-#include "tests/fw/QtApp.h"
-
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -20,7 +18,6 @@ std::vector<int> Options(const PartPrintOptions& o)
 
 TEST(PartPrintStandardDialog, DetailsAvailableAndOkOrCancel)
 {
-    test::QtApp();
     const struct {
         int detailsAvailable;
         bool ok;
@@ -53,7 +50,6 @@ TEST(PartPrintStandardDialog, DetailsAvailableAndOkOrCancel)
 
 TEST(PartPrintStandardDialog, ClickingABoxSetsItsOptionAtOnce)
 {
-    test::QtApp();
     PartPrintOptions options;
     options.detailsAvailable = 1;
     options.operationDetailsMetric = 5;

@@ -2,15 +2,12 @@
 
 #include "fw/core/MessageService.h"
 
-#include "tests/fw/QtApp.h"
-
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
 
 TEST(PartQntDlg, OpensAtItsPosition)
 {
-    test::QtApp();
     CPartQntDlg placed(nullptr, 100, 0);
     placed.open();
     EXPECT_EQ(placed.pos(), QPoint(100, 0));
@@ -20,7 +17,6 @@ TEST(PartQntDlg, OpensAtItsPosition)
 
 TEST(PartQntDlg, QuantityFrom0To9999)
 {
-    test::QtApp();
     const struct {
         const char* text;
         bool accepted;

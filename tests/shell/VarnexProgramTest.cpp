@@ -4,6 +4,7 @@
 #include "machmult/MachineDoc.h"
 #include "model/ShapeDoc.h"
 #include "model/ToolDoc.h"
+#include "partprog/IPartDoc.h"
 #include "shell/VarnexStrings.h"
 #include "tests/fw/TempDrives.h"
 #include "tests/shell/QtFixture.h"
@@ -236,6 +237,23 @@ TEST_F(ProgramTest, ShapeToolAndMachineWindowsOfThisBuild)
     EXPECT_NE(dynamic_cast<CMachineDoc*>(dynamic_cast<CChildFrame*>(Windows(program)[2])->Document()), nullptr);
     EXPECT_TRUE(fw::ClassRegistry::Instance().IsRegistered("Varnex.Shape"));
     EXPECT_TRUE(messages->Shown().empty());
+}
+
+TEST_F(ProgramTest, PartAutomationObjectsComeFromTheRegistryWhilePartWindowsDoNotExistYet)
+{
+    VarnexProgram program(VarnexProgram::Standard({}, nullptr));
+    ASSERT_TRUE(program.Start({"/Embedding"}));
+    for (const char* name : {"Varnex.PartDoc", IPartDoc::kClassId}) {
+        std::unique_ptr<IPartDoc> part = fw::ClassRegistry::Instance().CreateAs<IPartDoc>(name);
+        ASSERT_NE(part, nullptr) << name;
+        EXPECT_EQ(part->RefPlane(1, 2, 0, 0, "+", "-", "B"), fw::S_OK);
+        EXPECT_EQ(part->SavePart(), fw::E_UNEXPECTED);   // no shape yet
+    }
+
+    messages->Answer(fw::IDOK);
+    program.App().DoNavAction(0x21, "C:\\Kestrom\\Jobs\\J1\\G1\\B12.prt");
+    ASSERT_EQ(messages->Shown().size(), 1u);
+    EXPECT_EQ(messages->Shown()[0].text, "Part documents cannot be opened yet.");
 }
 
 TEST_F(ProgramTest, ShapeWindowKeepsItsPlaceWhenRetained)
