@@ -16,11 +16,16 @@ function(varnex_library name)
   target_link_libraries(${name} PUBLIC ${A_DEPS})
 endfunction()
 
-# varnex_test(<folder> [DEPS ...]): one GoogleTest executable per folder from every
-# .cpp in tests/<folder>; widget tests run on the offscreen Qt platform.
+# varnex_test(<folder> [QT_APP] [DEPS ...]): one GoogleTest executable per folder from every
+# .cpp in tests/<folder>; widget tests (QT_APP: one QApplication, tests/fw/QtApp.h) run on the
+# offscreen Qt platform.
 function(varnex_test folder)
-  cmake_parse_arguments(A "" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(A "QT_APP" "" "DEPS" ${ARGN})
   file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(A_QT_APP)
+    # Widget tests: one QApplication for the program's whole run.
+    list(APPEND srcs ${PROJECT_SOURCE_DIR}/tests/support/QtEnvironment.cpp)
+  endif()
   set(exe test_${folder})
   add_executable(${exe} ${srcs})
   target_link_libraries(${exe} PRIVATE ${A_DEPS} GTest::gtest GTest::gmock)

@@ -2,7 +2,7 @@
 // worker thread. No dialog runs a real modal loop: RunModal is scripted.
 
 #include "EngineJob.h"
-#include "QtApp.h"
+#include "tests/fw/QtApp.h"
 
 #include "automult/ui/ConditionDlg.h"
 #include "automult/ui/MultProblemDlg.h"
@@ -39,7 +39,7 @@ void ExpectEngineWindow(QWidget& window)
 
 TEST(ConditionDlg, ShowsBothDropsAndClosesWithTheButtonIds)
 {
-    QtApp();
+    test::QtApp();
     CConditionDlg dialog(" 1.250", " 0.000");
     EXPECT_EQ(dialog.windowTitle(), "Auto Mult");
     ExpectEngineWindow(dialog);
@@ -60,7 +60,7 @@ TEST(ConditionDlg, ShowsBothDropsAndClosesWithTheButtonIds)
 
 TEST(MultProblemDlg, ListsJobGroupAndMarkAndClosesWithTheButtonIds)
 {
-    QtApp();
+    test::QtApp();
     CMultProblemDlg dialog({{"J1", "G1", "B12"}, {"J1", "G2", "C3"}}, {{"J2", "G1", "\xC9" "A"}});
     EXPECT_EQ(dialog.windowTitle(), "Multing Problem");
     ExpectEngineWindow(dialog);
@@ -88,7 +88,7 @@ TEST(MultProblemDlg, ListsJobGroupAndMarkAndClosesWithTheButtonIds)
 
 TEST(PartProgressDlg, ShowsProgressAndCancelsItsOwnSearch)
 {
-    QtApp();
+    test::QtApp();
     std::stop_source cancel;
     CPartProgressDlg window(cancel);
     EXPECT_EQ(window.windowTitle(), "Mult Parts Staus");
@@ -121,7 +121,7 @@ public:
 protected:
     int RunModal(QDialog& dialog) override
     {
-        allOnUiThread = allOnUiThread && QThread::currentThread() == QtApp().thread();
+        allOnUiThread = allOnUiThread && QThread::currentThread() == test::QtApp().thread();
         shown.push_back(dialog.windowTitle());
         if (auto* edit = dialog.findChild<QLineEdit*>("213")) {
             edit->setText(typed);
@@ -135,8 +135,8 @@ protected:
 class ProgressShown : public QObject {
 public:
     int count = 0;
-    ProgressShown() { QtApp().installEventFilter(this); }
-    ~ProgressShown() override { QtApp().removeEventFilter(this); }
+    ProgressShown() { test::QtApp().installEventFilter(this); }
+    ~ProgressShown() override { test::QtApp().removeEventFilter(this); }
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         count += event->type() == QEvent::Show && qobject_cast<CPartProgressDlg*>(watched);
@@ -165,7 +165,7 @@ template <class Watch> int MultOnWorker(CAutoMultOpnB& engine, fw::HRESULT& hr, 
 
 TEST(QtAutoMultUi, RunsTheDialogsOnTheUserInterfaceThreadForAWorker)
 {
-    QtApp();
+    test::QtApp();
     ScriptedQtUi ui;
     fw::MemoryProfile profile;
     CAutoMultOpnB engine(ui, profile);
@@ -187,7 +187,7 @@ TEST(QtAutoMultUi, RunsTheDialogsOnTheUserInterfaceThreadForAWorker)
 
 TEST(QtAutoMultUi, CancelInTheProgressWindowStopsTheWorkersSearch)
 {
-    QtApp();
+    test::QtApp();
     ScriptedQtUi ui;
     fw::MemoryProfile profile;
     CAutoMultOpnB engine(ui, profile);

@@ -1,17 +1,11 @@
 #pragma once
-// The one QApplication of a test program, made on first use (offscreen under CTest).
+// The one QApplication of a widget test program, alive from before the first test to after the
+// last. Test programs that use it are declared with varnex_test(... QT_APP).
 
 #include <QApplication>
 
 namespace test {
 
-inline QApplication& QtApp()
-{
-    static int argc = 1;
-    static char name[] = "varnex-test";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
+QApplication& QtApp();
 
 } // namespace test

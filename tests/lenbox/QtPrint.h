@@ -1,5 +1,5 @@
 #pragma once
-// Readable QStrings in failure messages (defined beside the tests' QApplication).
+// Readable QStrings in failure messages.
 
 #include <QString>
 
