@@ -15,13 +15,20 @@
 #include "shopdb/PartRecord.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
+
+class CPartDoc;
 
 class CMultPart : public fw::Object {
     FW_DECLARE_SERIAL(CMultPart)
 public:
     CMultPart();
     ~CMultPart() override;
+
+    // A mult part of a loaded part: its header (job and group from its folders), the zone tools
+    // of its hole patterns per face and its path.
+    static std::unique_ptr<CMultPart> FromPart(CPartDoc& part);
 
     const PartRecord& GetHeader() const { return header_; }
     PartRecord& GetHeader() { return header_; }

@@ -56,6 +56,8 @@ protected:
     // Sets the eight zones from (low, high) pairs in zone order.
     void SetZones(const std::array<std::pair<double, double>, zoneCount>& ranges);
     void AddSurface(std::unique_ptr<CSurface> surface) { surfaces_.push_back(std::move(surface)); }
+    // Adds a new surface of each class, in order.
+    template <class... Surfaces> void AddSurfaces() { (AddSurface(std::make_unique<Surfaces>()), ...); }
 
 private:
     ShapeRecord record_;

@@ -122,3 +122,19 @@ void CStencilAccess::ReadStencils(CStencilPatternList& marks)
         return StencilOfRecord(StencilRecordImage::Decode(image));
     });
 }
+
+void CPartlistAccess::WritePartList(const std::vector<PartListRecord>& parts)
+{
+    std::vector<std::vector<std::uint8_t>> images;
+    for (const PartListRecord& part : parts)
+        images.push_back(PartListRecordImage::Encode(part));
+    AddImages(images);
+}
+
+std::vector<PartListRecord> CPartlistAccess::ReadPartList()
+{
+    std::vector<PartListRecord> parts;
+    for (const CRecordInMemory* record : ReadChain())
+        parts.push_back(PartListRecordImage::Decode(record->buffer));
+    return parts;
+}

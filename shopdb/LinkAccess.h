@@ -4,6 +4,7 @@
 // chain is served at a time; Close hands back the address of its chain header, which the header
 // record keeps.
 
+#include "shopdb/DetailRecords.h"
 #include "shopdb/LinkFile.h"
 #include "shopdb/RecordFile.h"
 
@@ -82,6 +83,12 @@ class CPartlistAccess : public CLinkAccess {
 public:
     static constexpr std::uint16_t recordLength = 136;
     CPartlistAccess() : CLinkAccess(recordLength) {}
+
+    // Appends one record per part to the open chain, in order (texts cut at their widths); a part
+    // that does not fit its record (RecordImageError) leaves the chain unchanged.
+    void WritePartList(const std::vector<PartListRecord>& parts);
+    // The chain's parts in chain order. A record that cannot be read (RecordImageError) gives none.
+    std::vector<PartListRecord> ReadPartList();
 };
 
 // The tools of one face half of a mult (20-byte records).

@@ -22,6 +22,7 @@ using namespace shopdb::test;
 constexpr const char* kHoles = "C:\\DISK\\PART\\HOLE\\T.REC";
 constexpr const char* kStencils = "C:\\DISK\\PART\\STENCIL\\T.REC";
 constexpr const char* kToolLists = "C:\\DISK\\MULT\\TOOLLIST\\T.REC";
+constexpr const char* kPartLists = "C:\\DISK\\MULT\\PARTLIST\\T.REC";
 
 std::unique_ptr<CPattern> Pattern(double startX, double startU, int countX, int countU, int operation,
                                   const CPartTool* tool, char planeType = 'A')
@@ -241,6 +242,44 @@ TEST_F(DetailAccessTest, ToolListSlotsTakeTheirCodeAndBothHalvesOfTheirFace)
         });
         EXPECT_EQ(types, expected[slot]) << code;
     }
+}
+
+TEST_F(DetailAccessTest, PartListRoundTripsInChainOrderWithTextsCut)
+{
+    const std::vector<PartListRecord> written = {
+        {"J1", "G1", "B12", 240, 3, 30, "A", "B"},
+        {"JOB4567890X", "", "M", 100.5, 65535, 280, std::string(41, 'R'), ""},
+        {"J1", "G1", "B12", 6, 1, 0, "", ""},
+    };
+    CPartlistAccess access;
+    const std::int32_t chain = WriteChain(access, kPartLists, [&] { access.WritePartList(written); });
+
+    std::vector<PartListRecord> read;
+    ReadChain(access, kPartLists, chain, [&] { read = access.ReadPartList(); });
+    std::vector<PartListRecord> expected = written;
+    expected[1].job = "JOB4567890";
+    expected[1].remarkA = std::string(40, 'R');
+    EXPECT_EQ(read, expected);
+}
+
+TEST_F(DetailAccessTest, PartListWithAQuantityThatDoesNotFitLeavesNoChain)
+{
+    CPartlistAccess access;
+    ASSERT_TRUE(access.Open(kPartLists, -1));
+    EXPECT_THROW(access.WritePartList({{"J1", "G1", "A", 12, 1, 0, "", ""}, {"J1", "G1", "B", 12, 65536, 0, "", ""}}),
+                 RecordImageError);
+    EXPECT_EQ(access.Close(), -1);
+}
+
+TEST_F(DetailAccessTest, UnreadablePartListRecordGivesNoParts)
+{
+    Bytes notANumber = PartListRecordImage::Encode({"J1", "G1", "B", 12, 1, 0, "", ""});
+    std::fill_n(notANumber.begin() + 48, 8, 0xFF);   // offset: a NaN
+    CPartlistAccess access;
+    const std::int32_t chain = WriteChain(access, kPartLists, [&] {
+        access.AddImages({PartListRecordImage::Encode({"J1", "G1", "A", 12, 1, 0, "", ""}), notANumber});
+    });
+    ReadChain(access, kPartLists, chain, [&] { EXPECT_THROW(access.ReadPartList(), RecordImageError); });
 }
 
 } // namespace

@@ -1,0 +1,77 @@
+#include "machmult/MultPartListRecords.h"
+
+#include "partprog/PartDoc.h"
+#include "shopdb/LinkAccess.h"
+
+namespace {
+
+constexpr const char* kNone = "NONE";
+
+// The part of the file job\group\mark.prt of the Job/Group directory, when it loads; names that
+// cannot be a folder or file name are not looked up.
+std::unique_ptr<CMultPart> LoadPart(const std::string& job, const std::string& group, const std::string& mark)
+{
+    if (!CPartDoc::IsValidName(job) || !CPartDoc::IsValidName(group) || !CPartDoc::IsValidName(mark))
+        return nullptr;
+    CPartDoc doc;
+    doc.Header().jobId = job;
+    doc.Header().group = group;
+    doc.Header().mark = mark;
+    const std::string path = doc.GetPartFilePath();
+    if (!doc.TryLoadPart(path))
+        return nullptr;
+    doc.SetPathName(path, false);
+    return CMultPart::FromPart(doc);
+}
+
+} // namespace
+
+PartListRecord PartListRecordOf(const CMultPart& part)
+{
+    const PartRecord& h = part.GetHeader();
+    return {h.jobId, h.group, h.mark, h.length.GetValue(), h.quantity, part.GetPartOffset().GetValue(), h.remarkA, h.remarkB};
+}
+
+std::vector<PartListRecord> PartListRecordsOf(const CPartList& parts)
+{
+    std::vector<PartListRecord> records;
+    for (const CMultPart& part : parts)
+        records.push_back(PartListRecordOf(part));
+    return records;
+}
+
+std::unique_ptr<CMultPart> MultPartOfRecord(const PartListRecord& record, int listIndex)
+{
+    const std::string job = record.job.empty() ? kNone : record.job;
+    const std::string group = record.group.empty() ? kNone : record.group;
+    std::unique_ptr<CMultPart> part = LoadPart(job, group, record.mark);
+    if (!part) {
+        part = std::make_unique<CMultPart>();
+        part->GetHeader().jobId = job;
+        part->GetHeader().group = group;
+        part->GetHeader().mark = record.mark;
+    }
+    PartRecord& h = part->GetHeader();
+    part->SetListIndex(listIndex);
+    h.quantity = record.quantity;
+    h.length.SetValue(record.length);
+    part->GetPartOffset().SetValue(record.offset);
+    h.remarkA = record.remarkA;
+    h.remarkB = record.remarkB;
+    return part;
+}
+
+void WritePartList(CPartlistAccess& access, const CPartList& parts)
+{
+    access.WritePartList(PartListRecordsOf(parts));
+}
+
+void ReadPartList(CPartlistAccess& access, CPartList& parts)
+{
+    const std::vector<PartListRecord> records = access.ReadPartList();
+    std::vector<std::unique_ptr<CMultPart>> read;
+    for (std::size_t i = 0; i < records.size(); ++i)
+        read.push_back(MultPartOfRecord(records[i], int(i)));
+    for (auto& part : read)
+        parts.AddSorted(part);
+}
