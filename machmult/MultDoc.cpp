@@ -132,15 +132,15 @@ void CMultDoc::JobGroupFromPath()
 
 std::string CMultDoc::MultPathOnDrive(const std::string& drive) const
 {
-    const std::string& job = header_.job.empty() ? std::string(kNone) : header_.job;
-    const std::string& group = header_.group.empty() ? std::string(kNone) : header_.group;
+    const std::string job = header_.job.empty() ? kNone : header_.job;
+    const std::string group = header_.group.empty() ? kNone : header_.group;
     return drive + JobGroupDirectory() + "\\" + job + "\\" + group + "\\" + header_.mark + " " +
            std::to_string(header_.sequence) + kExtension;
 }
 
 std::string CMultDoc::BuildMultPath() const
 {
-    return MultPathOnDrive(GetPathName().empty() ? DefaultDrive() : DriveOf(GetPathName()));
+    return MultPathOnDrive(DriveOf(GetPathName()));
 }
 
 MultRecord CMultDoc::GetMultData()
@@ -407,6 +407,8 @@ bool CMultDoc::OnFileSave()
     UpdateAllViews(nullptr);
     return true;
 }
+
+bool CMultDoc::DoFileSave() { return OnFileSave(); }
 
 bool CMultDoc::OnFileSaveNew()
 {

@@ -95,6 +95,8 @@ public:
     // File Save: the forms hand their fields over, then SaveDocument; the document is then saved
     // (state 2). A failure changes nothing.
     bool OnFileSave();
+    // Closing a modified window saves the way File Save does (never over another file).
+    bool DoFileSave() override;
     // File Save/New: saves, then keeps the header as the start of the next mult without parts
     // (state 1, key fields open, saving refused until a key field changes).
     bool OnFileSaveNew();

@@ -347,6 +347,7 @@ TEST_F(MultDocTest, SaveLandsInTheJobAndGroupFolderOfTheDriveAsked)
 
     CMultDoc shown;
     FakeMultForm form(shown);
+    ASSERT_TRUE(shown.OnNewDocument());   // Mult 1.mlt in NONE\NONE until job, group and mark are entered
     MakeMult(shown);
     shown.Header().measuringSystem = 2;
     ASSERT_TRUE(shown.OnFileSave());
@@ -370,6 +371,11 @@ TEST_F(MultDocTest, SavingTakesTheNextFreeSequence)
     EXPECT_EQ(TempDrives::Names(JobFile("J1/G1")),
               (std::vector<std::string>{"M 1.mlt", "M 3.mlt", "M 4.mlt", "m 2.MLT"}));
     EXPECT_EQ(TempDrives::Get(JobFile("J1/G1/M 1.mlt")), "one");
+
+    doc.SetModifiedFlag();   // closing: "Save changes?" Yes saves as File Save does
+    messages->Answer(fw::IDYES);
+    EXPECT_TRUE(doc.SaveModified());
+    EXPECT_EQ(doc.GetPathName(), "C:\\Kestrom\\Jobs\\J1\\G1\\M 5.mlt");
 
     // The save folder is free but the file's own path is taken, as when another saver got there
     // first: the next sequence is taken, nothing is replaced.
