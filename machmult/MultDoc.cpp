@@ -42,6 +42,13 @@ CMultDoc::HandMultOpener& HandMultOpenerSlot()
     return opener;
 }
 
+// What the navigator has selected for an item kind; nothing until the program says how to ask.
+std::string NavigatorSelection(int kind)
+{
+    const CMultDoc::SelectionProvider& provider = SelectionProviderSlot();
+    return provider ? provider(kind) : std::string();
+}
+
 // Raised by WriteDocumentFile when SaveDocument's name was taken after all.
 struct NameTaken {};
 
@@ -527,9 +534,9 @@ std::string CMultDoc::GetPartSourceList(int source) const
         return path.substr(0, path.find_last_of('\\') + 1) + pattern + "||";
     }
     case sourceSelectedParts:
-        return SelectionProviderSlot() ? SelectionProviderSlot()(kSelectedParts) : std::string();
+        return NavigatorSelection(kSelectedParts);
     case sourceSelectedGroups: {
-        const std::string selection = SelectionProviderSlot() ? SelectionProviderSlot()(kSelectedGroups) : std::string();
+        const std::string selection = NavigatorSelection(kSelectedGroups);
         std::string list;
         for (std::size_t start = 0; start < selection.size();) {
             const std::size_t bar = std::min(selection.find('|', start), selection.size());

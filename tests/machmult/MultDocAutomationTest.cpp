@@ -18,7 +18,10 @@ protected:
     }
     ~MultDocAutomationTest() override { fw::ClassRegistry::Instance().Unregister(IMultDoc::kClassId); }
 
-    static std::unique_ptr<IMultDoc> Create() { return fw::ClassRegistry::Instance().CreateAs<IMultDoc>("varnex.multdoc"); }
+    static std::unique_ptr<IMultDoc> Create()
+    {
+        return fw::ClassRegistry::Instance().CreateAs<IMultDoc>("varnex.multdoc");
+    }
     static CMultDoc& Doc(IMultDoc& mult) { return dynamic_cast<CMultDoc&>(mult); }
     // M 1 of J1\G1: 40 feet of W 12X26, A36, on PUNCH1.
     static std::int32_t Convert(IMultDoc& mult, const std::string& shape = "W ", const std::string& size = "12X26",
@@ -34,7 +37,8 @@ TEST_F(MultDocAutomationTest, MultConvertSetsTheHeaderAndTheDrop)
 {
     auto mult = fw::ClassRegistry::Instance().CreateAs<IMultDoc>(IMultDoc::kClassId);
     ASSERT_TRUE(mult);
-    EXPECT_EQ(mult->MultConvert(" J1 ", "G1", "M ", 2, 3, 480, 0.125, "W ", "12X26", " A36", "PUNCH1", "R A ", "", 1), 0);
+    EXPECT_EQ(mult->MultConvert(" J1 ", "G1", "M ", 2, 3, 480, 0.125, "W ", "12X26", " A36", "PUNCH1", "R A ", "", 1),
+              0);
     const CMultDoc& doc = Doc(*mult);
     EXPECT_EQ(doc.GetPathName(), "C:\\Kestrom\\Jobs\\J1\\G1\\M 2.mlt");
     EXPECT_EQ(doc.Header().quantity, 3u);

@@ -55,7 +55,8 @@ Bytes Body(std::uint16_t partSchema)
         Word(1), NewClass("CZoneTool", 1), ZoneTool(k1, "SQ", "1-SQ", 18, k2),
         Word(2),
         NewClass("CMultPart", partSchema), PartFields("B1", 2, k240, 2, 'I', 'F', k0),
-        Word(2), ClassRef(1), ZoneTool(k1, "SQ", "1-SQ", 33, k2), ClassRef(1), ZoneTool(k0_8125, "RD", "13_16RD", 18, k4),
+        Word(2), ClassRef(1), ZoneTool(k1, "SQ", "1-SQ", 33, k2),
+                 ClassRef(1), ZoneTool(k0_8125, "RD", "13_16RD", 18, k4),
         Str(kB1Path), fit ? Le32(2) : Bytes{},
         ClassRef(3), PartFields("B2", 1, k120, 0, 'X', 'Y', k240),
         Word(1), ClassRef(1), ZoneTool(k0_8125, "RD", "13_16RD", 18, k12),
@@ -222,7 +223,8 @@ TEST_F(MultDocTest, BadFilesAreRefusedAndLeaveTheDocumentEmpty)
     const std::size_t beeps = messages->Beeps().size();
     messages->Answer(fw::IDOK);
     EXPECT_FALSE(shown.LoadMult("C:\\Kestrom\\Jobs\\J1\\G1\\Missing 1.mlt"));
-    EXPECT_EQ(Texts(), std::vector<std::string>{"ERROR: File Not Found -- On File C:\\Kestrom\\Jobs\\J1\\G1\\Missing 1.mlt"});
+    EXPECT_EQ(Texts(),
+              std::vector<std::string>{"ERROR: File Not Found -- On File C:\\Kestrom\\Jobs\\J1\\G1\\Missing 1.mlt"});
     EXPECT_EQ(messages->Beeps().size(), beeps + 1);
 }
 
