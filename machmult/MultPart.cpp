@@ -33,8 +33,8 @@ std::string CMultPart::GetKeyText() const
 
 bool CMultPart::IsSamePart(const CMultPart& other) const
 {
-    return EqualIgnoringCase(header_.jobId, other.header_.jobId) && EqualIgnoringCase(header_.group, other.header_.group) &&
-           EqualIgnoringCase(header_.mark, other.header_.mark);
+    return EqualIgnoringCase(header_.jobId, other.header_.jobId) &&
+           EqualIgnoringCase(header_.group, other.header_.group) && EqualIgnoringCase(header_.mark, other.header_.mark);
 }
 
 void CMultPart::CopyFrom(const CMultPart& other)

@@ -29,7 +29,8 @@ std::unique_ptr<CMultPart> LoadPart(const std::string& job, const std::string& g
 PartListRecord PartListRecordOf(const CMultPart& part)
 {
     const PartRecord& h = part.GetHeader();
-    return {h.jobId, h.group, h.mark, h.length.GetValue(), h.quantity, part.GetPartOffset().GetValue(), h.remarkA, h.remarkB};
+    return {h.jobId, h.group, h.mark, h.length.GetValue(), h.quantity, part.GetPartOffset().GetValue(),
+            h.remarkA, h.remarkB};
 }
 
 std::vector<PartListRecord> PartListRecordsOf(const CPartList& parts)

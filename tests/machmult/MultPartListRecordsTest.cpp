@@ -143,7 +143,8 @@ TEST_F(MultPartListRecordsTest, RecordsHoldTheListsFieldsWithTextsCut)
     parts.AddSorted(part);
     const auto records = PartListRecordsOf(parts);
     ASSERT_EQ(records.size(), 1u);
-    EXPECT_EQ(records[0], (PartListRecord{"JOB1234567X", "G1", "MARK123456Y", 54, 3, 6, "ON MULT", std::string(40, 'R') + "Z"}));
+    EXPECT_EQ(records[0],
+              (PartListRecord{"JOB1234567X", "G1", "MARK123456Y", 54, 3, 6, "ON MULT", std::string(40, 'R') + "Z"}));
 
     const auto image = PartListRecordImage::Encode(records[0]);
     const PartListRecord stored = PartListRecordImage::Decode(image);

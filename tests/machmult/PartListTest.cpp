@@ -1,4 +1,8 @@
+#include "machmult/MultClasses.h"
 #include "machmult/PartList.h"
+
+#include "model/ModelClasses.h"
+#include "tests/model/ModelTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +11,8 @@
 
 namespace {
 
-std::unique_ptr<CMultPart> Part(const std::string& mark, std::uint32_t quantity = 1, double length = 0, int listIndex = -1)
+std::unique_ptr<CMultPart> Part(const std::string& mark, std::uint32_t quantity = 1, double length = 0,
+                                int listIndex = -1)
 {
     auto part = std::make_unique<CMultPart>();
     part->GetHeader().jobId = "J1";
@@ -174,10 +179,32 @@ TEST(PotentialPartList, UsedQuantityStaysBetweenZeroAndTheQuantity)
             else
                 EXPECT_EQ(bool(list.AddPart(*part, 7)), c.found) << c.mark;
             EXPECT_FALSE(list.RemovePartAt(*part, 0));
-            EXPECT_EQ(list.GetHead()->GetQuantityUsed(), c.used) << (c.placed ? "placed " : "given back ") << c.quantity;
+            EXPECT_EQ(list.GetHead()->GetQuantityUsed(), c.used)
+                << (c.placed ? "placed " : "given back ") << c.quantity;
             EXPECT_EQ(list.GetHead()->GetQuantity(), 5u);
         }
     }
+}
+
+TEST(MultPartList, ArchivesItsPartsWithOneClassTag)
+{
+    using namespace modeltest;
+    RegisterModelClasses();
+    RegisterMultClasses();
+    // Count, then each part: the class at its first use (index 1), after that 0x8001.
+    const auto fields = [](const std::string& mark) {
+        return Cat({Str("J1"), Str("G1"), Str(mark), Le32(1), Dim(k12), Str(""), Str(""), Str(""), Str(""), Le32(0),
+                    Str(""), Str(""), Le32('I'), Le32('F'), Le32(0), Dim(k0), {0x00, 0x00}, Str(""), Le32(0)});
+    };
+    const Bytes expected = Cat({{0x02, 0x00, 0xFF, 0xFF, 0x02, 0x00, 0x09, 0x00},
+                                {'C', 'M', 'u', 'l', 't', 'P', 'a', 'r', 't'}, fields("A"), {0x01, 0x80}, fields("B")});
+    CMultPartList list;
+    AddAllSorted(list, Parts(Part("A", 1, 12, 0), Part("B", 1, 12, 1)));
+    EXPECT_EQ(StoreDirect(list), expected);
+
+    CMultPartList loaded;
+    LoadDirect(loaded, expected);
+    EXPECT_EQ(Marks(loaded), (std::vector<std::string>{"A", "B"}));
 }
 
 } // namespace

@@ -266,8 +266,8 @@ TEST_F(DetailAccessTest, PartListWithAQuantityThatDoesNotFitLeavesNoChain)
 {
     CPartlistAccess access;
     ASSERT_TRUE(access.Open(kPartLists, -1));
-    EXPECT_THROW(access.WritePartList({{"J1", "G1", "A", 12, 1, 0, "", ""}, {"J1", "G1", "B", 12, 65536, 0, "", ""}}),
-                 RecordImageError);
+    const std::vector<PartListRecord> parts = {{"J1", "G1", "A", 12, 1, 0, "", ""}, {"J1", "G1", "B", 12, 65536, 0, "", ""}};
+    EXPECT_THROW(access.WritePartList(parts), RecordImageError);
     EXPECT_EQ(access.Close(), -1);
 }
 
