@@ -43,6 +43,20 @@ void SyncFolder(const fs::path& folder, const std::string& path)
         throw FileException(FileException::FromErrno(error), path, error);
 }
 
+// Renames from to to unless to exists: 0, or the errno of the failure (EEXIST: to exists). File
+// systems without the no-replace rename get a hard link and an unlink of the old name instead.
+int MoveIfAbsent(const fs::path& from, const fs::path& to)
+{
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return errno;
+    if (::link(from.c_str(), to.c_str()) != 0)
+        return errno;
+    ::unlink(from.c_str());
+    return 0;
+}
+
 } // namespace
 
 AtomicFile::AtomicFile(std::string_view winPath) : path_(winPath), target_(DriveMap::Instance().ToNative(winPath))
@@ -89,15 +103,20 @@ void AtomicFile::Write(const void* buffer, std::size_t count)
     }
 }
 
+void AtomicFile::Finish()
+{
+    if (committed_ || failed_)
+        throw FileException(FileException::genericException, path_);
+    file_.Flush();
+    file_.Close();
+}
+
 void AtomicFile::Commit()
 {
     if (committed_)
         throw FileException(FileException::genericException, path_);
     try {
-        if (failed_)
-            throw FileException(FileException::genericException, path_);
-        file_.Flush();
-        file_.Close();
+        Finish();
         if (std::rename(temporary_.c_str(), target_.c_str()) != 0) {
             const int error = errno;
             throw FileException(FileException::FromErrno(error), path_, error);
@@ -109,6 +128,29 @@ void AtomicFile::Commit()
     }
     committed_ = true;
     SyncFolder(target_.parent_path(), path_);
+}
+
+bool AtomicFile::CommitNew()
+{
+    if (committed_)
+        throw FileException(FileException::genericException, path_);
+    try {
+        Finish();
+        if (const int error = MoveIfAbsent(temporary_, target_); error == EEXIST) {
+            failed_ = true;
+            RemoveTemporary();
+            return false;
+        } else if (error != 0) {
+            throw FileException(FileException::FromErrno(error), path_, error);
+        }
+    } catch (...) {
+        failed_ = true;
+        RemoveTemporary();
+        throw;
+    }
+    committed_ = true;
+    SyncFolder(target_.parent_path(), path_);
+    return true;
 }
 
 void AtomicFile::RemoveTemporary() noexcept

@@ -38,6 +38,10 @@ public:
     // the target. Should flushing the folder fail after the rename, that is reported too, though
     // the new file is in place.
     void Commit();
+    // As Commit, but never replaces a file: the new file takes the target's name only when no
+    // file has it. False, with the temporary file removed and the existing file untouched, when
+    // the name is taken; so of several savers racing for one name exactly one gets it.
+    bool CommitNew();
 
     // Test hook: from now on every AtomicFile fails a write with diskFull once it has written
     // this many bytes (the bytes before the limit do reach the temporary file). nullopt turns it
@@ -46,6 +50,8 @@ public:
 
 private:
     void RemoveTemporary() noexcept;
+    // Flushes and closes the temporary file; refuses after a failed Write or a commit.
+    void Finish();
 
     std::string path_;
     std::filesystem::path target_;

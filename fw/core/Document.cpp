@@ -13,17 +13,6 @@ namespace fw {
 
 FW_IMPLEMENT_DYNAMIC(Document, Object)
 
-namespace {
-
-void WriteDocumentFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
-{
-    AtomicFile out(path);
-    out.Write(bytes.data(), bytes.size());
-    out.Commit();
-}
-
-} // namespace
-
 View::~View()
 {
     if (document_)
@@ -152,6 +141,13 @@ bool Document::DoSave(const std::string& path, bool replace)
 }
 
 bool Document::DoFileSave() { return DoSave(path_); }
+
+void Document::WriteDocumentFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
+{
+    AtomicFile out(path);
+    out.Write(bytes.data(), bytes.size());
+    out.Commit();
+}
 
 std::string SaveLoadErrorText(const std::string& path, std::exception_ptr error)
 {

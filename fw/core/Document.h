@@ -88,6 +88,11 @@ public:
     // True while the document has no window (automation, conversion, automatic multing).
     bool IsWindowless() const { return views_.empty(); }
 
+protected:
+    // Puts the stored document at path for OnSaveDocument: by default replaces the file
+    // atomically. Throws what the file layer throws.
+    virtual void WriteDocumentFile(const std::string& path, const std::vector<std::uint8_t>& bytes);
+
 private:
     friend class DocTemplate;
     DocTemplate* template_ = nullptr;

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+#include <vector>
+
 #include <sys/stat.h>
 
 namespace {
@@ -120,6 +124,46 @@ TEST_F(AtomicFileTest, KeepsThePermissionsOfTheReplacedFile)
     Save("C:\\Jobs\\B12.prt", "new");
     EXPECT_EQ(fs::status(jobs / "B12.prt").permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(AtomicFileTest, CommitNewNeverReplacesAFile)
+{
+    fs::create_directories(jobs);
+    fw::AtomicFile first("C:\\Jobs\\M 1.mlt");
+    first.Write("first", 5);
+    EXPECT_TRUE(first.CommitNew());
+
+    fw::AtomicFile second("C:\\Jobs\\M 1.mlt");
+    second.Write("second", 6);
+    EXPECT_FALSE(second.CommitNew());
+    EXPECT_THROW(second.Commit(), fw::FileException);   // spent
+    EXPECT_EQ(TempDrives::Get(jobs / "M 1.mlt"), "first");
+    EXPECT_EQ(TempDrives::Names(jobs), std::vector<std::string>{"M 1.mlt"});
+}
+
+TEST_F(AtomicFileTest, OfSaversRacingForOneNameExactlyOneGetsIt)
+{
+    fs::create_directories(jobs);
+    constexpr int kSavers = 8;
+    std::atomic<int> winners{0};
+    std::atomic<bool> go{false};
+    std::vector<std::thread> savers;
+    for (int i = 0; i < kSavers; ++i)
+        savers.emplace_back([&, i] {
+            fw::AtomicFile out("C:\\Jobs\\M 1.mlt");
+            const std::string text = "saver " + std::to_string(i);
+            out.Write(text.data(), text.size());
+            while (!go)
+                std::this_thread::yield();
+            if (out.CommitNew())
+                ++winners;
+        });
+    go = true;
+    for (std::thread& t : savers)
+        t.join();
+    EXPECT_EQ(winners, 1);
+    EXPECT_EQ(TempDrives::Get(jobs / "M 1.mlt").rfind("saver ", 0), 0u);
+    EXPECT_EQ(TempDrives::Names(jobs), std::vector<std::string>{"M 1.mlt"});
 }
 
 } // namespace

@@ -1,0 +1,565 @@
+#include "machmult/MultDoc.h"
+
+#include "machmult/MachineDoc.h"
+#include "machmult/MultForm.h"
+#include "model/ShapeDoc.h"
+#include "partprog/PartDoc.h"
+
+#include "fw/core/AppProfile.h"
+#include "fw/core/Archive.h"
+#include "fw/core/AtomicFile.h"
+#include "fw/core/File.h"
+#include "fw/core/FileException.h"
+#include "fw/core/FileSystem.h"
+#include "fw/core/MessageService.h"
+#include "fw/core/WinPath.h"
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+const fw::RuntimeClass CMultDoc::classObject{
+    "CMultDoc", fw::NO_SCHEMA, &CSmartDoc::classObject,
+    []() -> std::unique_ptr<fw::Object> { return std::make_unique<CMultDoc>(); }};
+static const fw::RuntimeClassRegistrar multDocRegistrar(&CMultDoc::classObject);
+
+namespace {
+
+constexpr const char* kDirectories = "Directories";
+constexpr const char* kNone = "NONE";
+constexpr const char* kBadNames =
+    "Job, group and mark must be names of 1 to 10 characters without \\ / : * ? \" < > | or \"..\".";
+
+CMultDoc::SelectionProvider& SelectionProviderSlot()
+{
+    static CMultDoc::SelectionProvider provider;
+    return provider;
+}
+
+CMultDoc::HandMultOpener& HandMultOpenerSlot()
+{
+    static CMultDoc::HandMultOpener opener;
+    return opener;
+}
+
+// What the navigator has selected for an item kind; nothing until the program says how to ask.
+std::string NavigatorSelection(int kind)
+{
+    const CMultDoc::SelectionProvider& provider = SelectionProviderSlot();
+    return provider ? provider(kind) : std::string();
+}
+
+// Raised by WriteDocumentFile when SaveDocument's name was taken after all.
+struct NameTaken {};
+
+// The machine document the mult loads its machine through; it reports a file that can't be read
+// only when the mult has a window.
+class MachineLoader : public CMachineDoc {
+public:
+    explicit MachineLoader(bool quiet) : quiet_(quiet) {}
+    void ReportSaveLoadException(const std::string& path, std::exception_ptr error, bool saving) override
+    {
+        if (!quiet_)
+            CMachineDoc::ReportSaveLoadException(path, error, saving);
+    }
+
+private:
+    bool quiet_;
+};
+
+std::string DefaultDrive()
+{
+    const int number = fw::AppProfile().GetProfileInt(kDirectories, "Default Job Drive", 3);
+    const char letter = number >= 1 && number <= 26 ? char('A' + number - 1) : 'C';
+    return std::string(1, letter) + ":";
+}
+
+std::string JobGroupDirectory()
+{
+    return fw::AppProfile().GetProfileString(kDirectories, "Job/Group Directory", "\\Kestrom\\Jobs");
+}
+
+// "C:" for a path on drive C:, the default job drive for a path without one.
+std::string DriveOf(const std::string& path)
+{
+    const char drive = fw::WinPath::Drive(path);
+    return drive ? std::string(1, drive) + ":" : DefaultDrive();
+}
+
+} // namespace
+
+std::string CMultDoc::Trim(const std::string& text)
+{
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+bool CMultDoc::IsFolderName(const std::string& name) { return name.empty() || CPartDoc::IsValidName(name); }
+
+void CMultDoc::SetSelectionProvider(SelectionProvider provider) { SelectionProviderSlot() = std::move(provider); }
+
+void CMultDoc::SetHandMultOpener(HandMultOpener opener) { HandMultOpenerSlot() = std::move(opener); }
+
+CMultDoc::CMultDoc()
+{
+    header_.sequence = 1;
+    header_.quantity = 1;
+}
+
+CMultDoc::~CMultDoc() = default;
+
+int CMultDoc::Tell(const std::string& text, unsigned type) const
+{
+    return IsWindowless() ? fw::DefaultAnswer(type) : fw::ShowMessage(text, type);
+}
+
+void CMultDoc::ReportSaveLoadException(const std::string& path, std::exception_ptr error, bool saving)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const NameTaken&) {
+        nameTaken_ = true;
+        return;
+    } catch (...) {
+    }
+    if (!IsWindowless())
+        CSmartDoc::ReportSaveLoadException(path, error, saving);
+}
+
+// --- Header and paths ---------------------------------------------------------------------------
+
+void CMultDoc::JobGroupFromPath()
+{
+    const std::string_view title = fw::WinPath::Title(GetPathName());
+    if (title.find(' ') != std::string_view::npos)
+        CPartDoc::JobGroupFromPath(GetPathName(), header_.job, header_.group);
+}
+
+std::string CMultDoc::MultPathOnDrive(const std::string& drive) const
+{
+    const std::string job = header_.job.empty() ? kNone : header_.job;
+    const std::string group = header_.group.empty() ? kNone : header_.group;
+    return drive + JobGroupDirectory() + "\\" + job + "\\" + group + "\\" + header_.mark + " " +
+           std::to_string(header_.sequence) + kExtension;
+}
+
+std::string CMultDoc::BuildMultPath() const
+{
+    return MultPathOnDrive(DriveOf(GetPathName()));
+}
+
+MultRecord CMultDoc::GetMultData()
+{
+    JobGroupFromPath();
+    return header_;
+}
+
+MultRecord CMultDoc::GetMultRecord()
+{
+    MultRecord record = GetMultData();
+    record.length.SetUnits(header_.measuringSystem);
+    record.kerf.SetUnits(header_.measuringSystem);
+    return record;
+}
+
+bool CMultDoc::SetMultData(const MultRecord& data)
+{
+    MultRecord trimmed = data;
+    for (std::string* text : {&trimmed.job, &trimmed.group, &trimmed.mark, &trimmed.shapeDesctp, &trimmed.shapeDesc,
+                              &trimmed.grade, &trimmed.remarkA, &trimmed.remarkB})
+        *text = Trim(*text);
+    if (!CPartDoc::IsValidName(trimmed.mark) || !IsFolderName(trimmed.job) || !IsFolderName(trimmed.group))
+        return false;
+
+    if ((trimmed.shapeDesctp != header_.shapeDesctp || trimmed.shapeDesc != header_.shapeDesc) &&
+        LoadShape(trimmed.shapeDesctp, trimmed.shapeDesc)) {
+        header_.shapeDesctp = trimmed.shapeDesctp;
+        header_.shapeDesc = trimmed.shapeDesc;
+    }
+    header_.job = trimmed.job;
+    header_.group = trimmed.group;
+    header_.mark = trimmed.mark;
+    header_.sequence = trimmed.sequence;
+    header_.quantity = trimmed.quantity;
+    header_.length.SetValue(trimmed.length.GetValue());
+    header_.kerf.SetValue(trimmed.kerf.GetValue());
+    header_.grade = trimmed.grade;
+    header_.remarkA = trimmed.remarkA;
+    header_.remarkB = trimmed.remarkB;
+    header_.measuringSystem = trimmed.measuringSystem;
+    for (CDimension* length : {&header_.length, &header_.kerf, &header_.drop}) {
+        length->SetUnits(trimmed.measuringSystem);
+        length->UpdateFromValue();
+    }
+    if (trimmed.machine != header_.machine && LoadMachine(trimmed.machine))
+        header_.machine = trimmed.machine;
+    SetPathName(BuildMultPath(), true);
+    return true;
+}
+
+bool CMultDoc::SetMultRecord(const MultRecord& record)
+{
+    if (!SetMultData(record))
+        return false;
+    header_.drop.SetValue(record.drop.GetValue());
+    return true;
+}
+
+// --- Shape and machine --------------------------------------------------------------------------
+
+bool CMultDoc::LoadMachine(const std::string& name)
+{
+    if (IsWindowless() && CMachineDoc::CheckMachineName(name))
+        return false;   // not a machine file's name; only a window says so
+    MachineLoader machineDoc(IsWindowless());
+    if (!machineDoc.LoadMachine(name))
+        return false;
+    machine_ = machineDoc.CreateMachine();
+    return true;
+}
+
+bool CMultDoc::LoadShape(const std::string& desctp, const std::string& desc)
+{
+    CShapeDoc shapeDoc;
+    if (!shapeDoc.LoadShape(desctp, desc))
+        return false;
+    const ShapeRecord& record = shapeDoc.GetShapeData();
+    std::unique_ptr<CMultShape> shape = CMultShape::Create(record.kind);
+    shape->SetShapeRecord(record);
+    if (shape_)
+        while (!shape_->GetTools().IsEmpty())
+            shape->GetTools().AddTail(shape_->GetTools().RemoveHead());
+    SetShape(std::move(shape), record.kind);
+    return true;
+}
+
+void CMultDoc::SetShape(std::unique_ptr<CMultShape> shape, int kind)
+{
+    shape_ = std::move(shape);
+    shapeKind_ = kind;
+}
+
+// --- File ---------------------------------------------------------------------------------------
+
+void CMultDoc::Serialize(fw::Archive& ar)
+{
+    if (ar.IsStoring()) {
+        ar << header_.job << header_.group << header_.mark << header_.sequence << header_.quantity;
+        header_.length.Serialize(ar);
+        header_.kerf.Serialize(ar);
+        ar << header_.shapeDesctp << header_.shapeDesc << header_.grade << header_.machine << header_.remarkA
+           << header_.remarkB;
+        header_.drop.Serialize(ar);
+        if (machine_)
+            machine_->Serialize(ar);
+        if (shape_)
+            shape_->Serialize(ar);
+        else
+            CMultShape().Serialize(ar);
+        parts_.Serialize(ar);
+        ar << std::int32_t(header_.measuringSystem);
+        return;
+    }
+    DeleteContents();
+    ar >> header_.job >> header_.group >> header_.mark >> header_.sequence >> header_.quantity;
+    header_.length.Serialize(ar);
+    header_.kerf.Serialize(ar);
+    ar >> header_.shapeDesctp >> header_.shapeDesc >> header_.grade >> header_.machine >> header_.remarkA >>
+        header_.remarkB;
+    header_.drop.Serialize(ar);
+
+    if (!LoadMachine(header_.machine))
+        machine_ = std::make_unique<CMachine>();
+    machine_->Serialize(ar);
+    if (!LoadShape(header_.shapeDesctp, header_.shapeDesc))
+        SetShape(std::make_unique<CMultShape>(), -1);
+    shape_->Serialize(ar);
+    parts_.Serialize(ar);
+    header_.measuringSystem = ar.ReadLong();
+    JobGroupFromPath();
+}
+
+bool CMultDoc::LoadMult(const std::string& path)
+{
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes = fw::File(path, fw::File::modeRead | fw::File::shareDenyWrite).ReadToEnd(maxFileSize);
+    } catch (...) {
+        if (!IsWindowless()) {
+            fw::Messages().Beep(fw::MB_ICONEXCLAMATION);
+            ReportSaveLoadException(path, std::current_exception(), false);
+        }
+        return false;
+    }
+    DeleteContents();
+    try {
+        fw::WaitCursor wait;
+        fw::Archive ar(std::move(bytes));
+        Serialize(ar);
+    } catch (...) {
+        DeleteContents();
+        ReportSaveLoadException(path, std::current_exception(), false);
+        return false;
+    }
+    SetModifiedFlag(false);
+    return true;
+}
+
+void CMultDoc::DeleteContents()
+{
+    machine_.reset();
+    SetShape(nullptr, -1);
+    parts_.RemoveAll();
+    header_ = MultRecord{};
+    header_.sequence = 1;
+    header_.quantity = 1;
+    CSmartDoc::DeleteContents();
+}
+
+void CMultDoc::ClearModel() { parts_.RemoveAll(); }
+
+// --- Saving -------------------------------------------------------------------------------------
+
+bool CMultDoc::OnNewDocument()
+{
+    if (!CSmartDoc::OnNewDocument())
+        return false;
+    header_.sequence = 1;
+    header_.quantity = 1;
+    SetPathName(DefaultDrive() + JobGroupDirectory() + "\\" + kNone + "\\" + kNone + "\\" + kDocumentName + " 1" +
+                    kExtension,
+                false);
+    return true;
+}
+
+bool CMultDoc::CheckStock(const char* shapeMessage) const
+{
+    if (!shape_) {
+        Tell(shapeMessage + header_.shapeDesctp + " " + header_.shapeDesc, fw::MB_OK | fw::MB_ICONERROR);
+        return false;
+    }
+    if (!machine_) {
+        Tell(kNoMachine, fw::MB_OK | fw::MB_ICONERROR);
+        return false;
+    }
+    return true;
+}
+
+bool CMultDoc::CheckNames() const
+{
+    if (CPartDoc::IsValidName(header_.mark) && IsFolderName(header_.job) && IsFolderName(header_.group))
+        return true;
+    Tell(kBadNames, fw::MB_OK | fw::MB_ICONERROR);
+    return false;
+}
+
+bool CMultDoc::OnSaveDocument(const std::string& path) { return UpdateForms() && SaveUnder(path); }
+
+bool CMultDoc::SaveUnder(const std::string& path)
+{
+    if (!CheckStock("Must Have Valid Shape B ") || !CheckNames())
+        return false;
+    const std::string target = MultPathOnDrive(DriveOf(path));
+    if (!IsWindowless())
+        fw::AppProfile().WriteProfileInt("Current Settings", "Default MS", header_.measuringSystem);
+    return CSmartDoc::OnSaveDocument(target);
+}
+
+void CMultDoc::WriteDocumentFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
+{
+    if (!createNew_) {
+        CSmartDoc::WriteDocumentFile(path, bytes);
+        return;
+    }
+    fw::AtomicFile out(path);
+    out.Write(bytes.data(), bytes.size());
+    if (!out.CommitNew())
+        throw NameTaken{};
+}
+
+bool CMultDoc::SaveDocument() { return UpdateForms() && SaveUnderFreeName(); }
+
+bool CMultDoc::SaveUnderFreeName()
+{
+    const std::string folder = saveFolder_.empty() ? std::string(fw::WinPath::Folder(GetPathName())) : saveFolder_;
+    const std::uint32_t firstSequence = header_.sequence;
+    for (;;) {
+        const std::string candidate =
+            fw::WinPath::Join(folder, header_.mark + " " + std::to_string(header_.sequence) + kExtension);
+        if (!fw::FileSystem::Exists(candidate)) {
+            nameTaken_ = false;
+            createNew_ = true;
+            const bool saved = SaveUnder(candidate);
+            createNew_ = false;
+            if (saved)
+                return true;
+            if (!nameTaken_)
+                break;
+        }
+        if (header_.sequence == std::numeric_limits<std::uint32_t>::max())
+            break;
+        ++header_.sequence;
+    }
+    header_.sequence = firstSequence;
+    return false;
+}
+
+bool CMultDoc::OnFileSave()
+{
+    if (!UpdateForms() || !CheckStock("Must Have Valid Shape A ") || !SaveUnderFreeName())
+        return false;
+    SetDocumentState(stateStored);
+    UpdateAllViews(nullptr);
+    return true;
+}
+
+bool CMultDoc::DoFileSave() { return OnFileSave(); }
+
+bool CMultDoc::OnFileSaveNew()
+{
+    if (!UpdateForms() || !CheckStock("Must Have Valid Shape C "))
+        return false;
+    const bool wasModified = IsModified();
+    SetModifiedFlag(true);
+    if (!SaveUnderFreeName()) {
+        SetModifiedFlag(wasModified);
+        return false;
+    }
+    SetModifiedFlag(false);
+    ClearModel();
+    if (fw::View* keep = FirstFormView())
+        CloseOtherViews(keep);
+    EnableKeyFields();
+    SetSaveAllowed(false);
+    SetDocumentState(stateNew);
+    UpdateAllViews(nullptr, kHintSaveNew);
+    return true;
+}
+
+// --- Views and commands -------------------------------------------------------------------------
+
+bool CMultDoc::UpdateForms()
+{
+    for (fw::View* view : GetViews())
+        if (auto* form = dynamic_cast<MultForm*>(view); form && !form->UpdateDocument())
+            return false;
+    return true;
+}
+
+fw::View* CMultDoc::FirstFormView() const
+{
+    for (fw::View* view : GetViews())
+        if (dynamic_cast<MultForm*>(view))
+            return view;
+    return nullptr;
+}
+
+void CMultDoc::EnableKeyFields()
+{
+    CSmartDoc::EnableKeyFields();
+    for (fw::View* view : GetViews())
+        if (auto* form = dynamic_cast<MultForm*>(view))
+            form->EnableKeyFields(true);
+}
+
+void CMultDoc::DisableKeyFields()
+{
+    CSmartDoc::DisableKeyFields();
+    for (fw::View* view : GetViews())
+        if (auto* form = dynamic_cast<MultForm*>(view))
+            form->EnableKeyFields(false);
+}
+
+bool CMultDoc::OnEditSpecifics()
+{
+    if (!UpdateForms() || !machine_ || !shape_)
+        return false;
+    if (const HandMultOpener& open = HandMultOpenerSlot())
+        open(*this);
+    DisableKeyFields();
+    return true;
+}
+
+std::optional<bool> CMultDoc::IsCommandEnabled(unsigned command) const
+{
+    const bool keyFields = GetKeyFieldsFlag() != 0;
+    switch (command) {
+    case ID_EDIT_AUTOMULT:
+        return keyFields && parts_.IsEmpty() && machine_;
+    case ID_EDIT_CHOOSE_SHAPE:
+        return keyFields;
+    case ID_EDIT_SPECIFICS:
+        return keyFields && machine_ && shape_;
+    default:
+        return CSmartDoc::IsCommandEnabled(command);
+    }
+}
+
+bool CMultDoc::CanCloseFrame(std::span<fw::View* const> frameViews, int windowNumber)
+{
+    if (windowNumber <= 0)
+        return SaveModified();
+    if (IsModified())
+        for (fw::View* view : frameViews)
+            if (auto* form = dynamic_cast<MultForm*>(view)) {
+                const int answer = Tell(kUpdateQuestion, fw::MB_YESNOCANCEL | fw::MB_ICONQUESTION);
+                if (answer == fw::IDCANCEL)
+                    return false;
+                if (answer == fw::IDYES)
+                    form->UpdateDocument();
+            }
+    return true;
+}
+
+// --- Part sources and order ---------------------------------------------------------------------
+
+std::string CMultDoc::GetPartSourceList(int source) const
+{
+    const std::string pattern = std::string("*") + kPartExtension;
+    switch (source) {
+    case sourceJob: {
+        const std::string job(fw::WinPath::Folder(fw::WinPath::Folder(GetPathName())));
+        std::string list;
+        try {
+            for (const std::string& group : fw::FileSystem::List(fw::WinPath::Join(job, "*"), fw::FileSystem::folders))
+                list += fw::WinPath::Join(fw::WinPath::Join(job, group), pattern) + "|";
+        } catch (const fw::FileException&) {
+        }
+        return list + "|";
+    }
+    case sourceGroup: {
+        const std::string& path = GetPathName();
+        return path.substr(0, path.find_last_of('\\') + 1) + pattern + "||";
+    }
+    case sourceSelectedParts:
+        return NavigatorSelection(kSelectedParts);
+    case sourceSelectedGroups: {
+        const std::string selection = NavigatorSelection(kSelectedGroups);
+        std::string list;
+        for (std::size_t start = 0; start < selection.size();) {
+            const std::size_t bar = std::min(selection.find('|', start), selection.size());
+            if (bar > start)
+                list += fw::WinPath::Join(selection.substr(start, bar - start), pattern) + "|";
+            start = bar + 1;
+        }
+        return list + "|";
+    }
+    default:
+        return {};
+    }
+}
+
+void CMultDoc::SortPartsByLength()
+{
+    std::vector<std::unique_ptr<CMultPart>> parts;
+    parts.reserve(parts_.GetCount());
+    while (!parts_.IsEmpty())
+        parts.push_back(parts_.RemoveHead());
+    std::stable_sort(parts.begin(), parts.end(), [](const auto& a, const auto& b) {
+        return a->GetLength().GetValue() < b->GetLength().GetValue();
+    });
+    for (auto& part : parts)
+        parts_.AddTail(std::move(part));
+}
