@@ -419,23 +419,8 @@ bool CMultDoc::DoFileSave() { return OnFileSave(); }
 
 bool CMultDoc::OnFileSaveNew()
 {
-    if (!UpdateForms() || !CheckStock("Must Have Valid Shape C "))
-        return false;
-    const bool wasModified = IsModified();
-    SetModifiedFlag(true);
-    if (!SaveUnderFreeName()) {
-        SetModifiedFlag(wasModified);
-        return false;
-    }
-    SetModifiedFlag(false);
-    ClearModel();
-    if (fw::View* keep = FirstFormView())
-        CloseOtherViews(keep);
-    EnableKeyFields();
-    SetSaveAllowed(false);
-    SetDocumentState(stateNew);
-    UpdateAllViews(nullptr, kHintSaveNew);
-    return true;
+    return UpdateForms() && CheckStock("Must Have Valid Shape C ") &&
+           SaveAndStartNew(FirstFormView(), true, kHintSaveNew);
 }
 
 // --- Views and commands -------------------------------------------------------------------------
