@@ -3,7 +3,10 @@
 #include "fw/core/AppProfile.h"
 #include "fw/core/DriveMap.h"
 #include "machmult/MachineDoc.h"
+#include "machmult/MultClasses.h"
+#include "machmult/MultDoc.h"
 #include "model/IShapeDoc.h"
+#include "model/ModelClasses.h"
 #include "model/ShapeDoc.h"
 #include "model/ToolDoc.h"
 #include "partprog/IPartDoc.h"
@@ -20,6 +23,9 @@
 
 VarnexProgram::Options VarnexProgram::Standard(std::filesystem::path programFolder, const fw::Profile* machineProfile)
 {
+    // Every class the program's files may name, so that loading never depends on what the linker kept.
+    RegisterModelClasses();
+    RegisterMultClasses();
     Options options{std::move(programFolder), machineProfile};
     options.documents = {
         {TemplateId::shape, [] { return std::make_unique<CShapeDoc>(); }},
@@ -33,6 +39,8 @@ VarnexProgram::Options VarnexProgram::Standard(std::filesystem::path programFold
             c.factory = [] { return std::unique_ptr<fw::Unknown>(std::make_unique<CShapeDoc>()); };
         else if (c.clsid == IPartDoc::kClassId)
             c.factory = &CPartDoc::CreateAutomationObject;
+        else if (c.clsid == IMultDoc::kClassId)
+            c.factory = &CMultDoc::CreateAutomationObject;
     }
     return options;
 }

@@ -4,6 +4,7 @@
 #include "machmult/MachineDoc.h"
 #include "model/ShapeDoc.h"
 #include "model/ToolDoc.h"
+#include "machmult/IMultDoc.h"
 #include "partprog/IPartDoc.h"
 #include "shell/VarnexStrings.h"
 #include "tests/fw/TempDrives.h"
@@ -239,7 +240,7 @@ TEST_F(ProgramTest, ShapeToolAndMachineWindowsOfThisBuild)
     EXPECT_TRUE(messages->Shown().empty());
 }
 
-TEST_F(ProgramTest, PartAutomationObjectsComeFromTheRegistryWhilePartWindowsDoNotExistYet)
+TEST_F(ProgramTest, PartAndMultAutomationObjectsComeFromTheRegistryWhileTheirWindowsDoNotExistYet)
 {
     VarnexProgram program(VarnexProgram::Standard({}, nullptr));
     ASSERT_TRUE(program.Start({"/Embedding"}));
@@ -248,6 +249,14 @@ TEST_F(ProgramTest, PartAutomationObjectsComeFromTheRegistryWhilePartWindowsDoNo
         ASSERT_NE(part, nullptr) << name;
         EXPECT_EQ(part->RefPlane(1, 2, 0, 0, "+", "-", "B"), fw::S_OK);
         EXPECT_EQ(part->SavePart(), fw::E_UNEXPECTED);   // no shape yet
+    }
+    for (const char* name : {"CMultPart", "CZoneTool", "CPartToolVC", "CStencilPattern", "CTubeMultShape"})
+        EXPECT_NE(fw::RuntimeClass::FromName(name), nullptr) << name;
+    for (const char* name : {"Varnex.MultDoc", IMultDoc::kClassId}) {
+        std::unique_ptr<IMultDoc> mult = fw::ClassRegistry::Instance().CreateAs<IMultDoc>(name);
+        ASSERT_NE(mult, nullptr) << name;
+        EXPECT_EQ(mult->CheckMachine("NOSUCH"), 1);
+        EXPECT_EQ(mult->SaveMult(), 1);   // no shape, no machine
     }
 
     messages->Answer(fw::IDOK);
