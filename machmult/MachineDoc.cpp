@@ -78,27 +78,7 @@ bool CMachineDoc::LoadMachine(const std::string& name)
     }
     const std::string folder = GetMachineDirectory();
     const std::string path = folder + (folder.empty() ? "" : "\\") + name + kExtension;
-    std::vector<std::uint8_t> bytes;
-    try {
-        bytes = fw::File(path, fw::File::modeRead | fw::File::shareDenyWrite).ReadToEnd(maxFileSize);
-    } catch (...) {
-        fw::Messages().Beep(fw::MB_ICONEXCLAMATION);
-        ReportSaveLoadException(path, std::current_exception(), false);
-        return false;
-    }
-    DeleteContents();
-    SetModifiedFlag(true);
-    try {
-        fw::WaitCursor wait;
-        fw::Archive ar(std::move(bytes));
-        Serialize(ar);
-    } catch (...) {
-        DeleteContents();
-        ReportSaveLoadException(path, std::current_exception(), false);
-        return false;
-    }
-    SetModifiedFlag(false);
-    return true;
+    return ReadDocumentFile(path, true, true);
 }
 
 bool CMachineDoc::UpdateForms()

@@ -283,28 +283,7 @@ void CMultDoc::Serialize(fw::Archive& ar)
 
 bool CMultDoc::LoadMult(const std::string& path)
 {
-    std::vector<std::uint8_t> bytes;
-    try {
-        bytes = fw::File(path, fw::File::modeRead | fw::File::shareDenyWrite).ReadToEnd(maxFileSize);
-    } catch (...) {
-        if (!IsWindowless()) {
-            fw::Messages().Beep(fw::MB_ICONEXCLAMATION);
-            ReportSaveLoadException(path, std::current_exception(), false);
-        }
-        return false;
-    }
-    DeleteContents();
-    try {
-        fw::WaitCursor wait;
-        fw::Archive ar(std::move(bytes));
-        Serialize(ar);
-    } catch (...) {
-        DeleteContents();
-        ReportSaveLoadException(path, std::current_exception(), false);
-        return false;
-    }
-    SetModifiedFlag(false);
-    return true;
+    return ReadDocumentFile(path, !IsWindowless(), true);
 }
 
 void CMultDoc::DeleteContents()

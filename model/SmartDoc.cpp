@@ -1,6 +1,8 @@
 #include "model/SmartDoc.h"
 
+#include "fw/core/Archive.h"
 #include "fw/core/DocTemplate.h"
+#include "fw/core/File.h"
 #include "fw/core/FileException.h"
 #include "fw/core/FileSystem.h"
 #include "fw/core/MessageService.h"
@@ -8,6 +10,7 @@
 #include "fw/core/StringTable.h"
 
 #include <algorithm>
+#include <vector>
 
 FW_IMPLEMENT_DYNAMIC(CSmartDoc, fw::Document)
 
@@ -62,6 +65,34 @@ void CSmartDoc::SetFileName(const std::string& name)
     const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
     const std::string extension = GetDocTemplate() ? GetDocTemplate()->GetFilterExtension() : std::string();
     SetPathName(folder + name + extension, false);
+}
+
+bool CSmartDoc::ReadDocumentFile(const std::string& path, bool reportUnopened, bool reportUnreadable)
+{
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes = fw::File(path, fw::File::modeRead | fw::File::shareDenyWrite).ReadToEnd(maxFileSize);
+    } catch (...) {
+        if (reportUnopened) {
+            fw::Messages().Beep(fw::MB_ICONEXCLAMATION);
+            ReportSaveLoadException(path, std::current_exception(), false);
+        }
+        return false;
+    }
+    DeleteContents();
+    SetModifiedFlag(true);
+    try {
+        fw::WaitCursor wait;
+        fw::Archive ar(std::move(bytes));
+        Serialize(ar);
+    } catch (...) {
+        DeleteContents();
+        if (reportUnreadable)
+            ReportSaveLoadException(path, std::current_exception(), false);
+        return false;
+    }
+    SetModifiedFlag(false);
+    return true;
 }
 
 bool CSmartDoc::SaveAndStartNew(fw::View* keep, bool clearModel, long hint)

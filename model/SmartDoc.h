@@ -62,6 +62,12 @@ public:
     // Save, Save As and Save/New are enabled exactly while saving is allowed.
     virtual std::optional<bool> IsCommandEnabled(unsigned command) const;
 
+    // Reads a file into the document without taking its path or a window: its bytes (at most
+    // maxFileSize), then the archive. A file that can't be opened changes nothing (reported after
+    // an exclamation beep when reportUnopened); one that can't be read leaves the document empty
+    // (reported when reportUnreadable). True when read whole; the document is then unmodified.
+    bool ReadDocumentFile(const std::string& path, bool reportUnopened, bool reportUnreadable);
+
     // The end of Save/New once the forms are in the document: saves (as modified, so the save
     // always writes), then keeps the header as the start of a new document: the model emptied
     // when asked, every view but keep closed, the key fields open, saving refused until a key

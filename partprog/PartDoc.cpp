@@ -320,31 +320,13 @@ bool CPartDoc::TryLoadPart(const std::string& path)
 bool CPartDoc::ReadPart(const std::string& path, bool quietWhenUnopened)
 {
     shapeError_ = 0;
-    std::vector<std::uint8_t> bytes;
-    try {
-        bytes = fw::File(path, fw::File::modeRead | fw::File::shareDenyWrite).ReadToEnd(maxFileSize);
-    } catch (...) {
-        if (!quietWhenUnopened && !IsWindowless()) {
-            fw::Messages().Beep(fw::MB_ICONEXCLAMATION);
-            ReportSaveLoadException(path, std::current_exception(), false);
-        }
+    if (!ReadDocumentFile(path, !quietWhenUnopened && !IsWindowless(), !IsWindowless()))
+        return false;
+    if (shapeError_) {
+        // Read, but without its section: it differs from what the file describes.
+        SetModifiedFlag(true);
         return false;
     }
-    DeleteContents();
-    SetModifiedFlag();
-    try {
-        fw::WaitCursor wait;
-        fw::Archive ar(std::move(bytes));
-        Serialize(ar);
-    } catch (...) {
-        DeleteContents();
-        if (!IsWindowless())
-            ReportSaveLoadException(path, std::current_exception(), false);
-        return false;
-    }
-    if (shapeError_)
-        return false;
-    SetModifiedFlag(false);
     return true;
 }
 
