@@ -28,7 +28,6 @@
 #include <span>
 #include <string>
 
-class CPartDoc;
 
 inline constexpr unsigned ID_EDIT_CHOOSE_SHAPE = 32777;
 inline constexpr unsigned ID_EDIT_AUTOMULT = 32815;
@@ -177,10 +176,6 @@ private:
     static std::string Trim(const std::string& text);
     // Empty, or a name (job or group folders may be left empty).
     static bool IsFolderName(const std::string& name);
-    // A windowless part document holding the part file of a job, group and mark; none when a name
-    // can't be a file name or the file can't be loaded (quiet: without any report).
-    static std::unique_ptr<CPartDoc> LoadPartFile(const std::string& job, const std::string& group,
-                                                  const std::string& mark, bool quiet = false);
     // A message box, or the default answer when windowless.
     int Tell(const std::string& text, unsigned type) const;
     // Every mult form hands its fields over; false at the first that can't.

@@ -15,22 +15,6 @@ constexpr std::int32_t kNotDone = 1;
 
 std::unique_ptr<fw::Unknown> CMultDoc::CreateAutomationObject() { return std::make_unique<CMultDoc>(); }
 
-std::unique_ptr<CPartDoc> CMultDoc::LoadPartFile(const std::string& job, const std::string& group,
-                                                 const std::string& mark, bool quiet)
-{
-    if (!CPartDoc::IsValidName(mark) || !IsFolderName(job) || !IsFolderName(group))
-        return nullptr;
-    auto part = std::make_unique<CPartDoc>();
-    part->Header().jobId = job;
-    part->Header().group = group;
-    part->Header().mark = mark;
-    const std::string path = part->GetPartPathName();
-    part->SetPathName(path, false);
-    if (!(quiet ? part->TryLoadPart(path) : part->LoadPart(path)))
-        return nullptr;
-    return part;
-}
-
 std::int32_t CMultDoc::MultConvert(const std::string& bstrJob, const std::string& bstrGroup,
                                    const std::string& bstrMark, std::int16_t nSequence, std::int16_t nQuantity,
                                    double dLength, double dKerf, const std::string& bstrShape,
@@ -78,7 +62,7 @@ std::int32_t CMultDoc::AddPart(const std::string& bstrJobID, const std::string& 
 {
     if (nQuantity == 0)
         return kNotDone;
-    const std::unique_ptr<CPartDoc> partDoc = LoadPartFile(bstrJobID, bstrGroup, bstrMark);
+    const std::unique_ptr<CPartDoc> partDoc = CPartDoc::LoadByName(bstrJobID, bstrGroup, bstrMark, false);
     if (!partDoc)
         return kNotDone;
     // An empty field of the mult accepts any part; a filled one only the same text.
@@ -107,7 +91,7 @@ std::int32_t CMultDoc::GetShapeDescriptionFromMultPart(const std::string& bstrJo
                                                        const std::string& bstrMark, std::string& pbstrShape,
                                                        std::string& pbstrDesc)
 {
-    const std::unique_ptr<CPartDoc> partDoc = LoadPartFile(bstrJobID, bstrGroup, bstrMark);
+    const std::unique_ptr<CPartDoc> partDoc = CPartDoc::LoadByName(bstrJobID, bstrGroup, bstrMark, false);
     if (!partDoc)
         return kNotDone;
     pbstrShape = partDoc->Header().shapeDesctp;
@@ -123,5 +107,5 @@ std::int32_t CMultDoc::CheckMachine(const std::string& strMachineName)
 std::int32_t CMultDoc::CheckPart(const std::string& bstrJobID, const std::string& bstrGroup,
                                  const std::string& bstrMark)
 {
-    return LoadPartFile(bstrJobID, bstrGroup, bstrMark, true) ? kDone : kNotDone;
+    return CPartDoc::LoadByName(bstrJobID, bstrGroup, bstrMark, true) ? kDone : kNotDone;
 }

@@ -7,21 +7,11 @@ namespace {
 
 constexpr const char* kNone = "NONE";
 
-// The part of the file job\group\mark.prt of the Job/Group directory, when it loads; names that
-// cannot be a folder or file name are not looked up.
+// The part of the file job\group\mark.prt of the Job/Group directory, when it loads.
 std::unique_ptr<CMultPart> LoadPart(const std::string& job, const std::string& group, const std::string& mark)
 {
-    if (!CPartDoc::IsValidName(job) || !CPartDoc::IsValidName(group) || !CPartDoc::IsValidName(mark))
-        return nullptr;
-    CPartDoc doc;
-    doc.Header().jobId = job;
-    doc.Header().group = group;
-    doc.Header().mark = mark;
-    const std::string path = doc.GetPartFilePath();
-    if (!doc.TryLoadPart(path))
-        return nullptr;
-    doc.SetPathName(path, false);
-    return CMultPart::FromPart(doc);
+    const std::unique_ptr<CPartDoc> doc = CPartDoc::LoadByName(job, group, mark, true);
+    return doc ? CMultPart::FromPart(*doc) : nullptr;
 }
 
 } // namespace

@@ -45,6 +45,23 @@ bool CPartDoc::IsValidName(const std::string& name)
     return name.size() <= kNameLength && fw::WinPath::IsFileName(name);
 }
 
+std::unique_ptr<CPartDoc> CPartDoc::LoadByName(const std::string& job, const std::string& group,
+                                               const std::string& mark, bool quiet)
+{
+    const auto folderName = [](const std::string& name) { return name.empty() || IsValidName(name); };
+    if (!IsValidName(mark) || !folderName(job) || !folderName(group))
+        return nullptr;
+    auto part = std::make_unique<CPartDoc>();
+    part->header_.jobId = job;
+    part->header_.group = group;
+    part->header_.mark = mark;
+    const std::string path = part->GetPartFilePath();
+    part->SetPathName(path, false);
+    if (!(quiet ? part->TryLoadPart(path) : part->LoadPart(path)))
+        return nullptr;
+    return part;
+}
+
 void CPartDoc::JobGroupFromPath(const std::string& path, std::string& job, std::string& group)
 {
     std::string_view rest = path;

@@ -48,6 +48,11 @@ public:
 
     // Whether a job, group or mark can name a folder or file: a file name of 1 to 10 characters.
     static bool IsValidName(const std::string& name);
+    // A windowless part document holding the file of that job, group and mark below the Job/Group
+    // directory (an empty job or group stands as "NONE"); none when a name can't be a folder or
+    // file name or the file doesn't load. quiet: no report when the file can't be opened.
+    static std::unique_ptr<CPartDoc> LoadByName(const std::string& job, const std::string& group,
+                                                const std::string& mark, bool quiet);
     // Job and group from the two folders above a part file (e.g. "C:\...\J1\G1\A1.prt" -> J1, G1).
     // A field whose folder is missing or is not a valid name is left as it is.
     static void JobGroupFromPath(const std::string& path, std::string& job, std::string& group);
