@@ -28,7 +28,6 @@
 #include <span>
 #include <string>
 
-
 inline constexpr unsigned ID_EDIT_CHOOSE_SHAPE = 32777;
 inline constexpr unsigned ID_EDIT_AUTOMULT = 32815;
 
