@@ -67,27 +67,37 @@ QRadioButton* AddRadio(QButtonGroup& group, QLayout& layout, const char* text, i
     return button;
 }
 
-// "name|patterns|..." as Qt filters; a blank inside a pattern becomes a one-character class,
-// since Qt separates patterns with blanks.
+// "name|patterns|..." as Qt filters. Qt separates patterns with blanks, so the blank after a
+// one-letter designation ("W *.shp") becomes "any character but a letter", which keeps "W *.shp"
+// from matching "WT..." files; the dialog hides the patterns and shows the names.
 QString QtFilter(const std::string& filter)
 {
     QStringList filters;
     const QStringList parts = fw::ToQString(filter).split('|');
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        if (parts[i].isEmpty())
-            break;
+    for (qsizetype i = 0; i + 1 < parts.size() && !parts[i].isEmpty(); i += 2) {
         QStringList patterns = parts[i + 1].split(';');
         for (QString& pattern : patterns)
-            pattern.replace(' ', "[ ]");
+            pattern.replace(' ', "[!A-Za-z]");
         filters << parts[i] + " (" + patterns.join(' ') + ")";
     }
     return filters.join(";;");
 }
 
+// The folder of a Windows path on this system; none when its drive is not mapped.
+QString NativeFolder(const std::string& folder)
+{
+    try {
+        return QString::fromStdString(fw::DriveMap::Instance().ToNative(folder).string());
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
 std::string ChooseShapeFile(const std::string& folder, const std::string& filter, QWidget* parent)
 {
-    const QString start = QString::fromStdString(fw::DriveMap::Instance().ToNative(folder).string());
-    const QString file = QFileDialog::getOpenFileName(parent, kChooserTitle, start, QtFilter(filter));
+    const QString start = NativeFolder(folder);
+    const QString file = QFileDialog::getOpenFileName(parent, kChooserTitle, start, QtFilter(filter), nullptr,
+                                                      QFileDialog::HideNameFilterDetails);
     return file.isEmpty() ? std::string() : fw::FromQString(QFileInfo(file).completeBaseName());
 }
 
