@@ -221,14 +221,20 @@ TEST_F(PartViewTest, QuantityIsOneToNineThousandAloneAndMayBeZeroWithTheWholeFor
     const Case cases[] = {{"0", false, true},      {"1", true, true},    {"9999", true, true},
                           {"10000", false, false}, {"-1", false, false}, {"two", false, false},
                           {"", false, false}};
+    view.show();
+    view.activateWindow();
+    QCoreApplication::processEvents();
+    QLineEdit& quantity = view.Edit(CPartView::IDC_QUANTITY);
     for (const Case& c : cases) {
         doc.Header().quantity = 7;
-        view.Edit(CPartView::IDC_QUANTITY).setText(c.text);
+        quantity.setText(c.text);
+        view.Edit(CPartView::IDC_GRADE).setFocus();
         ClearMessages();
         view.OnFieldChanged(CPartView::IDC_QUANTITY);
         EXPECT_EQ(Texts(), c.alone ? std::vector<std::string>{}
                                    : std::vector<std::string>{"Please enter an integer between 1 and 9999."})
             << c.text;
+        EXPECT_EQ(QApplication::focusWidget() == &quantity, !c.alone) << c.text;   // a refused field keeps the focus
         EXPECT_EQ(doc.Header().quantity, 7u);   // checking a field alone changes nothing
         ClearMessages();
         EXPECT_EQ(view.ApplyToDocument(), c.whole) << c.text;
@@ -302,6 +308,8 @@ TEST_F(PartViewTest, SaveLocksTheKeyFieldsAndSaveNewOpensThemAgainUnderANewMark)
 {
     CPartDoc& doc = ShowB12();
     view.show();
+    view.activateWindow();
+    QCoreApplication::processEvents();
     Command(0).trigger();
     EXPECT_TRUE(std::filesystem::exists(JobFile("NONE/NONE/B12.prt")));
     EXPECT_FALSE(KeyFieldsEnabled());
@@ -315,6 +323,7 @@ TEST_F(PartViewTest, SaveLocksTheKeyFieldsAndSaveNewOpensThemAgainUnderANewMark)
     QLineEdit& mark = view.Edit(CPartView::IDC_MARK);
     EXPECT_EQ(mark.text(), "Part");
     EXPECT_EQ(mark.selectedText(), "Part");
+    EXPECT_EQ(QApplication::focusWidget(), &mark);
     EXPECT_EQ(doc.GetTitle(), "Part");
     EXPECT_FALSE(view.KeyFieldsChanged());
     EXPECT_FALSE(Command(0).isEnabled());
