@@ -302,7 +302,8 @@ bool CPartDoc::OnEditSpecifics()
 fw::View* CPartDoc::LastForm() const
 {
     const std::vector<fw::View*>& views = GetViews();
-    const auto last = std::find_if(views.rbegin(), views.rend(), [](fw::View* v) { return dynamic_cast<PartForm*>(v); });
+    const auto last =
+        std::find_if(views.rbegin(), views.rend(), [](fw::View* v) { return dynamic_cast<PartForm*>(v) != nullptr; });
     return last == views.rend() ? nullptr : *last;
 }
 

@@ -40,6 +40,7 @@ constexpr const char* kShapeFilters =
     "(FB)|FB*.shp|T Shapes (T,WT,MT,ST)|T *.shp;WT*.shp;MT*.shp;ST*.shp|All Shapes (*.shp)|*.shp||";
 constexpr const char* kChooserTitle = "Shape Directory";
 constexpr const char* kShapeExtension = ".shp";
+constexpr const char* kNoProgrammingWindow = "The part programming window cannot be opened yet.";
 
 // The longest text of each text field.
 constexpr std::pair<int, std::size_t> kTextLimits[] = {
@@ -198,7 +199,7 @@ CPartView::CPartView(QWidget* parent)
     connect(specifics_, &QAction::triggered, this, [this] {
         RunCommand("CPartDoc::OnEditSpecifics", [](CPartDoc& d) {
             if (d.OnEditSpecifics())
-                fw::ShowMessage("The part programming window cannot be opened yet.", fw::MB_OK | fw::MB_ICONINFORMATION);
+                fw::ShowMessage(kNoProgrammingWindow, fw::MB_OK | fw::MB_ICONINFORMATION);
         });
     });
     connect(chooseShape_, &QAction::triggered, this,
@@ -542,7 +543,8 @@ CPartView::ShapeFileChooser CPartView::SetShapeFileChooser(ShapeFileChooser choo
 
 void CPartView::ChooseShape()
 {
-    const std::string folder = fw::AppProfile().GetProfileString("Directories", "Shape Directory", "C:\\Kestrom\\Shapes");
+    const std::string folder =
+        fw::AppProfile().GetProfileString("Directories", "Shape Directory", "C:\\Kestrom\\Shapes");
     const std::string title = TheChooser()(folder, ShapeFilter(fw::FromQString(type_->currentText())), this);
     if (!title.empty())
         SetShapeFromTitle(title);

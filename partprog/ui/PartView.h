@@ -62,7 +62,8 @@ public:
 
     // Chooses a shape file: initial folder (Windows form) and filter ("name|patterns|...||");
     // gives the chosen file's name without folder and extension, empty on Cancel.
-    using ShapeFileChooser = std::function<std::string(const std::string& folder, const std::string& filter, QWidget* parent)>;
+    using ShapeFileChooser =
+        std::function<std::string(const std::string& folder, const std::string& filter, QWidget* parent)>;
 
     explicit CPartView(QWidget* parent = nullptr);
     ~CPartView() override;

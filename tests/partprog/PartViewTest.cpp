@@ -56,11 +56,13 @@ protected:
     void PutShape(const std::string& type, const std::string& size, std::array<double, 4> section, int kind, int system)
     {
         CShapeDoc shape;
-        shape.SetShapeData(type, size, section[0], section[1], section[2], section[3], 2, 26, type + size, kind, system);
+        shape.SetShapeData(type, size, section[0], section[1], section[2], section[3], 2, 26, type + size, kind,
+                           system);
         fw::Archive ar;
         shape.Serialize(ar);
         const std::vector<std::uint8_t> bytes = ar.TakeBytes();
-        TempDrives::Put(drives.C() / "Kestrom/Shapes" / (type + size + ".shp"), std::string(bytes.begin(), bytes.end()));
+        TempDrives::Put(drives.C() / "Kestrom/Shapes" / (type + size + ".shp"),
+                        std::string(bytes.begin(), bytes.end()));
     }
     std::filesystem::path JobFile(const std::string& relative) const { return drives.C() / "Kestrom/Jobs" / relative; }
 
@@ -101,10 +103,11 @@ protected:
     bool KeyFieldsEnabled()
     {
         bool all = true, none = true;
-        for (QWidget* w : std::initializer_list<QWidget*>{&view.Edit(CPartView::IDC_JOB), &view.Edit(CPartView::IDC_GROUP),
-                                                          &view.Edit(CPartView::IDC_MARK), &view.LegButton(0),
-                                                          &view.LegButton(1), &view.SystemButton(0),
-                                                          &view.SystemButton(1), &view.SystemButton(2)}) {
+        const std::initializer_list<QWidget*> keyFields = {
+            &view.Edit(CPartView::IDC_JOB), &view.Edit(CPartView::IDC_GROUP), &view.Edit(CPartView::IDC_MARK),
+            &view.LegButton(0),             &view.LegButton(1),              &view.SystemButton(0),
+            &view.SystemButton(1),          &view.SystemButton(2)};
+        for (QWidget* w : keyFields) {
             all = all && w->isEnabled();
             none = none && !w->isEnabled();
         }
