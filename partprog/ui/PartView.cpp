@@ -293,6 +293,10 @@ void CPartView::ApplyDocumentState(long hint)
         return;
     }
     QLineEdit& mark = Edit(IDC_MARK);
+    // Only a part that has just become new starts with its key fields unchanged: a later update
+    // (a shape the document could not build) keeps what the user typed in them.
+    if (!mark.isEnabled() || hint == CPartDoc::kHintSaveNew)
+        keyFieldsChanged_ = false;
     if (!mark.isEnabled()) {
         mark.setEnabled(true);
         mark.setFocus();
@@ -306,7 +310,6 @@ void CPartView::ApplyDocumentState(long hint)
         mark.selectAll();
     }
     SetKeyFieldsEnabled(true);
-    keyFieldsChanged_ = false;
 }
 
 // The mark is opened or locked on its own (a new part opens it only once it is named).
