@@ -1,6 +1,7 @@
 #include "partprog/PartDoc.h"
 
 #include "model/ShapeDoc.h"
+#include "partprog/PartForm.h"
 #include "model/ToolFileLibrary.h"
 
 #include "fw/core/AppProfile.h"
@@ -209,13 +210,14 @@ bool CPartDoc::CheckNames()
     if (IsValidName(header_.mark) && (header_.jobId.empty() || IsValidName(header_.jobId)) &&
         (header_.group.empty() || IsValidName(header_.group)))
         return true;
-    Tell("Job, group and mark must be names of 1 to 10 characters without \\ / : * ? \" < > | or \"..\".",
-         fw::MB_OK | fw::MB_ICONERROR);
+    Tell(kInvalidName, fw::MB_OK | fw::MB_ICONERROR);
     return false;
 }
 
 bool CPartDoc::OnSaveDocument(const std::string& path)
 {
+    if (!ApplyForms())
+        return false;
     if (!shape_) {
         Tell(kNoShape, fw::MB_OK | fw::MB_ICONERROR);
         return false;
@@ -237,6 +239,42 @@ void CPartDoc::ClearModel()
         shape_->DeleteAllPatterns();
 }
 
+void CPartDoc::EnableKeyFields()
+{
+    CSmartDoc::EnableKeyFields();
+    for (fw::View* view : GetViews())
+        if (auto* form = dynamic_cast<PartForm*>(view))
+            form->EnableShapeFields(true);
+}
+
+void CPartDoc::DisableKeyFields()
+{
+    CSmartDoc::DisableKeyFields();
+    for (fw::View* view : GetViews())
+        if (auto* form = dynamic_cast<PartForm*>(view))
+            form->EnableShapeFields(false);
+}
+
+bool CPartDoc::ApplyForms()
+{
+    for (fw::View* view : GetViews())
+        if (auto* form = dynamic_cast<PartForm*>(view); form && !form->ApplyToDocument())
+            return false;
+    return true;
+}
+
+std::optional<bool> CPartDoc::IsCommandEnabled(unsigned command) const
+{
+    switch (command) {
+    case kChooseShapeCommand:
+        return GetKeyFieldsFlag() != 0;
+    case kSpecificsCommand:
+        return shape_ && GetKeyFieldsFlag() != 0;
+    default:
+        return CSmartDoc::IsCommandEnabled(command);
+    }
+}
+
 int CPartDoc::CreateFaceViews()
 {
     return shape_ ? int(shape_->DescribeFaceViews().size()) : 0;
@@ -249,6 +287,8 @@ bool CPartDoc::SaveDocument()
 
 bool CPartDoc::OnFileSave()
 {
+    if (!ApplyForms())
+        return false;
     if (!shape_) {
         Tell(kNoShape, fw::MB_OK | fw::MB_ICONERROR);
         return false;
@@ -262,11 +302,26 @@ bool CPartDoc::OnFileSave()
 
 bool CPartDoc::OnFileSaveNew()
 {
+    if (!ApplyForms())
+        return false;
     if (!shape_) {
         Tell(kNoShape, fw::MB_OK | fw::MB_ICONERROR);
         return false;
     }
-    return SaveAndStartNew(IsWindowless() ? nullptr : GetViews().back(), true, kHintSaveNew);
+    return SaveAndStartNew(LastForm(), true, kHintSaveNew);
+}
+
+bool CPartDoc::OnEditSpecifics()
+{
+    return ApplyForms() && shape_;
+}
+
+fw::View* CPartDoc::LastForm() const
+{
+    const std::vector<fw::View*>& views = GetViews();
+    const auto last =
+        std::find_if(views.rbegin(), views.rend(), [](fw::View* v) { return dynamic_cast<PartForm*>(v) != nullptr; });
+    return last == views.rend() ? nullptr : *last;
 }
 
 bool CPartDoc::AddPattern(std::unique_ptr<CPattern>& pattern, CPatternList& list, CPatternList::Position* position)

@@ -19,6 +19,7 @@
 #include "shopdb/PartRecord.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 class CPartDoc : public CSmartDoc, public IPartDoc {
@@ -27,6 +28,11 @@ public:
     static constexpr std::size_t kNameLength = 10;
     static constexpr long kHintSaveNew = 32822;
     static constexpr const char* kNoShape = "Valid shape must be entered to perform this operation.";
+    static constexpr const char* kInvalidName =
+        "Job, group and mark must be names of 1 to 10 characters without \\ / : * ? \" < > | or \"..\".";
+    // Commands whose state the part document decides besides Save, Save As and Save/New.
+    static constexpr unsigned kChooseShapeCommand = 32777;
+    static constexpr unsigned kSpecificsCommand = 32824;
 
     // The automation reference plane; a horizontal plane at the part's start, patterns above.
     struct RefPlaneData {
@@ -60,24 +66,39 @@ public:
     // Framework steps.
     void Serialize(fw::Archive& ar) override;
     bool OnNewDocument() override;
-    // Saves under the Job/Group directory + job\group\mark.prt on the drive of the path. Refused
-    // (nothing written) without a part shape, with a job, group or mark that is not a valid name,
-    // and when another part's file is there and the user does not agree to replace it (windowless:
+    // Saves under the Job/Group directory + job\group\mark.prt on the drive of the path, once the
+    // part forms have given their fields. Refused (nothing written) when a form refuses, without a
+    // part shape, with a job, group or mark that is not a valid name, and when another part's
+    // file is there and the user does not agree to replace it (windowless:
     // never replaced).
     bool OnSaveDocument(const std::string& path) override;
     void DeleteContents() override;
 
     // CSmartDoc's operations.
     void ClearModel() override;
+    // Set or clear the key-fields flag and open or lock the shape fields of every part form.
+    void EnableKeyFields() override;
+    void DisableKeyFields() override;
     int CreateFaceViews() override;
     // Saves under the folder of the current path + mark + ".prt".
     bool SaveDocument() override;
 
-    // File Save: true when saved (the document then stands for its file).
+    // Has every part form give its fields; false at the first that refuses.
+    bool ApplyForms();
+
+    // Choose Shape while the key fields are open; Specifics with a part shape and the key fields
+    // open; then CSmartDoc's commands.
+    std::optional<bool> IsCommandEnabled(unsigned command) const override;
+
+    // File Save: true when saved (the document then stands for its file). Nothing is saved
+    // while a part form refuses its fields.
     bool OnFileSave();
     // File Save/New: saves, then keeps the header as the start of a new part without patterns.
     // A failed save changes nothing.
     bool OnFileSaveNew();
+    // Edit Specifics: the forms give their fields; true when the part programming window may
+    // open on the document (it has a part shape).
+    bool OnEditSpecifics();
 
     // Editing; each marks the document modified and returns true only when the shape accepted it.
     // A refused pattern or mark stays with the caller.
@@ -179,6 +200,8 @@ private:
     fw::HRESULT AddAutomationStencil(double x, double u, const std::string& text);
 
     bool ReadPart(const std::string& path, bool quietWhenUnopened);
+    // The last view that is a part form; Save/New keeps it and closes the others.
+    fw::View* LastForm() const;
     // A message box, or the default answer when windowless.
     int Tell(const std::string& text, unsigned type, const char* caption = nullptr) const;
     bool CheckNames();

@@ -6,6 +6,7 @@
 #include "model/ToolDoc.h"
 #include "model/ui/ShapeView.h"
 #include "model/ui/ToolView.h"
+#include "partprog/ui/PartView.h"
 #include "shell/ui/ChildFrame.h"
 
 #include <QToolBar>
@@ -56,9 +57,19 @@ FrameSpec MachineFrame()
             ChildWindow::machineInformation};
 }
 
+FrameSpec PartFrame()
+{
+    return {[](fw::Document&) { return new CPartView; },
+            [](CChildFrame& frame, QWidget& view, fw::Document&) {
+                frame.CreateDockedToolBar(KeysOf(ChildWindow::partInformation).toolbar)->addActions(static_cast<CPartView&>(view).ToolBarActions());
+            },
+            ChildWindow::partInformation};
+}
+
 } // namespace
 
 std::map<TemplateId, FrameSpec> VarnexFrames()
 {
-    return {{TemplateId::shape, ShapeFrame()}, {TemplateId::tool, ToolFrame()}, {TemplateId::machine, MachineFrame()}};
+    return {{TemplateId::shape, ShapeFrame()}, {TemplateId::tool, ToolFrame()}, {TemplateId::machine, MachineFrame()},
+            {TemplateId::part, PartFrame()}};
 }

@@ -1,4 +1,5 @@
 #include "partprog/PartDoc.h"
+#include "partprog/PartForm.h"
 
 #include "model/ModelClasses.h"
 
@@ -57,6 +58,26 @@ std::unique_ptr<CPattern> Holes(double startX, const CPartTool& tool)
 struct CountingView : fw::View {
     void OnUpdate(fw::View*, long hint, fw::Object*) override { hints.push_back(hint); }
     std::vector<long> hints;
+};
+
+// A part form that gives the quantity it holds, or refuses.
+struct FakeForm : fw::View, PartForm {
+    void OnUpdate(fw::View*, long, fw::Object*) override {}
+    bool ApplyToDocument() override
+    {
+        ++applied;
+        if (refuse)
+            return false;
+        auto& doc = static_cast<CPartDoc&>(*GetDocument());
+        PartRecord record = doc.GetPartRecord();
+        record.quantity = quantity;
+        return doc.SetPartRecord(record);
+    }
+    void EnableShapeFields(bool enable) override { shapeFields = enable; }
+    bool refuse = false;
+    std::uint32_t quantity = 9;
+    int applied = 0;
+    bool shapeFields = true;
 };
 
 class PartDocTest : public testing::Test {
@@ -413,4 +434,51 @@ TEST_F(PartDocTest, MirrorShapeTurnsPatternsEndForEnd)
     doc.MirrorShape();
     // The web pattern spans X 40 to 48 of 240.
     EXPECT_EQ(doc.GetPartShape()->GetWebList().GetHead()->GetBox().minX, 192.0);
+}
+
+TEST_F(PartDocTest, FormsGiveTheirFieldsBeforeEverySaveAndARefusalStopsIt)
+{
+    CPartDoc doc;
+    MakeB12(doc);
+    FakeForm form;
+    doc.AddView(&form);
+    form.refuse = true;
+    EXPECT_FALSE(doc.OnFileSave());
+    EXPECT_FALSE(doc.OnFileSaveNew());
+    EXPECT_FALSE(doc.OnEditSpecifics());
+    EXPECT_FALSE(doc.OnSaveDocument("C:\\X.prt"));
+    EXPECT_EQ(form.applied, 4);
+    EXPECT_FALSE(std::filesystem::exists(JobFile("J1/G1/B12.prt")));
+    EXPECT_EQ(doc.GetDocumentState(), CSmartDoc::stateStored);
+
+    form.refuse = false;
+    EXPECT_TRUE(doc.OnEditSpecifics());
+    ASSERT_TRUE(doc.OnFileSave());
+    EXPECT_EQ(doc.Header().quantity, 9u);
+    EXPECT_EQ(FileBytes("J1/G1/B12.prt")[std::size_t(3 + 3 + 4)], 9);   // the quantity after "J1", "G1", "B12"
+    doc.RemoveView(&form);
+    EXPECT_TRUE(messages->Shown().empty());
+}
+
+TEST_F(PartDocTest, KeyFieldsDecideTheShapeFieldsAndCommands)
+{
+    CPartDoc doc;
+    FakeForm form;
+    doc.AddView(&form);
+    EXPECT_EQ(doc.IsCommandEnabled(CPartDoc::kChooseShapeCommand), true);
+    EXPECT_EQ(doc.IsCommandEnabled(CPartDoc::kSpecificsCommand), false);   // no part shape
+    MakeB12(doc);
+    EXPECT_EQ(doc.IsCommandEnabled(CPartDoc::kSpecificsCommand), true);
+    doc.DisableKeyFields();
+    EXPECT_FALSE(form.shapeFields);
+    EXPECT_EQ(doc.GetKeyFieldsFlag(), 0);
+    EXPECT_EQ(doc.IsCommandEnabled(CPartDoc::kChooseShapeCommand), false);
+    EXPECT_EQ(doc.IsCommandEnabled(CPartDoc::kSpecificsCommand), false);
+    doc.EnableKeyFields();
+    EXPECT_TRUE(form.shapeFields);
+    EXPECT_EQ(doc.IsCommandEnabled(CPartDoc::kChooseShapeCommand), true);
+    doc.SetSaveAllowed(false);
+    EXPECT_EQ(doc.IsCommandEnabled(ID_FILE_SAVE), false);
+    EXPECT_EQ(doc.IsCommandEnabled(0), std::nullopt);
+    doc.RemoveView(&form);
 }

@@ -6,6 +6,9 @@
 #include "model/ToolDoc.h"
 #include "machmult/IMultDoc.h"
 #include "partprog/IPartDoc.h"
+#include "partprog/PartDoc.h"
+#include "partprog/ui/PartView.h"
+#include "fw/core/Archive.h"
 #include "shell/VarnexStrings.h"
 #include "tests/fw/TempDrives.h"
 #include "tests/shell/QtFixture.h"
@@ -278,6 +281,57 @@ TEST_F(ProgramTest, ShapeWindowKeepsItsPlaceWhenRetained)
     frame->setGeometry(40, 50, 320, 260);
     frame->CloseFrame();
     EXPECT_EQ(Profile().GetProfileString("Layout", "ShapeView"), "40,50,320,260");
+}
+
+TEST_F(ProgramTest, ASavedPartOpensInThePartInformationWindow)
+{
+    InstallDimensionControl();
+    VarnexProgram program(VarnexProgram::Standard({}, nullptr));
+    program.Start({});
+    {
+        CShapeDoc shape;
+        shape.SetShapeData("W ", "12X26", 12, 0.5, 4, 1, 2, 26, "W12 X 26", shapeBeam, 1);
+        fw::Archive ar;
+        shape.Serialize(ar);
+        const std::vector<std::uint8_t> bytes = ar.TakeBytes();
+        TempDrives::Put(drives.C() / "Kestrom/Shapes/W 12X26.shp", std::string(bytes.begin(), bytes.end()));
+        CPartDoc part;
+        PartRecord record;
+        record.mark = "B12";
+        record.quantity = 2;
+        record.shapeDesctp = "W ";
+        record.shapeDesc = "12X26";
+        ASSERT_TRUE(part.SetPartRecord(record));
+        ASSERT_TRUE(part.OnFileSave());
+    }
+
+    program.App().DoNavAction(0x21, "C:\\Kestrom\\Jobs\\NONE\\NONE\\B12.prt");
+    ASSERT_EQ(Windows(program).size(), 1);
+    auto* frame = dynamic_cast<CChildFrame*>(Windows(program)[0]);
+    ASSERT_NE(frame, nullptr);
+    auto* view = dynamic_cast<CPartView*>(frame->View());
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->windowTitle(), "Part Information");
+    EXPECT_EQ(view->Edit(CPartView::IDC_MARK).text(), "B12");
+    EXPECT_FALSE(view->Edit(CPartView::IDC_MARK).isEnabled());
+    EXPECT_TRUE(view->IsShapeValid());
+    EXPECT_EQ(view->Section(0).GetDecimalInches(), 12.0);
+    auto* toolBar = frame->findChild<QToolBar*>(QStringLiteral("ToolBar243"));
+    ASSERT_NE(toolBar, nullptr);
+    QStringList commands;
+    for (QAction* action : toolBar->actions())
+        commands << action->text();
+    EXPECT_EQ(commands, (QStringList{"&Save", "Save/New", "", "&Specifics", "Choose Shape"}));
+    EXPECT_FALSE(frame->Document()->IsModified());
+    EXPECT_TRUE(messages->Shown().empty());
+
+    // File New > Part: a new part named "Part" in its own window.
+    program.App().DoNavAction(0x11, nullptr);
+    ASSERT_EQ(Windows(program).size(), 2);
+    auto* part = dynamic_cast<CPartView*>(dynamic_cast<CChildFrame*>(Windows(program)[1])->View());
+    ASSERT_NE(part, nullptr);
+    EXPECT_EQ(part->Edit(CPartView::IDC_MARK).text(), "Part");
+    EXPECT_TRUE(part->Edit(CPartView::IDC_MARK).isEnabled());
 }
 
 } // namespace

@@ -1,0 +1,166 @@
+#pragma once
+// "Part Information": the form of a part document's header (job, group, mark, quantity, length,
+// shape, grade, fabrication code, remarks, measuring system, channel legs) with the section
+// dimensions of the chosen shape. Each field is checked as the user leaves it; the mark names the
+// document's title and file; job, group, mark, channel legs and measuring system are locked on a
+// stored part and open on a new one. Shapes come from the shape chooser or are dropped as a
+// '|'-terminated list of shape file paths.
+//
+// The window that hosts it puts ToolBarActions() on its toolbar.
+
+#include "fw/core/Document.h"
+#include "model/ui/Lenbox.h"
+#include "partprog/PartForm.h"
+#include "shopdb/PartRecord.h"
+
+#include <QList>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+class CPartDoc;
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QRadioButton;
+
+class CPartView : public QWidget, public fw::View, public PartForm {
+    Q_OBJECT
+public:
+    enum ControlId {
+        IDC_JOB = 1006,
+        IDC_GROUP = 1007,
+        IDC_MARK = 1008,
+        IDC_QUANTITY = 1009,
+        IDC_DESC = 1012,
+        IDC_GRADE = 1013,
+        IDC_FABCODE = 1014,
+        IDC_REMARKA = 1015,
+        IDC_REMARKB = 1016,
+        IDC_D = 1019,
+        IDC_BF = 1020,
+        IDC_TF = 1022,
+        IDC_MEASURE_WEB_DEPTH = 1026,
+        IDC_IMPERIAL = 1027,   // measuring system radios 1027-1029
+        IDC_FAR = 1031,        // channel leg radios 1031-1032
+        IDC_DESCTP = 1035,
+        IDC_LENGTH = 1089,
+        IDC_TW = 1095,
+        IDC_MEASURING_SYSTEM = 1189,
+    };
+    static constexpr std::uint32_t kMaxQuantity = 9999;
+    // The drag format of a navigator shape list.
+    static constexpr const char* kShapeListFormat = "BRAXShapeListCF";
+
+    // Chooses a shape file: initial folder (Windows form) and filter ("name|patterns|...||");
+    // gives the chosen file's name without folder and extension, empty on Cancel.
+    using ShapeFileChooser =
+        std::function<std::string(const std::string& folder, const std::string& filter, QWidget* parent)>;
+
+    explicit CPartView(QWidget* parent = nullptr);
+    ~CPartView() override;
+
+    CPartDoc* GetDocument() const;
+    // Save, Save/New, a separator, Specifics, Choose Shape; enabled as the document allows.
+    QList<QAction*> ToolBarActions() const;
+
+    // A new part starts with its mark locked until the first update opens it; then the shape is
+    // looked up (an empty designation leaves the part without a valid shape).
+    void OnInitialUpdate() override;
+    // Shows the document's header; locks the key fields of a stored part, opens them on a new
+    // one (naming a part that was stored "Part").
+    void OnUpdate(fw::View* sender, long hint, fw::Object* hintObject) override;
+    void CloseFrame() override;
+
+    // PartForm
+    bool ApplyToDocument() override;
+    void EnableShapeFields(bool enable) override;
+
+    // A field was left (queued from its focus loss): checks it alone, unless another
+    // application is active. The mark renames the document, the size looks the shape up, the
+    // length goes to the document at once.
+    void OnFieldChanged(int controlId);
+    // Field checks run only while the application is active.
+    void OnActivateApp(bool active) { checksActive_ = active; }
+    // Looks the designation and size up in the shape catalog and shows its section; the document
+    // may be saved only with a shape that was found. True when found.
+    bool LookUpShape();
+    // A dropped shape list: the first path's file title selects the designation and gives the
+    // size, then the shape is looked up. False when the shape fields are locked or the list is empty.
+    bool DropShapeList(std::string_view list);
+    // Edit > Choose Shape: the shape file chosen gives designation and size, then the lookup.
+    void ChooseShape();
+    // The chooser's filter for the designation in the combo ("" for none).
+    static std::string ShapeFilter(const std::string& designation);
+    static ShapeFileChooser SetShapeFileChooser(ShapeFileChooser chooser);
+
+    QLineEdit& Edit(int controlId) const;
+    QComboBox& TypeCombo() const { return *type_; }
+    QCheckBox& WebDepthBox() const { return *webDepth_; }
+    CLenbox& Length() { return length_; }
+    // D, TW, BF and TF in that order.
+    CLenbox& Section(int index) { return sections_.at(std::size_t(index)); }
+    QRadioButton& SystemButton(int system) const;
+    QRadioButton& LegButton(int leg) const;
+    QGroupBox& SystemBox() const { return *systemBox_; }
+    bool IsShapeValid() const { return shapeValid_; }
+    bool KeyFieldsChanged() const { return keyFieldsChanged_; }
+    bool ChecksActive() const { return checksActive_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    QLineEdit* AddEdit(int id);
+    void ShowRecord(const PartRecord& record);
+    void ShowSection(const std::array<double, 4>& values, int system);
+    void ApplyDocumentState(long hint);
+    void SetKeyFieldsEnabled(bool enabled);
+    // The whole form, every field checked; none (after the message) when one fails. Quantity 0
+    // passes here.
+    std::optional<PartRecord> TakeForm();
+    bool CheckText(int id) const;
+    bool CheckName(int id) const;
+    std::optional<std::uint32_t> CheckQuantity(std::uint32_t min) const;
+    void Refuse(const std::string& text, QWidget& control) const;
+    void NameDocument();
+    void SetShapeFromTitle(const std::string& title);
+    void PostFieldChanged(int id);
+    void MarkModified();
+    void OnKeyFieldEdited();
+    void OnSystemClicked(int system);
+    void OnLegClicked(int leg);
+    void UpdateCommandStates();
+    // Runs a toolbar command; an unexpected failure is reported under the handler's name.
+    void RunCommand(std::string_view handler, const std::function<void(CPartDoc&)>& command);
+
+    QComboBox* type_;
+    QCheckBox* webDepth_;
+    CLenbox length_;
+    std::array<CLenbox, 4> sections_;
+    QButtonGroup* systems_;
+    QButtonGroup* legs_;
+    QGroupBox* systemBox_;
+    QAction* save_;
+    QAction* saveNew_;
+    QAction* separator_;
+    QAction* specifics_;
+    QAction* chooseShape_;
+    int system_ = 0;
+    int leg_ = 0;
+    bool shapeValid_ = false;
+    bool keyFieldsChanged_ = false;
+    bool checksActive_ = true;
+    bool updating_ = false;
+};
