@@ -2,6 +2,8 @@
 
 #include "machmult/MachineDoc.h"
 #include "machmult/ui/MachineView.h"
+#include "machmult/MultDoc.h"
+#include "machmult/ui/MultView.h"
 #include "model/ShapeDoc.h"
 #include "model/ToolDoc.h"
 #include "model/ui/ShapeView.h"
@@ -56,9 +58,19 @@ FrameSpec MachineFrame()
             ChildWindow::machineInformation};
 }
 
+FrameSpec MultFrame()
+{
+    return {[](fw::Document& document) { return new machui::CMultView(static_cast<CMultDoc&>(document)); },
+            [](CChildFrame& frame, QWidget& view, fw::Document&) {
+                frame.CreateDockedToolBar(KeysOf(ChildWindow::multInformation).toolbar)->addActions(static_cast<machui::CMultView&>(view).ToolBarActions());
+            },
+            ChildWindow::multInformation};
+}
+
 } // namespace
 
 std::map<TemplateId, FrameSpec> VarnexFrames()
 {
-    return {{TemplateId::shape, ShapeFrame()}, {TemplateId::tool, ToolFrame()}, {TemplateId::machine, MachineFrame()}};
+    return {{TemplateId::shape, ShapeFrame()}, {TemplateId::tool, ToolFrame()}, {TemplateId::machine, MachineFrame()},
+            {TemplateId::mult, MultFrame()}};
 }

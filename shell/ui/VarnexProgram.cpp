@@ -31,6 +31,7 @@ VarnexProgram::Options VarnexProgram::Standard(std::filesystem::path programFold
         {TemplateId::shape, [] { return std::make_unique<CShapeDoc>(); }},
         {TemplateId::tool, [] { return std::make_unique<CToolDoc>(); }},
         {TemplateId::machine, [] { return std::make_unique<CMachineDoc>(); }},
+        {TemplateId::mult, [] { return std::make_unique<CMultDoc>(); }},
     };
     options.frames = VarnexFrames();
     options.automationClasses = CVarnexApp::DocumentClasses();
