@@ -189,7 +189,12 @@ CMultView::CMultView(CMultDoc& doc, QWidget* parent)
     OnInitialUpdate();
 }
 
-CMultView::~CMultView() = default;
+CMultView::~CMultView()
+{
+    // The fields' last signals (the focused one losing its focus) come after this part is gone.
+    for (QObject* child : findChildren<QObject*>())
+        child->disconnect(this);
+}
 
 CMultDoc* CMultView::GetMultDoc() const { return dynamic_cast<CMultDoc*>(GetDocument()); }
 
