@@ -312,11 +312,39 @@ TEST_F(MultViewTest, UpdateDocumentHandsEveryFieldToTheDocument)
     EXPECT_EQ(doc_.Header().mark, "A5");
 }
 
+TEST_F(MultViewTest, LeftFieldsTakeEffectAfterwardsThroughThePostedFieldChange)
+{
+    CMultView view(doc_);
+    multtest::FakeMultForm other(doc_);
+    Type(Edit(view, CMultView::IDC_MARK), "B7");
+    emit Edit(view, CMultView::IDC_MARK).editingFinished();
+    EXPECT_EQ(doc_.GetPathName(), "C:\\Kestrom\\Jobs\\NONE\\NONE\\Mult 1.mlt");   // not yet
+    QCoreApplication::processEvents();
+    EXPECT_EQ(doc_.GetPathName(), "C:\\Kestrom\\Jobs\\NONE\\NONE\\B7 1.mlt");
+
+    // The stock length goes to the document at once; the other views are told.
+    TypeLength(view, CMultView::IDC_LENGTH, "20'");
+    emit Control<machui::LengthField>(view, CMultView::IDC_LENGTH).KillFocus();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(doc_.Header().length.GetValue(), 240.0);
+    EXPECT_EQ(other.hints.size(), 1u);
+
+    // The measuring system shows the stock length and kerf in its unit.
+    doc_.SetModifiedFlag(false);
+    Click(view, CMultView::IDC_METRIC);
+    EXPECT_TRUE(doc_.IsModified());
+    EXPECT_EQ(Control<machui::LengthField>(view, CMultView::IDC_LENGTH).GetDimensionType(), 2);
+    EXPECT_EQ(Control<machui::LengthField>(view, CMultView::IDC_KERF).GetDimensionType(), 2);
+    EXPECT_TRUE(messages->Shown().empty());
+}
+
 TEST_F(MultViewTest, AStoredMultShowsItsValuesAndAutoMultIsNotAvailableHereYet)
 {
     MakeMult(doc_);
     doc_.SetDocumentState(CSmartDoc::stateStored);
+    doc_.SetModifiedFlag(false);
     CMultView view(doc_);
+    EXPECT_FALSE(doc_.IsModified());
     EXPECT_EQ(Edit(view, CMultView::IDC_MARK).text(), "M");
     EXPECT_EQ(Combo(view, CMultView::IDC_MACHINE).currentText(), "PUNCH1");
     EXPECT_EQ(Combo(view, CMultView::IDC_MACHINE).currentIndex(), 0);
