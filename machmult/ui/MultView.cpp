@@ -124,14 +124,14 @@ CMultView::CMultView(CMultDoc& doc, QWidget* parent)
     mark_ = &binder_.AddText(*left, IDC_MARK, "Mark:", form_.mark, 10);
     sequence_ = &binder_.AddWhole(*left, IDC_SEQUENCE, "Sequence:", form_.sequence, 1, kWholeMax);
     length_ = &binder_.AddLength(*left, IDC_LENGTH, "Stock Length:", form_.length, -1e12, 1e12);
-    QSpinBox& quantity = binder_.AddWhole(*left, IDC_QUANTITY, "Quantity:", form_.quantity, 1, kWholeMax);
+    binder_.AddWhole(*left, IDC_QUANTITY, "Quantity:", form_.quantity, 1, kWholeMax);
     kerf_ = &binder_.AddLength(*left, IDC_KERF, "Kerf:", form_.kerf, -1e12, 1e12);
     shape_ = &binder_.AddCombo(*left, IDC_SHAPE, "Shape:", form_.shapeDesctp, kDesignations);
     size_ = &binder_.AddText(*left, IDC_SIZE, "Size:", form_.shapeDesc, 20);
     grade_ = &binder_.AddText(*left, IDC_GRADE, "Grade:", form_.grade, 10);
     machine_ = &binder_.AddCombo(*left, IDC_MACHINE, "Machine:", form_.machine, {}, 15);
-    QLineEdit& remarkA = binder_.AddText(*left, IDC_REMARK_A, "Remark A:", form_.remarkA, 40);
-    QLineEdit& remarkB = binder_.AddText(*left, IDC_REMARK_B, "Remark B:", form_.remarkB, 40);
+    binder_.AddText(*left, IDC_REMARK_A, "Remark A:", form_.remarkA, 40);
+    binder_.AddText(*left, IDC_REMARK_B, "Remark B:", form_.remarkB, 40);
     systems_ = &binder_.AddRadio(*right, "Measuring System",
                                  {{IDC_IMPERIAL, "&Imperial"}, {IDC_DECIMAL, "&Decimal Inch"}, {IDC_METRIC, "&Metric"}},
                                  form_.measuringSystem);
@@ -140,27 +140,33 @@ CMultView::CMultView(CMultDoc& doc, QWidget* parent)
                 &SectionField(*section, IDC_BF, "BF:"), &SectionField(*section, IDC_TF, "TF:")};
     right->addStretch();
 
+    ConnectFields();
+    ConnectCommands();
+    doc.AddView(this);
+    OnInitialUpdate();
+}
+
+void CMultView::ConnectFields()
+{
     const auto userEdit = [this](auto handler) {
         return [this, handler] {
             if (!loading_)
                 (this->*handler)();
         };
     };
+    auto& quantity = *findChild<QSpinBox*>(ControlName(IDC_QUANTITY));
     for (QLineEdit* key : {job_, group_, mark_})
         connect(key, &QLineEdit::textEdited, this, userEdit(&CMultView::OnKeyFieldChanged));
     connect(sequence_, &QSpinBox::textChanged, this, userEdit(&CMultView::OnKeyFieldChanged));
     // Quantity is part of the file as much as the remarks: its change is kept as a modification.
     connect(&quantity, &QSpinBox::textChanged, this, userEdit(&CMultView::MarkModified));
-    for (QLineEdit* edit : {size_, grade_, &remarkA, &remarkB})
+    for (QLineEdit* edit : {size_, grade_, findChild<QLineEdit*>(ControlName(IDC_REMARK_A)),
+                            findChild<QLineEdit*>(ControlName(IDC_REMARK_B))})
         connect(edit, &QLineEdit::textEdited, this, &CMultView::MarkModified);
     connect(shape_, &QComboBox::currentTextChanged, this, userEdit(&CMultView::MarkModified));
     // A machine picked from the list takes effect at once; one being typed when its field is left.
     connect(machine_, &QComboBox::activated, this, &CMultView::OnMachineChanged);
-    connect(machine_->lineEdit(), &QLineEdit::textEdited, this, [this] {
-        MarkModified();
-        machineChosen_ = true;
-        ApplySaveRule();
-    });
+    connect(machine_->lineEdit(), &QLineEdit::textEdited, this, &CMultView::ChooseMachine);
 
     for (int id : {IDC_SIZE, IDC_GRADE, IDC_MARK, IDC_REMARK_A, IDC_REMARK_B})
         connect(findChild<QLineEdit*>(ControlName(id)), &QLineEdit::editingFinished, this,
@@ -173,7 +179,10 @@ CMultView::CMultView(CMultDoc& doc, QWidget* parent)
         connect(field, &LengthField::Changed, this, &CMultView::MarkModified);
     connect(length_, &LengthField::KillFocus, this, [this] { PostFieldChanged(IDC_LENGTH); });
     connect(systems_, &QButtonGroup::idClicked, this, &CMultView::OnMeasuringSystem);
+}
 
+void CMultView::ConnectCommands()
+{
     separator_->setSeparator(true);
     connect(save_, &QAction::triggered, this,
             [this] { RunCommand("CMultDoc::OnFileSave", [](CMultDoc& d) { d.OnFileSave(); }); });
@@ -184,9 +193,6 @@ CMultView::CMultView(CMultDoc& doc, QWidget* parent)
     connect(chooseShape_, &QAction::triggered, this,
             [this] { RunCommand("CMultView::OnChooseShape", [this](CMultDoc&) { OnChooseShape(); }); });
     connect(autoMult_, &QAction::triggered, this, [] { fw::ShowMessage(kAutoMultPending, fw::MB_OK | fw::MB_ICONINFORMATION); });
-
-    doc.AddView(this);
-    OnInitialUpdate();
 }
 
 CMultView::~CMultView()
@@ -407,11 +413,16 @@ void CMultView::TakeShapeTitle(std::string_view title)
     LookupShape();
 }
 
-void CMultView::OnMachineChanged()
+void CMultView::ChooseMachine()
 {
     MarkModified();
     machineChosen_ = true;
     ApplySaveRule();
+}
+
+void CMultView::OnMachineChanged()
+{
+    ChooseMachine();
     HandOver();
 }
 

@@ -81,8 +81,12 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    void ConnectFields();
+    void ConnectCommands();
     void OnInitialUpdate();
     void FillMachineList();
+    // A machine named (typed or picked); picking one also hands the fields to the document.
+    void ChooseMachine();
     void OnMachineChanged();
     void OnKeyFieldChanged();
     void OnMeasuringSystem(int system);
