@@ -492,13 +492,7 @@ const char* CMultView::AcceptedFormat(const QMimeData& data) const
     return nullptr;
 }
 
-void CMultView::dragEnterEvent(QDragEnterEvent* event)
-{
-    if (AcceptedFormat(*event->mimeData())) {
-        event->setDropAction(Qt::CopyAction);
-        event->accept();
-    }
-}
+void CMultView::dragEnterEvent(QDragEnterEvent* event) { dragMoveEvent(event); }
 
 void CMultView::dragMoveEvent(QDragMoveEvent* event)
 {
