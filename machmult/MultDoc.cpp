@@ -27,8 +27,6 @@ namespace {
 
 constexpr const char* kDirectories = "Directories";
 constexpr const char* kNone = "NONE";
-constexpr const char* kBadNames =
-    "Job, group and mark must be names of 1 to 10 characters without \\ / : * ? \" < > | or \"..\".";
 
 CMultDoc::SelectionProvider& SelectionProviderSlot()
 {

@@ -39,6 +39,8 @@ public:
     static constexpr const char* kPartExtension = ".prt";
     static constexpr long kHintSaveNew = 32822;
     static constexpr const char* kNoMachine = "A valid machine must be entered to perform this operation.";
+    static constexpr const char* kBadNames =
+        "Job, group and mark must be names of 1 to 10 characters without \\ / : * ? \" < > | or \"..\".";
     static constexpr const char* kUpdateQuestion = "Update the Document with these values?";
 
     // Where GetPartSourceList looks for part files.

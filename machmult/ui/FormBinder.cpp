@@ -8,6 +8,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -138,6 +139,21 @@ QLineEdit& FormBinder::AddText(QFormLayout& layout, int id, const QString& label
     bindings_.push_back({&edit, [&edit, &value] { edit.setText(fw::ToQString(value)); }, [] { return true; },
                          [&edit, &value] { value = fw::FromQString(edit.text()); }});
     return edit;
+}
+
+QComboBox& FormBinder::AddCombo(QFormLayout& layout, int id, const QString& label, std::string& value,
+                                const QStringList& items, int maxLength)
+{
+    auto& box = Named(*new QComboBox, id);
+    box.setEditable(true);
+    box.setInsertPolicy(QComboBox::NoInsert);
+    box.addItems(items);
+    if (maxLength > 0)
+        box.lineEdit()->setMaxLength(maxLength);
+    layout.addRow(label, &box);
+    bindings_.push_back({&box, [&box, &value] { box.setEditText(fw::ToQString(value)); }, [] { return true; },
+                         [&box, &value] { value = fw::FromQString(box.currentText()); }});
+    return box;
 }
 
 QCheckBox& FormBinder::AddCheck(QBoxLayout& layout, int id, const QString& label, std::uint32_t& value)

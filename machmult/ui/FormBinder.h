@@ -7,6 +7,7 @@
 #include "model/Dimension.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <functional>
@@ -19,6 +20,7 @@ class QAbstractButton;
 class QBoxLayout;
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QFormLayout;
 class QGroupBox;
 class QLineEdit;
@@ -44,6 +46,9 @@ public:
     // A plain number (no unit).
     QLineEdit& AddNumber(QFormLayout& layout, int id, const QString& label, double& value);
     QLineEdit& AddText(QFormLayout& layout, int id, const QString& label, std::string& value, int maxLength = 0);
+    // An editable combo box of the given items; its text is the value.
+    QComboBox& AddCombo(QFormLayout& layout, int id, const QString& label, std::string& value,
+                        const QStringList& items = {}, int maxLength = 0);
     QCheckBox& AddCheck(QBoxLayout& layout, int id, const QString& label, std::uint32_t& value);
     // A box of radio buttons; the n-th button (0-based) stands for value n. A value that no
     // button stands for (-1, a new machine's kind) checks none.

@@ -2,6 +2,8 @@
 
 #include "machmult/MachineDoc.h"
 #include "machmult/ui/MachineView.h"
+#include "machmult/MultDoc.h"
+#include "machmult/ui/MultView.h"
 #include "model/ShapeDoc.h"
 #include "model/ToolDoc.h"
 #include "model/ui/ShapeView.h"
@@ -48,22 +50,33 @@ FrameSpec ToolFrame()
             ChildWindow::toolInformation};
 }
 
+// A form that brings its own toolbar commands, on the window's docked toolbar.
+template <class View> FrameSpec FormFrame(ChildWindow window, ViewFactory makeView)
+{
+    return {std::move(makeView),
+            [window](CChildFrame& frame, QWidget& view, fw::Document&) {
+                frame.CreateDockedToolBar(KeysOf(window).toolbar)->addActions(static_cast<View&>(view).ToolBarActions());
+            },
+            window};
+}
+
 FrameSpec MachineFrame()
 {
-    return {[](fw::Document& document) { return new machui::CMachineView(static_cast<CMachineDoc&>(document)); },
-            [](CChildFrame& frame, QWidget& view, fw::Document&) {
-                frame.CreateDockedToolBar(KeysOf(ChildWindow::machineInformation).toolbar)->addActions(static_cast<machui::CMachineView&>(view).ToolBarActions());
-            },
-            ChildWindow::machineInformation};
+    return FormFrame<machui::CMachineView>(ChildWindow::machineInformation, [](fw::Document& document) {
+        return new machui::CMachineView(static_cast<CMachineDoc&>(document));
+    });
 }
 
 FrameSpec PartFrame()
 {
-    return {[](fw::Document&) { return new CPartView; },
-            [](CChildFrame& frame, QWidget& view, fw::Document&) {
-                frame.CreateDockedToolBar(KeysOf(ChildWindow::partInformation).toolbar)->addActions(static_cast<CPartView&>(view).ToolBarActions());
-            },
-            ChildWindow::partInformation};
+    return FormFrame<CPartView>(ChildWindow::partInformation, [](fw::Document&) { return new CPartView; });
+}
+
+FrameSpec MultFrame()
+{
+    return FormFrame<machui::CMultView>(ChildWindow::multInformation, [](fw::Document& document) {
+        return new machui::CMultView(static_cast<CMultDoc&>(document));
+    });
 }
 
 } // namespace
@@ -71,5 +84,5 @@ FrameSpec PartFrame()
 std::map<TemplateId, FrameSpec> VarnexFrames()
 {
     return {{TemplateId::shape, ShapeFrame()}, {TemplateId::tool, ToolFrame()}, {TemplateId::machine, MachineFrame()},
-            {TemplateId::part, PartFrame()}};
+            {TemplateId::part, PartFrame()}, {TemplateId::mult, MultFrame()}};
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The windows of the document kinds this build has: shape, tool and machine information, each in
-// a child frame with its toolbar, keeping its place as the options say.
+// The windows of the document kinds this build has: shape, tool, machine, part and mult
+// information, each in a child frame with its toolbar, keeping its place as the options say.
 
 #include "shell/TemplateTable.h"
 #include "shell/ui/DocumentFrames.h"

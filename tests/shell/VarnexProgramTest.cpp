@@ -5,12 +5,14 @@
 #include "model/ShapeDoc.h"
 #include "model/ToolDoc.h"
 #include "machmult/IMultDoc.h"
+#include "machmult/ui/MultView.h"
 #include "partprog/IPartDoc.h"
 #include "partprog/PartDoc.h"
 #include "partprog/ui/PartView.h"
 #include "fw/core/Archive.h"
 #include "shell/VarnexStrings.h"
 #include "tests/fw/TempDrives.h"
+#include "tests/machmult/MultTestSupport.h"
 #include "tests/shell/QtFixture.h"
 #include "tests/shell/TestDocument.h"
 
@@ -243,7 +245,7 @@ TEST_F(ProgramTest, ShapeToolAndMachineWindowsOfThisBuild)
     EXPECT_TRUE(messages->Shown().empty());
 }
 
-TEST_F(ProgramTest, PartAndMultAutomationObjectsComeFromTheRegistryWhileTheirWindowsDoNotExistYet)
+TEST_F(ProgramTest, PartAndMultAutomationObjectsComeFromTheRegistry)
 {
     VarnexProgram program(VarnexProgram::Standard({}, nullptr));
     ASSERT_TRUE(program.Start({"/Embedding"}));
@@ -261,11 +263,53 @@ TEST_F(ProgramTest, PartAndMultAutomationObjectsComeFromTheRegistryWhileTheirWin
         EXPECT_EQ(mult->CheckMachine("NOSUCH"), 1);
         EXPECT_EQ(mult->SaveMult(), 1);   // no shape, no machine
     }
+    EXPECT_TRUE(messages->Shown().empty());
+}
 
-    messages->Answer(fw::IDOK);
-    program.App().DoNavAction(0x21, "C:\\Kestrom\\Jobs\\J1\\G1\\B12.prt");
-    ASSERT_EQ(messages->Shown().size(), 1u);
-    EXPECT_EQ(messages->Shown()[0].text, "Part documents cannot be opened yet.");
+TEST_F(ProgramTest, MultsOpenInTheMultInformationWindow)
+{
+    const multtest::Bytes shape = multtest::ShapeFile("W ", "12X26", modeltest::k12, modeltest::k4, 0);
+    const multtest::Bytes machine = multtest::MachineFile("PUNCH1", 3);
+    TempDrives::Put(drives.C() / "Kestrom/Shapes/W 12X26.shp", std::string(shape.begin(), shape.end()));
+    TempDrives::Put(drives.C() / "Kestrom/Machines/PUNCH1.mch", std::string(machine.begin(), machine.end()));
+    VarnexProgram program(VarnexProgram::Standard({}, nullptr));
+    program.Start({});
+    {
+        CMultDoc saved;
+        MultRecord data;
+        data.job = "J1";
+        data.group = "G1";
+        data.mark = "M";
+        data.sequence = 1;
+        data.quantity = 2;
+        data.shapeDesctp = "W";
+        data.shapeDesc = "12X26";
+        data.machine = "PUNCH1";
+        ASSERT_TRUE(saved.SetMultData(data));
+        ASSERT_TRUE(saved.OnSaveDocument(saved.BuildMultPath()));
+    }
+
+    program.App().DoNavAction(0x22, "C:\\Kestrom\\Jobs\\J1\\G1\\M 1.mlt");
+    program.App().DoNavAction(0x12, nullptr);   // File New > Mult
+    ASSERT_EQ(Windows(program).size(), 2);
+    const QString marks[] = {"M", "Mult"};
+    for (int i = 0; i < 2; ++i) {
+        auto* frame = dynamic_cast<CChildFrame*>(Windows(program)[i]);
+        ASSERT_NE(frame, nullptr);
+        auto* view = dynamic_cast<machui::CMultView*>(frame->View());
+        ASSERT_NE(view, nullptr);
+        EXPECT_EQ(view->findChild<QLineEdit*>("1002")->text(), marks[i]);
+        EXPECT_EQ(view->findChild<QLineEdit*>("1002")->isEnabled(), i == 1);
+        auto* toolBar = frame->findChild<QToolBar*>(QStringLiteral("ToolBar245"));
+        ASSERT_NE(toolBar, nullptr);
+        QStringList commands;
+        for (QAction* action : toolBar->actions())
+            commands << action->text();
+        EXPECT_EQ(commands, (QStringList{"&Save", "Save/New", "", "&Specifics", "Choose Shape", "AutoMult"}));
+    }
+    EXPECT_EQ(dynamic_cast<CChildFrame*>(Windows(program)[0])->Document()->GetPathName(),
+              "C:\\Kestrom\\Jobs\\J1\\G1\\M 1.mlt");
+    EXPECT_TRUE(messages->Shown().empty());
 }
 
 TEST_F(ProgramTest, ShapeWindowKeepsItsPlaceWhenRetained)
