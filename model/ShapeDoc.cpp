@@ -84,6 +84,17 @@ std::string CShapeDoc::GetShapeDirectory()
     return fw::AppProfile().GetProfileString(kDirectoriesSection, kShapeDirectoryEntry, kDefaultShapeDirectory);
 }
 
+std::string CShapeDoc::ChooserFilter(const std::string& designation)
+{
+    static const std::string shapes =
+        "Beams (W,S,HP,M)|W *.shp;S *.shp;HP*.shp;M *.shp|Angles (L)|L*.shp|Channel  (MC,C)|C *.shp;MC*.shp|"
+        "Flat Bar (FB)|FB*.shp|T Shapes (T,WT,MT,ST)|T *.shp;WT*.shp;MT*.shp;ST*.shp|All Shapes (*.shp)|*.shp||";
+    if (designation.empty())
+        return shapes;
+    const std::string pattern = designation + "*" + kExtension;
+    return std::string(kChooserTitle) + " (" + pattern + ")|" + pattern + "|" + shapes;
+}
+
 std::string CShapeDoc::PadType(std::string_view type)
 {
     std::string padded(type.substr(std::min(type.size(), type.find_first_not_of(' '))));

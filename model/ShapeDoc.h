@@ -37,6 +37,10 @@ public:
 
     // The shape directory of the profile.
     static std::string GetShapeDirectory();
+    // Choose Shape's file dialog: its title and its filter ("Name|pattern;pattern|...||"), the
+    // files of the designation type first when one is given.
+    static constexpr const char* kChooserTitle = "Shape Directory";
+    static std::string ChooserFilter(const std::string& designation);
     // Left-trimmed and padded with blanks to two characters ("L" -> "L ", " W" -> "W ").
     static std::string PadType(std::string_view type);
     // The shape directory + "\" + name + ".shp".

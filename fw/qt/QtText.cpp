@@ -19,4 +19,17 @@ std::string FromQString(const QString& text, bool* replaced)
     return Utf8ToCp1252(std::string_view(utf8.constData(), std::size_t(utf8.size())), replaced);
 }
 
+QStringList QtNameFilters(std::string_view filter)
+{
+    const QStringList parts = ToQString(filter).split('|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size() && !parts[i].isEmpty(); i += 2) {
+        QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
+        for (QString& pattern : patterns)
+            pattern.replace(' ', "[!!-~]");
+        filters << parts[i] + " (" + patterns.join(' ') + ")";
+    }
+    return filters;
+}
+
 } // namespace fw

@@ -34,46 +34,18 @@ namespace {
 
 constexpr int kWholeMax = 9999;
 constexpr const char* kAutoMultPending = "Automatic multing from the mult window cannot be started yet.";
-constexpr const char* kShapeDirectoryTitle = "Shape Directory";
-constexpr const char* kShapeFilter =
-    "Beams (W,S,HP,M)|W *.shp;S *.shp;HP*.shp;M *.shp|Angles (L)|L*.shp|Channel  (MC,C)|C *.shp;MC*.shp|"
-    "Flat Bar (FB)|FB*.shp|T Shapes (T,WT,MT,ST)|T *.shp;WT*.shp;MT*.shp;ST*.shp|All Shapes (*.shp)|*.shp||";
 const QStringList kDesignations = {"C", "FB", "PL", "HP", "L", "M", "MC", "MT", "S", "TS", "W", "WT"};
-
-// The shape dialog's filter: the designation type's files first when there is one.
-std::string ShapeFilter(const std::string& designation)
-{
-    if (designation.empty())
-        return kShapeFilter;
-    const std::string pattern = designation + "*" + CShapeDoc::kExtension;
-    return std::string(kShapeDirectoryTitle) + " (" + pattern + ")|" + pattern + "|" + kShapeFilter;
-}
-
-// "Name|pattern;pattern|...||" as the file dialog's name filters. A pattern can't hold a blank
-// there, so a blank stands as a set that matches it (any character but the printable ASCII ones).
-QStringList NameFilters(std::string_view filter)
-{
-    QStringList parts = fw::ToQString(filter).split('|');
-    QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size() && !parts[i].isEmpty(); i += 2) {
-        QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
-        for (QString& pattern : patterns)
-            pattern.replace(' ', "[!!-~]");
-        filters << parts[i] + " (" + patterns.join(' ') + ")";
-    }
-    return filters;
-}
 
 // The title of a shape file chosen in the shape directory; empty on Cancel.
 std::string ChooseShapeTitle(QWidget* parent, const std::string& designation)
 {
-    QFileDialog dialog(parent, kShapeDirectoryTitle);
+    QFileDialog dialog(parent, CShapeDoc::kChooserTitle);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setDefaultSuffix("shp");
-    dialog.setNameFilters(NameFilters(ShapeFilter(designation)));
+    dialog.setNameFilters(fw::QtNameFilters(CShapeDoc::ChooserFilter(designation)));
     try {
         dialog.setDirectory(QString::fromStdString(fw::DriveMap::Instance().ToNative(CShapeDoc::GetShapeDirectory()).string()));
     } catch (const std::exception&) {

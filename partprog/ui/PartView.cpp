@@ -1,6 +1,5 @@
 #include "partprog/ui/PartView.h"
 
-#include "fw/core/AppProfile.h"
 #include "fw/core/DocTemplate.h"
 #include "fw/core/DriveMap.h"
 #include "fw/core/MessageService.h"
@@ -35,11 +34,6 @@ namespace {
 const char* const kTypes[] = {"C ", "FB", "HP", "L ", "M ", "MC", "MT", "PL", "S ", "TS", "W ", "WT"};
 const char* const kSectionLabels[] = {"D:", "TW:", "BF:", "TF:"};
 constexpr int kSectionIds[] = {CPartView::IDC_D, CPartView::IDC_TW, CPartView::IDC_BF, CPartView::IDC_TF};
-constexpr const char* kShapeFilters =
-    "Beams (W,S,HP,M)|W *.shp;S *.shp;HP*.shp;M *.shp|Angles (L)|L*.shp|Channel  (MC,C)|C *.shp;MC*.shp|Flat Bar "
-    "(FB)|FB*.shp|T Shapes (T,WT,MT,ST)|T *.shp;WT*.shp;MT*.shp;ST*.shp|All Shapes (*.shp)|*.shp||";
-constexpr const char* kChooserTitle = "Shape Directory";
-constexpr const char* kShapeExtension = ".shp";
 constexpr const char* kNoProgrammingWindow = "The part programming window cannot be opened yet.";
 
 // The longest text of each text field.
@@ -68,22 +62,6 @@ QRadioButton* AddRadio(QButtonGroup& group, QLayout& layout, const char* text, i
     return button;
 }
 
-// "name|patterns|..." as Qt filters. Qt separates patterns with blanks, so the blank after a
-// one-letter designation ("W *.shp") becomes "any character but a letter", which keeps "W *.shp"
-// from matching "WT..." files; the dialog hides the patterns and shows the names.
-QString QtFilter(const std::string& filter)
-{
-    QStringList filters;
-    const QStringList parts = fw::ToQString(filter).split('|');
-    for (qsizetype i = 0; i + 1 < parts.size() && !parts[i].isEmpty(); i += 2) {
-        QStringList patterns = parts[i + 1].split(';');
-        for (QString& pattern : patterns)
-            pattern.replace(' ', "[!A-Za-z]");
-        filters << parts[i] + " (" + patterns.join(' ') + ")";
-    }
-    return filters.join(";;");
-}
-
 // The folder of a Windows path on this system; none when its drive is not mapped.
 QString NativeFolder(const std::string& folder)
 {
@@ -97,7 +75,8 @@ QString NativeFolder(const std::string& folder)
 std::string ChooseShapeFile(const std::string& folder, const std::string& filter, QWidget* parent)
 {
     const QString start = NativeFolder(folder);
-    const QString file = QFileDialog::getOpenFileName(parent, kChooserTitle, start, QtFilter(filter), nullptr,
+    const QString file = QFileDialog::getOpenFileName(parent, CShapeDoc::kChooserTitle, start,
+                                                      fw::QtNameFilters(filter).join(";;"), nullptr,
                                                       QFileDialog::HideNameFilterDetails);
     return file.isEmpty() ? std::string() : fw::FromQString(QFileInfo(file).completeBaseName());
 }
@@ -529,14 +508,6 @@ void CPartView::SetShapeFromTitle(const std::string& title)
     LookUpShape();
 }
 
-std::string CPartView::ShapeFilter(const std::string& designation)
-{
-    if (designation.empty())
-        return kShapeFilters;
-    const std::string pattern = designation + "*" + kShapeExtension;
-    return std::string(kChooserTitle) + " (" + pattern + ")|" + pattern + "|" + kShapeFilters;
-}
-
 CPartView::ShapeFileChooser CPartView::SetShapeFileChooser(ShapeFileChooser chooser)
 {
     ShapeFileChooser previous = std::move(TheChooser());
@@ -546,9 +517,8 @@ CPartView::ShapeFileChooser CPartView::SetShapeFileChooser(ShapeFileChooser choo
 
 void CPartView::ChooseShape()
 {
-    const std::string folder =
-        fw::AppProfile().GetProfileString("Directories", "Shape Directory", "C:\\Kestrom\\Shapes");
-    const std::string title = TheChooser()(folder, ShapeFilter(fw::FromQString(type_->currentText())), this);
+    const std::string filter = CShapeDoc::ChooserFilter(fw::FromQString(type_->currentText()));
+    const std::string title = TheChooser()(CShapeDoc::GetShapeDirectory(), filter, this);
     if (!title.empty())
         SetShapeFromTitle(title);
 }

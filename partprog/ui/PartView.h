@@ -98,8 +98,6 @@ public:
     bool DropShapeList(std::string_view list);
     // Edit > Choose Shape: the shape file chosen gives designation and size, then the lookup.
     void ChooseShape();
-    // The chooser's filter for the designation in the combo ("" for none).
-    static std::string ShapeFilter(const std::string& designation);
     static ShapeFileChooser SetShapeFileChooser(ShapeFileChooser chooser);
 
     QLineEdit& Edit(int controlId) const;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 TEST(QtText, EveryByteSurvivesTheRoundTrip)
@@ -16,6 +17,16 @@ TEST(QtText, EveryByteSurvivesTheRoundTrip)
     EXPECT_EQ(fw::ToQString("\x80"), QString(QChar(0x20AC)));
     EXPECT_EQ(fw::FromQString(QString::fromUtf8("a\u4e2d"), &replaced), "a?");
     EXPECT_TRUE(replaced);
+}
+
+TEST(QtText, FileFiltersBecomeNameFiltersThatStillMatchBlanks)
+{
+    const QStringList filters = fw::QtNameFilters("Beams (W,S)|W *.shp;S *.shp|All Shapes (*.shp)|*.shp||");
+    ASSERT_EQ(filters, QStringList({"Beams (W,S) (W[!!-~]*.shp S[!!-~]*.shp)", "All Shapes (*.shp) (*.shp)"}));
+    const QRegularExpression beams(QRegularExpression::wildcardToRegularExpression("W[!!-~]*.shp"));
+    EXPECT_TRUE(beams.match("W 12X26.shp").hasMatch());
+    EXPECT_FALSE(beams.match("WT4X5.shp").hasMatch());
+    EXPECT_TRUE(fw::QtNameFilters("").isEmpty());
 }
 
 TEST(SettingsProfile, KeepsEightBitValuesAndFallsBackOnGarbage)

@@ -118,6 +118,16 @@ TEST_F(ShapeDocTest, LoadShapeFindsFilesAndMakesUpPlates)
     EXPECT_TRUE(messages->Shown().empty());
 }
 
+TEST(ShapeChooser, FilterListsTheDesignationFirst)
+{
+    const std::string shapes =
+        "Beams (W,S,HP,M)|W *.shp;S *.shp;HP*.shp;M *.shp|Angles (L)|L*.shp|Channel  (MC,C)|C *.shp;MC*.shp|"
+        "Flat Bar (FB)|FB*.shp|T Shapes (T,WT,MT,ST)|T *.shp;WT*.shp;MT*.shp;ST*.shp|All Shapes (*.shp)|*.shp||";
+    EXPECT_EQ(CShapeDoc::ChooserFilter(""), shapes);
+    EXPECT_EQ(CShapeDoc::ChooserFilter("W "), "Shape Directory (W *.shp)|W *.shp|" + shapes);
+    EXPECT_EQ(CShapeDoc::ChooserFilter("MC"), "Shape Directory (MC*.shp)|MC*.shp|" + shapes);
+}
+
 TEST_F(ShapeDocTest, PlateFromItsSize)
 {
     CShapeDoc* doc = NewShape();

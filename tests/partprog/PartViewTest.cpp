@@ -479,10 +479,7 @@ TEST_F(PartViewTest, ChooseShapeOffersTheShapeFolderAndTakesTheFileChosen)
     Command(4).trigger();
     CPartView::SetShapeFileChooser(previous);
     EXPECT_EQ(folder, "C:\\Kestrom\\Shapes");
-    EXPECT_EQ(filter, "Shape Directory (W *.shp)|W *.shp|" + CPartView::ShapeFilter(""));
-    EXPECT_EQ(CPartView::ShapeFilter(""),
-              "Beams (W,S,HP,M)|W *.shp;S *.shp;HP*.shp;M *.shp|Angles (L)|L*.shp|Channel  (MC,C)|C *.shp;MC*.shp|"
-              "Flat Bar (FB)|FB*.shp|T Shapes (T,WT,MT,ST)|T *.shp;WT*.shp;MT*.shp;ST*.shp|All Shapes (*.shp)|*.shp||");
+    EXPECT_EQ(filter, CShapeDoc::ChooserFilter("W "));
     EXPECT_EQ(view.Edit(CPartView::IDC_DESC).text(), "12X26");
     EXPECT_TRUE(view.IsShapeValid());
 }
