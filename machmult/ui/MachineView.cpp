@@ -227,9 +227,7 @@ void CMachineView::UpdateCommandStates()
     const CMachineDoc* doc = GetMachineDoc();
     if (!doc)
         return;
-    save_->setEnabled(doc->IsCommandEnabled(ID_FILE_SAVE).value_or(true));
-    saveNew_->setEnabled(doc->IsCommandEnabled(ID_FILE_SAVE_NEW).value_or(true));
-    specifics_->setEnabled(doc->IsCommandEnabled(ID_EDIT_SPECIFICS).value_or(true));
+    EnableCommands(*doc, {{save_, ID_FILE_SAVE}, {saveNew_, ID_FILE_SAVE_NEW}, {specifics_, ID_EDIT_SPECIFICS}});
 }
 
 void CMachineView::RunCommand(std::string_view handler, const std::function<void(CMachineDoc&)>& command)

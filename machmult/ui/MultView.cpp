@@ -492,11 +492,11 @@ void CMultView::UpdateCommandStates()
     const CMultDoc* doc = GetMultDoc();
     if (!doc)
         return;
-    save_->setEnabled(doc->IsCommandEnabled(ID_FILE_SAVE).value_or(true));
-    saveNew_->setEnabled(doc->IsCommandEnabled(ID_FILE_SAVE_NEW).value_or(true));
-    specifics_->setEnabled(doc->IsCommandEnabled(ID_EDIT_SPECIFICS).value_or(true));
-    chooseShape_->setEnabled(doc->IsCommandEnabled(ID_EDIT_CHOOSE_SHAPE).value_or(true));
-    autoMult_->setEnabled(doc->IsCommandEnabled(ID_EDIT_AUTOMULT).value_or(true));
+    EnableCommands(*doc, {{save_, ID_FILE_SAVE},
+                          {saveNew_, ID_FILE_SAVE_NEW},
+                          {specifics_, ID_EDIT_SPECIFICS},
+                          {chooseShape_, ID_EDIT_CHOOSE_SHAPE},
+                          {autoMult_, ID_EDIT_AUTOMULT}});
 }
 
 void CMultView::RunCommand(std::string_view handler, const std::function<void(CMultDoc&)>& command)
