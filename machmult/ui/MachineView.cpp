@@ -1,6 +1,7 @@
 #include "machmult/ui/MachineView.h"
 
 #include "fw/qt/QtText.h"
+#include "fw/qt/ViewFrame.h"
 #include "machmult/MachineDoc.h"
 #include "machmult/ui/CommandGuard.h"
 #include "machmult/ui/LengthField.h"
@@ -153,12 +154,7 @@ void CMachineView::OnUpdate(fw::View*, long, fw::Object*)
 
 void CMachineView::CloseFrame()
 {
-    if (fw::Document* doc = GetDocument())
-        doc->RemoveView(this);
-    if (QWidget* frame = parentWidget())
-        frame->close();
-    else
-        close();
+    fw::CloseViewFrame(*this, *this);
 }
 
 bool CMachineView::UpdateDocument()

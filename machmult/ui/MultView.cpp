@@ -6,6 +6,7 @@
 #include "fw/core/MessageService.h"
 #include "fw/core/WinPath.h"
 #include "fw/qt/QtText.h"
+#include "fw/qt/ViewFrame.h"
 #include "machmult/MultDoc.h"
 #include "machmult/ui/CommandGuard.h"
 #include "machmult/ui/LengthField.h"
@@ -259,12 +260,7 @@ void CMultView::OnUpdate(fw::View*, long hint, fw::Object*)
 
 void CMultView::CloseFrame()
 {
-    if (fw::Document* doc = GetDocument())
-        doc->RemoveView(this);
-    if (QWidget* frame = parentWidget())
-        frame->close();
-    else
-        close();
+    fw::CloseViewFrame(*this, *this);
 }
 
 bool CMultView::UpdateDocument()

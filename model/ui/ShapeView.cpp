@@ -4,6 +4,7 @@
 #include "fw/core/MessageService.h"
 #include "fw/core/Number.h"
 #include "fw/qt/QtText.h"
+#include "fw/qt/ViewFrame.h"
 #include "model/ShapeDoc.h"
 
 #include <QButtonGroup>
@@ -200,10 +201,7 @@ bool CShapeView::CopyFormToDocument()
 
 void CShapeView::CloseFrame()
 {
-    if (fw::Document* doc = fw::View::GetDocument())
-        doc->RemoveView(this);
-    QWidget* frame = parentWidget() ? parentWidget() : this;
-    frame->close();
+    fw::CloseViewFrame(*this, *this);
 }
 
 void CShapeView::OnKindClicked(int kind)

@@ -2,6 +2,7 @@
 
 #include "fw/core/MessageService.h"
 #include "fw/qt/QtText.h"
+#include "fw/qt/ViewFrame.h"
 #include "model/ToolDoc.h"
 
 #include <QButtonGroup>
@@ -130,10 +131,7 @@ bool CToolView::CopyFormToDocument()
 
 void CToolView::CloseFrame()
 {
-    if (fw::Document* doc = fw::View::GetDocument())
-        doc->RemoveView(this);
-    QWidget* frame = parentWidget() ? parentWidget() : this;
-    frame->close();
+    fw::CloseViewFrame(*this, *this);
 }
 
 void CToolView::OnSystemClicked(int system)

@@ -5,6 +5,7 @@
 #include "fw/core/MessageService.h"
 #include "fw/core/WinPath.h"
 #include "fw/qt/QtText.h"
+#include "fw/qt/ViewFrame.h"
 #include "model/ShapeDoc.h"
 #include "partprog/PartDoc.h"
 
@@ -312,10 +313,7 @@ void CPartView::EnableShapeFields(bool enable)
 
 void CPartView::CloseFrame()
 {
-    if (fw::Document* doc = fw::View::GetDocument())
-        doc->RemoveView(this);
-    QWidget* frame = parentWidget() ? parentWidget() : this;
-    frame->close();
+    fw::CloseViewFrame(*this, *this);
 }
 
 std::optional<PartRecord> CPartView::TakeForm()
