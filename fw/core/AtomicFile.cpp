@@ -113,36 +113,32 @@ void AtomicFile::Finish()
 
 void AtomicFile::Commit()
 {
-    if (committed_)
-        throw FileException(FileException::genericException, path_);
-    try {
-        Finish();
-        if (std::rename(temporary_.c_str(), target_.c_str()) != 0) {
-            const int error = errno;
-            throw FileException(FileException::FromErrno(error), path_, error);
-        }
-    } catch (...) {
-        failed_ = true;
-        RemoveTemporary();
-        throw;
-    }
-    committed_ = true;
-    SyncFolder(target_.parent_path(), path_);
+    Place(true);
 }
 
 bool AtomicFile::CommitNew()
+{
+    return Place(false);
+}
+
+bool AtomicFile::Place(bool replace)
 {
     if (committed_)
         throw FileException(FileException::genericException, path_);
     try {
         Finish();
-        if (const int error = MoveIfAbsent(temporary_, target_); error == EEXIST) {
+        int error = 0;
+        if (!replace)
+            error = MoveIfAbsent(temporary_, target_);
+        else if (std::rename(temporary_.c_str(), target_.c_str()) != 0)
+            error = errno;
+        if (error == EEXIST && !replace) {
             failed_ = true;
             RemoveTemporary();
             return false;
-        } else if (error != 0) {
-            throw FileException(FileException::FromErrno(error), path_, error);
         }
+        if (error != 0)
+            throw FileException(FileException::FromErrno(error), path_, error);
     } catch (...) {
         failed_ = true;
         RemoveTemporary();

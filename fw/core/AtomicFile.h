@@ -52,6 +52,9 @@ private:
     void RemoveTemporary() noexcept;
     // Flushes and closes the temporary file; refuses after a failed Write or a commit.
     void Finish();
+    // Commit and CommitNew: closes the temporary file and moves it to the target, over a file there
+    // when replace is set; false when a file is there and replace is not set.
+    bool Place(bool replace);
 
     std::string path_;
     std::filesystem::path target_;
