@@ -1,10 +1,11 @@
 #pragma once
 // The application object: start-up, the command dispatcher, the one background automatic-multing
-// job and the exit check that protects it, the machine link's state, the part printout options,
-// Help and Convert Legacy Files. It holds no window; the user-interface side makes them through AppWindows.
+// job and the exit check that protects it, the machine link's state, the part and mult printout
+// options, Help and Convert Legacy Files. It holds no window; the user-interface side makes them through AppWindows.
 
 #include "fw/core/Component.h"
 #include "fw/core/Profile.h"
+#include "machmult/MultPrintOptions.h"
 #include "partprog/PartPrintOptions.h"
 #include "shell/AppServices.h"
 #include "shell/AutoMultTask.h"
@@ -92,6 +93,8 @@ public:
     // The one record of what the standard part printout prints: its dialog fills it and the
     // part printing reads it.
     PartPrintOptions& GetPartPrintOptions() { return partPrintOptions_; }
+    // The same for the standard mult printout.
+    MultPrintOptions& GetMultPrintOptions() { return multPrintOptions_; }
 
     // AppActions: what the dispatcher asks of the application.
     void CreateOpposites(const std::string& list) override;
@@ -122,4 +125,5 @@ private:
     std::unique_ptr<MachineLink> link_;
     MachineLinkState linkState_;
     PartPrintOptions partPrintOptions_;
+    MultPrintOptions multPrintOptions_;
 };

@@ -1,38 +1,29 @@
 #include "partprog/ui/PartPrintStandardDialog.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
-#include <QPushButton>
-#include <QVBoxLayout>
+
+#include <iterator>
+
+namespace {
+
+constexpr fw::CheckBoxDialog::BoxItem kBoxes[] = {
+    {"&A) Print A Directory of The Parts Specified (Cover Page)", 1187},
+    {"&B) Print The Specific Info for each Part Specified", 1188},
+    {"&C) Print The Reference Plane and Pattern Information", 1189},
+    {"&D) Print The Hole Information", 1190},
+    {"&E) Print Operation Details (Imperial)", 1236},
+    {"&F) Print Operation Details (Metric)", 1237},
+};
+static_assert(std::size(kBoxes) == CPartPrintStandardDialog::boxCount);
+
+} // namespace
 
 CPartPrintStandardDialog::CPartPrintStandardDialog(PartPrintOptions& options, QWidget* parent)
-    : QDialog(parent), options_(options)
+    : fw::CheckBoxDialog("Part(s) Printout", kBoxes, "E&Xit and Cancel Print", parent), options_(options)
 {
-    setWindowTitle("Part(s) Printout");
-    static constexpr const char* texts[boxCount] = {
-        "&A) Print A Directory of The Parts Specified (Cover Page)",
-        "&B) Print The Specific Info for each Part Specified",
-        "&C) Print The Reference Plane and Pattern Information",
-        "&D) Print The Hole Information",
-        "&E) Print Operation Details (Imperial)",
-        "&F) Print Operation Details (Metric)",
-    };
-    static constexpr int ids[boxCount] = {1187, 1188, 1189, 1190, 1236, 1237};
-    auto* layout = new QVBoxLayout(this);
-    for (int i = 0; i < boxCount; ++i) {
-        boxes_[i] = new QCheckBox(texts[i], this);
-        boxes_[i]->setObjectName(QString::number(ids[i]));
-        layout->addWidget(boxes_[i]);
-    }
     // A to D take effect as they are clicked; E and F are read on OK.
     for (Box box : {coverPage, partInformation, refPlanes, holes})
-        connect(boxes_[box], &QCheckBox::clicked, this, [this, box](bool checked) { *Option(box) = checked ? 1 : 0; });
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton("OK", QDialogButtonBox::AcceptRole);
-    buttons->addButton("E&Xit and Cancel Print", QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
+        connect(GetBox(box), &QCheckBox::clicked, this, [this, box](bool checked) { *Option(box) = checked ? 1 : 0; });
 }
 
 int* CPartPrintStandardDialog::Option(Box box)
@@ -55,29 +46,17 @@ void CPartPrintStandardDialog::InitDialog()
     options_.cancelled = 0;
     const bool details = options_.detailsAvailable != 0;
     for (int i = 0; i < boxCount; ++i)
-        boxes_[i]->setChecked(i < refPlanes || details);
+        GetBox(Box(i))->setChecked(i < refPlanes || details);
     for (Box box : {refPlanes, holes}) {
-        boxes_[box]->setVisible(details);
-        boxes_[box]->setEnabled(details);
+        GetBox(box)->setVisible(details);
+        GetBox(box)->setEnabled(details);
     }
-}
-
-void CPartPrintStandardDialog::open()
-{
-    InitDialog();
-    QDialog::open();
-}
-
-int CPartPrintStandardDialog::exec()
-{
-    InitDialog();
-    return QDialog::exec();
 }
 
 void CPartPrintStandardDialog::accept()
 {
     for (int i = 0; i < boxCount; ++i)
-        *Option(Box(i)) = boxes_[i]->checkState() == Qt::Checked ? 1 : 0;
+        *Option(Box(i)) = GetBox(Box(i))->checkState() == Qt::Checked ? 1 : 0;
     QDialog::accept();
 }
 
