@@ -197,6 +197,19 @@ TEST_F(MachineViewTest, ALengthOutOfItsLimitsStopsTheSaveAndChangesNothing)
     EXPECT_EQ(messages_->Shown().size(), before + 1);
 }
 
+TEST_F(MachineViewTest, EachLengthControlTakesItsFieldsLimits)
+{
+    CMachineView view(doc_);
+    const struct {
+        int id;
+        double min, max;
+    } cases[] = {{1106, 0, 999999}, {1107, 0, 999999}, {1108, -1200, 1200}, {1109, -1200, 1200}, {1111, -1200, 1200}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(Length(view, c.id).GetMinInches(), c.min) << c.id;
+        EXPECT_EQ(Length(view, c.id).GetMaxInches(), c.max) << c.id;
+    }
+}
+
 TEST_F(MachineViewTest, LeavingTheNameFieldRenamesTheWindowAtOnce)
 {
     CMachineView view(doc_);

@@ -186,6 +186,8 @@ TEST_F(MultViewTest, DroppedShapesTakeTheFirstPathAndKeepTheDesignationsBlank)
     EXPECT_EQ(Edit(view, CMultView::IDC_SIZE).text(), "12X26");
     EXPECT_EQ(Section(view, CMultView::IDC_D), 12.0);
     EXPECT_EQ(doc_.Header().shapeDesc, "12X26");
+    for (int id : {CMultView::IDC_D, CMultView::IDC_TW, CMultView::IDC_BF, CMultView::IDC_TF})
+        EXPECT_FALSE(Length(view, id).GetEnableInput()) << id;   // shown, never typed over
     ASSERT_NE(doc_.GetShape(), nullptr);
     EXPECT_EQ(doc_.GetShapeKind(), shapeBeam);
     EXPECT_TRUE(doc_.IsModified());
