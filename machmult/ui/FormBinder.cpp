@@ -4,7 +4,6 @@
 #include "fw/core/Number.h"
 #include "fw/core/StringTable.h"
 #include "fw/qt/QtText.h"
-#include "machmult/ui/LengthField.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -26,12 +25,23 @@ namespace machui {
 namespace {
 
 constexpr unsigned IDS_WHOLE_NUMBER_RANGE = 33601;
+constexpr unsigned IDS_LENGTH_RANGE = 33602;
 constexpr unsigned IDS_NUMBER_INVALID = 33603;
 
 template <class Widget> Widget& Named(Widget& widget, int id)
 {
     widget.setObjectName(ControlName(id));
     return widget;
+}
+
+// A limit as the range message shows it, in the control's measuring system; never empty.
+std::string FormatLimit(double inches, int system)
+{
+    CDimension d;
+    d.SetUnits(system);
+    d.SetValue(inches);
+    const std::string text = d.FormatAs(system);
+    return text.empty() ? "0" : text;
 }
 
 int ToInt(std::uint32_t value) { return int(std::min<std::uint32_t>(value, INT_MAX)); }
@@ -48,41 +58,69 @@ void ClearRadio(QButtonGroup& group)
     group.setExclusive(true);
 }
 
-LengthField& FormBinder::AddLength(QFormLayout& layout, int id, const QString& label, CDimension& value, double min,
-                                   double max)
+void FormBinder::Length::Show(double inches)
 {
-    auto& field = Named(*new LengthField, id);   // owned by the layout's widget
-    field.SetLimits(min, max);
-    layout.addRow(label, &field);
-    auto pending = std::make_shared<double>();
-    bindings_.push_back({&field,
-                         [&field, &value] {
-                             field.SetDimensionType(value.GetUnits());
-                             field.SetDecimalInches(value.GetValue());
-                         },
-                         [&field, pending] {
-                             const std::optional<double> read = field.Read();
-                             *pending = read.value_or(0.0);
-                             return read.has_value();
-                         },
-                         [&value, pending] { value.SetValue(*pending); }});
-    return field;
+    value = inches;
+    edited = false;
+    lenbox.SetDecimalInches(inches);
 }
 
-LengthField& FormBinder::AddLength(QFormLayout& layout, int id, const QString& label, double& value, double min, double max)
+CLenbox FormBinder::BindLength(QFormLayout& layout, int id, const QString& label, double min, double max,
+                               std::function<void(Length&)> load, std::function<void(double)> store)
 {
-    auto& field = Named(*new LengthField, id);
-    field.SetLimits(min, max);
-    layout.addRow(label, &field);
-    auto pending = std::make_shared<double>();
-    bindings_.push_back({&field, [&field, &value] { field.SetDecimalInches(value); },
-                         [&field, pending] {
-                             const std::optional<double> read = field.Read();
-                             *pending = read.value_or(0.0);
-                             return read.has_value();
+    auto length = std::make_shared<Length>();
+    length->lenbox.Attach(CLenbox::CreateControl(layout.parentWidget()));
+    QWidget& control = Named(*length->lenbox.GetControl(), id);
+    length->lenbox.SetLimits(min, max);
+    length->lenbox.OnChanged(&control, [weak = std::weak_ptr<Length>(length)] {
+        if (const std::shared_ptr<Length> l = weak.lock())
+            l->edited = true;
+    });
+    layout.addRow(label, &control);
+    lengths_.push_back(length);
+    bindings_.push_back({&control, [length, load] { load(*length); },
+                         [length, &control, min, max] {
+                             const double inches = length->Value();
+                             if (inches >= min && inches <= max)
+                                 return true;
+                             const int system = int(length->lenbox.GetDimensionType());
+                             fw::ShowMessage(fw::StringTables::Get("VARNEX").Format(
+                                                 IDS_LENGTH_RANGE, {FormatLimit(min, system), FormatLimit(max, system)}),
+                                             fw::MB_OK | fw::MB_ICONEXCLAMATION);
+                             control.setFocus();
+                             return false;
                          },
-                         [&value, pending] { value = *pending; }});
-    return field;
+                         [length, store] { store(length->Value()); }});
+    return length->lenbox;
+}
+
+void FormBinder::SetDimensionType(const CLenbox& lenbox, int system)
+{
+    for (const std::shared_ptr<Length>& length : lengths_)
+        if (length->lenbox.GetControl() == lenbox.GetControl()) {
+            const double inches = length->Value();
+            length->lenbox.SetDimensionType(system);
+            length->Show(inches);
+        }
+}
+
+CLenbox FormBinder::AddLength(QFormLayout& layout, int id, const QString& label, CDimension& value, double min,
+                              double max)
+{
+    return BindLength(
+        layout, id, label, min, max,
+        [&value](Length& length) {
+            length.lenbox.SetDimensionType(value.GetUnits());
+            length.Show(value.GetValue());
+        },
+        [&value](double inches) { value.SetValue(inches); });
+}
+
+CLenbox FormBinder::AddLength(QFormLayout& layout, int id, const QString& label, double& value, double min, double max)
+{
+    return BindLength(
+        layout, id, label, min, max, [&value](Length& length) { length.Show(value); },
+        [&value](double inches) { value = inches; });
 }
 
 QSpinBox& FormBinder::AddWhole(QFormLayout& layout, int id, const QString& label, std::uint32_t& value, int min, int max,

@@ -5,6 +5,7 @@
 // the focus, and nothing is stored. Each control's object name is its control id.
 
 #include "model/Dimension.h"
+#include "model/ui/Lenbox.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -30,16 +32,15 @@ class QWidget;
 
 namespace machui {
 
-class LengthField;
-
 // The control of an id among a widget's children.
 QString ControlName(int id);
 
 class FormBinder {
 public:
-    // A length field, its label and its limits (inches).
-    LengthField& AddLength(QFormLayout& layout, int id, const QString& label, CDimension& value, double min, double max);
-    LengthField& AddLength(QFormLayout& layout, int id, const QString& label, double& value, double min, double max);
+    // A dimension-entry control, its label and its limits (inches). The CDimension form shows
+    // the value in its own measuring system.
+    CLenbox AddLength(QFormLayout& layout, int id, const QString& label, CDimension& value, double min, double max);
+    CLenbox AddLength(QFormLayout& layout, int id, const QString& label, double& value, double min, double max);
     // A whole number checked against min..max; with an up-down range the box has arrows in it.
     QSpinBox& AddWhole(QFormLayout& layout, int id, const QString& label, std::uint32_t& value, int min, int max,
                        std::pair<int, int> upDown = {0, 0});
@@ -57,12 +58,23 @@ public:
     QButtonGroup& AddRadio(QBoxLayout& layout, const QString& title, std::initializer_list<std::pair<int, QString>> buttons,
                            std::int32_t& value);
 
+    // Shows a length control's value in another measuring system without rounding it.
+    void SetDimensionType(const CLenbox& length, int system);
+
     void Load();
     bool Store();
     // Reads the one control again; false (with the message and the focus) when it fails.
     bool StoreControl(const QWidget& control);
 
 private:
+    // A length as shown: the value given stays exact until the user changes the control.
+    struct Length {
+        CLenbox lenbox;
+        double value = 0.0;
+        bool edited = false;
+        double Value() const { return edited ? lenbox.GetDecimalInches() : value; }
+        void Show(double inches);
+    };
     struct Binding {
         const QWidget* control;
         std::function<void()> load;
@@ -72,8 +84,11 @@ private:
     QButtonGroup& MakeRadio(QBoxLayout& layout, const QString& title,
                             std::initializer_list<std::pair<int, QString>> buttons);
     void BindRadio(QButtonGroup& group, std::function<int()> get, std::function<void(int)> set);
+    CLenbox BindLength(QFormLayout& layout, int id, const QString& label, double min, double max,
+                       std::function<void(Length&)> load, std::function<void(double)> store);
 
     std::vector<Binding> bindings_;
+    std::vector<std::shared_ptr<Length>> lengths_;
 };
 
 // Checks every button of a group off (the group stays exclusive for the user).

@@ -4,7 +4,6 @@
 #include "fw/qt/ViewFrame.h"
 #include "machmult/MachineDoc.h"
 #include "machmult/ui/CommandGuard.h"
-#include "machmult/ui/LengthField.h"
 #include "machmult/ui/MachineSpecDlg.h"
 #include "machmult/ui/ModalRunner.h"
 
@@ -53,11 +52,11 @@ CMachineView::CMachineView(CMachineDoc& doc, QWidget* parent)
     name_ = &binder_.AddText(*nameRow, kNameId, "Machine Name:", form_.name, int(MachineRecord::maxNameLength));
 
     auto* stock = new QFormLayout(&Box(*left, "Stock Information"));
-    std::vector<LengthField*> lengths = {
-        &binder_.AddLength(*stock, 1106, "Minimum Stock Length:", form_.minimumStock, 0, kStockMax),
-        &binder_.AddLength(*stock, 1107, "Maximum Stock Length:", form_.maximumStock, 0, kStockMax),
-        &binder_.AddLength(*stock, 1108, "Minimum Drop Length:", form_.minimumDrop, -kShortLimit, kShortLimit),
-        &binder_.AddLength(*stock, 1109, "Default Kerf:", form_.defaultKerf, -kShortLimit, kShortLimit),
+    std::vector<CLenbox> lengths = {
+        binder_.AddLength(*stock, 1106, "Minimum Stock Length:", form_.minimumStock, 0, kStockMax),
+        binder_.AddLength(*stock, 1107, "Maximum Stock Length:", form_.maximumStock, 0, kStockMax),
+        binder_.AddLength(*stock, 1108, "Minimum Drop Length:", form_.minimumDrop, -kShortLimit, kShortLimit),
+        binder_.AddLength(*stock, 1109, "Default Kerf:", form_.defaultKerf, -kShortLimit, kShortLimit),
     };
 
     auto* run = new QVBoxLayout(&Box(*left, "Run Parameters"));
@@ -68,7 +67,7 @@ CMachineView::CMachineView(CMachineDoc& doc, QWidget* parent)
     };
     auto* trim = new QFormLayout;
     run->addLayout(trim);
-    lengths.push_back(&binder_.AddLength(*trim, 1111, "Trim Length", form_.trimLength, -kShortLimit, kShortLimit));
+    lengths.push_back(binder_.AddLength(*trim, 1111, "Trim Length", form_.trimLength, -kShortLimit, kShortLimit));
 
     auto* materials = new QVBoxLayout(&Box(*right, "Material Types"));
     const std::pair<int, const char*> materialBoxes[] = {{1121, "Beams"},   {1122, "Channels"}, {1123, "Angles"},
@@ -95,9 +94,10 @@ CMachineView::CMachineView(CMachineDoc& doc, QWidget* parent)
         UpdateCommandStates();
     });
     connect(name_, &QLineEdit::editingFinished, this, [this] { PostFieldChanged(kNameId); });
-    for (LengthField* field : lengths) {
-        connect(field, &LengthField::Changed, this, &CMachineView::MarkModified);
-        connect(field, &LengthField::KillFocus, this, [this, field] { PostFieldChanged(field->objectName().toInt()); });
+    for (const CLenbox& length : lengths) {
+        const int id = length.GetControl()->objectName().toInt();
+        length.OnChanged(this, [this] { MarkModified(); });
+        length.OnKillFocus(this, [this, id] { PostFieldChanged(id); });
     }
     for (QCheckBox* box : checks)
         connect(box, &QCheckBox::clicked, this, &CMachineView::MarkModified);

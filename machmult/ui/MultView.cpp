@@ -9,7 +9,6 @@
 #include "fw/qt/ViewFrame.h"
 #include "machmult/MultDoc.h"
 #include "machmult/ui/CommandGuard.h"
-#include "machmult/ui/LengthField.h"
 #include "machmult/ui/ModalRunner.h"
 #include "model/ShapeDoc.h"
 
@@ -64,13 +63,14 @@ QGroupBox& Box(QBoxLayout& parent, const QString& title)
     return *box;
 }
 
-LengthField& SectionField(QFormLayout& layout, int id, const QString& label)
+// A section value: shown, never typed over.
+CLenbox SectionField(QFormLayout& layout, int id, const QString& label)
 {
-    auto* field = new LengthField;
-    field->setObjectName(ControlName(id));
-    field->setReadOnly(true);
-    layout.addRow(label, field);
-    return *field;
+    CLenbox lenbox(CLenbox::CreateControl(layout.parentWidget()));
+    lenbox.GetControl()->setObjectName(ControlName(id));
+    lenbox.SetEnableInput(false);
+    layout.addRow(label, lenbox.GetControl());
+    return lenbox;
 }
 
 } // namespace
@@ -96,9 +96,9 @@ CMultView::CMultView(CMultDoc& doc, QWidget* parent)
     group_ = &binder_.AddText(*left, IDC_GROUP, "Group:", form_.group, 10);
     mark_ = &binder_.AddText(*left, IDC_MARK, "Mark:", form_.mark, 10);
     sequence_ = &binder_.AddWhole(*left, IDC_SEQUENCE, "Sequence:", form_.sequence, 1, kWholeMax);
-    length_ = &binder_.AddLength(*left, IDC_LENGTH, "Stock Length:", form_.length, -1e12, 1e12);
+    length_ = binder_.AddLength(*left, IDC_LENGTH, "Stock Length:", form_.length, -1e12, 1e12);
     binder_.AddWhole(*left, IDC_QUANTITY, "Quantity:", form_.quantity, 1, kWholeMax);
-    kerf_ = &binder_.AddLength(*left, IDC_KERF, "Kerf:", form_.kerf, -1e12, 1e12);
+    kerf_ = binder_.AddLength(*left, IDC_KERF, "Kerf:", form_.kerf, -1e12, 1e12);
     shape_ = &binder_.AddCombo(*left, IDC_SHAPE, "Shape:", form_.shapeDesctp, kDesignations);
     size_ = &binder_.AddText(*left, IDC_SIZE, "Size:", form_.shapeDesc, 20);
     grade_ = &binder_.AddText(*left, IDC_GRADE, "Grade:", form_.grade, 10);
@@ -109,8 +109,8 @@ CMultView::CMultView(CMultDoc& doc, QWidget* parent)
                                  {{IDC_IMPERIAL, "&Imperial"}, {IDC_DECIMAL, "&Decimal Inch"}, {IDC_METRIC, "&Metric"}},
                                  form_.measuringSystem);
     auto* section = new QFormLayout(&Box(*right, "Section"));
-    section_ = {&SectionField(*section, IDC_D, "D:"), &SectionField(*section, IDC_TW, "TW:"),
-                &SectionField(*section, IDC_BF, "BF:"), &SectionField(*section, IDC_TF, "TF:")};
+    section_ = {SectionField(*section, IDC_D, "D:"), SectionField(*section, IDC_TW, "TW:"),
+                SectionField(*section, IDC_BF, "BF:"), SectionField(*section, IDC_TF, "TF:")};
     right->addStretch();
 
     ConnectFields();
@@ -148,9 +148,9 @@ void CMultView::ConnectFields()
     connect(&quantity, &QSpinBox::editingFinished, this, [this] { PostFieldChanged(IDC_QUANTITY); });
     connect(machine_->lineEdit(), &QLineEdit::editingFinished, this, [this] { PostFieldChanged(IDC_MACHINE); });
     connect(shape_->lineEdit(), &QLineEdit::editingFinished, this, [this] { PostFieldChanged(IDC_SHAPE); });
-    for (LengthField* field : {length_, kerf_})
-        connect(field, &LengthField::Changed, this, &CMultView::MarkModified);
-    connect(length_, &LengthField::KillFocus, this, [this] { PostFieldChanged(IDC_LENGTH); });
+    for (const CLenbox& length : {length_, kerf_})
+        length.OnChanged(this, [this] { MarkModified(); });
+    length_.OnKillFocus(this, [this] { PostFieldChanged(IDC_LENGTH); });
     connect(systems_, &QButtonGroup::idClicked, this, &CMultView::OnMeasuringSystem);
 }
 
@@ -413,8 +413,8 @@ void CMultView::OnMeasuringSystem(int system)
 void CMultView::ShowSection(const std::array<double, 4>& values, int system)
 {
     for (std::size_t i = 0; i < section_.size(); ++i) {
-        section_[i]->SetDimensionType(system);
-        section_[i]->SetDecimalInches(values[i]);
+        section_[i].SetDimensionType(system);
+        section_[i].SetDecimalInches(values[i]);
     }
 }
 
@@ -435,9 +435,9 @@ void CMultView::SetStockFieldsEnabled(bool enabled)
 
 void CMultView::SetDisplayType(int system)
 {
-    for (LengthField* field : {length_, kerf_})
-        if (field->GetDimensionType() != system)
-            field->SetDimensionType(system);
+    for (const CLenbox& length : {length_, kerf_})
+        if (length.GetDimensionType() != system)
+            binder_.SetDimensionType(length, system);
 }
 
 void CMultView::PostFieldChanged(int controlId)

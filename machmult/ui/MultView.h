@@ -32,7 +32,6 @@ class QSpinBox;
 
 namespace machui {
 
-class LengthField;
 
 class CMultView : public QWidget, public fw::View, public MultForm {
     Q_OBJECT
@@ -117,14 +116,14 @@ private:
     QLineEdit* group_;
     QLineEdit* mark_;
     QSpinBox* sequence_;
-    LengthField* length_;
-    LengthField* kerf_;
+    CLenbox length_;
+    CLenbox kerf_;
     QComboBox* shape_;
     QLineEdit* size_;
     QLineEdit* grade_;
     QComboBox* machine_;
     QButtonGroup* systems_;
-    std::array<LengthField*, 4> section_;
+    std::array<CLenbox, 4> section_;
     QAction* save_;
     QAction* saveNew_;
     QAction* separator_;

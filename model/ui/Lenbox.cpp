@@ -61,6 +61,26 @@ void CLenbox::SetDimensionType(long type)
         control_->setProperty("DimensionType", QVariant::fromValue(type));
 }
 
+void CLenbox::SetLimits(double minInches, double maxInches)
+{
+    if (!control_)
+        return;
+    // The control refuses a minimum above its maximum, so the side that moves away goes first.
+    if (minInches > control_->property("MaxInches").toDouble()) {
+        control_->setProperty("MaxInches", maxInches);
+        control_->setProperty("MinInches", minInches);
+    } else {
+        control_->setProperty("MinInches", minInches);
+        control_->setProperty("MaxInches", maxInches);
+    }
+}
+
+void CLenbox::SetEnableInput(bool enable)
+{
+    if (control_)
+        control_->setProperty("EnableInput", enable);
+}
+
 void CLenbox::OnChanged(QObject* context, std::function<void()> callback) const
 {
     OnEvent("Changed()", context, std::move(callback));

@@ -27,6 +27,10 @@ public:
     double GetDecimalInches() const;
     long GetDimensionType() const;
     void SetDimensionType(long type);
+    // The range the control accepts (inches); widening or narrowing, the limits never cross.
+    void SetLimits(double minInches, double maxInches);
+    // False makes the control read-only: it shows its value and takes no keys.
+    void SetEnableInput(bool enable);
 
     // Calls back while context lives whenever the control fires its Changed event.
     void OnChanged(QObject* context, std::function<void()> callback) const;

@@ -56,6 +56,7 @@ class SpecDlgTest : public testing::Test {
 protected:
     SpecDlgTest() { test::QtApp(); }
     fw::ScriptedMessages messages_{fw::ScriptedMessageService::WhenUnscripted::AnswerDefault};
+    test::LenboxFactory lenboxes_;
 };
 
 } // namespace

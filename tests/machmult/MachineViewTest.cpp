@@ -55,6 +55,7 @@ private:
 protected:
     TempDrives drives_;
     fw::ScriptedMessages messages_{fw::ScriptedMessageService::WhenUnscripted::AnswerDefault};
+    test::LenboxFactory lenboxes_;
     // A new machine as File New makes it, through the machine template.
     fw::DocTemplate template_{"\nMachine\nMachine\nMachine(*.mch)\n.mch\nVarnex.Machine\nVarnex Machine",
                               [] { return std::make_unique<CMachineDoc>(); }};
@@ -70,7 +71,7 @@ TEST_F(MachineViewTest, ANewMachineOpensItsKeyFieldsAndRefusesToSaveUntilNamed)
     EXPECT_TRUE(Name(view).isEnabled());
     EXPECT_TRUE(KindButtonsEnabled(view));
     EXPECT_EQ(CheckedKind(view), -1);
-    EXPECT_EQ(Control<machui::LengthField>(view, 1107).GetDecimalInches(), 0.0);
+    EXPECT_EQ(Length(view, 1107).GetDecimalInches(), 0.0);
     EXPECT_FALSE(Control<QCheckBox>(view, 1127).isChecked());
     EXPECT_FALSE(Specifics(view).isEnabled());
     EXPECT_FALSE(Save(view).isEnabled());
@@ -139,8 +140,8 @@ TEST_F(MachineViewTest, AStoredMachineShowsItsValuesWithTheKeyFieldsLocked)
     EXPECT_FALSE(Name(view).isEnabled());
     EXPECT_FALSE(KindButtonsEnabled(view));
     EXPECT_EQ(CheckedKind(view), machineAngleLine);
-    EXPECT_EQ(Control<machui::LengthField>(view, 1106).text(), "20'");
-    EXPECT_EQ(Control<machui::LengthField>(view, 1109).text(), "1/8");
+    EXPECT_EQ(Length(view, 1106).GetDecimalInches(), 240.0);
+    EXPECT_EQ(Length(view, 1109).GetDecimalInches(), 0.125);
     EXPECT_TRUE(Control<QCheckBox>(view, 1119).isChecked());
     EXPECT_FALSE(Control<QCheckBox>(view, 1118).isChecked());
     EXPECT_TRUE(Control<QCheckBox>(view, 1123).isChecked());
@@ -155,11 +156,11 @@ TEST_F(MachineViewTest, TheFormGoesIntoTheDocumentBeforeASave)
     CMachineView view(doc_);
     Type(Name(view), "m2");
     Click(view, 1036);   // Plate Punch
-    TypeLength(view, 1106, "10'");
-    TypeLength(view, 1107, "60'6\"");
-    TypeLength(view, 1108, "-3");
-    TypeLength(view, 1109, "1/16");
-    TypeLength(view, 1111, "2\"1/2");
+    EnterLength(view, 1106, 120);
+    EnterLength(view, 1107, 726);
+    EnterLength(view, 1108, -3);
+    EnterLength(view, 1109, 0.0625);
+    EnterLength(view, 1111, 2.5);
     for (int id : {1118, 1120, 1121, 1037, 1127})
         Click(view, id);
     ASSERT_TRUE(view.UpdateDocument());
@@ -178,7 +179,9 @@ TEST_F(MachineViewTest, ALengthOutOfItsLimitsStopsTheSaveAndChangesNothing)
 {
     CMachineView view(doc_);
     Type(Name(view), "m3");
-    TypeLength(view, 1106, "-1");
+    // The control keeps its entries within the limits; one that got past it is still refused.
+    Length(view, 1106).SetMinInches(-10);
+    EnterLength(view, 1106, -1);
     EXPECT_FALSE(view.UpdateDocument());
     EXPECT_EQ(messages_->Shown().at(0).text, "Enter a length from 0 to 83333'3\".");
     EXPECT_EQ(doc_.GetMachineRecord().name, "");
@@ -188,10 +191,23 @@ TEST_F(MachineViewTest, ALengthOutOfItsLimitsStopsTheSaveAndChangesNothing)
     EXPECT_TRUE(Name(view).isEnabled());
 
     // Leaving the field reads it again and shows the same message.
-    emit Control<machui::LengthField>(view, 1106).KillFocus();
+    emit Length(view, 1106).KillFocus();
     const std::size_t before = messages_->Shown().size();
     ProcessPosted();
     EXPECT_EQ(messages_->Shown().size(), before + 1);
+}
+
+TEST_F(MachineViewTest, EachLengthControlTakesItsFieldsLimits)
+{
+    CMachineView view(doc_);
+    const struct {
+        int id;
+        double min, max;
+    } cases[] = {{1106, 0, 999999}, {1107, 0, 999999}, {1108, -1200, 1200}, {1109, -1200, 1200}, {1111, -1200, 1200}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(Length(view, c.id).GetMinInches(), c.min) << c.id;
+        EXPECT_EQ(Length(view, c.id).GetMaxInches(), c.max) << c.id;
+    }
 }
 
 TEST_F(MachineViewTest, LeavingTheNameFieldRenamesTheWindowAtOnce)

@@ -27,6 +27,7 @@ const int kOpenWhenStored[] = {1100, 1089, 1006, 1013, 1014};
 class MultViewTest : public multtest::MultFixture {
 protected:
     MultViewTest() { test::QtApp(); }
+    test::LenboxFactory lenboxes_;
 
     QAction& Action(CMultView& view, int index) { return *view.ToolBarActions()[index]; }
     QAction& Save(CMultView& view) { return Action(view, 0); }
@@ -34,7 +35,7 @@ protected:
     QAction& AutoMult(CMultView& view) { return Action(view, 5); }
     static QComboBox& Combo(CMultView& view, int id) { return Control<QComboBox>(view, id); }
     static QLineEdit& Edit(CMultView& view, int id) { return Control<QLineEdit>(view, id); }
-    static double Section(CMultView& view, int id) { return Control<machui::LengthField>(view, id).GetDecimalInches(); }
+    static double Section(CMultView& view, int id) { return Length(view, id).GetDecimalInches(); }
 
     // The machine picked from the list, as the user does.
     static void PickMachine(CMultView& view, const QString& name)
@@ -185,6 +186,8 @@ TEST_F(MultViewTest, DroppedShapesTakeTheFirstPathAndKeepTheDesignationsBlank)
     EXPECT_EQ(Edit(view, CMultView::IDC_SIZE).text(), "12X26");
     EXPECT_EQ(Section(view, CMultView::IDC_D), 12.0);
     EXPECT_EQ(doc_.Header().shapeDesc, "12X26");
+    for (int id : {CMultView::IDC_D, CMultView::IDC_TW, CMultView::IDC_BF, CMultView::IDC_TF})
+        EXPECT_FALSE(Length(view, id).GetEnableInput()) << id;   // shown, never typed over
     ASSERT_NE(doc_.GetShape(), nullptr);
     EXPECT_EQ(doc_.GetShapeKind(), shapeBeam);
     EXPECT_TRUE(doc_.IsModified());
@@ -275,9 +278,9 @@ TEST_F(MultViewTest, UpdateDocumentHandsEveryFieldToTheDocument)
     Type(Edit(view, CMultView::IDC_GROUP), "G2");
     Type(Edit(view, CMultView::IDC_MARK), "A5");
     SetWhole(view, CMultView::IDC_SEQUENCE, 3);
-    TypeLength(view, CMultView::IDC_LENGTH, "40'");
+    EnterLength(view, CMultView::IDC_LENGTH, 480);
     SetWhole(view, CMultView::IDC_QUANTITY, 12);
-    TypeLength(view, CMultView::IDC_KERF, "1/8");
+    EnterLength(view, CMultView::IDC_KERF, 0.125);
     Combo(view, CMultView::IDC_SHAPE).setEditText("W");
     Type(Edit(view, CMultView::IDC_SIZE), "12X26");
     Type(Edit(view, CMultView::IDC_GRADE), "A572");
@@ -323,8 +326,8 @@ TEST_F(MultViewTest, LeftFieldsTakeEffectAfterwardsThroughThePostedFieldChange)
     EXPECT_EQ(doc_.GetPathName(), "C:\\Kestrom\\Jobs\\NONE\\NONE\\B7 1.mlt");
 
     // The stock length goes to the document at once; the other views are told.
-    TypeLength(view, CMultView::IDC_LENGTH, "20'");
-    emit Control<machui::LengthField>(view, CMultView::IDC_LENGTH).KillFocus();
+    EnterLength(view, CMultView::IDC_LENGTH, 240);
+    emit Length(view, CMultView::IDC_LENGTH).KillFocus();
     QCoreApplication::processEvents();
     EXPECT_EQ(doc_.Header().length.GetValue(), 240.0);
     EXPECT_EQ(other.hints.size(), 1u);
@@ -333,8 +336,8 @@ TEST_F(MultViewTest, LeftFieldsTakeEffectAfterwardsThroughThePostedFieldChange)
     doc_.SetModifiedFlag(false);
     Click(view, CMultView::IDC_METRIC);
     EXPECT_TRUE(doc_.IsModified());
-    EXPECT_EQ(Control<machui::LengthField>(view, CMultView::IDC_LENGTH).GetDimensionType(), 2);
-    EXPECT_EQ(Control<machui::LengthField>(view, CMultView::IDC_KERF).GetDimensionType(), 2);
+    EXPECT_EQ(Length(view, CMultView::IDC_LENGTH).GetDimensionType(), 2);
+    EXPECT_EQ(Length(view, CMultView::IDC_KERF).GetDimensionType(), 2);
     EXPECT_TRUE(messages->Shown().empty());
 }
 

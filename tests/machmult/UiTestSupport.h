@@ -3,9 +3,10 @@
 // dialogs answered by the test instead of being shown.
 
 #include "machmult/ui/FormBinder.h"
-#include "machmult/ui/LengthField.h"
 #include "machmult/ui/ModalRunner.h"
+#include "lenbox/ui/LenboxCtrl.h"
 #include "tests/fw/QtApp.h"
+#include "tests/partprog/LenboxFactory.h"
 
 #include <QAbstractButton>
 #include <QDialog>
@@ -33,7 +34,14 @@ inline void Type(QLineEdit& edit, const QString& text)
     emit edit.textEdited(text);
 }
 
-inline void TypeLength(const QWidget& form, int id, const QString& text) { Type(Control<machui::LengthField>(form, id), text); }
+inline lenbox::CLenboxCtrl& Length(const QWidget& form, int id) { return Control<lenbox::CLenboxCtrl>(form, id); }
+// Enters a length (inches) as the user's typing does: the control takes the value and fires Changed.
+inline void EnterLength(const QWidget& form, int id, double inches)
+{
+    lenbox::CLenboxCtrl& control = Length(form, id);
+    control.SetDecimalInches(inches);
+    emit control.Changed();
+}
 inline void SetWhole(const QWidget& form, int id, int value) { Control<QSpinBox>(form, id).setValue(value); }
 inline void Click(const QWidget& form, int id) { Control<QAbstractButton>(form, id).click(); }
 

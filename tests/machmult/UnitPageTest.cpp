@@ -50,6 +50,7 @@ class UnitPageTest : public testing::Test {
 protected:
     UnitPageTest() { test::QtApp(); }
     fw::ScriptedMessages messages_{fw::ScriptedMessageService::WhenUnscripted::AnswerDefault};
+    test::LenboxFactory lenboxes_;
 };
 
 } // namespace
@@ -79,7 +80,7 @@ TEST_F(UnitPageTest, FieldsGoIntoTheirUnitFields)
     std::unique_ptr<CMachineUnitPage> page = PageFor(gag);
     SetWhole(*page, 1141, 7);
     SetWhole(*page, 1142, 3600000);
-    TypeLength(*page, 1143, "-2\"1/2");
+    EnterLength(*page, 1143, -2.5);
     Click(*page, 1145);
     ASSERT_TRUE(page->ReadFields());
     EXPECT_EQ(gag.numberOfTools, 1u);   // not before OK
@@ -93,7 +94,7 @@ TEST_F(UnitPageTest, FieldsGoIntoTheirUnitFields)
     page = PageFor(drill);
     const std::pair<int, double> lengths[] = {{1166, 1}, {1163, 2}, {1148, 3}, {1165, 4}, {1149, 5}, {1168, 6}};
     for (const auto& [id, inches] : lengths)
-        Control<machui::LengthField>(*page, id).SetDecimalInches(inches);
+        EnterLength(*page, id, inches);
     Click(*page, 1147);   // spread servo
     Click(*page, 1152);   // linear servo
     ASSERT_TRUE(page->ReadFields());
@@ -111,17 +112,19 @@ TEST_F(UnitPageTest, SwitchingAnAxisToServoKeepsItsValues)
     std::unique_ptr<CMachineUnitPage> page = PageFor(*gag);
     Click(*page, 1145);
 
-    std::vector<QString> shown;
+    std::vector<double> shown;
     ModalScript script([&](QDialog& dialog) {
-        for (int id : {1136, 1138, 1132, 1133, 1134, 1135})
-            shown.push_back(Control<QLineEdit>(dialog, id).text());
-        Type(Control<QLineEdit>(dialog, 1135), "0.5");   // value 6
+        for (int id : {1136, 1138})
+            shown.push_back(Control<QLineEdit>(dialog, id).text().toDouble());
+        for (int id : {1132, 1133, 1134, 1135})
+            shown.push_back(Length(dialog, id).GetDecimalInches());
+        EnterLength(dialog, 1135, 0.5);   // value 6
         return PressOk(dialog);
     });
     Click(*page, 1157);
     EXPECT_EQ(script.shown, (std::vector<std::string>{"machui::CServoPopupDlg"}));
     // Values 1-5 move from the valve fields to the servo fields; the sixth starts at 0.
-    EXPECT_EQ(shown, (std::vector<QString>{"11", "12", "1'1\"", "1'2\"", "1'3\"", ""}));
+    EXPECT_EQ(shown, (std::vector<double>{11, 12, 13, 14, 15, 0}));
 
     page->OnOK();
     EXPECT_EQ(gag->positionType, axisServo);
@@ -176,7 +179,7 @@ TEST_F(UnitPageTest, ACancelledPopUpLeavesThePageValues)
     const Bytes before = StoreDirect(*gag);
     std::unique_ptr<CMachineUnitPage> page = PageFor(*gag);
     ModalScript script([](QDialog& dialog) {
-        Type(Control<QLineEdit>(dialog, 1134), "99");
+        EnterLength(dialog, 1134, 99);
         SetWhole(dialog, 1140, 5);
         return int(QDialog::Rejected);
     });
@@ -197,7 +200,7 @@ TEST_F(UnitPageTest, AStencilFrameAxisOfTypeNoneIsNeverTouched)
 
     // Frame values edited while Valve, then the frame type set back to None.
     ModalScript script([](QDialog& dialog) {
-        Type(Control<QLineEdit>(dialog, 1134), "7");
+        EnterLength(dialog, 1134, 7);
         return PressOk(dialog);
     });
     Click(*page, 1158);
@@ -263,15 +266,17 @@ TEST_F(UnitPageTest, LengthsOutsideTheirLimitsAreRefused)
 {
     CSawUnit saw;
     std::unique_ptr<CMachineUnitPage> page = PageFor(saw);
-    TypeLength(*page, 1144, "-1");   // the cycle time is 0 to 1200
+    // The control keeps its entries within the limits; one that got past it is still refused.
+    Length(*page, 1144).SetMinInches(-10);
+    EnterLength(*page, 1144, -1);   // the cycle time is 0 to 1200
     EXPECT_FALSE(page->ReadFields());
     EXPECT_EQ(messages_->Shown().back().text, "Enter a length from 0 to 100'.");
-    TypeLength(*page, 1144, "12.5");
-    TypeLength(*page, 1006, "-1200");   // a kerf may be negative
+    EnterLength(*page, 1144, 12.5);
+    EnterLength(*page, 1006, -1199);   // a kerf may be negative
     EXPECT_TRUE(page->ReadFields());
     page->OnOK();
     EXPECT_EQ(saw.cycleTime.GetValue(), 12.5);
-    EXPECT_EQ(saw.kerf.GetValue(), -1200.0);
+    EXPECT_EQ(saw.kerf.GetValue(), -1199.0);
 }
 
 TEST_F(UnitPageTest, TheSheetWritesEveryPageOnOkAndNothingOnCancel)
@@ -285,13 +290,13 @@ TEST_F(UnitPageTest, TheSheetWritesEveryPageOnOkAndNothingOnCancel)
         ASSERT_EQ(sheet.Tabs().count(), 2);
         EXPECT_EQ(sheet.Tabs().tabText(1), "Saw");
         SetWhole(*sheet.GetPages()[0], 1141, 9);
-        Control<machui::LengthField>(*sheet.GetPages()[1], 1006).SetDecimalInches(0.125);
+        EnterLength(*sheet.GetPages()[1], 1006, 5.0);   // 127 mm: exact in the metric form
         if (ok)
             sheet.accept();
         else
             sheet.reject();
         EXPECT_EQ(web->numberOfTools, ok ? 9u : 2u);
-        EXPECT_EQ(saw->kerf.GetValue(), ok ? 0.125 : 3.0);
+        EXPECT_DOUBLE_EQ(saw->kerf.GetValue(), ok ? 5.0 : 3.0);
     }
 
     // A page out of range keeps the sheet open on that page and writes nothing.
@@ -299,7 +304,8 @@ TEST_F(UnitPageTest, TheSheetWritesEveryPageOnOkAndNothingOnCancel)
     sheet.AddPage(PageFor(*web));
     sheet.AddPage(PageFor(*saw));
     SetWhole(*sheet.GetPages()[0], 1141, 5);
-    TypeLength(*sheet.GetPages()[1], 1143, "2000");
+    Length(*sheet.GetPages()[1], 1144).SetMinInches(-10);   // past the control, as above
+    EnterLength(*sheet.GetPages()[1], 1144, -1);
     sheet.accept();
     EXPECT_NE(sheet.result(), QDialog::Accepted);
     EXPECT_EQ(sheet.Tabs().currentIndex(), 1);
@@ -319,7 +325,7 @@ TEST_F(UnitPageTest, ValvePopUpHandsBackItsValuesOnOk)
     EXPECT_NE(popup.result(), QDialog::Accepted);
     EXPECT_EQ(messages_->Shown().back().text, "Enter a whole number from 0 to 100000.");
     SetWhole(popup, 1140, 250);
-    Type(Control<QLineEdit>(popup, 1141), "-3");   // runend position may be negative
+    EnterLength(popup, 1141, -3);   // runend position may be negative
     popup.accept();
     EXPECT_EQ(popup.result(), QDialog::Accepted);
     EXPECT_EQ(popup.GetBlock().values, (std::array<double, 6>{1, 2, 3, 4, -3, 6}));

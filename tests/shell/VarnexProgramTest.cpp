@@ -268,6 +268,7 @@ TEST_F(ProgramTest, PartAndMultAutomationObjectsComeFromTheRegistry)
 
 TEST_F(ProgramTest, MultsOpenInTheMultInformationWindow)
 {
+    InstallDimensionControl();
     const multtest::Bytes shape = multtest::ShapeFile("W ", "12X26", modeltest::k12, modeltest::k4, 0);
     const multtest::Bytes machine = multtest::MachineFile("PUNCH1", 3);
     TempDrives::Put(drives.C() / "Kestrom/Shapes/W 12X26.shp", std::string(shape.begin(), shape.end()));
