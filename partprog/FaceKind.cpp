@@ -122,15 +122,18 @@ void DrawFaceOutline(fw::DrawContext& dc, const FaceKindInfo& info, const FaceDi
     }
     if (info.lines.empty())
         return;
-    const fw::Pen previous = info.dashedLines ? dc.SelectPen({fw::PenStyle::Dash, 0, fw::Rgb(0, 0, 0)}) : dc.CurrentPen();
+    const fw::Pen previous = dc.CurrentPen();
+    if (info.dashedLines)
+        dc.SelectPen({fw::PenStyle::Dash, 0, fw::Rgb(0, 0, 0)});
     for (const FaceLineAt at : info.lines) {
         const int y = LineHeight(at, dims);
-        if (y < clip.top || y > clip.bottom)
+        if (!Meets(clip, {0, y, l, y}))
             continue;
         dc.MoveTo(0, y);
         dc.LineTo(l, y);
     }
-    dc.SelectPen(previous);
+    if (info.dashedLines)
+        dc.SelectPen(previous);
 }
 
 bool ApplyRefPlaneCommand(const FaceKindInfo& info, CRefPlane& plane, int command, double height, double length)
