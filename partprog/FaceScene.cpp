@@ -55,6 +55,13 @@ void DrawPlaneWithCorner(fw::DrawContext& dc, const CRefPlane& plane)
 
 } // namespace
 
+double FaceScene::Scale(fw::Size client) const
+{
+    if (client.cx <= 0 || client.cy <= 0)
+        return 0.0;
+    return double(std::min(client.cx, client.cy)) / std::max(2 * dims.depth, kMinimumExtent);
+}
+
 fw::Size FaceScene::ExtentPixels(const fw::DrawContext& dc) const
 {
     const fw::Point origin = dc.LPtoDP({0, 0});

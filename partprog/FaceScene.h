@@ -60,6 +60,8 @@ struct FaceScene {
     bool Map(fw::DrawContext& dc, const FaceViewport& viewport) const;
     // Draws everything inside the clip box (logical units).
     void Draw(fw::DrawContext& dc, const fw::Rect& clip) const;
+    // Device pixels per logical unit in a client of that size; 0 for an empty client.
+    double Scale(fw::Size client) const;
     // The point (L, D) in device units at the current scale.
     fw::Size ExtentPixels(const fw::DrawContext& dc) const;
 };

@@ -1,16 +1,17 @@
 #include "partprog/FaceTool.h"
 
 #include "fw/core/AppProfile.h"
+#include "fw/core/WinPath.h"
 #include "model/ToolDoc.h"
 
 namespace facetool {
 
-std::unique_ptr<CPartTool> FromFile(const std::string& name)
+std::unique_ptr<CPartTool> FromFile(const std::string& name, bool report)
 {
     if (name.empty())
         return nullptr;
     CToolDoc doc;
-    if (!doc.TryLoadTool(name))
+    if (report ? doc.LoadTool(name) == 0 : !doc.TryLoadTool(name))
         return nullptr;
     ToolRecord record;
     doc.GetToolRecord(record);
@@ -19,6 +20,11 @@ std::unique_ptr<CPartTool> FromFile(const std::string& name)
     // The name it was found by is the name it is stored under again.
     tool->SetShortName(name);
     return tool;
+}
+
+std::string FirstTitle(const std::string& paths)
+{
+    return std::string(fw::WinPath::Title(paths.substr(0, paths.find('|'))));
 }
 
 std::unique_ptr<CPartTool> Default()

@@ -1,6 +1,6 @@
 #include "partprog/PatternEditor.h"
 
-#include "fw/core/WinPath.h"
+#include "partprog/FaceTool.h"
 #include "partprog/PartDoc.h"
 #include "partprog/PartHint.h"
 #include "partprog/PatternOperations.h"
@@ -201,8 +201,7 @@ double CPatternEditor::Triangulated(int choice, double distance) const
 
 bool CPatternEditor::DropTool(const std::string& paths)
 {
-    const std::string first = paths.substr(0, paths.find('|'));
-    const std::string title(fw::WinPath::Title(first));
+    const std::string title = facetool::FirstTitle(paths);
     if (title.empty())
         return false;
     Send(hintToolDropped, 0, title);

@@ -11,12 +11,13 @@ std::array<std::string, 6> PatternStatusTexts(const CPattern* pattern)
         return {};
     const CRefPlane& plane = pattern->GetRefPlane();
     const CPartTool* tool = pattern->GetTool();
+    const int system = pattern->GetStartX().GetUnits();
     return {pattern->GetOperation() == CPattern::hole && tool ? tool->GetDescription() : std::string(),
             std::string("Pattern Type ") + plane.GetPatternType(),
-            "Start X = " + plane.GetStartX().GetText(),
-            "Start U = " + plane.GetStartU().GetText(),
-            "Rise = " + plane.GetRise().GetText(),
-            "Run = " + plane.GetRun().GetText()};
+            "Start X = " + plane.GetStartX().FormatAs(system),
+            "Start U = " + plane.GetStartU().FormatAs(system),
+            "Rise = " + plane.GetRise().FormatAs(system),
+            "Run = " + plane.GetRun().FormatAs(system)};
 }
 
 std::optional<fw::Rect> ParseWindowRect(const std::string& text)

@@ -11,7 +11,8 @@
 class CPattern;
 
 // Pane 1 the tool of a hole pattern (empty for a layout), then "Pattern Type %c", "Start X = %s",
-// "Start U = %s", "Rise = %s", "Run = %s" from its reference plane; all empty without a pattern.
+// "Start U = %s", "Rise = %s", "Run = %s" from its reference plane, in the pattern's measuring
+// system; all empty without a pattern.
 std::array<std::string, 6> PatternStatusTexts(const CPattern* pattern);
 
 // The stored window rectangle "left,top,width,height": none unless it is four whole numbers with
