@@ -20,6 +20,7 @@
 #include <QAction>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
@@ -79,6 +80,9 @@ void CSplitterFrame::CloseFrameOf(QWidget* child)
 
 QWidget& CSplitterFrame::Host() const
 {
+    for (QWidget* w = parentWidget(); w; w = w->parentWidget())
+        if (qobject_cast<QMdiSubWindow*>(w))
+            return *w;
     return parentWidget() ? *window() : const_cast<CSplitterFrame&>(*this);
 }
 
@@ -292,13 +296,15 @@ void CSplitterFrame::SaveLayout() const
 void CSplitterFrame::RestoreLayout()
 {
     fw::Profile& profile = fw::AppProfile();
-    if (profile.GetProfileInt(kRetainSection, kRetain, 0) != 1)
-        return;
-    const auto rect = ParseWindowRect(profile.GetProfileString(kLayoutSection, kRect, ""));
-    if (!rect)
-        return;
-    Host().setGeometry(rect->left, rect->top, rect->Width(), rect->Height());
-    const int top = std::clamp(profile.GetProfileInt(kLayoutSection, kPane, patternView_->sizeHint().height()), 0,
-                               rect->Height());
-    splitter_->setSizes({top, rect->Height() - top});
+    const auto rect = profile.GetProfileInt(kRetainSection, kRetain, 0) == 1
+                          ? ParseWindowRect(profile.GetProfileString(kLayoutSection, kRect, ""))
+                          : std::nullopt;
+    if (rect) {
+        Host().setGeometry(rect->left, rect->top, rect->Width(), rect->Height());
+        const int top = std::clamp(profile.GetProfileInt(kLayoutSection, kPane, patternView_->sizeHint().height()), 0,
+                                   rect->Height());
+        splitter_->setSizes({top, rect->Height() - top});
+    }
+    if (profile.GetProfileInt(kLayoutSection, kMaximize, 1) != 0)
+        Host().showMaximized();
 }

@@ -69,7 +69,8 @@ public:
 
     // Stores and restores the split and the host window's place ("MaximizePattern",
     // "PatternTabPane", "PatternView"); the place only while "Retain Part Programming Window
-    // Position" is 1 and the stored rectangle is sound.
+    // Position" is 1 and the stored rectangle is sound. The window opens maximized unless
+    // "MaximizePattern" is 0.
     void SaveLayout() const;
     void RestoreLayout();
 

@@ -237,10 +237,19 @@ TEST_F(PartProgWindowTest, LayoutRoundTripFollowsTheRetainSetting)
         EXPECT_EQ(frame.geometry(), retain ? QRect(40, 50, 900, 700) : QRect(0, 0, 500, 400)) << retain;
     }
     profile.WriteProfileString("Layout", "PatternView", "40,50,-900,x");
+    {
+        CSplitterFrame frame(doc, details);
+        frame.setGeometry(0, 0, 500, 400);
+        frame.RestoreLayout();
+        EXPECT_EQ(frame.geometry(), QRect(0, 0, 500, 400));
+    }
+    // A window closed maximized opens maximized.
+    profile.WriteProfileInt("Layout", "MaximizePattern", 1);
     CSplitterFrame frame(doc, details);
-    frame.setGeometry(0, 0, 500, 400);
     frame.RestoreLayout();
-    EXPECT_EQ(frame.geometry(), QRect(0, 0, 500, 400));
+    EXPECT_TRUE(frame.isMaximized());
+    frame.SaveLayout();
+    EXPECT_EQ(profile.GetProfileInt("Layout", "MaximizePattern", -1), 1);
 }
 
 } // namespace
