@@ -89,6 +89,9 @@ void CPatternView::BuildForm()
         edit->setMaxLength(4);
         grid->addWidget(new QLabel(label, this), row, column);
         grid->addWidget(edit, row, column + 1);
+        // A count is checked alone once the user leaves it, after the focus has moved on.
+        connect(edit, &QLineEdit::editingFinished, this,
+                [this, edit] { QMetaObject::invokeMethod(this, [this, edit] { CheckCount(*edit); }, Qt::QueuedConnection); });
         return edit;
     };
     addDimension(IDC_X_POSITION, "X Position", 0, 0);
@@ -234,17 +237,24 @@ bool CPatternView::TakeFields()
     f.incrementX = dimensions_[2].GetDecimalInches();
     f.incrementU = dimensions_[3].GetDecimalInches();
     for (QLineEdit* edit : {countX_, countU_}) {
-        const int count = ParseCount(edit->text());
-        if (count < 0) {
-            fw::ShowMessage(kCountMessage, fw::MB_OK | fw::MB_ICONEXCLAMATION);
-            edit->setFocus();
-            edit->selectAll();
+        const int count = CheckCount(*edit);
+        if (count < 0)
             return false;
-        }
         (edit == countX_ ? f.countX : f.countU) = count;
     }
     editor_.SetOperation(std::max(operations_->GetIndex(), 0));
     return true;
+}
+
+int CPatternView::CheckCount(QLineEdit& edit)
+{
+    const int count = ParseCount(edit.text());
+    if (count >= 0)
+        return count;
+    fw::ShowMessage(kCountMessage, fw::MB_OK | fw::MB_ICONEXCLAMATION);
+    edit.setFocus();
+    edit.selectAll();
+    return -1;
 }
 
 void CPatternView::ShowFields()

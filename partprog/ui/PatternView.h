@@ -93,6 +93,8 @@ private:
     void BuildForm();
     // Takes the form into the editor; false, with the focus on the field, for a bad count.
     bool TakeFields();
+    // The count of 0 to 9999 in the field, or -1 after telling the user and focusing it.
+    int CheckCount(QLineEdit& edit);
     // Shows the editor's fields, markers and button states.
     void ShowFields();
     // ShowFields after a command that changed something; returns whether it did.

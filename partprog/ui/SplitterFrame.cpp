@@ -308,3 +308,9 @@ void CSplitterFrame::RestoreLayout()
     if (profile.GetProfileInt(kLayoutSection, kMaximize, 1) != 0)
         Host().showMaximized();
 }
+
+void CSplitterFrame::OnClose()
+{
+    SaveLayout();
+    doc_.EnableKeyFields();
+}

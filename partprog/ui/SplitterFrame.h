@@ -73,6 +73,8 @@ public:
     // "MaximizePattern" is 0.
     void SaveLayout() const;
     void RestoreLayout();
+    // The window is closing: its layout is stored and the part's key fields open again.
+    void OnClose();
 
 private:
     struct Route {

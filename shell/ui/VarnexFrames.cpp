@@ -105,7 +105,7 @@ FrameSpec PartProgrammingFrame(SharedDetails details)
             [](CChildFrame& frame, QWidget& view, fw::Document&) {
                 auto& splitter = static_cast<CSplitterFrame&>(view);
                 splitter.RestoreLayout();
-                frame.SetOnClose([&splitter] { splitter.SaveLayout(); });
+                frame.SetOnClose([&splitter] { splitter.OnClose(); });
             }};
 }
 

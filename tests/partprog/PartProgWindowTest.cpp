@@ -152,6 +152,18 @@ TEST_F(PartProgWindowTest, CommandStatesRoutingAndTheStencilListOpensOnce)
         EXPECT_FALSE(frame.Action(command)->isEnabled()) << command;
     EXPECT_TRUE(frame.Action(CSplitterFrame::ID_TOP)->isEnabled());
     EXPECT_EQ(frame.ToolBarActions().size(), 29u);
+    EXPECT_EQ(doc.GetKeyFieldsFlag(), 0);   // locked while the window is open
+
+    // A count that is not 0 to 9999 is refused when the field is left and by Add, and nothing is added.
+    QLineEdit& countX = frame.PatternView().CountEdit(CPatternView::IDC_COUNT_X);
+    countX.setText("-1");
+    messages->Answer(fw::IDOK).Answer(fw::IDOK);
+    EXPECT_FALSE(frame.PatternView().Add());
+    emit countX.editingFinished();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(messages->Shown().size(), 2u);
+    EXPECT_EQ(messages->Shown()[1].text, CPatternView::kCountMessage);
+    EXPECT_TRUE(doc.GetPartShape()->GetWebList().IsEmpty());
 
     // Reference-plane commands go to the current face view: Bottom on the web is at the depth.
     ASSERT_TRUE(frame.Execute(CSplitterFrame::ID_BOTTOM));
@@ -179,6 +191,8 @@ TEST_F(PartProgWindowTest, CommandStatesRoutingAndTheStencilListOpensOnce)
     EXPECT_EQ(frame.StencilList(), nullptr);
     ASSERT_TRUE(frame.Execute(CSplitterFrame::ID_STENCIL_LIST));
     EXPECT_NE(frame.StencilList(), nullptr);
+    frame.OnClose();
+    EXPECT_EQ(doc.GetKeyFieldsFlag(), 1);
 }
 
 TEST_F(PartProgWindowTest, PlatesFlipFlopAndRotateAndRefuseRightAngles)
