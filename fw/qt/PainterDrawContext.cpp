@@ -189,6 +189,7 @@ const QFontMetrics& PainterDrawContext::Metrics() const
 
 int PainterDrawContext::Advance(const std::string& text) const
 {
+    Refresh();
     const auto found = advances_.find(text);
     if (found != advances_.end())
         return found->second;

@@ -199,6 +199,8 @@ bool CFaceView::ChooseTool()
     return !name.empty() && LoadTool(name);
 }
 
+void CFaceView::SetFaceTool(const CPartTool& tool) { SetTool(CPartTool::CopyOfKind(tool)); }
+
 bool CFaceView::CanFaceCopy() const { return kind_->faceCopy && patterns_ && !patterns_->IsEmpty(); }
 
 FaceScene CFaceView::Scene() const

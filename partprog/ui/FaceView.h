@@ -55,6 +55,8 @@ public:
     bool LoadTool(const std::string& name);
     // Asks for a tool file and loads it.
     bool ChooseTool();
+    // Makes a copy of the tool the face tool; FaceToolChanged.
+    void SetFaceTool(const CPartTool& tool);
     // Whether Face Copy is offered and the face holds a pattern.
     bool CanFaceCopy() const;
 

@@ -215,10 +215,11 @@ void CSplitterFrame::ChooseGlobalTool()
     const CPartTool* tool = current_->GetTool();
     if (!tool)
         return;
-    const std::string name = tool->GetShortName();
+    // The others take a copy of the tool itself: a tool without a file of its short name (the
+    // default tool) reaches them all the same.
     for (int i = 0; i < tabView_->GetPageCount(); ++i)
         if (CFaceView* page = tabView_->GetPage(i); page != current_)
-            page->LoadTool(name);
+            page->SetFaceTool(*tool);
 }
 
 void CSplitterFrame::NewStencil()

@@ -181,6 +181,19 @@ TEST_F(PartProgWindowTest, CommandStatesRoutingAndTheStencilListOpensOnce)
     EXPECT_TRUE(frame.StatusPane(3).isHidden());
     frame.CurrentFaceView()->repaint();   // nothing current: nothing stale is drawn
 
+    // Choose Global Tool: the chosen tool reaches every face, by copy.
+    {
+        CToolDoc square;
+        square.SetToolData(1, 0, "SQ", 0, 0);
+        ASSERT_TRUE(square.OnSaveDocument(CToolDoc::GetToolFilePath("1-SQ")));
+    }
+    const CFaceView::ToolChooser before = CFaceView::SetToolChooser([](QWidget*) { return std::string("1-SQ"); });
+    ASSERT_TRUE(frame.Execute(CSplitterFrame::ID_CHOOSE_GLOBAL_TOOL));
+    CFaceView::SetToolChooser(before);
+    for (int i = 0; i < frame.TabView().GetPageCount(); ++i)
+        EXPECT_EQ(frame.TabView().GetPage(i)->GetTool()->GetType(), "SQ") << i;
+    EXPECT_EQ(frame.PatternView().ToolText().text().toStdString(), frame.CurrentFaceView()->GetTool()->GetDescription());
+
     ASSERT_TRUE(frame.Execute(CSplitterFrame::ID_STENCIL_LIST));
     CStencilListView* list = frame.StencilList();
     ASSERT_NE(list, nullptr);
