@@ -13,13 +13,14 @@ namespace facetool {
 
 inline constexpr const char* kSection = "Current Settings";
 inline constexpr const char* kDefaultName = "13_16RD";
+// The drag format of the navigator's tool lists: '|'-separated tool file paths.
+inline constexpr const char* kToolListFormat = "BRAXToolListCF";
 
 // The tool of the tool file with that name (no folder, no extension), of its kind's class, or
 // null when the file is missing or unreadable; reported (a beep and the file's message) when
 // asked to, else quietly.
 std::unique_ptr<CPartTool> FromFile(const std::string& name, bool report = false);
-// The name of the first file of a '|'-separated list of tool file paths, without folder and
-// extension (the navigator's drag format).
+// The name of the first file of a tool list, without folder and extension.
 std::string FirstTitle(const std::string& paths);
 // A round tool of 0.8125 inch.
 std::unique_ptr<CPartTool> Default();

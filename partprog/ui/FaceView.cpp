@@ -300,21 +300,21 @@ bool CFaceView::focusNextPrevChild(bool next)
 
 void CFaceView::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (event->mimeData()->hasFormat(kToolListFormat))
+    if (event->mimeData()->hasFormat(facetool::kToolListFormat))
         event->acceptProposedAction();
 }
 
 void CFaceView::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (event->mimeData()->hasFormat(kToolListFormat))
+    if (event->mimeData()->hasFormat(facetool::kToolListFormat))
         event->acceptProposedAction();
 }
 
 void CFaceView::dropEvent(QDropEvent* event)
 {
-    if (!event->mimeData()->hasFormat(kToolListFormat))
+    if (!event->mimeData()->hasFormat(facetool::kToolListFormat))
         return;
-    const QByteArray data = event->mimeData()->data(kToolListFormat);
+    const QByteArray data = event->mimeData()->data(facetool::kToolListFormat);
     const std::string paths(data.constData(), std::size_t(data.size()));
     const std::string title = facetool::FirstTitle(paths);
     RunGuarded("CFaceView::OnDrop", [&] { LoadTool(title); });

@@ -21,8 +21,6 @@ class DetailSettings;
 class CFaceView : public QAbstractScrollArea, public fw::View {
     Q_OBJECT
 public:
-    // The drag format of a navigator tool list.
-    static constexpr const char* kToolListFormat = "BRAXToolListCF";
     // Asks the user for a tool file; gives its name without folder and extension, empty on Cancel.
     using ToolChooser = std::function<std::string(QWidget* parent)>;
     static ToolChooser SetToolChooser(ToolChooser chooser);
@@ -95,5 +93,4 @@ private:
     CRefPlane plane_;
     std::unique_ptr<CPartTool> tool_;
     fw::Point marker_;
-    int verticalOffset_ = 0;
 };

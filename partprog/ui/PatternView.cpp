@@ -3,6 +3,7 @@
 #include "fw/core/MessageService.h"
 #include "fw/qt/QtText.h"
 #include "partprog/DetailSettings.h"
+#include "partprog/FaceTool.h"
 #include "partprog/PartDoc.h"
 #include "partprog/ui/GuardedCommand.h"
 #include "partprog/ui/RadioGroup.h"
@@ -365,21 +366,21 @@ void CPatternView::CloseFrame() { CSplitterFrame::CloseFrameOf(this); }
 
 void CPatternView::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (event->mimeData()->hasFormat(kToolListFormat))
+    if (event->mimeData()->hasFormat(facetool::kToolListFormat))
         event->acceptProposedAction();
 }
 
 void CPatternView::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (event->mimeData()->hasFormat(kToolListFormat))
+    if (event->mimeData()->hasFormat(facetool::kToolListFormat))
         event->acceptProposedAction();
 }
 
 void CPatternView::dropEvent(QDropEvent* event)
 {
-    if (!event->mimeData()->hasFormat(kToolListFormat))
+    if (!event->mimeData()->hasFormat(facetool::kToolListFormat))
         return;
-    const QByteArray data = event->mimeData()->data(kToolListFormat);
+    const QByteArray data = event->mimeData()->data(facetool::kToolListFormat);
     RunGuarded("CPatternView::OnDrop", [&] { editor_.DropTool(std::string(data.constData(), std::size_t(data.size()))); });
     event->acceptProposedAction();
 }

@@ -30,7 +30,6 @@ public:
         IDC_X_INCREMENT = 1044, IDC_U_INCREMENT = 1045, IDC_UP = 1057, IDC_DOWN = 1058, IDC_ADD = 1059,
         IDC_INCREMENT_X = 1081, IDC_LENGTH = 1010, IDC_TOOL = 1173, IDC_SHAPE = 1025, IDC_DELETE = 32801,
     };
-    static constexpr const char* kToolListFormat = "BRAXToolListCF";
     static constexpr const char* kCountMessage = "Please enter an integer between 0 and 9999.";
     static constexpr const char* kDeleteQuestion = "The Current Pattern will be deleted!";
     using TriangRunner = std::function<int(CTriangDlg&)>;
@@ -78,7 +77,6 @@ public:
     QLabel& ShapeText() const { return *shapeText_; }
     // The dimension field last focused (1040, 1041, 1044 or 1045), 0 after a count field.
     int LastFocused() const { return lastFocused_; }
-    void SetLastFocused(int id) { lastFocused_ = id; }
 
 signals:
     // After every update: the current pattern, or null (the frame's status bar shows it).

@@ -6,6 +6,8 @@
 #include "partprog/ui/RadioGroup.h"
 #include "partprog/ui/StencilDlg.h"
 #include "partprog/ui/StencilListView.h"
+#include "partprog/ui/TriangDlg.h"
+#include "partprog/FaceTool.h"
 #include "partprog/ui/TabView.h"
 #include "model/ToolDoc.h"
 
@@ -17,6 +19,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QDropEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -179,7 +183,12 @@ TEST_F(PartProgWindowTest, CommandStatesRoutingAndTheStencilListOpensOnce)
     EXPECT_TRUE(doc.GetPartShape()->GetWebList().IsEmpty());
     EXPECT_EQ(frame.StatusPane(1).text(), "");
     EXPECT_TRUE(frame.StatusPane(3).isHidden());
-    frame.CurrentFaceView()->repaint();   // nothing current: nothing stale is drawn
+    // Nothing current: nothing stale is drawn, and "Current" detailing of an empty face is quiet.
+    frame.PatternView().LinesGroup().Button(1).click();
+    frame.PatternView().PlanesGroup().Button(1).click();
+    frame.CurrentFaceView()->grab();
+    frame.CurrentFaceView()->grab();
+    EXPECT_TRUE(messages->Beeps().empty());
 
     // Choose Global Tool: the chosen tool reaches every face, by copy.
     {
@@ -277,6 +286,64 @@ TEST_F(PartProgWindowTest, LayoutRoundTripFollowsTheRetainSetting)
     EXPECT_TRUE(frame.isMaximized());
     frame.SaveLayout();
     EXPECT_EQ(profile.GetProfileInt("Layout", "MaximizePattern", -1), 1);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(PartProgWindowTest, TriangulateWritesTheDistanceAlongThePlaneIntoTheFocusedField)
+{
+    CPartDoc& doc = OpenSavedPart("W ", "12X26", 240);
+    CSplitterFrame frame(doc, details);
+    int preset = -2;
+    frame.SetDialogRunner([&preset](QDialog& dialog) {
+        auto& triang = dynamic_cast<CTriangDlg&>(dialog);
+        preset = triang.GetChoice();
+        triang.SetDistance(preset == CTriangDlg::absoluteX ? 12 : 3);
+        return int(QDialog::Accepted);
+    });
+    frame.show();
+    frame.activateWindow();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(frame.Action(CSplitterFrame::ID_TRIANGULATE)->isEnabled());   // a level plane
+    frame.CurrentFaceView()->GetRefPlane().Set(0, 0, '+', '+', 3, 12, 'A');
+    CPatternView& form = frame.PatternView();
+    struct Case {
+        int field;
+        int preset;
+    } cases[] = {{CPatternView::IDC_X_POSITION, CTriangDlg::absoluteX}, {CPatternView::IDC_U_INCREMENT, CTriangDlg::absoluteU}};
+    for (const Case& c : cases) {
+        form.Lenbox(c.field).GetControl()->setFocus();
+        QCoreApplication::processEvents();
+        ASSERT_EQ(form.LastFocused(), c.field);
+        frame.UpdateCommands();
+        ASSERT_TRUE(frame.Execute(CSplitterFrame::ID_TRIANGULATE)) << c.field;
+        EXPECT_EQ(preset, c.preset);
+        EXPECT_NEAR(form.Lenbox(c.field).GetDecimalInches(), 12.369, 1.0 / 32) << c.field;   // shown to 1/16
+    }
+    form.CountEdit(CPatternView::IDC_COUNT_X).setFocus();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form.LastFocused(), 0);
+    EXPECT_FALSE(frame.Execute(CSplitterFrame::ID_TRIANGULATE));
+}
+
+TEST_F(PartProgWindowTest, AToolDroppedOnTheFormBecomesTheFaceTool)
+{
+    CPartDoc& doc = OpenSavedPart("W ", "12X26", 240);
+    CSplitterFrame frame(doc, details);
+    CToolDoc square;
+    square.SetToolData(1, 0, "SQ", 0, 0);
+    ASSERT_TRUE(square.OnSaveDocument(CToolDoc::GetToolFilePath("1-SQ")));
+    QMimeData data;
+    data.setData(facetool::kToolListFormat, "C:\\Kestrom\\Tools\\1-SQ.tl|C:\\Kestrom\\Tools\\13_16RD.tl|");
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&frame.PatternView(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&frame.PatternView(), &drop);
+    EXPECT_EQ(frame.CurrentFaceView()->GetTool()->GetType(), "SQ");
+    EXPECT_EQ(frame.PatternView().ToolText().text().toStdString(), frame.CurrentFaceView()->GetTool()->GetDescription());
 }
 
 } // namespace
