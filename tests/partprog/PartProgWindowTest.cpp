@@ -7,6 +7,9 @@
 #include "partprog/ui/StencilDlg.h"
 #include "partprog/ui/StencilListView.h"
 #include "partprog/ui/TriangDlg.h"
+#include "partprog/ui/AngleDlg.h"
+#include "partprog/ui/RefDialog.h"
+#include "model/ui/DimDlg.h"
 #include "partprog/FaceTool.h"
 #include "partprog/ui/TabView.h"
 #include "model/ToolDoc.h"
@@ -344,6 +347,34 @@ TEST_F(PartProgWindowTest, AToolDroppedOnTheFormBecomesTheFaceTool)
     QCoreApplication::sendEvent(&frame.PatternView(), &drop);
     EXPECT_EQ(frame.CurrentFaceView()->GetTool()->GetType(), "SQ");
     EXPECT_EQ(frame.PatternView().ToolText().text().toStdString(), frame.CurrentFaceView()->GetTool()->GetDescription());
+}
+
+TEST_F(PartProgWindowTest, PlaneDialogsChangeTheCurrentFacesPlane)
+{
+    CPartDoc& doc = OpenSavedPart("W ", "12X26", 240);
+    CSplitterFrame frame(doc, details);
+    frame.SetDialogRunner([](QDialog& dialog) {
+        if (auto* dim = dynamic_cast<CDimDlg*>(&dialog))
+            dim->SetLength(6);
+        else if (auto* custom = dynamic_cast<CRefDialog*>(&dialog))
+            custom->GetValues() = {20, 4, 0, 0, 1, 1, 1, 0};
+        else if (auto* angle = dynamic_cast<CAngleDlg*>(&dialog))
+            angle->SetAngle(90);
+        return int(QDialog::Accepted);
+    });
+    CRefPlane& plane = frame.CurrentFaceView()->GetRefPlane();
+    ASSERT_TRUE(frame.Execute(CSplitterFrame::ID_ADD_X));
+    EXPECT_EQ(plane.GetStartX().GetValue(), 6);
+    ASSERT_TRUE(frame.Execute(CSplitterFrame::ID_CUSTOMIZE));
+    EXPECT_EQ(plane.GetStartX().GetValue(), 20);
+    EXPECT_EQ(plane.GetStartU().GetValue(), 4);
+    EXPECT_EQ(plane.GetXDirection(), '-');
+    EXPECT_EQ(plane.GetUDirection(), '-');
+    EXPECT_EQ(plane.GetPatternType(), 'B');
+    messages->Answer(fw::IDOK);
+    ASSERT_TRUE(frame.Execute(CSplitterFrame::ID_ROTATE_DEGREES));   // 90: refused, nothing changes
+    EXPECT_EQ(messages->Shown().back().text, kNoRightAngles);
+    EXPECT_EQ(plane.GetRise().GetValue(), 0);
 }
 
 } // namespace
