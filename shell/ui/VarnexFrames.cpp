@@ -1,5 +1,6 @@
 #include "shell/ui/VarnexFrames.h"
 
+#include "fw/core/DocManager.h"
 #include "machmult/MachineDoc.h"
 #include "machmult/ui/MachineView.h"
 #include "machmult/MultDoc.h"
@@ -75,9 +76,25 @@ FrameSpec MachineFrame()
     });
 }
 
+// Opens the part programming window on a part: a frame of the pattern template for the document.
+void OpenProgrammingWindow(fw::Document& document)
+{
+    fw::DocManager* manager = document.GetDocTemplate() ? document.GetDocTemplate()->GetDocManager() : nullptr;
+    const std::string extension =
+        DocStringPart(TemplateDocString(TemplateOf(TemplateId::partProgramming)), DocStringField::filterExt);
+    if (fw::DocTemplate* programming = manager ? manager->FindTemplate("Part" + extension) : nullptr)
+        programming->CreateFrame(document);
+}
+
 FrameSpec PartFrame()
 {
-    return FormFrame<CPartView>(ChildWindow::partInformation, [](fw::Document&) { return new CPartView; });
+    FrameSpec spec = FormFrame<CPartView>(ChildWindow::partInformation, [](fw::Document&) { return new CPartView; });
+    spec.addToolBar = [form = std::move(spec.addToolBar)](CChildFrame& frame, QWidget& view, fw::Document& document) {
+        form(frame, view, document);
+        QObject::connect(&static_cast<CPartView&>(view), &CPartView::ProgrammingWindowRequested, &frame,
+                         [&document] { OpenProgrammingWindow(document); });
+    };
+    return spec;
 }
 
 FrameSpec MultFrame()

@@ -412,3 +412,35 @@ TEST_F(ProgramTest, APatternFileOpensInThePartProgrammingWindow)
     EXPECT_EQ(Profile().GetProfileInt("Layout", "MaximizePattern", -1), 1);
     CFaceView::SetToolChooser(chooser);
 }
+
+TEST_F(ProgramTest, SpecificsOpensThePartProgrammingWindowOnThePart)
+{
+    InstallDimensionControl();
+    const CFaceView::ToolChooser chooser = CFaceView::SetToolChooser([](QWidget*) { return std::string(); });
+    Profile().WriteProfileInt("Layout", "MaximizePattern", 0);
+    VarnexProgram program(VarnexProgram::Standard({}, nullptr));
+    program.Start({});
+    SaveB12();
+    program.App().DoNavAction(0x21, "C:\\Kestrom\\Jobs\\NONE\\NONE\\B12.prt");
+    ASSERT_EQ(Windows(program).size(), 1);
+    auto* info = dynamic_cast<CChildFrame*>(Windows(program)[0]);
+    auto* view = dynamic_cast<CPartView*>(info->View());
+    ASSERT_NE(view, nullptr);
+    view->ToolBarActions()[3]->trigger();   // Specifics
+    ASSERT_EQ(Windows(program).size(), 2);
+    auto* frame = dynamic_cast<CChildFrame*>(Windows(program)[1]);
+    auto* programming = frame->findChild<CSplitterFrame*>();
+    ASSERT_NE(programming, nullptr);
+    EXPECT_EQ(frame->Document(), info->Document());
+    EXPECT_EQ(programming->TabView().GetPageCount(), 3);
+    EXPECT_FALSE(frame->isMaximized());
+    EXPECT_EQ(static_cast<CPartDoc*>(info->Document())->GetKeyFieldsFlag(), 0);
+    EXPECT_TRUE(messages->Shown().empty());
+
+    // Closing the programming window leaves the part open in its information window.
+    frame->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(Windows(program).size(), 1);
+    EXPECT_EQ(static_cast<CPartDoc*>(info->Document())->GetKeyFieldsFlag(), 1);
+    CFaceView::SetToolChooser(chooser);
+}
