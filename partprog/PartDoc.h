@@ -109,6 +109,15 @@ public:
     bool DeleteStencil(CStencilPatternList::Position& position);
     // Mirrors every pattern end for end about the part's length.
     void MirrorShape();
+    // The pattern commands of the part programming window on one face. Each marks the document
+    // modified, moves the stencil marks with the patterns and updates every view (hint 0).
+    // Flip: end for end about the length; Flop: across the depth; Rotate: a quarter turn, and the
+    // part's length and the shape's depth change places.
+    void FlipFace(CPatternList& list);
+    void FlopFace(CPatternList& list);
+    void RotateFace(CPatternList& list);
+    // Gives the pattern at the list's current position a copy of the tool; false without one.
+    bool CopyToolToPattern(CPatternList& list, const CPartTool& tool);
 
     // Reads a part file without a window; true when it was read and its shape file found. The
     // path is not taken. TryLoadPart is silent when the file can't be opened.

@@ -139,7 +139,7 @@ void PainterDrawContext::FillRect(const Rect& r, const Brush& brush)
         painter_.fillRect(DeviceRect(r), ToQColor(brush.color));
 }
 
-QFont PainterDrawContext::DeviceFont() const
+QFont PainterDrawContext::MakeDeviceFont() const
 {
     const Font& font = CurrentFont();
     QFont qfont;
@@ -163,12 +163,47 @@ QFont PainterDrawContext::DeviceFont() const
     return qfont;
 }
 
+void PainterDrawContext::Refresh() const
+{
+    FontKey key{CurrentFont(), ScaleX(), ScaleY()};
+    key.font.escapement = 0;
+    if (key_ == key)
+        return;
+    key_ = key;
+    font_ = MakeDeviceFont();
+    metrics_.emplace(*font_, painter_.device());
+    advances_.clear();
+}
+
+const QFont& PainterDrawContext::DeviceFont() const
+{
+    Refresh();
+    return *font_;
+}
+
+const QFontMetrics& PainterDrawContext::Metrics() const
+{
+    Refresh();
+    return *metrics_;
+}
+
+int PainterDrawContext::Advance(const std::string& text) const
+{
+    Refresh();
+    const auto found = advances_.find(text);
+    if (found != advances_.end())
+        return found->second;
+    const int advance = Metrics().horizontalAdvance(ToQString(text));
+    advances_.emplace(text, advance);
+    return advance;
+}
+
 void PainterDrawContext::TextOut(int x, int y, const std::string& text)
 {
-    QFont font = DeviceFont();
-    QFontMetrics metrics(font, painter_.device());
+    const QFont& font = DeviceFont();
+    const QFontMetrics& metrics = Metrics();
     QString qtext = ToQString(text);
-    int width = metrics.horizontalAdvance(qtext);
+    int width = Advance(text);
 
     unsigned align = GetTextAlign();
     int dx = (align & AlignHorizontalMask) == AlignCenter ? -width / 2
@@ -192,14 +227,13 @@ void PainterDrawContext::TextOut(int x, int y, const std::string& text)
 
 Size PainterDrawContext::GetTextExtent(const std::string& text) const
 {
-    QFontMetrics metrics(DeviceFont(), painter_.device());
-    return {int(std::lround(metrics.horizontalAdvance(ToQString(text)) / std::abs(ScaleX()))),
-            int(std::lround(metrics.height() / std::abs(ScaleY())))};
+    return {int(std::lround(Advance(text) / std::abs(ScaleX()))),
+            int(std::lround(Metrics().height() / std::abs(ScaleY())))};
 }
 
 TextMetrics PainterDrawContext::GetTextMetrics() const
 {
-    QFontMetrics metrics(DeviceFont(), painter_.device());
+    const QFontMetrics& metrics = Metrics();
     auto logical = [scale = std::abs(ScaleY())](int device) { return int(std::lround(device / scale)); };
     int ascent = logical(metrics.ascent());
     int descent = logical(metrics.descent());

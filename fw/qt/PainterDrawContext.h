@@ -6,7 +6,12 @@
 #include "fw/core/Drawing.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
+
+#include <optional>
+#include <string>
+#include <unordered_map>
 
 namespace fw {
 
@@ -34,9 +39,27 @@ private:
     QPolygon DevicePolygon(std::span<const Point> points) const;
     QRect DeviceRect(const Rect& r) const;    // normalised, in device units
     QRect OutlineRect(const Rect& r) const;   // the outline of a figure, right and bottom edges excluded
-    QFont DeviceFont() const;
+    QFont MakeDeviceFont() const;
+    // The current font at the device's scale and its metrics, made again only when the font
+    // (its angle aside) or the scale changed.
+    const QFont& DeviceFont() const;
+    const QFontMetrics& Metrics() const;
+    // The advance of a text in device pixels, measured once per text and font.
+    int Advance(const std::string& text) const;
 
     QPainter& painter_;
+    struct FontKey {
+        Font font;
+        double scaleX;
+        double scaleY;
+        bool operator==(const FontKey&) const = default;
+    };
+    void Refresh() const;
+
+    mutable std::optional<FontKey> key_;
+    mutable std::optional<QFont> font_;
+    mutable std::optional<QFontMetrics> metrics_;
+    mutable std::unordered_map<std::string, int> advances_;
 };
 
 } // namespace fw

@@ -35,7 +35,6 @@ namespace {
 const char* const kTypes[] = {"C ", "FB", "HP", "L ", "M ", "MC", "MT", "PL", "S ", "TS", "W ", "WT"};
 const char* const kSectionLabels[] = {"D:", "TW:", "BF:", "TF:"};
 constexpr int kSectionIds[] = {CPartView::IDC_D, CPartView::IDC_TW, CPartView::IDC_BF, CPartView::IDC_TF};
-constexpr const char* kNoProgrammingWindow = "The part programming window cannot be opened yet.";
 
 // The longest text of each text field.
 constexpr std::pair<int, std::size_t> kTextLimits[] = {
@@ -177,9 +176,9 @@ CPartView::CPartView(QWidget* parent)
     connect(saveNew_, &QAction::triggered, this,
             [this] { RunCommand("CPartDoc::OnFileSaveNew", [](CPartDoc& d) { d.OnFileSaveNew(); }); });
     connect(specifics_, &QAction::triggered, this, [this] {
-        RunCommand("CPartDoc::OnEditSpecifics", [](CPartDoc& d) {
+        RunCommand("CPartDoc::OnEditSpecifics", [this](CPartDoc& d) {
             if (d.OnEditSpecifics())
-                fw::ShowMessage(kNoProgrammingWindow, fw::MB_OK | fw::MB_ICONINFORMATION);
+                emit ProgrammingWindowRequested();
         });
     });
     connect(chooseShape_, &QAction::triggered, this,
@@ -321,7 +320,7 @@ std::optional<PartRecord> CPartView::TakeForm()
     for (int id : {IDC_JOB, IDC_GROUP, IDC_MARK})
         if (!CheckText(id) || !CheckName(id))
             return std::nullopt;
-    const std::optional<std::uint32_t> quantity = CheckQuantity(0);
+    const std::optional<std::uint32_t> quantity = CheckQuantity(1);
     if (!quantity)
         return std::nullopt;
     for (int id : {IDC_DESC, IDC_GRADE, IDC_FABCODE, IDC_REMARKA, IDC_REMARKB})

@@ -70,6 +70,8 @@ public:
 
     CPartDoc* GetDocument() const;
     // Save, Save/New, a separator, Specifics, Choose Shape; enabled as the document allows.
+    // Specifics asks for the part programming window (ProgrammingWindowRequested) once the
+    // document has taken the form.
     QList<QAction*> ToolBarActions() const;
 
     // A new part starts with its mark locked until the first update opens it; then the shape is
@@ -112,6 +114,10 @@ public:
     bool IsShapeValid() const { return shapeValid_; }
     bool KeyFieldsChanged() const { return keyFieldsChanged_; }
     bool ChecksActive() const { return checksActive_; }
+
+signals:
+    // Specifics: the document took the form and has a part shape to program.
+    void ProgrammingWindowRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

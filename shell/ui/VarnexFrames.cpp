@@ -1,5 +1,6 @@
 #include "shell/ui/VarnexFrames.h"
 
+#include "fw/core/DocManager.h"
 #include "machmult/MachineDoc.h"
 #include "machmult/ui/MachineView.h"
 #include "machmult/MultDoc.h"
@@ -8,10 +9,18 @@
 #include "model/ToolDoc.h"
 #include "model/ui/ShapeView.h"
 #include "model/ui/ToolView.h"
+#include "partprog/DetailSettings.h"
+#include "partprog/PartDoc.h"
+#include "partprog/ui/FaceView.h"
 #include "partprog/ui/PartView.h"
+#include "partprog/ui/SplitterFrame.h"
+#include "partprog/ui/TabView.h"
 #include "shell/ui/ChildFrame.h"
 
 #include <QToolBar>
+
+#include <memory>
+#include <stdexcept>
 
 namespace {
 
@@ -67,9 +76,25 @@ FrameSpec MachineFrame()
     });
 }
 
+// Opens the part programming window on a part: a frame of the pattern template for the document.
+void OpenProgrammingWindow(fw::Document& document)
+{
+    fw::DocManager* manager = document.GetDocTemplate() ? document.GetDocTemplate()->GetDocManager() : nullptr;
+    const std::string extension =
+        DocStringPart(TemplateDocString(TemplateOf(TemplateId::partProgramming)), DocStringField::filterExt);
+    if (fw::DocTemplate* programming = manager ? manager->FindTemplate("Part" + extension) : nullptr)
+        programming->CreateFrame(document);
+}
+
 FrameSpec PartFrame()
 {
-    return FormFrame<CPartView>(ChildWindow::partInformation, [](fw::Document&) { return new CPartView; });
+    FrameSpec spec = FormFrame<CPartView>(ChildWindow::partInformation, [](fw::Document&) { return new CPartView; });
+    spec.addToolBar = [form = std::move(spec.addToolBar)](CChildFrame& frame, QWidget& view, fw::Document& document) {
+        form(frame, view, document);
+        QObject::connect(&static_cast<CPartView&>(view), &CPartView::ProgrammingWindowRequested, &frame,
+                         [&document] { OpenProgrammingWindow(document); });
+    };
+    return spec;
 }
 
 FrameSpec MultFrame()
@@ -79,10 +104,58 @@ FrameSpec MultFrame()
     });
 }
 
+// The part programming windows share the application's detail settings.
+using SharedDetails = std::shared_ptr<DetailSettings>;
+
+// A part that can be programmed: one with a part shape of faces.
+CPartDoc& ProgrammablePart(fw::Document& document)
+{
+    auto& part = static_cast<CPartDoc&>(document);
+    if (!part.GetPartShape() || part.GetPartShape()->DescribeFaceViews().empty())
+        throw std::runtime_error("the part has no shape with faces");
+    return part;
+}
+
+FrameSpec PartProgrammingFrame(SharedDetails details)
+{
+    return {[details](fw::Document& document) { return new CSplitterFrame(ProgrammablePart(document), *details); },
+            [](CChildFrame& frame, QWidget& view, fw::Document&) {
+                auto& splitter = static_cast<CSplitterFrame&>(view);
+                splitter.RestoreLayout();
+                frame.SetOnClose([&splitter] { splitter.OnClose(); });
+            }};
+}
+
+FrameSpec TabFrame(SharedDetails details)
+{
+    return {[details](fw::Document& document) {
+        auto* tabs = new CTabView(ProgrammablePart(document), *details);
+        tabs->OnInitialUpdate();
+        return tabs;
+    }};
+}
+
+FrameSpec FaceFrame(SharedDetails details)
+{
+    return {[details](fw::Document& document) {
+        CPartDoc& part = ProgrammablePart(document);
+        auto* face = new CFaceView(part, part.GetPartShape()->DescribeFaceViews().front(), *details);
+        face->OnInitialUpdate();
+        return face;
+    }};
+}
+
 } // namespace
 
 std::map<TemplateId, FrameSpec> VarnexFrames()
 {
-    return {{TemplateId::shape, ShapeFrame()}, {TemplateId::tool, ToolFrame()}, {TemplateId::machine, MachineFrame()},
-            {TemplateId::part, PartFrame()}, {TemplateId::mult, MultFrame()}};
+    const auto details = std::make_shared<DetailSettings>();
+    return {{TemplateId::shape, ShapeFrame()},
+            {TemplateId::tool, ToolFrame()},
+            {TemplateId::machine, MachineFrame()},
+            {TemplateId::part, PartFrame()},
+            {TemplateId::partProgramming, PartProgrammingFrame(details)},
+            {TemplateId::faceView, FaceFrame(details)},
+            {TemplateId::tabView, TabFrame(details)},
+            {TemplateId::mult, MultFrame()}};
 }

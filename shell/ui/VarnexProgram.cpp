@@ -32,6 +32,9 @@ VarnexProgram::Options VarnexProgram::Standard(std::filesystem::path programFold
         {TemplateId::tool, [] { return std::make_unique<CToolDoc>(); }},
         {TemplateId::machine, [] { return std::make_unique<CMachineDoc>(); }},
         {TemplateId::part, [] { return std::make_unique<CPartDoc>(); }},
+        {TemplateId::partProgramming, [] { return std::make_unique<CPartDoc>(); }},
+        {TemplateId::faceView, [] { return std::make_unique<CPartDoc>(); }},
+        {TemplateId::tabView, [] { return std::make_unique<CPartDoc>(); }},
         {TemplateId::mult, [] { return std::make_unique<CMultDoc>(); }},
     };
     options.frames = VarnexFrames();

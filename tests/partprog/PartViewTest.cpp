@@ -213,7 +213,7 @@ TEST_F(PartViewTest, TextFieldsTakeAtMostTheirLength)
     }
 }
 
-TEST_F(PartViewTest, QuantityIsOneToNineThousandAloneAndMayBeZeroWithTheWholeForm)
+TEST_F(PartViewTest, QuantityIsOneToNineThousandAloneAndWithTheWholeForm)
 {
     CPartDoc& doc = ShowB12();
     struct Case {
@@ -221,7 +221,7 @@ TEST_F(PartViewTest, QuantityIsOneToNineThousandAloneAndMayBeZeroWithTheWholeFor
         bool alone;
         bool whole;
     };
-    const Case cases[] = {{"0", false, true},      {"1", true, true},    {"9999", true, true},
+    const Case cases[] = {{"0", false, false},     {"1", true, true},    {"9999", true, true},
                           {"10000", false, false}, {"-1", false, false}, {"two", false, false},
                           {"", false, false}};
     view.show();
@@ -242,7 +242,7 @@ TEST_F(PartViewTest, QuantityIsOneToNineThousandAloneAndMayBeZeroWithTheWholeFor
         ClearMessages();
         EXPECT_EQ(view.ApplyToDocument(), c.whole) << c.text;
         EXPECT_EQ(Texts(), c.whole ? std::vector<std::string>{}
-                                   : std::vector<std::string>{"Please enter an integer between 0 and 9999."})
+                                   : std::vector<std::string>{"Please enter an integer between 1 and 9999."})
             << c.text;
         EXPECT_EQ(doc.Header().quantity, c.whole ? std::stoul(c.text) : 7u) << c.text;
     }
@@ -484,16 +484,20 @@ TEST_F(PartViewTest, ChooseShapeOffersTheShapeFolderAndTakesTheFileChosen)
     EXPECT_TRUE(view.IsShapeValid());
 }
 
-TEST_F(PartViewTest, SpecificsSaysThePartProgrammingWindowIsNotAvailableYet)
+TEST_F(PartViewTest, SpecificsAsksForThePartProgrammingWindowOnceThePartHasAShape)
 {
     ShowNewPart();
+    int requests = 0;
+    QObject::connect(&view, &CPartView::ProgrammingWindowRequested, [&requests] { ++requests; });
     Command(3).setEnabled(true);   // forced past the greyed command: no shape, nothing happens
     Command(3).trigger();
     EXPECT_TRUE(messages->Shown().empty());
+    EXPECT_EQ(requests, 0);
     view.TypeCombo().setCurrentText("W ");
     view.Edit(CPartView::IDC_DESC).setText("12X26");
     ASSERT_TRUE(view.LookUpShape());
     Command(3).trigger();
-    EXPECT_EQ(Texts(), std::vector<std::string>{"The part programming window cannot be opened yet."});
+    EXPECT_TRUE(messages->Shown().empty());
+    EXPECT_EQ(requests, 1);
     EXPECT_TRUE(view.TypeCombo().isEnabled());
 }

@@ -8,7 +8,10 @@
 #include "machmult/ui/MultView.h"
 #include "partprog/IPartDoc.h"
 #include "partprog/PartDoc.h"
+#include "partprog/ui/FaceView.h"
 #include "partprog/ui/PartView.h"
+#include "partprog/ui/SplitterFrame.h"
+#include "partprog/ui/TabView.h"
 #include "fw/core/Archive.h"
 #include "shell/VarnexStrings.h"
 #include "tests/fw/TempDrives.h"
@@ -41,6 +44,25 @@ protected:
     }
 
     static QList<QMdiSubWindow*> Windows(VarnexProgram& program) { return program.MainFrame()->MdiArea().subWindowList(); }
+
+    // Part B12 (2 off, W 12X26) saved as "C:\Kestrom\Jobs\NONE\NONE\B12.prt".
+    void SaveB12() const
+    {
+        CShapeDoc shape;
+        shape.SetShapeData("W ", "12X26", 12, 0.5, 4, 1, 2, 26, "W12 X 26", shapeBeam, 1);
+        fw::Archive ar;
+        shape.Serialize(ar);
+        const std::vector<std::uint8_t> bytes = ar.TakeBytes();
+        TempDrives::Put(drives.C() / "Kestrom/Shapes/W 12X26.shp", std::string(bytes.begin(), bytes.end()));
+        CPartDoc part;
+        PartRecord record;
+        record.mark = "B12";
+        record.quantity = 2;
+        record.shapeDesctp = "W ";
+        record.shapeDesc = "12X26";
+        ASSERT_TRUE(part.SetPartRecord(record));
+        ASSERT_TRUE(part.OnFileSave());
+    }
 };
 
 TEST_F(ProgramTest, StartsWithItsMainWindowMenusToolbarNavigatorAndTemplatesInOrder)
@@ -333,22 +355,7 @@ TEST_F(ProgramTest, ASavedPartOpensInThePartInformationWindow)
     InstallDimensionControl();
     VarnexProgram program(VarnexProgram::Standard({}, nullptr));
     program.Start({});
-    {
-        CShapeDoc shape;
-        shape.SetShapeData("W ", "12X26", 12, 0.5, 4, 1, 2, 26, "W12 X 26", shapeBeam, 1);
-        fw::Archive ar;
-        shape.Serialize(ar);
-        const std::vector<std::uint8_t> bytes = ar.TakeBytes();
-        TempDrives::Put(drives.C() / "Kestrom/Shapes/W 12X26.shp", std::string(bytes.begin(), bytes.end()));
-        CPartDoc part;
-        PartRecord record;
-        record.mark = "B12";
-        record.quantity = 2;
-        record.shapeDesctp = "W ";
-        record.shapeDesc = "12X26";
-        ASSERT_TRUE(part.SetPartRecord(record));
-        ASSERT_TRUE(part.OnFileSave());
-    }
+    SaveB12();
 
     program.App().DoNavAction(0x21, "C:\\Kestrom\\Jobs\\NONE\\NONE\\B12.prt");
     ASSERT_EQ(Windows(program).size(), 1);
@@ -380,3 +387,60 @@ TEST_F(ProgramTest, ASavedPartOpensInThePartInformationWindow)
 }
 
 } // namespace
+
+TEST_F(ProgramTest, APatternFileOpensInThePartProgrammingWindow)
+{
+    InstallDimensionControl();
+    const CFaceView::ToolChooser chooser = CFaceView::SetToolChooser([](QWidget*) { return std::string(); });
+    VarnexProgram program(VarnexProgram::Standard({}, nullptr));
+    program.Start({});
+    SaveB12();
+    const std::filesystem::path folder = drives.C() / "Kestrom/Jobs/NONE/NONE";
+    TempDrives::Put(folder / "B12.pat", TempDrives::Get(folder / "B12.prt"));
+
+    program.Documents().OpenFile("C:\\Kestrom\\Jobs\\NONE\\NONE\\B12.pat");
+    ASSERT_EQ(Windows(program).size(), 1);
+    auto* frame = dynamic_cast<CChildFrame*>(Windows(program)[0]);
+    ASSERT_NE(frame, nullptr);
+    auto* programming = frame->findChild<CSplitterFrame*>();
+    ASSERT_NE(programming, nullptr);
+    EXPECT_EQ(programming->TabView().GetPageCount(), 3);
+    EXPECT_EQ(programming->TabView().GetCurrentPage(), 1);
+    EXPECT_TRUE(frame->isMaximized());   // no layout stored yet
+    EXPECT_TRUE(messages->Shown().empty());
+    frame->CloseFrame();
+    EXPECT_EQ(Profile().GetProfileInt("Layout", "MaximizePattern", -1), 1);
+    CFaceView::SetToolChooser(chooser);
+}
+
+TEST_F(ProgramTest, SpecificsOpensThePartProgrammingWindowOnThePart)
+{
+    InstallDimensionControl();
+    const CFaceView::ToolChooser chooser = CFaceView::SetToolChooser([](QWidget*) { return std::string(); });
+    Profile().WriteProfileInt("Layout", "MaximizePattern", 0);
+    VarnexProgram program(VarnexProgram::Standard({}, nullptr));
+    program.Start({});
+    SaveB12();
+    program.App().DoNavAction(0x21, "C:\\Kestrom\\Jobs\\NONE\\NONE\\B12.prt");
+    ASSERT_EQ(Windows(program).size(), 1);
+    auto* info = dynamic_cast<CChildFrame*>(Windows(program)[0]);
+    auto* view = dynamic_cast<CPartView*>(info->View());
+    ASSERT_NE(view, nullptr);
+    view->ToolBarActions()[3]->trigger();   // Specifics
+    ASSERT_EQ(Windows(program).size(), 2);
+    auto* frame = dynamic_cast<CChildFrame*>(Windows(program)[1]);
+    auto* programming = frame->findChild<CSplitterFrame*>();
+    ASSERT_NE(programming, nullptr);
+    EXPECT_EQ(frame->Document(), info->Document());
+    EXPECT_EQ(programming->TabView().GetPageCount(), 3);
+    EXPECT_FALSE(frame->isMaximized());
+    EXPECT_EQ(static_cast<CPartDoc*>(info->Document())->GetKeyFieldsFlag(), 0);
+    EXPECT_TRUE(messages->Shown().empty());
+
+    // Closing the programming window leaves the part open in its information window.
+    frame->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(Windows(program).size(), 1);
+    EXPECT_EQ(static_cast<CPartDoc*>(info->Document())->GetKeyFieldsFlag(), 1);
+    CFaceView::SetToolChooser(chooser);
+}
