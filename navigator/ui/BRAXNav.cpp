@@ -732,3 +732,11 @@ bool CBRAXNav::OnDrop(CTreeItem* target, const QMimeData& data)
     RefreshAll();
     return true;
 }
+
+CTreeItem* CBRAXNav::FindItem(const std::string& path, ItemKind kind) const
+{
+    for (CTreeItem* item : live_)
+        if (item->Path() == path && (kind == ItemKind::any || item->Kind() == kind))
+            return item;
+    return nullptr;
+}

@@ -258,8 +258,9 @@ TEST(NavCopies, RefusesSelfAndInsideAndAsksOnceBeforeReplacing)
     bool answer = false;
     nav::FileCopier copier([&](const std::vector<std::string>& existing) {
         ++asked;
-        if (asked == 1)
+        if (asked == 1) {
             EXPECT_EQ(existing, std::vector<std::string>{"C:\\K\\J2\\G1\\P1.prt"});
+        }
         return answer;
     });
     const std::vector<nav::CopyPair> pairs{{"C:\\K\\J1\\G1", "C:\\K\\J2\\G1"}};
