@@ -193,12 +193,15 @@ void CBRAXNav::Refresh(CTreeItem* item)
         ShowListingError(e);
         return;
     }
+    // Children are known by kind and path (a group's two labels share its path; shapes type
+    // labels share the shape folder and differ by their prefix).
+    const auto keyOf = [](const nav::ItemSpec& spec) {
+        return std::to_string(static_cast<int>(spec.kind)) + '\n' + spec.path + '\n' +
+               (spec.kind == ItemKind::shapesTypeLabel ? spec.pattern : std::string());
+    };
     std::map<std::string, const nav::ItemSpec*> byPath;
     for (const nav::ItemSpec& spec : wanted)
-        byPath.emplace(spec.path + '\n' + spec.text.substr(0, spec.kind == ItemKind::shapesTypeLabel ? 2 : 0), &spec);
-    const auto keyOf = [](const nav::ItemSpec& spec) {
-        return spec.path + '\n' + spec.text.substr(0, spec.kind == ItemKind::shapesTypeLabel ? 2 : 0);
-    };
+        byPath.emplace(keyOf(spec), &spec);
     // Children that are gone go; the rest take their new text (a changed description).
     for (int i = item->childCount() - 1; i >= 0; --i) {
         CTreeItem* child = item->Child(i);

@@ -12,6 +12,7 @@
 #include "shell/ui/MainFrame.h"
 
 #include <QDockWidget>
+#include <QResizeEvent>
 
 namespace {
 
@@ -99,7 +100,7 @@ void SayNothingMarked(nav::Object object)
 } // namespace
 
 CBRAXNavBar::CBRAXNavBar(CMainFrame& frame, CVarnexApp& app)
-    : QObject(&frame), frame_(frame), app_(app), control_(new CBRAXNav(&frame.NavigatorBar()))
+    : frame_(frame), app_(app), control_(new CBRAXNav(&frame.NavigatorBar()))
 {
     const fw::Profile& profile = fw::AppProfile();
     const DirectorySettings folders = DirectorySettings::Load(profile);
@@ -130,12 +131,18 @@ CBRAXNavBar::CBRAXNavBar(CMainFrame& frame, CVarnexApp& app)
             [this](const nav::NavEvent& e) { OnEvent(static_cast<int>(e.id), e.first, e.second); });
     frame.SetNavigatorHandlers([this](int code) { OnFileCommand(code); },
                                [this](bool enable) { control_->EnableRunMenu(enable ? 1 : 0); });
+    frame.NavigatorBar().installEventFilter(this);
     control_->ExpandRoot();
 }
 
-CBRAXNavBar::~CBRAXNavBar()
+CBRAXNavBar::~CBRAXNavBar() = default;
+
+bool CBRAXNavBar::eventFilter(QObject* watched, QEvent* event)
 {
-    fw::AppProfile().WriteProfileInt(kGeneral, kNavBarSize, frame_.NavigatorBar().width());
+    // The docked width is kept as the user leaves it.
+    if (event->type() == QEvent::Resize && watched == &frame_.NavigatorBar() && !frame_.NavigatorBar().isFloating())
+        fw::AppProfile().WriteProfileInt(kGeneral, kNavBarSize, static_cast<QResizeEvent*>(event)->size().width());
+    return false;
 }
 
 std::string CBRAXNavBar::FirstMarked(int itemType) const

@@ -24,6 +24,9 @@ public:
     // The first marked item's path for a dispatcher object, or nothing.
     std::string FirstMarked(int itemType) const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void OnEvent(int dispid, const std::string& first, const std::string& second);
 

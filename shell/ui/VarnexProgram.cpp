@@ -79,7 +79,7 @@ void VarnexProgram::EnableSplashScreen(bool enable)
 bool VarnexProgram::CreateMainFrame()
 {
     frame_ = std::make_unique<CMainFrame>(app_);
-    navBar_ = new CBRAXNavBar(*frame_, app_);
+    navBar_ = std::make_unique<CBRAXNavBar>(*frame_, app_);
     for (auto& [id, spec] : frames_)
         InstallFrameFactory(documents_.Template(id), frame_->MdiArea(), spec);
     documents_.SetFrameActivator([this](fw::Document& document) { ActivateDocumentFrame(document, frame_->MdiArea()); });

@@ -36,7 +36,7 @@ public:
     CVarnexApp& App() { return app_; }
     VarnexDocuments& Documents() { return documents_; }
     CMainFrame* MainFrame() { return frame_.get(); }
-    CBRAXNavBar* NavBar() { return navBar_; }
+    CBRAXNavBar* NavBar() { return navBar_.get(); }
 
     // AppWindows
     void EnableSplashScreen(bool enable) override;
@@ -53,6 +53,6 @@ private:
     PendingFeatures pending_;
     VarnexDocuments documents_;
     std::unique_ptr<CMainFrame> frame_;   // goes before the documents, whose frames it holds
-    CBRAXNavBar* navBar_ = nullptr;  // owned by the main frame
+    std::unique_ptr<CBRAXNavBar> navBar_;  // goes before the main frame it sits in
     CVarnexApp app_;
 };

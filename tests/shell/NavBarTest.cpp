@@ -49,6 +49,7 @@ protected:
     NavBarTest() : messages_(fw::ScriptedMessageService::WhenUnscripted::AnswerDefault)
     {
         ::setenv("XDG_DATA_HOME", (drives.Root() / "share").c_str(), 1);
+        std::filesystem::create_directories(drives.Root() / "share");
         const auto group = drives.C() / "Kestrom/Jobs/J1/G1";
         TempDrives::Put(group / "B12.prt", Header(false, "B12", "W12X26", "12X26"));
         TempDrives::Put(group / "C7.prt", Header(false, "C7", "L4X4", "4X4X1/2"));
