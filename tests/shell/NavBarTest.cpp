@@ -11,6 +11,7 @@
 #include "tests/fw/TempDrives.h"
 #include "tests/shell/QtFixture.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QDockWidget>
 
@@ -105,6 +106,8 @@ TEST_F(NavBarTest, NewUserWalkThroughTheNavigatorDock)
 
     if (const char* shots = std::getenv("VARNEX_SHOT_DIR")) {
         program.MainFrame()->resize(1100, 700);
+        program.MainFrame()->NavigatorBar().setMinimumWidth(440);
+        QApplication::processEvents();
         program.MainFrame()->grab().save(QDir(QString::fromLocal8Bit(shots)).filePath("i22-navigator.png"));
     }
 
