@@ -1,5 +1,7 @@
 #include "shell/ui/VarnexProgram.h"
 
+#include "shell/ui/BRAXNavBar.h"
+
 #include "fw/core/AppProfile.h"
 #include "fw/core/DriveMap.h"
 #include "machmult/MachineDoc.h"
@@ -80,6 +82,7 @@ void VarnexProgram::EnableSplashScreen(bool enable)
 bool VarnexProgram::CreateMainFrame()
 {
     frame_ = std::make_unique<CMainFrame>(app_);
+    navBar_ = std::make_unique<CBRAXNavBar>(*frame_, app_);
     for (auto& [id, spec] : frames_)
         InstallFrameFactory(documents_.Template(id), frame_->MdiArea(), spec);
     documents_.SetFrameActivator([this](fw::Document& document) { ActivateDocumentFrame(document, frame_->MdiArea()); });

@@ -12,6 +12,8 @@
 #include <map>
 #include <memory>
 
+class CBRAXNavBar;
+
 class VarnexProgram : public AppWindows, public ShopDiskDialog {
 public:
     struct Options {
@@ -34,6 +36,7 @@ public:
     CVarnexApp& App() { return app_; }
     VarnexDocuments& Documents() { return documents_; }
     CMainFrame* MainFrame() { return frame_.get(); }
+    CBRAXNavBar* NavBar() { return navBar_.get(); }
 
     // AppWindows
     void EnableSplashScreen(bool enable) override;
@@ -50,5 +53,6 @@ private:
     PendingFeatures pending_;
     VarnexDocuments documents_;
     std::unique_ptr<CMainFrame> frame_;   // goes before the documents, whose frames it holds
+    std::unique_ptr<CBRAXNavBar> navBar_;  // goes before the main frame it sits in
     CVarnexApp app_;
 };

@@ -1,0 +1,110 @@
+#include "navigator/ui/NavTree.h"
+
+#include "navigator/ui/BRAXNav.h"
+#include "navigator/ui/TreeItem.h"
+
+#include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QHeaderView>
+#include <QMouseEvent>
+
+NavTree::NavTree(CBRAXNav& control, QWidget* parent) : QTreeWidget(parent), control_(control)
+{
+    setHeaderHidden(true);
+    setColumnCount(1);
+    setRootIsDecorated(true);
+    setSelectionMode(QAbstractItemView::MultiSelection);
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::DropOnly);
+    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header()->setStretchLastSection(false);
+}
+
+bool NavTree::OnIndicator(const QPoint& pos) const
+{
+    const QModelIndex index = indexAt(pos);
+    return index.isValid() && pos.x() < visualRect(index).left();
+}
+
+void NavTree::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || OnIndicator(event->pos())) {
+        QTreeWidget::mousePressEvent(event);
+        return;
+    }
+    control_.OnLeftButtonDown(static_cast<CTreeItem*>(itemAt(event->pos())), event->modifiers(), event->pos());
+}
+
+void NavTree::mouseMoveEvent(QMouseEvent* event)
+{
+    if (event->buttons() & Qt::LeftButton)
+        control_.OnDragMove(event->pos());
+}
+
+void NavTree::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && !OnIndicator(event->pos())) {
+        control_.OnLeftButtonUp(static_cast<CTreeItem*>(itemAt(event->pos())));
+        return;
+    }
+    QTreeWidget::mouseReleaseEvent(event);
+}
+
+void NavTree::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && !OnIndicator(event->pos()))
+        if (auto* item = static_cast<CTreeItem*>(itemAt(event->pos())); item && control_.OnDoubleClick(item))
+            return;
+    QTreeWidget::mouseDoubleClickEvent(event);
+}
+
+void NavTree::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Delete) {
+        control_.OnDeleteKey();
+        return;
+    }
+    QTreeWidget::keyReleaseEvent(event);
+}
+
+void NavTree::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (auto* item = static_cast<CTreeItem*>(itemAt(event->pos())))
+        control_.ShowContextMenu(item, event->globalPos());
+}
+
+void NavTree::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (control_.OnDragEnter(*event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void NavTree::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (control_.OnDragOver(static_cast<CTreeItem*>(itemAt(event->position().toPoint())))) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void NavTree::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    control_.OnDragLeave();
+    event->accept();
+}
+
+void NavTree::dropEvent(QDropEvent* event)
+{
+    auto* target = static_cast<CTreeItem*>(itemAt(event->position().toPoint()));
+    if (target && control_.OnDrop(target, *event->mimeData())) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}

@@ -1,0 +1,199 @@
+// The navigator control offscreen: marks, double-clicks, delete, drops and folder watching.
+
+#include "fw/core/MessageService.h"
+#include "navigator/DataFormats.h"
+#include "navigator/NavCommands.h"
+#include "navigator/ui/BRAXNav.h"
+#include "navigator/ui/TreeItem.h"
+#include "tests/fw/QtApp.h"
+#include "tests/fw/TempDrives.h"
+
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+using nav::ItemKind;
+
+class ControlTest : public testing::Test {
+protected:
+    ControlTest() : messages_(fw::ScriptedMessageService::WhenUnscripted::AnswerDefault)
+    {
+        test::QtApp();
+        ::setenv("XDG_DATA_HOME", (drives_.Root() / "share").c_str(), 1);
+        std::filesystem::create_directories(drives_.Root() / "share");
+        for (const char* name : {"J1/G1/P1.prt", "J1/G1/P2.prt", "J1/G1/M 1.mlt", "J1/G2/P9.prt", "J2/G1/Q1.prt"})
+            TempDrives::Put(drives_.C() / "Kestrom/Jobs" / name, "x");
+        auto& p = nav_.Properties();
+        p.JobDirectory = "\\Kestrom\\Jobs";
+        p.ShapePath = "C:\\Kestrom\\Shapes";
+        p.ToolPath = "C:\\Kestrom\\Tools";
+        p.MachinePath = "C:\\Kestrom\\Machines";
+        p.PartExtension = ".prt";
+        p.MultExtension = ".mlt";
+        p.ShapeExtension = ".shp";
+        p.ToolExtension = ".tl";
+        p.MachineExtension = ".mch";
+        nav_.ExpandRoot();
+    }
+    CTreeItem* Open(const std::string& path, ItemKind kind) { return nav_.Expand(nav_.FindItem(path, kind)); }
+    CTreeItem* Parts(const std::string& group)
+    {
+        Open("C:\\", ItemKind::drive);
+        Open("C:\\Kestrom\\Jobs", ItemKind::jobsLabel);
+        const std::string job(group.substr(0, group.rfind('\\')));
+        Open(job, ItemKind::job);
+        Open(job, ItemKind::groupsLabel);
+        Open(group, ItemKind::group);
+        Open(group, ItemKind::multsLabel);
+        return Open(group, ItemKind::partsLabel);
+    }
+
+    TempDrives drives_;
+    fw::ScriptedMessages messages_;
+    CBRAXNav nav_;
+};
+
+const std::string kG1 = "C:\\Kestrom\\Jobs\\J1\\G1";
+
+TEST_F(ControlTest, ClickSequencesSetMarksContextAndCaret)
+{
+    CTreeItem* parts = Parts(kG1);
+    ASSERT_EQ(parts->childCount(), 2);
+    CTreeItem* p1 = parts->Child(0);
+    CTreeItem* p2 = parts->Child(1);
+    CTreeItem* group = nav_.FindItem(kG1, ItemKind::group);
+    const QPoint nowhere(-1, -1);
+
+    nav_.OnLeftButtonDown(p1, Qt::NoModifier, nowhere);
+    EXPECT_EQ(nav_.ContextItem(), p1);
+    EXPECT_EQ(nav_.CaretItem(), p1);
+    nav_.OnLeftButtonDown(p2, Qt::ControlModifier, nowhere);
+    nav_.OnLeftButtonUp(p2);
+    EXPECT_EQ(nav_.MarkedItems(), (std::vector<CTreeItem*>{p1, p2}));
+    EXPECT_EQ(nav_.strFileNames(ItemKind::part), kG1 + "\\P1.prt|" + kG1 + "\\P2.prt||");
+    // Ctrl on another kind is refused.
+    nav_.OnLeftButtonDown(group, Qt::ControlModifier, nowhere);
+    nav_.OnLeftButtonUp(group);
+    EXPECT_FALSE(group->isSelected());
+    // Ctrl on a marked one takes its mark away and clears the context.
+    nav_.OnLeftButtonDown(p2, Qt::ControlModifier, nowhere);
+    nav_.OnLeftButtonUp(p2);
+    EXPECT_EQ(nav_.MarkedItems(), std::vector<CTreeItem*>{p1});
+    EXPECT_EQ(nav_.ContextItem(), nullptr);
+    // Shift marks the whole group of parts.
+    nav_.OnLeftButtonDown(p2, Qt::ShiftModifier, nowhere);
+    EXPECT_EQ(nav_.MarkedItems(), (std::vector<CTreeItem*>{p1, p2}));
+}
+
+TEST_F(ControlTest, DoubleClickFiresByKind)
+{
+    CTreeItem* parts = Parts(kG1);
+    QSignalSpy events(&nav_, &CBRAXNav::navEvent);
+    QSignalSpy opened(&nav_, &CBRAXNav::OpenPart);
+    struct Case {
+        CTreeItem* item;
+        std::vector<nav::EventId> fired;
+        bool consumed;
+    } cases[] = {
+        {parts->Child(0), {nav::EventId::OpenPart}, true},
+        {parts, {nav::EventId::ViewPartReport}, false},
+        {nav_.FindItem(kG1, ItemKind::multsLabel), {nav::EventId::ViewMultReport}, false},
+        {nav_.FindItem(kG1, ItemKind::group), {nav::EventId::ViewAllReport}, false},
+        {nav_.FindItem("C:\\", ItemKind::drive), {}, false},
+    };
+    for (const Case& c : cases) {
+        events.clear();
+        EXPECT_EQ(nav_.OnDoubleClick(c.item), c.consumed);
+        std::vector<nav::EventId> fired;
+        for (const auto& args : events)
+            fired.push_back(args.at(0).value<nav::NavEvent>().id);
+        EXPECT_EQ(fired, c.fired) << c.item->Spec().text;
+    }
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened.at(0).at(0).toString().toStdString(), kG1 + "\\P1.prt");
+}
+
+TEST_F(ControlTest, DeleteAsksAndMovesToTheTrashAndClearsTheContext)
+{
+    CTreeItem* parts = Parts(kG1);
+    nav_.OnLeftButtonDown(parts->Child(0), Qt::NoModifier, QPoint(-1, -1));
+    messages_->Answer(fw::IDNO);
+    nav_.RunCommand(nav::cmd::kPartDelete);
+    EXPECT_TRUE(std::filesystem::exists(drives_.C() / "Kestrom/Jobs/J1/G1/P1.prt"));
+    messages_->Answer(fw::IDYES);
+    nav_.RunCommand(nav::cmd::kPartDelete);
+    EXPECT_FALSE(std::filesystem::exists(drives_.C() / "Kestrom/Jobs/J1/G1/P1.prt"));
+    EXPECT_FALSE(std::filesystem::is_empty(drives_.Root() / "share/Trash/files"));
+    ASSERT_EQ(parts->childCount(), 1);
+    EXPECT_EQ(nav_.ContextItem(), nullptr);   // its item went with the refresh
+    EXPECT_TRUE(nav_.MarkedItems().empty());
+
+    // The Delete key never takes a drive or a label; a deleted group stays gone.
+    CTreeItem* drive = nav_.FindItem("C:\\", ItemKind::drive);
+    nav_.OnLeftButtonDown(drive, Qt::NoModifier, QPoint(-1, -1));
+    const std::size_t shown = messages_->Shown().size();
+    nav_.OnDeleteKey();
+    EXPECT_EQ(messages_->Shown().size(), shown);
+    nav_.OnLeftButtonDown(nav_.FindItem(kG1, ItemKind::group), Qt::NoModifier, QPoint(-1, -1));
+    messages_->Answer(fw::IDYES);
+    nav_.OnDeleteKey();
+    EXPECT_FALSE(std::filesystem::exists(drives_.C() / "Kestrom/Jobs/J1/G1"));
+    EXPECT_EQ(nav_.FindItem(kG1, ItemKind::group), nullptr);
+}
+
+TEST_F(ControlTest, DropCopiesOnceAndFiresPerEntry)
+{
+    Parts(kG1);
+    Parts("C:\\Kestrom\\Jobs\\J2\\G1");
+    CTreeItem* j2 = nav_.FindItem("C:\\Kestrom\\Jobs\\J2", ItemKind::job);
+    QMimeData data;
+    const std::string payload = nav::EncodePayload({"C:\\Kestrom\\Jobs\\J1\\G2"});
+    data.setData(QString::fromStdString(nav::MimeTypeOf("BRAXGroupListCF")), QByteArray(payload.data(), payload.size()));
+    QSignalSpy groups(&nav_, &CBRAXNav::RunCopyDiffGroup);
+    ASSERT_TRUE(nav_.OnDrop(j2, data));
+    // The group lands in the job itself, not in J2\J1\G2.
+    EXPECT_TRUE(std::filesystem::exists(drives_.C() / "Kestrom/Jobs/J2/G2/P9.prt"));
+    EXPECT_FALSE(std::filesystem::exists(drives_.C() / "Kestrom/Jobs/J2/J1"));
+    ASSERT_EQ(groups.size(), 1);
+    EXPECT_EQ(groups.at(0).at(1).toString().toStdString(), "C:\\Kestrom\\Jobs\\J2\\");
+
+    // Parts dropped on their own group: nothing is copied onto itself.
+    const std::string parts = nav::EncodePayload({kG1 + "\\P1.prt"});
+    QMimeData own;
+    own.setData(QString::fromStdString(nav::MimeTypeOf("BRAXPartListCF")), QByteArray(parts.data(), parts.size()));
+    QSignalSpy same(&nav_, &CBRAXNav::RunCopyPartFile);
+    ASSERT_TRUE(nav_.OnDrop(nav_.FindItem(kG1, ItemKind::group), own));
+    EXPECT_EQ(TempDrives::Get(drives_.C() / "Kestrom/Jobs/J1/G1/P1.prt"), "x");
+    ASSERT_EQ(same.size(), 1);
+    EXPECT_EQ(same.at(0).at(1).toString(), QStringLiteral("C:"));
+}
+
+TEST_F(ControlTest, DiskChangesShowUpAndBurstsAreCoalesced)
+{
+    Parts(kG1);
+    CTreeItem* groups = nav_.FindItem("C:\\Kestrom\\Jobs\\J1", ItemKind::groupsLabel);
+    ASSERT_EQ(groups->childCount(), 2);
+    std::filesystem::create_directories(drives_.C() / "Kestrom/Jobs/J1/G3");
+    QTRY_COMPARE_WITH_TIMEOUT(groups->childCount(), 3, 5000);
+    std::filesystem::remove_all(drives_.C() / "Kestrom/Jobs/J1/G3");
+    QTRY_COMPARE_WITH_TIMEOUT(groups->childCount(), 2, 5000);
+
+    const int before = nav_.RefreshCount();
+    for (int i = 0; i < 50; ++i)
+        TempDrives::Put(drives_.C() / "Kestrom/Jobs/J1/G1" / ("N" + std::to_string(i) + ".prt"), "x");
+    CTreeItem* parts = nav_.FindItem(kG1, ItemKind::partsLabel);
+    QTRY_COMPARE_WITH_TIMEOUT(parts->childCount(), 52, 5000);
+    EXPECT_LE(nav_.RefreshCount() - before, 5);
+
+    // Collapsing the root leaves nothing watched.
+    nav_.RootItem()->setExpanded(false);
+    EXPECT_TRUE(nav_.WatchedFolders().isEmpty());
+}
+
+} // namespace

@@ -1,0 +1,124 @@
+// The navigator dock as a new user meets it: a first start, a job with parts and mults, open,
+// rename and delete from the tree, and the File commands with nothing marked.
+
+#include "fw/core/Archive.h"
+#include "navigator/NavCommands.h"
+#include "navigator/ui/BRAXNav.h"
+#include "navigator/ui/TreeItem.h"
+#include "shell/NavCommand.h"
+#include "shell/ui/BRAXNavBar.h"
+#include "shell/ui/VarnexProgram.h"
+#include "tests/fw/TempDrives.h"
+#include "tests/shell/QtFixture.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDockWidget>
+
+#include <cstdlib>
+
+namespace {
+
+using nav::ItemKind;
+
+struct ScriptedDialogs : nav::NavDialogs {
+    std::optional<std::string> partName;
+    std::optional<std::string> AskPartName(const std::string&) override { return partName; }
+    std::optional<std::string> AskNewName() override { return std::nullopt; }
+    std::optional<std::string> PickDrive() override { return std::nullopt; }
+};
+
+// A part or mult file's leading header fields, as the documents write them.
+std::string Header(bool mult, const std::string& mark, const std::string& designation, const std::string& size)
+{
+    fw::Archive ar;
+    ar << std::string("J1") << std::string("G1") << mark;
+    ar << std::int32_t(1);
+    if (mult)
+        ar << std::int32_t(2);
+    for (int i = 0; i < (mult ? 2 : 1); ++i) {
+        ar.WriteDouble(240.0);
+        ar.WriteByte(0);
+    }
+    ar << designation << size;
+    const auto bytes = ar.Bytes();
+    return std::string(bytes.begin(), bytes.end());
+}
+
+class NavBarTest : public test::QtFixture {
+protected:
+    NavBarTest() : messages_(fw::ScriptedMessageService::WhenUnscripted::AnswerDefault)
+    {
+        ::setenv("XDG_DATA_HOME", (drives.Root() / "share").c_str(), 1);
+        std::filesystem::create_directories(drives.Root() / "share");
+        const auto group = drives.C() / "Kestrom/Jobs/J1/G1";
+        TempDrives::Put(group / "B12.prt", Header(false, "B12", "W12X26", "12X26"));
+        TempDrives::Put(group / "C7.prt", Header(false, "C7", "L4X4", "4X4X1/2"));
+        TempDrives::Put(group / "B12 1.mlt", Header(true, "B12", "W12X26", "12X26"));
+        std::filesystem::create_directories(drives.C() / "Kestrom/Shapes");
+    }
+    TempDrives drives;
+    fw::ScriptedMessages messages_;
+};
+
+TEST_F(NavBarTest, NewUserWalkThroughTheNavigatorDock)
+{
+    VarnexProgram program({});
+    ASSERT_TRUE(program.Start({}));
+    CBRAXNavBar* bar = program.NavBar();
+    ASSERT_NE(bar, nullptr);
+    CBRAXNav& nav = bar->Control();
+    EXPECT_EQ(program.MainFrame()->NavigatorBar().widget(), &nav);
+    ScriptedDialogs dialogs;
+    nav.SetDialogs(&dialogs);
+
+    // File > Open > Part with nothing marked says what is missing.
+    bar->OnFileCommand(nav::Code(nav::Action::open, nav::Object::part));
+    ASSERT_FALSE(messages_->Shown().empty());
+    EXPECT_EQ(messages_->Shown().back().text, "Nothing is marked in the Navigator: mark a part in the Navigator first.");
+
+    // Expand C:, Jobs, the job, its groups, the group and its parts.
+    ASSERT_TRUE(nav.Expand(nav.FindItem("C:\\", ItemKind::drive)));
+    ASSERT_TRUE(nav.Expand(nav.FindItem("C:\\Kestrom\\Jobs", ItemKind::jobsLabel)));
+    ASSERT_TRUE(nav.Expand(nav.FindItem("C:\\Kestrom\\Jobs\\J1", ItemKind::job)));
+    ASSERT_TRUE(nav.Expand(nav.FindItem("C:\\Kestrom\\Jobs\\J1", ItemKind::groupsLabel)));
+    const std::string group = "C:\\Kestrom\\Jobs\\J1\\G1";
+    ASSERT_TRUE(nav.Expand(nav.FindItem(group, ItemKind::group)));
+    CTreeItem* parts = nav.Expand(nav.FindItem(group, ItemKind::partsLabel));
+    CTreeItem* mults = nav.Expand(nav.FindItem(group, ItemKind::multsLabel));
+    ASSERT_TRUE(parts && mults);
+    ASSERT_EQ(parts->childCount(), 2);
+    EXPECT_EQ(parts->Child(0)->Spec().text, "B12        W12X26 12X26");
+    EXPECT_EQ(parts->Child(1)->Spec().text, "C7         L4X4 4X4X1/2");
+    EXPECT_EQ(mults->Child(0)->Spec().text, "B12 1      W12X26 12X26");
+
+    // A click marks a part; File > Open > Part now takes it.
+    CTreeItem* part = parts->Child(0);
+    nav.OnLeftButtonDown(part, Qt::NoModifier, QPoint(-1, -1));
+    EXPECT_EQ(bar->FirstMarked(static_cast<int>(ItemKind::part)), group + "\\B12.prt");
+
+    // Rename: the program cannot write the part under the new name yet, so the old file stays.
+    dialogs.partName = "  B14 ";
+    nav.RunCommand(nav::cmd::kPartRename);
+    EXPECT_TRUE(std::filesystem::exists(drives.C() / "Kestrom/Jobs/J1/G1/B12.prt"));
+    EXPECT_EQ(messages_->Shown().back().text,
+              "The part was not written as \"" + group + "\\B14.prt\"; \"" + group + "\\B12.prt\" is kept.");
+
+    if (const char* shots = std::getenv("VARNEX_SHOT_DIR")) {
+        program.MainFrame()->resize(1100, 700);
+        program.MainFrame()->NavigatorBar().setMinimumWidth(440);
+        QApplication::processEvents();
+        program.MainFrame()->grab().save(QDir(QString::fromLocal8Bit(shots)).filePath("i22-navigator.png"));
+    }
+
+    // Delete a mult: asked first, then moved to the trash; the tree follows.
+    nav.OnLeftButtonDown(mults->Child(0), Qt::NoModifier, QPoint(-1, -1));
+    messages_->Answer(fw::IDYES);
+    nav.RunCommand(nav::cmd::kMultDelete);
+    EXPECT_EQ(messages_->Shown().back().caption, "Delete Files");
+    EXPECT_FALSE(std::filesystem::exists(drives.C() / "Kestrom/Jobs/J1/G1/B12 1.mlt"));
+    EXPECT_EQ(nav.FindItem(group, ItemKind::multsLabel)->childCount(), 0);
+    EXPECT_EQ(nav.ContextItem(), nullptr);
+}
+
+} // namespace
