@@ -107,4 +107,22 @@ TEST_F(PartDosDiskTest, OkOnAMissingShapeGoesOn)
     EXPECT_TRUE(std::filesystem::exists(JobFile("J1/G1/B1.prt")));
 }
 
+TEST_F(PartDosDiskTest, WritesThePartRecordByteForByte)
+{
+    PutPart("B1", 240.0);
+    CPartDosDisk::CreateDosDisk('D', "DEFAULT", {"C:\\Kestrom\\Jobs\\J1\\G1\\B1.prt"});
+    const std::string blanks(80, ' ');
+    const std::string expected =
+        std::string("\x00\xE3\x00\xFF\xFF\xFF\xFF", 7) +      // chunk head: flag, 227, no next chunk
+        "J1        G1        B1        " +                         // job, group, mark
+        std::string("\x05\x00\x00\x00", 4) +                     // quantity 5, zero
+        std::string("\x00\x00\x00\x00\x00\x00\x34\x40", 8) +     // 20.0 feet
+        "W 12X26               A36       " + std::string(10, ' ') + "N" + blanks +
+        std::string(12, '\0') +
+        std::string("\x00\x00\x00\x00", 4) +                     // web holes: the hole file's first chain
+        std::string(44, '\xFF') +                                 // eleven slots without a chain
+        "EF";                                                       // imperial, flange leg
+    EXPECT_EQ(TempDrives::Get(drives.Root() / "D/PART/DEFAULT.REC"), expected);
+}
+
 } // namespace
