@@ -76,22 +76,6 @@ void Tell(const std::string& text)
     fw::ShowMessage(text, fw::MB_OK | fw::MB_ICONEXCLAMATION);
 }
 
-// The files a list entry stands for: the matches of a pattern in name order, a path as it is.
-std::vector<std::string> FilesOf(const std::string& entry)
-{
-    if (entry.find_first_of("*?") == std::string::npos)
-        return {entry};
-    const std::string folder(fw::WinPath::Folder(entry));
-    std::vector<std::string> files;
-    try {
-        for (const std::string& name : fw::FileSystem::List(entry, fw::FileSystem::files))
-            files.push_back(fw::WinPath::Join(folder, name));
-    } catch (const fw::FileException&) {
-        // A folder that is not there matches nothing.
-    }
-    return files;
-}
-
 // Writes the patterns and stencils of a loaded part and returns where their chains start.
 // False when a detail file cannot be opened (it has been reported).
 bool WriteDetails(CPartAccess& access, const PartDiskFiles& files, CPartDoc& part, int channelLeg, PartChains& chains)
@@ -151,6 +135,21 @@ bool ReadDetails(CPartAccess& access, const PartDiskFiles& files, const PartChai
 }
 
 } // namespace
+
+std::vector<std::string> CPartDosDisk::FilesOf(const std::string& entry)
+{
+    if (entry.find_first_of("*?") == std::string::npos)
+        return {entry};
+    const std::string folder(fw::WinPath::Folder(entry));
+    std::vector<std::string> files;
+    try {
+        for (const std::string& name : fw::FileSystem::List(entry, fw::FileSystem::files))
+            files.push_back(fw::WinPath::Join(folder, name));
+    } catch (const fw::FileException&) {
+        // A folder that is not there matches nothing.
+    }
+    return files;
+}
 
 std::string CPartDosDisk::RecordFilePath(char drive, const std::string& folder, const std::string& target)
 {

@@ -25,6 +25,8 @@ public:
     // conversion); a detail file that cannot be opened ends it. Parts saved before stay saved.
     static void ReadDosDisk(const std::string& recordFile);
 
+    // The files a list entry stands for: the matches of a pattern in name order, a path as it is.
+    static std::vector<std::string> FilesOf(const std::string& entry);
     // The record file of a folder of the disk: "E:" + "\PART\HOLE\" + target + ".REC".
     static std::string RecordFilePath(char drive, const std::string& folder, const std::string& target);
     // Whether the drive is mapped and the target name fits; shows why not.
