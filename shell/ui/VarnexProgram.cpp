@@ -50,7 +50,7 @@ VarnexProgram::Options VarnexProgram::Standard(std::filesystem::path programFold
 VarnexProgram::VarnexProgram(Options options)
     : frames_(std::move(options.frames)),
       documents_(options.documents, &poster_),
-      app_(AppServices{documents_, pending_, pending_, *this, pending_, pending_, pending_, pending_, *this},
+      app_(AppServices{documents_, pending_, pending_, *this, shopDisk_, shopDisk_, pending_, pending_, *this},
            CVarnexApp::Options{std::move(options.programFolder), options.machineProfile, nullptr,
                                std::move(options.automationClasses)})
 {

@@ -3,6 +3,7 @@
 // features still to come, the main frame and the dialogs the application asks through.
 
 #include "fw/qt/QtPoster.h"
+#include "shell/LegacyShopDisk.h"
 #include "shell/PendingFeatures.h"
 #include "shell/VarnexApp.h"
 #include "shell/VarnexDocuments.h"
@@ -48,6 +49,7 @@ private:
     std::map<TemplateId, FrameSpec> frames_;
     fw::QtPoster poster_;
     PendingFeatures pending_;
+    LegacyShopDisk shopDisk_;
     VarnexDocuments documents_;
     std::unique_ptr<CMainFrame> frame_;   // goes before the documents, whose frames it holds
     CVarnexApp app_;
