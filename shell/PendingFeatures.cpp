@@ -25,8 +25,3 @@ void PendingFeatures::PrintMults(PrintMode, const std::string&)
 {
     Tell("Mults cannot be printed yet.");
 }
-
-void PendingFeatures::CreateOpposites(const std::string&)
-{
-    Tell("Opposite-hand parts cannot be made yet.");
-}

@@ -13,7 +13,7 @@
 #include <map>
 #include <memory>
 
-class VarnexProgram : public AppWindows, public ShopDiskDialog {
+class VarnexProgram : public AppWindows, public ShopDiskDialog, public MarkDialog {
 public:
     struct Options {
         std::filesystem::path programFolder{};
@@ -44,6 +44,8 @@ public:
     void OpenHelpFile(const std::filesystem::path& file) override;
     // ShopDiskDialog
     std::optional<ShopDiskTarget> AskTarget() override;
+    // MarkDialog
+    std::optional<MarkAnswer> AskMark(const std::string& caption, const std::string& mark) override;
 
 private:
     std::map<TemplateId, FrameSpec> frames_;
