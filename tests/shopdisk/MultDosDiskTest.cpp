@@ -97,3 +97,57 @@ TEST_F(MultDosDiskTest, AnUnreadableMultIsNamedAndLeftOut)
 }
 
 } // namespace
+
+#include "model/ShapeDoc.h"
+#include "shopdb/ShapeAccess.h"
+#include "shopdisk/ShapeDosDisk.h"
+
+namespace {
+
+TEST_F(MultDosDiskTest, WritesTheMultRecordByteForByte)
+{
+    PutMult(1, {});
+    CMultDosDisk::CreateDosDisk('D', "DEFAULT", {"C:\\Kestrom\\Jobs\\J1\\G1\\M 1.mlt"});
+    const std::string expected =
+        std::string("\x00\x22\x01\xFF\xFF\xFF\xFF", 7) +            // chunk head: flag, 290, no next chunk
+        "J1        G1        M         " +                         // job, group, mark
+        std::string("\x01\x00\x01\x00\x00\x00", 6) +                 // sequence 1, quantity 1, zero
+        std::string("\x00\x00\x00\x00\x00\x00\x44\x40", 8) +         // length 40.0 feet
+        std::string(16, '\0') +                                    // kerf and drop 0
+        "W 12X26               A36       " + std::string(60, '\0') +
+        std::string(28, '\xFF') +                                  // six tool lists and the part list: none
+        "PUNCH1         " + "DEFAULT" + std::string(8, '\0') +     // machine, part file set
+        std::string(80, ' ');                                      // remarks
+    EXPECT_EQ(TempDrives::Get(drives.Root() / "D/MULT/DEFAULT.REC"), expected);
+}
+
+TEST_F(MultDosDiskTest, ShapesConvertWithTheKindOfTheirType)
+{
+    {
+        CShapeAccess access;
+        ASSERT_TRUE(access.Open("D:\\SHAPE\\SHAPES.REC"));
+        for (const auto& [type, size] : {std::pair{"T ", "WT6X13"}, {"PL", "D0.5X10"}, {"P ", "D0.25X4"}}) {
+            ShapeRecord r;
+            r.desctp = type;
+            r.desc = size;
+            r.depth = 6.0;
+            r.weight = 13.0;
+            auto record = access.NewRecord();
+            const auto image = ShapeRecordImage::Encode(r);
+            std::copy(image.begin(), image.end(), record->buffer.begin());
+            access.Add(std::move(record));
+        }
+    }
+    CShapeDosDisk::ReadDosDisk("D:\\SHAPE\\SHAPES.REC");
+    EXPECT_TRUE(messages->Shown().empty());
+    // Tees stay beams, as stored disks rely on; both plate types are plates.
+    for (const auto& [type, size, kind] : {std::tuple{"T ", "WT6X13", 0}, {"PL", "D0.5X10", 4}, {"P ", "D0.25X4", 4}}) {
+        CShapeDoc shape;
+        ASSERT_TRUE(std::filesystem::exists(drives.C() / "Kestrom/Shapes" / (std::string(type) + size + ".shp")))
+            << type << size;
+        ASSERT_EQ(shape.LoadShape(type, size), 1) << type << size;
+        EXPECT_EQ(shape.GetShapeData().kind, kind) << type << size;
+    }
+}
+
+} // namespace
