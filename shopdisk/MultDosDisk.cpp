@@ -116,7 +116,7 @@ void CMultDosDisk::CreateDosDisk(char drive, const std::string& targetName, cons
                 // A record that cannot be stored is refused before any of its chains is written.
                 MultRecordImage::Encode(record, links);
                 if (!WriteDetails(access, toolFile, partFile, mult, links))
-                    return;
+                    continue;   // reported; this mult is left out
                 auto stored = access.NewRecord();
                 const std::vector<std::uint8_t> image = MultRecordImage::Encode(record, links);
                 std::copy(image.begin(), image.end(), stored->buffer.begin());
