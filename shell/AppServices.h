@@ -5,6 +5,7 @@
 #include "shell/NavServices.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,11 +33,18 @@ public:
     virtual void ReadShapes(const std::string& recordFile) = 0;
 };
 
-class FileManagement {
+// The mark dialog of opposite-hand parts: the mark as typed, the hand chosen ('L', 'R', or a
+// blank for none) and whether every later part is to be named the same way.
+struct MarkAnswer {
+    std::string mark;
+    char hand = ' ';
+    bool doAllSimilarly = false;
+};
+class MarkDialog {
 public:
-    virtual ~FileManagement() = default;
-    // Opposite-hand parts of the parts in a '|' list.
-    virtual void CreateOpposites(const std::string& list) = 0;
+    virtual ~MarkDialog() = default;
+    // Shows the dialog with the caption and mark, no hand chosen; nothing on Cancel.
+    virtual std::optional<MarkAnswer> AskMark(const std::string& caption, const std::string& mark) = 0;
 };
 
 // The registration through which automation clients outside the program find its classes.
@@ -54,7 +62,7 @@ struct AppServices {
     ShopDiskDialog& shopDiskDialog;
     ShopDiskWriter& shopDiskWriter;
     LegacyReaders& legacy;
-    FileManagement& files;
+    MarkDialog& markDialog;
     ServerRegistration& server;
     AppWindows& windows;
 };

@@ -1,15 +1,12 @@
 #pragma once
-// Stands in for the features other parts of the program supply (reports, printouts, legacy files,
-// file management, outside registration) until they are installed: each tells the user plainly
+// Stands in for the features other parts of the program supply (reports, printouts, outside
+// registration) until they are installed: each tells the user plainly
 // that the item cannot be opened (printed, written...) yet.
 
 #include "shell/AppServices.h"
 
 class PendingFeatures : public ReportWindows,
                         public PrintService,
-                        public ShopDiskWriter,
-                        public LegacyReaders,
-                        public FileManagement,
                         public ServerRegistration {
 public:
     void CloseAll() override {}
@@ -17,15 +14,6 @@ public:
 
     void PrintParts(PrintMode mode, const std::string& list) override;
     void PrintMults(PrintMode mode, const std::string& list) override;
-
-    void CreatePartDisk(const ShopDiskTarget& target, const std::string& list) override;
-    void CreateMultDisk(const ShopDiskTarget& target, const std::string& list) override;
-
-    void ReadParts(const std::string& recordFile) override;
-    void ReadMults(const std::string& recordFile) override;
-    void ReadShapes(const std::string& recordFile) override;
-
-    void CreateOpposites(const std::string& list) override;
 
     // Nothing to register until clients outside the program can reach it.
     void RegisterServer() override {}

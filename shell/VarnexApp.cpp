@@ -208,11 +208,6 @@ void CVarnexApp::RunMultMultiple(const std::string& list)
         link_->RunMultMultiple(list);
 }
 
-void CVarnexApp::CreateOpposites(const std::string& list)
-{
-    services_.files.CreateOpposites(list);
-}
-
 std::filesystem::path CVarnexApp::HelpFilePath() const
 {
     return options_.programFolder / LoadVarnexString(ids::IDS_HELP_FILE);

@@ -97,6 +97,9 @@ public:
     MultPrintOptions& GetMultPrintOptions() { return multPrintOptions_; }
 
     // AppActions: what the dispatcher asks of the application.
+    // The opposite-hand copy of every part of a '|' list, each asked for its new mark (or, once
+    // "Do all names similarly" is ticked, named by its hand suffix), mirrored end for end and
+    // saved beside it. Stops at a part file that cannot be read; never replaces a part file.
     void CreateOpposites(const std::string& list) override;
     void ConvertLegacyFiles() override { OnConvertLegacyFiles(); }
     void RunPart(const std::string& path) override;

@@ -14,6 +14,7 @@
 #include "partprog/IPartDoc.h"
 #include "partprog/PartDoc.h"
 #include "shell/ui/FileDialogs.h"
+#include "shell/ui/MarkDlg.h"
 #include "shell/ui/ShopDiskSetupDlg.h"
 #include "shell/ui/SplashWnd.h"
 #include "shell/ui/VarnexFrames.h"
@@ -55,7 +56,7 @@ VarnexProgram::Options VarnexProgram::Standard(std::filesystem::path programFold
 VarnexProgram::VarnexProgram(Options options)
     : frames_(std::move(options.frames)),
       documents_(options.documents, &poster_),
-      app_(AppServices{documents_, pending_, pending_, *this, pending_, pending_, pending_, pending_, *this},
+      app_(AppServices{documents_, pending_, pending_, *this, shopDisk_, shopDisk_, *this, pending_, *this},
            CVarnexApp::Options{std::move(options.programFolder), options.machineProfile, nullptr,
                                std::move(options.automationClasses)})
 {
@@ -118,4 +119,13 @@ std::optional<ShopDiskTarget> VarnexProgram::AskTarget()
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.Target();
+}
+
+std::optional<MarkAnswer> VarnexProgram::AskMark(const std::string& caption, const std::string& mark)
+{
+    CMarkDlg dialog(caption, mark, Hand::none, false, frame_.get());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const char hand = dialog.GetHand() == Hand::left ? 'L' : dialog.GetHand() == Hand::right ? 'R' : ' ';
+    return MarkAnswer{dialog.GetMark(), hand, dialog.GetDoAllSimilarly()};
 }

@@ -3,6 +3,7 @@
 // features still to come, the main frame and the dialogs the application asks through.
 
 #include "fw/qt/QtPoster.h"
+#include "shell/LegacyShopDisk.h"
 #include "shell/PendingFeatures.h"
 #include "shell/VarnexApp.h"
 #include "shell/VarnexDocuments.h"
@@ -14,7 +15,7 @@
 
 class CBRAXNavBar;
 
-class VarnexProgram : public AppWindows, public ShopDiskDialog {
+class VarnexProgram : public AppWindows, public ShopDiskDialog, public MarkDialog {
 public:
     struct Options {
         std::filesystem::path programFolder{};
@@ -46,11 +47,14 @@ public:
     void OpenHelpFile(const std::filesystem::path& file) override;
     // ShopDiskDialog
     std::optional<ShopDiskTarget> AskTarget() override;
+    // MarkDialog
+    std::optional<MarkAnswer> AskMark(const std::string& caption, const std::string& mark) override;
 
 private:
     std::map<TemplateId, FrameSpec> frames_;
     fw::QtPoster poster_;
     PendingFeatures pending_;
+    LegacyShopDisk shopDisk_;
     VarnexDocuments documents_;
     std::unique_ptr<CMainFrame> frame_;   // goes before the documents, whose frames it holds
     std::unique_ptr<CBRAXNavBar> navBar_;  // goes before the main frame it sits in

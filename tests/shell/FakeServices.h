@@ -18,7 +18,7 @@ class FakeServices : public ItemDocuments,
                      public ShopDiskWriter,
                      public AppActions,
                      public LegacyReaders,
-                     public FileManagement,
+                     public MarkDialog,
                      public ServerRegistration,
                      public AppWindows {
 public:
@@ -30,6 +30,7 @@ public:
     bool mainFrameCanBeMade = true;
     std::optional<ShopDiskTarget> shopDiskTarget = ShopDiskTarget{'A', "DEFAULT"};
     std::vector<std::string> legacyFiles;
+    std::vector<std::optional<MarkAnswer>> markAnswers;   // in order; none left: Cancel
 
     NavServices Nav() { return {*this, *this, *this, *this, *this, *this}; }
     AppServices App() { return {*this, *this, *this, *this, *this, *this, *this, *this, *this}; }
@@ -55,6 +56,16 @@ public:
     void RunPart(const std::string& path) override { Log("RunPart(" + path + ")"); }
     void RunMult(const std::string& path) override { Log("RunMult(" + path + ")"); }
     void RunMultMultiple(const std::string& list) override { Log("RunMultMultiple(" + list + ")"); }
+
+    std::optional<MarkAnswer> AskMark(const std::string& caption, const std::string& mark) override
+    {
+        Log("AskMark(" + caption + "," + mark + ")");
+        if (markAnswers.empty())
+            return std::nullopt;
+        std::optional<MarkAnswer> answer = markAnswers.front();
+        markAnswers.erase(markAnswers.begin());
+        return answer;
+    }
 
     void ReadParts(const std::string& file) override { Log("ReadParts(" + file + ")"); }
     void ReadMults(const std::string& file) override { Log("ReadMults(" + file + ")"); }

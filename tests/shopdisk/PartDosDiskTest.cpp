@@ -1,0 +1,128 @@
+// Parts through a legacy shop disk on a temporary drive: written, converted back, compared.
+
+#include "shopdisk/PartDosDisk.h"
+
+#include "tests/machmult/MultTestSupport.h"
+
+#include <filesystem>
+
+namespace {
+
+using multtest::Bytes;
+
+class PartDosDiskTest : public multtest::MultFixture {
+protected:
+    static constexpr const char* kJobParts = "C:\\Kestrom\\Jobs\\J1\\G1\\*.prt";
+
+    // A part with web holes (MultFixture::PutPart) and one stencil mark.
+    void PutMarkedPart(const std::string& mark, double length, const std::string& desctp = "W ",
+                       const std::string& desc = "12X26")
+    {
+        PutPart(mark, length, desctp, desc);
+        auto part = CPartDoc::LoadByName("J1", "G1", mark, false);
+        ASSERT_TRUE(part);
+        auto stencil = std::make_unique<CStencilPattern>(6.0, 2.0, "J1-" + mark, 0);
+        ASSERT_TRUE(part->AddStencil(stencil));
+        ASSERT_TRUE(part->SaveDocument());
+    }
+    Bytes Part(const std::string& mark) const { return FileBytes(JobFile("J1/G1/" + mark + ".prt")); }
+    void ClearJobs() const { std::filesystem::remove_all(drives.C() / "Kestrom/Jobs"); }
+};
+
+TEST_F(PartDosDiskTest, PartsComeBackAsTheyWereWritten)
+{
+    PutMarkedPart("B1", 240.0);
+    PutMarkedPart("A1", 120.0, "L ", "4X4X0.5");
+    const Bytes beam = Part("B1"), angle = Part("A1");
+
+    CPartDosDisk::CreateDosDisk('D', "DEFAULT", {kJobParts});
+    for (const char* file : {"PART/DEFAULT.REC", "PART/DEFAULT.NDX", "PART/HOLE/DEFAULT.REC",
+                             "PART/LAYOUT/DEFAULT.REC", "PART/STENCIL/DEFAULT.REC"})
+        EXPECT_TRUE(std::filesystem::exists(drives.Root() / "D" / file)) << file;
+    ClearJobs();
+
+    CPartDosDisk::ReadDosDisk("D:\\PART\\DEFAULT.REC");
+    EXPECT_EQ(Part("B1"), beam);
+    EXPECT_EQ(Part("A1"), angle);
+    EXPECT_TRUE(messages->Shown().empty());
+}
+
+TEST_F(PartDosDiskTest, RefusesAnUnmappedDriveAndABadTarget)
+{
+    PutPart("B1", 240.0);
+    messages->Answer(fw::IDOK).Answer(fw::IDOK).Answer(fw::IDOK);
+    CPartDosDisk::CreateDosDisk('Q', "DEFAULT", {kJobParts});
+    CPartDosDisk::CreateDosDisk('D', "", {kJobParts});
+    CPartDosDisk::CreateDosDisk('D', "SIXTEENCHARSLONG", {kJobParts});
+    const std::vector<std::string> texts = Texts();
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[0], "ERROR:  Invalid drive.");
+    EXPECT_EQ(texts[1], "Invalid File");
+    EXPECT_NE(texts[2].find("SIXTEENCHARSLONG"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(drives.Root() / "D" / "PART"));
+}
+
+TEST_F(PartDosDiskTest, AnUnreadablePartIsNamedAndNotWrittenAsABlankRecord)
+{
+    PutPart("B1", 240.0);
+    PutFile(JobFile("J1/G1/BAD.prt"), Bytes{1, 2, 3});
+    messages->Answer(fw::IDOK);
+    CPartDosDisk::CreateDosDisk('D', "DEFAULT", {kJobParts});
+    const std::vector<std::string> texts = Texts();
+    ASSERT_FALSE(texts.empty());
+    EXPECT_NE(texts.back().find("BAD.prt"), std::string::npos);
+    // One record: 7-byte chunk head and 227 bytes.
+    EXPECT_EQ(std::filesystem::file_size(drives.Root() / "D/PART/DEFAULT.REC"), 234u);
+}
+
+TEST_F(PartDosDiskTest, CancelOnAMissingShapeEndsTheConversion)
+{
+    PutPart("A1", 120.0);
+    PutPart("B1", 120.0, "L ", "4X4X0.5");
+    PutPart("C1", 120.0);
+    CPartDosDisk::CreateDosDisk('D', "DEFAULT", {kJobParts});
+    ClearJobs();
+    std::filesystem::remove(drives.C() / "Kestrom/Shapes/L 4X4X0.5.shp");
+
+    messages->Answer(fw::IDCANCEL);
+    CPartDosDisk::ReadDosDisk("D:\\PART\\DEFAULT.REC");
+    ASSERT_EQ(messages->Shown().size(), 1u);
+    EXPECT_EQ(messages->Shown()[0].caption, "Missing Shape L :4X4X0.5 In Varnex");
+    EXPECT_EQ(messages->Shown()[0].text, "J1 G1 B1\nMARK will not be converted");
+    EXPECT_TRUE(std::filesystem::exists(JobFile("J1/G1/A1.prt")));
+    EXPECT_FALSE(std::filesystem::exists(JobFile("J1/G1/C1.prt")));
+}
+
+TEST_F(PartDosDiskTest, OkOnAMissingShapeGoesOn)
+{
+    PutPart("A1", 120.0, "L ", "4X4X0.5");
+    PutPart("B1", 120.0);
+    CPartDosDisk::CreateDosDisk('D', "DEFAULT", {kJobParts});
+    ClearJobs();
+    std::filesystem::remove(drives.C() / "Kestrom/Shapes/L 4X4X0.5.shp");
+
+    messages->Answer(fw::IDOK);
+    CPartDosDisk::ReadDosDisk("D:\\PART\\DEFAULT.REC");
+    EXPECT_FALSE(std::filesystem::exists(JobFile("J1/G1/A1.prt")));
+    EXPECT_TRUE(std::filesystem::exists(JobFile("J1/G1/B1.prt")));
+}
+
+TEST_F(PartDosDiskTest, WritesThePartRecordByteForByte)
+{
+    PutPart("B1", 240.0);
+    CPartDosDisk::CreateDosDisk('D', "DEFAULT", {"C:\\Kestrom\\Jobs\\J1\\G1\\B1.prt"});
+    const std::string blanks(80, ' ');
+    const std::string expected =
+        std::string("\x00\xE3\x00\xFF\xFF\xFF\xFF", 7) +      // chunk head: flag, 227, no next chunk
+        "J1        G1        B1        " +                         // job, group, mark
+        std::string("\x05\x00\x00\x00", 4) +                     // quantity 5, zero
+        std::string("\x00\x00\x00\x00\x00\x00\x34\x40", 8) +     // 20.0 feet
+        "W 12X26               A36       " + std::string(10, ' ') + "N" + blanks +
+        std::string(12, '\0') +
+        std::string("\x00\x00\x00\x00", 4) +                     // web holes: the hole file's first chain
+        std::string(44, '\xFF') +                                 // eleven slots without a chain
+        "EF";                                                       // imperial, flange leg
+    EXPECT_EQ(TempDrives::Get(drives.Root() / "D/PART/DEFAULT.REC"), expected);
+}
+
+} // namespace
