@@ -22,8 +22,6 @@
 
 class MachineForm;
 
-inline constexpr unsigned ID_EDIT_SPECIFICS = 32824;
-
 class CMachineDoc : public CSmartDoc {
     FW_DECLARE_DYNAMIC(CMachineDoc)
 public:

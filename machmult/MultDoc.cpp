@@ -2,6 +2,7 @@
 
 #include "machmult/MachineDoc.h"
 #include "machmult/MultForm.h"
+#include "model/JobPaths.h"
 #include "model/ShapeDoc.h"
 #include "partprog/PartDoc.h"
 
@@ -25,8 +26,6 @@ static const fw::RuntimeClassRegistrar multDocRegistrar(&CMultDoc::classObject);
 
 namespace {
 
-constexpr const char* kDirectories = "Directories";
-constexpr const char* kNone = "NONE";
 
 CMultDoc::SelectionProvider& SelectionProviderSlot()
 {
@@ -65,25 +64,6 @@ private:
     bool quiet_;
 };
 
-std::string DefaultDrive()
-{
-    const int number = fw::AppProfile().GetProfileInt(kDirectories, "Default Job Drive", 3);
-    const char letter = number >= 1 && number <= 26 ? char('A' + number - 1) : 'C';
-    return std::string(1, letter) + ":";
-}
-
-std::string JobGroupDirectory()
-{
-    return fw::AppProfile().GetProfileString(kDirectories, "Job/Group Directory", "\\Kestrom\\Jobs");
-}
-
-// "C:" for a path on drive C:, the default job drive for a path without one.
-std::string DriveOf(const std::string& path)
-{
-    const char drive = fw::WinPath::Drive(path);
-    return drive ? std::string(1, drive) + ":" : DefaultDrive();
-}
-
 } // namespace
 
 std::string CMultDoc::Trim(const std::string& text)
@@ -93,8 +73,6 @@ std::string CMultDoc::Trim(const std::string& text)
         return {};
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
-
-bool CMultDoc::IsFolderName(const std::string& name) { return name.empty() || CPartDoc::IsValidName(name); }
 
 void CMultDoc::SetSelectionProvider(SelectionProvider provider) { SelectionProviderSlot() = std::move(provider); }
 
@@ -132,20 +110,18 @@ void CMultDoc::JobGroupFromPath()
 {
     const std::string_view title = fw::WinPath::Title(GetPathName());
     if (title.find(' ') != std::string_view::npos)
-        CPartDoc::JobGroupFromPath(GetPathName(), header_.job, header_.group);
+        jobs::FromPath(GetPathName(), header_.job, header_.group);
 }
 
 std::string CMultDoc::MultPathOnDrive(const std::string& drive) const
 {
-    const std::string job = header_.job.empty() ? kNone : header_.job;
-    const std::string group = header_.group.empty() ? kNone : header_.group;
-    return drive + JobGroupDirectory() + "\\" + job + "\\" + group + "\\" + header_.mark + " " +
+    return jobs::GroupFolder(drive, header_.job, header_.group) + "\\" + header_.mark + " " +
            std::to_string(header_.sequence) + kExtension;
 }
 
 std::string CMultDoc::BuildMultPath() const
 {
-    return MultPathOnDrive(DriveOf(GetPathName()));
+    return MultPathOnDrive(jobs::DriveOf(GetPathName()));
 }
 
 MultRecord CMultDoc::GetMultData()
@@ -168,7 +144,7 @@ bool CMultDoc::SetMultData(const MultRecord& data)
     for (std::string* text : {&trimmed.job, &trimmed.group, &trimmed.mark, &trimmed.shapeDesctp, &trimmed.shapeDesc,
                               &trimmed.grade, &trimmed.remarkA, &trimmed.remarkB})
         *text = Trim(*text);
-    if (!CPartDoc::IsValidName(trimmed.mark) || !IsFolderName(trimmed.job) || !IsFolderName(trimmed.group))
+    if (!jobs::IsName(trimmed.mark) || !jobs::IsFolderName(trimmed.job) || !jobs::IsFolderName(trimmed.group))
         return false;
 
     if ((trimmed.shapeDesctp != header_.shapeDesctp || trimmed.shapeDesc != header_.shapeDesc) &&
@@ -305,7 +281,7 @@ bool CMultDoc::OnNewDocument()
         return false;
     header_.sequence = 1;
     header_.quantity = 1;
-    SetPathName(DefaultDrive() + JobGroupDirectory() + "\\" + kNone + "\\" + kNone + "\\" + kDocumentName + " 1" +
+    SetPathName(jobs::GroupFolder(jobs::DefaultDrive(), "", "") + "\\" + kDocumentName + " 1" +
                     kExtension,
                 false);
     return true;
@@ -326,7 +302,7 @@ bool CMultDoc::CheckStock(const char* shapeMessage) const
 
 bool CMultDoc::CheckNames() const
 {
-    if (CPartDoc::IsValidName(header_.mark) && IsFolderName(header_.job) && IsFolderName(header_.group))
+    if (jobs::IsName(header_.mark) && jobs::IsFolderName(header_.job) && jobs::IsFolderName(header_.group))
         return true;
     Tell(kBadNames, fw::MB_OK | fw::MB_ICONERROR);
     return false;
@@ -338,7 +314,7 @@ bool CMultDoc::SaveUnder(const std::string& path)
 {
     if (!CheckStock("Must Have Valid Shape B ") || !CheckNames())
         return false;
-    const std::string target = MultPathOnDrive(DriveOf(path));
+    const std::string target = MultPathOnDrive(jobs::DriveOf(path));
     if (!IsWindowless())
         fw::AppProfile().WriteProfileInt("Current Settings", "Default MS", header_.measuringSystem);
     return CSmartDoc::OnSaveDocument(target);

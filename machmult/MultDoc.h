@@ -20,7 +20,7 @@
 #include "machmult/PartList.h"
 
 #include "model/SmartDoc.h"
-#include "shopdb/MultRecord.h"
+#include "records/MultRecord.h"
 
 #include <functional>
 #include <memory>
@@ -28,16 +28,13 @@
 #include <span>
 #include <string>
 
-inline constexpr unsigned ID_EDIT_CHOOSE_SHAPE = 32777;
-inline constexpr unsigned ID_EDIT_AUTOMULT = 32815;
-
 class CMultDoc : public CSmartDoc, public IMultDoc {
     FW_DECLARE_DYNAMIC(CMultDoc)
 public:
     static constexpr const char* kExtension = ".mlt";
     static constexpr const char* kDocumentName = "Mult";
     static constexpr const char* kPartExtension = ".prt";
-    static constexpr long kHintSaveNew = 32822;
+    static constexpr long kHintSaveNew = ID_FILE_SAVE_NEW;
     static constexpr const char* kNoMachine = "A valid machine must be entered to perform this operation.";
     static constexpr const char* kBadNames =
         "Job, group and mark must be names of 1 to 10 characters without \\ / : * ? \" < > | or \"..\".";
@@ -175,8 +172,6 @@ protected:
 private:
     // The text without leading and trailing blanks.
     static std::string Trim(const std::string& text);
-    // Empty, or a name (job or group folders may be left empty).
-    static bool IsFolderName(const std::string& name);
     // A message box, or the default answer when windowless.
     int Tell(const std::string& text, unsigned type) const;
     // Every mult form hands its fields over; false at the first that can't.

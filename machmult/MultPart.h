@@ -12,7 +12,7 @@
 
 #include "fw/core/Object.h"
 #include "model/ToolList.h"
-#include "shopdb/PartRecord.h"
+#include "records/PartRecord.h"
 
 #include <cstdint>
 #include <memory>

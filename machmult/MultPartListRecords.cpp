@@ -1,11 +1,10 @@
 #include "machmult/MultPartListRecords.h"
 
+#include "model/JobPaths.h"
 #include "partprog/PartDoc.h"
 #include "shopdb/LinkAccess.h"
 
 namespace {
-
-constexpr const char* kNone = "NONE";
 
 // The part of the file job\group\mark.prt of the Job/Group directory, when it loads.
 std::unique_ptr<CMultPart> LoadPart(const std::string& job, const std::string& group, const std::string& mark)
@@ -33,8 +32,8 @@ std::vector<PartListRecord> PartListRecordsOf(const CPartList& parts)
 
 std::unique_ptr<CMultPart> MultPartOfRecord(const PartListRecord& record, int listIndex)
 {
-    const std::string job = record.job.empty() ? kNone : record.job;
-    const std::string group = record.group.empty() ? kNone : record.group;
+    const std::string job = jobs::FolderName(record.job);
+    const std::string group = jobs::FolderName(record.group);
     std::unique_ptr<CMultPart> part = LoadPart(job, group, record.mark);
     if (!part) {
         part = std::make_unique<CMultPart>();

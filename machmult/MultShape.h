@@ -11,7 +11,7 @@
 #include "model/Surface.h"
 #include "model/ToolList.h"
 #include "model/Zone.h"
-#include "shopdb/ShapeRecord.h"
+#include "records/ShapeRecord.h"
 
 #include <array>
 #include <memory>

@@ -2,7 +2,7 @@
 // Plain fields of the machine model in their archive form, written or read in a given order:
 // DWORD, string, length value, or six doubles.
 
-#include "model/Dimension.h"
+#include "records/Dimension.h"
 
 #include <array>
 #include <cstdint>

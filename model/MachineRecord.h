@@ -3,7 +3,7 @@
 // parameters and the material types it takes. The machine document archives it field by field
 // in this order at the start of the ".mch" file.
 
-#include "model/Dimension.h"
+#include "records/Dimension.h"
 
 #include <array>
 #include <cstdint>

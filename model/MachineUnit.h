@@ -8,7 +8,7 @@
 // each class gives. Lengths are CDimension values (double inches and a unit letter); the length
 // units and the torch keep six plain doubles.
 
-#include "model/Dimension.h"
+#include "records/Dimension.h"
 
 #include "fw/core/Object.h"
 

@@ -7,7 +7,7 @@
 #include "model/PatternList.h"
 #include "model/StencilPatternList.h"
 #include "model/Zone.h"
-#include "shopdb/ShapeRecord.h"
+#include "records/ShapeRecord.h"
 
 #include <array>
 #include <memory>

@@ -2,7 +2,6 @@
 
 #include "fw/core/Archive.h"
 #include "fw/core/Drawing.h"
-#include "fw/core/MessageService.h"
 #include "model/DeviceUnits.h"
 
 #include <algorithm>
@@ -68,15 +67,13 @@ void CRefPlane::ApplySlopeRule()
     }
 }
 
-int CRefPlane::GetPatternTypeIndex() const
+std::optional<int> CRefPlane::GetPatternTypeIndex() const
 {
     switch (type_) {
     case 'A': return 0;
     case 'B': return 1;
     case 'C': return 2;
-    default:
-        fw::Messages().Beep();
-        return 0;
+    default: return std::nullopt;
     }
 }
 

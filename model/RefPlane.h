@@ -6,7 +6,9 @@
 
 #include "fw/core/Geometry.h"
 #include "model/DimTPoint.h"
-#include "model/Dimension.h"
+#include "records/Dimension.h"
+
+#include <optional>
 
 namespace fw {
 class DrawContext;
@@ -30,8 +32,8 @@ public:
     void SetFromDialog(double startX, double startU, int xDirection, int uDirection, double rise, double run,
                        int typeIndex);
 
-    // 'A' 0, 'B' 1, 'C' 2; a plane that was never placed sounds a beep and gives 0.
-    int GetPatternTypeIndex() const;
+    // 'A' 0, 'B' 1, 'C' 2; none for a plane that was never placed.
+    std::optional<int> GetPatternTypeIndex() const;
     bool IsEqual(const CRefPlane& other) const;
     void CopyFrom(const CRefPlane& other);
     // Mirrors the plane end for end about a part of that length.

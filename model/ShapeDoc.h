@@ -14,7 +14,7 @@
 
 #include "model/IShapeDoc.h"
 #include "model/SmartDoc.h"
-#include "shopdb/ShapeRecord.h"
+#include "records/ShapeRecord.h"
 
 #include <exception>
 #include <memory>

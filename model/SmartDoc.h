@@ -5,6 +5,7 @@
 // not be saved until a key field has changed, so that it can't overwrite the file it came from.
 
 #include "fw/core/Document.h"
+#include "model/CommandIds.h"
 
 #include <memory>
 #include <optional>
@@ -14,11 +15,6 @@ namespace fw {
 class Poster;
 }
 
-// Commands whose state the documents decide.
-inline constexpr unsigned ID_FILE_CLOSE = 57602;
-inline constexpr unsigned ID_FILE_SAVE = 57603;
-inline constexpr unsigned ID_FILE_SAVE_AS = 57604;
-inline constexpr unsigned ID_FILE_SAVE_NEW = 32822;
 
 class CSmartDoc : public fw::Document {
     FW_DECLARE_DYNAMIC(CSmartDoc)

@@ -1,7 +1,7 @@
 #pragma once
 // A text to be marked on a face at (X, U). Its box runs 0.625 inch per character along X.
 
-#include "model/Dimension.h"
+#include "records/Dimension.h"
 #include "model/FaceBox.h"
 
 #include <string>

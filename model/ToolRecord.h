@@ -1,7 +1,7 @@
 #pragma once
 // The data of one punch, drill or burning tool, as part tools and tool files hold it.
 
-#include "model/Dimension.h"
+#include "records/Dimension.h"
 
 #include <string>
 

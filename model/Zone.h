@@ -2,7 +2,7 @@
 // A closed range of lengths on one axis of a face. The bounds are normally ordered; the
 // comparing operations accept either order.
 
-#include "model/Dimension.h"
+#include "records/Dimension.h"
 
 class CZone : public fw::Object {
     FW_DECLARE_SERIAL(CZone)

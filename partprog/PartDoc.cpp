@@ -1,5 +1,7 @@
 #include "partprog/PartDoc.h"
 
+#include "model/JobPaths.h"
+
 #include "model/ShapeDoc.h"
 #include "partprog/PartForm.h"
 #include "model/ToolFileLibrary.h"
@@ -18,9 +20,7 @@ FW_IMPLEMENT_DYNAMIC(CPartDoc, CSmartDoc)
 
 namespace {
 
-constexpr const char* kDirectories = "Directories";
 constexpr const char* kCurrentSettings = "Current Settings";
-constexpr const char* kNone = "NONE";
 
 bool SameFile(const std::string& a, const std::string& b)
 {
@@ -41,16 +41,10 @@ template <class List> void MoveAll(List& from, List& to)
 CPartDoc::CPartDoc() = default;
 CPartDoc::~CPartDoc() = default;
 
-bool CPartDoc::IsValidName(const std::string& name)
-{
-    return name.size() <= kNameLength && fw::WinPath::IsFileName(name);
-}
-
 std::unique_ptr<CPartDoc> CPartDoc::LoadByName(const std::string& job, const std::string& group,
                                                const std::string& mark, bool quiet)
 {
-    const auto folderName = [](const std::string& name) { return name.empty() || IsValidName(name); };
-    if (!IsValidName(mark) || !folderName(job) || !folderName(group))
+    if (!jobs::IsName(mark) || !jobs::IsFolderName(job) || !jobs::IsFolderName(group))
         return nullptr;
     auto part = std::make_unique<CPartDoc>();
     part->header_.jobId = job;
@@ -63,26 +57,6 @@ std::unique_ptr<CPartDoc> CPartDoc::LoadByName(const std::string& job, const std
     return part;
 }
 
-void CPartDoc::JobGroupFromPath(const std::string& path, std::string& job, std::string& group)
-{
-    std::string_view rest = path;
-    if (const auto dot = rest.rfind('.'); dot != std::string_view::npos)
-        rest = rest.substr(0, dot);
-    // Cuts the last "\name" off rest; false when there is no '\'.
-    const auto cutLast = [&rest](std::string* field) {
-        const auto slash = rest.rfind('\\');
-        if (slash == std::string_view::npos)
-            return false;
-        const std::string name(rest.substr(slash + 1));
-        rest = rest.substr(0, slash);
-        if (field && IsValidName(name))
-            *field = name;
-        return true;
-    };
-    if (cutLast(nullptr) && cutLast(&group))
-        cutLast(&job);
-}
-
 int CPartDoc::Tell(const std::string& text, unsigned type, const char* caption) const
 {
     if (IsWindowless())
@@ -90,31 +64,20 @@ int CPartDoc::Tell(const std::string& text, unsigned type, const char* caption) 
     return caption ? fw::Messages().MessageBox(text, caption, type) : fw::ShowMessage(text, type);
 }
 
-std::string CPartDoc::DefaultDrive()
+std::string CPartDoc::JobGroupPath(const std::string& drive) const
 {
-    const int number = fw::AppProfile().GetProfileInt(kDirectories, "Default Job Drive", 3);
-    const char letter = number >= 1 && number <= 26 ? char('A' + number - 1) : 'C';
-    return std::string(1, letter) + ":";
+    return jobs::GroupFolder(drive, header_.jobId, header_.group) + "\\" + header_.mark + ".prt";
 }
 
-std::string CPartDoc::JobGroupDirectory()
+void CPartDoc::FillBlankJobGroup()
 {
-    return fw::AppProfile().GetProfileString(kDirectories, "Job/Group Directory", "\\Kestrom\\Jobs");
+    header_.jobId = jobs::FolderName(header_.jobId);
+    header_.group = jobs::FolderName(header_.group);
 }
 
-std::string CPartDoc::JobGroupPath(const std::string& drive)
+std::string CPartDoc::GetPartFilePath() const
 {
-    if (header_.jobId.empty())
-        header_.jobId = kNone;
-    if (header_.group.empty())
-        header_.group = kNone;
-    return drive + JobGroupDirectory() + "\\" + header_.jobId + "\\" + header_.group + "\\" + header_.mark + ".prt";
-}
-
-std::string CPartDoc::GetPartFilePath()
-{
-    const char drive = fw::WinPath::Drive(GetPathName());
-    return JobGroupPath(drive ? std::string(1, drive) + ":" : DefaultDrive());
+    return JobGroupPath(jobs::DriveOf(GetPathName()));
 }
 
 void CPartDoc::Serialize(fw::Archive& ar)
@@ -158,7 +121,7 @@ void CPartDoc::Serialize(fw::Archive& ar)
         ar.SetService<ToolLibrary>(nullptr);
         tools.ReportFailures(IsWindowless());
     }
-    JobGroupFromPath(GetPathName(), header_.jobId, header_.group);
+    jobs::FromPath(GetPathName(), header_.jobId, header_.group);
 }
 
 bool CPartDoc::BuildShape(const std::string& desctp, const std::string& desc)
@@ -192,7 +155,7 @@ bool CPartDoc::OnNewDocument()
     header_.channelLeg = 0;
     shape_.reset();
     header_.measuringSystem = fw::AppProfile().GetProfileInt(kCurrentSettings, "Default MS", 0);
-    SetPathName(DefaultDrive() + JobGroupDirectory() + "\\" + kNone + "\\" + kNone + "\\" + GetTitle() + ".prt", false);
+    SetPathName(jobs::GroupFolder(jobs::DefaultDrive(), "", "") + "\\" + GetTitle() + ".prt", false);
     return true;
 }
 
@@ -207,8 +170,7 @@ void CPartDoc::DeleteContents()
 
 bool CPartDoc::CheckNames()
 {
-    if (IsValidName(header_.mark) && (header_.jobId.empty() || IsValidName(header_.jobId)) &&
-        (header_.group.empty() || IsValidName(header_.group)))
+    if (jobs::IsName(header_.mark) && jobs::IsFolderName(header_.jobId) && jobs::IsFolderName(header_.group))
         return true;
     Tell(kInvalidName, fw::MB_OK | fw::MB_ICONERROR);
     return false;
@@ -224,8 +186,8 @@ bool CPartDoc::OnSaveDocument(const std::string& path)
     }
     if (!CheckNames())
         return false;
-    const char drive = fw::WinPath::Drive(path);
-    const std::string target = JobGroupPath(drive ? std::string(1, drive) + ":" : DefaultDrive());
+    FillBlankJobGroup();  // a part saved without job or group goes to the NONE folders, named so in its file
+    const std::string target = JobGroupPath(jobs::DriveOf(path));
     if (!SameFile(target, GetPathName()) && fw::FileSystem::Exists(target) &&
         Tell(target + " already exists.\nDo you want to replace it?", fw::MB_YESNO | fw::MB_ICONEXCLAMATION | fw::MB_DEFBUTTON2) != fw::IDYES)
         return false;
@@ -266,9 +228,9 @@ bool CPartDoc::ApplyForms()
 std::optional<bool> CPartDoc::IsCommandEnabled(unsigned command) const
 {
     switch (command) {
-    case kChooseShapeCommand:
+    case ID_EDIT_CHOOSE_SHAPE:
         return GetKeyFieldsFlag() != 0;
-    case kSpecificsCommand:
+    case ID_EDIT_SPECIFICS:
         return shape_ && GetKeyFieldsFlag() != 0;
     default:
         return CSmartDoc::IsCommandEnabled(command);
@@ -404,7 +366,7 @@ bool CPartDoc::ReadPart(const std::string& path, bool quietWhenUnopened)
 
 PartRecord CPartDoc::GetPartRecord()
 {
-    JobGroupFromPath(GetPathName(), header_.jobId, header_.group);
+    jobs::FromPath(GetPathName(), header_.jobId, header_.group);
     if (header_.channelLeg == 1 && shape_)
         shape_->SetChannelLegFlag();
     PartRecord record = header_;
@@ -414,8 +376,7 @@ PartRecord CPartDoc::GetPartRecord()
 
 bool CPartDoc::SetPartRecord(const PartRecord& record)
 {
-    if (!IsValidName(record.mark) || (!record.jobId.empty() && !IsValidName(record.jobId)) ||
-        (!record.group.empty() && !IsValidName(record.group)))
+    if (!jobs::IsName(record.mark) || !jobs::IsFolderName(record.jobId) || !jobs::IsFolderName(record.group))
         return false;
     const std::string desctp = header_.shapeDesctp, desc = header_.shapeDesc;
     header_ = record;

@@ -16,7 +16,7 @@
 
 #include "model/PartShape.h"
 #include "model/SmartDoc.h"
-#include "shopdb/PartRecord.h"
+#include "records/PartRecord.h"
 
 #include <memory>
 #include <optional>
@@ -25,14 +25,10 @@
 class CPartDoc : public CSmartDoc, public IPartDoc {
     FW_DECLARE_DYNAMIC(CPartDoc)
 public:
-    static constexpr std::size_t kNameLength = 10;
-    static constexpr long kHintSaveNew = 32822;
+    static constexpr long kHintSaveNew = ID_FILE_SAVE_NEW;
     static constexpr const char* kNoShape = "Valid shape must be entered to perform this operation.";
     static constexpr const char* kInvalidName =
         "Job, group and mark must be names of 1 to 10 characters without \\ / : * ? \" < > | or \"..\".";
-    // Commands whose state the part document decides besides Save, Save As and Save/New.
-    static constexpr unsigned kChooseShapeCommand = 32777;
-    static constexpr unsigned kSpecificsCommand = 32824;
 
     // The automation reference plane; a horizontal plane at the part's start, patterns above.
     struct RefPlaneData {
@@ -52,16 +48,11 @@ public:
     // for IPartDoc::kClassId and IPartDoc::kProgId.
     static std::unique_ptr<fw::Unknown> CreateAutomationObject();
 
-    // Whether a job, group or mark can name a folder or file: a file name of 1 to 10 characters.
-    static bool IsValidName(const std::string& name);
     // A windowless part document holding the file of that job, group and mark below the Job/Group
     // directory (an empty job or group stands as "NONE"); none when a name can't be a folder or
     // file name or the file doesn't load. quiet: no report when the file can't be opened.
     static std::unique_ptr<CPartDoc> LoadByName(const std::string& job, const std::string& group,
                                                 const std::string& mark, bool quiet);
-    // Job and group from the two folders above a part file (e.g. "C:\...\J1\G1\A1.prt" -> J1, G1).
-    // A field whose folder is missing or is not a valid name is left as it is.
-    static void JobGroupFromPath(const std::string& path, std::string& job, std::string& group);
 
     // Framework steps.
     void Serialize(fw::Archive& ar) override;
@@ -131,8 +122,8 @@ public:
     bool SetPartRecord(const PartRecord& record);
     // drive + Job/Group directory + "\" + job + "\" + group + "\" + mark + ".prt"; an empty job or
     // group becomes "NONE".
-    std::string GetPartFilePath();
-    std::string GetPartPathName() { return GetPartFilePath(); }
+    std::string GetPartFilePath() const;
+    std::string GetPartPathName() const { return GetPartFilePath(); }
 
     // Builds the part shape from the shape file, moving the patterns of the old one into it.
     bool BuildShape(const std::string& desctp, const std::string& desc);
@@ -214,9 +205,8 @@ private:
     // A message box, or the default answer when windowless.
     int Tell(const std::string& text, unsigned type, const char* caption = nullptr) const;
     bool CheckNames();
-    std::string JobGroupPath(const std::string& drive);
-    static std::string DefaultDrive();
-    static std::string JobGroupDirectory();
+    std::string JobGroupPath(const std::string& drive) const;
+    void FillBlankJobGroup();
 
     RefPlaneData refPlane_;
     PartRecord header_;

@@ -2,6 +2,8 @@
 
 #include "partprog/PartDoc.h"
 
+#include "model/JobPaths.h"
+
 #include <cmath>
 #include <new>
 
@@ -39,8 +41,7 @@ fw::HRESULT CPartDoc::SetPartData(const std::string& strJobid, const std::string
                                   const std::string& strRemarkb, std::int16_t nMeasureSystem,
                                   std::int16_t iChannelLeg)
 {
-    const auto validFolder = [](const std::string& name) { return name.empty() || IsValidName(name); };
-    if (!IsValidName(strMark) || !validFolder(strJobid) || !validFolder(strGroup) || iQuanity < 1 ||
+    if (!jobs::IsName(strMark) || !jobs::IsFolderName(strJobid) || !jobs::IsFolderName(strGroup) || iQuanity < 1 ||
         !std::isfinite(dLength) || dLength < 0 || nMeasureSystem < 0 || nMeasureSystem > 2)
         return fw::E_INVALIDARG;
     bool shapeFound = true;
@@ -127,8 +128,7 @@ fw::HRESULT CPartDoc::SavePart()
 {
     if (!shape_)
         return fw::E_UNEXPECTED;
-    if (!IsValidName(header_.mark) || (!header_.jobId.empty() && !IsValidName(header_.jobId)) ||
-        (!header_.group.empty() && !IsValidName(header_.group)))
+    if (!jobs::IsName(header_.mark) || !jobs::IsFolderName(header_.jobId) || !jobs::IsFolderName(header_.group))
         return fw::E_INVALIDARG;
     // The document takes the path of job, group and mark once the save succeeds.
     return SaveDocument() ? fw::S_OK : fw::E_FAIL;

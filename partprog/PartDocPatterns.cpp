@@ -2,7 +2,7 @@
 
 #include "partprog/PartDoc.h"
 
-#include "model/Dimension.h"
+#include "records/Dimension.h"
 #include "partprog/PatternOperations.h"
 
 #include <utility>

@@ -2,11 +2,13 @@
 // Rules for the names typed into the small dialogs: item names (new folders, marks), the hand
 // suffix of opposite-hand marks, and the file name of a legacy shop disk.
 
+#include "model/JobPaths.h"
+
 #include <string>
 #include <string_view>
 
 // Longest item name and mark.
-inline constexpr std::size_t kMaxItemName = 10;
+inline constexpr std::size_t kMaxItemName = jobs::kNameLength;
 
 // A name for the new-item dialog: 1 to 10 characters and safe. The message for a refused name,
 // empty when it is accepted.

@@ -1,6 +1,6 @@
 #include "shopdb/DetailConversion.h"
 
-#include "shopdb/RecordImage.h"
+#include "records/RecordImage.h"
 
 namespace {
 constexpr int kImperial = 0;

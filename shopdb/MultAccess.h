@@ -4,7 +4,7 @@
 
 #include "shopdb/IndexAccess.h"
 #include "shopdb/LinkAccess.h"
-#include "shopdb/MultRecord.h"
+#include "records/MultRecord.h"
 
 #include <array>
 

@@ -4,7 +4,7 @@
 
 #include "shopdb/IndexAccess.h"
 #include "shopdb/LinkAccess.h"
-#include "shopdb/PartRecord.h"
+#include "records/PartRecord.h"
 
 #include <array>
 

@@ -2,7 +2,7 @@
 // Shape records (97 bytes) keyed by designation type and description (their first 22 bytes).
 
 #include "shopdb/IndexAccess.h"
-#include "shopdb/ShapeRecord.h"
+#include "records/ShapeRecord.h"
 
 class CShapeAccess : public CIndexAccess {
 public:

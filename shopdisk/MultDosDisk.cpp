@@ -2,8 +2,9 @@
 
 #include "machmult/MultDoc.h"
 #include "machmult/MultPartListRecords.h"
+#include "model/JobPaths.h"
 #include "shopdb/MultAccess.h"
-#include "shopdb/RecordImage.h"
+#include "records/RecordImage.h"
 #include "shopdisk/PartDosDisk.h"
 
 #include "fw/core/AppProfile.h"
@@ -77,11 +78,6 @@ bool WriteDetails(CMultAccess& access, const std::string& toolFile, const std::s
     return true;
 }
 
-std::string JobGroupDirectory()
-{
-    return fw::AppProfile().GetProfileString("Directories", "Job/Group Directory", "\\Kestrom\\Jobs");
-}
-
 } // namespace
 
 void CMultDosDisk::CreateDosDisk(char drive, const std::string& targetName, const std::vector<std::string>& files)
@@ -125,7 +121,7 @@ void CMultDosDisk::CreateDosDisk(char drive, const std::string& targetName, cons
                 Tell("The mult file " + file + " is not written to the shop disk: " + e.what());
                 continue;
             }
-            const std::string root = std::string(1, fw::WinPath::Drive(file)) + ":" + JobGroupDirectory();
+            const std::string root = std::string(1, fw::WinPath::Drive(file)) + ":" + jobs::Directory();
             for (const CMultPart& part : mult.GetParts()) {
                 const PartRecord& h = part.GetHeader();
                 if (collected.insert(part.GetKeyText()).second)

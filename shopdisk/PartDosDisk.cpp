@@ -4,7 +4,7 @@
 #include "model/StencilPatternList.h"
 #include "partprog/PartDoc.h"
 #include "shopdb/PartAccess.h"
-#include "shopdb/RecordImage.h"
+#include "records/RecordImage.h"
 
 #include "fw/core/DriveMap.h"
 #include "fw/core/FileException.h"

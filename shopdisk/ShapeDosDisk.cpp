@@ -1,7 +1,7 @@
 #include "shopdisk/ShapeDosDisk.h"
 
 #include "model/ShapeDoc.h"
-#include "shopdb/RecordImage.h"
+#include "records/RecordImage.h"
 #include "shopdb/ShapeAccess.h"
 
 #include "fw/core/MessageService.h"

@@ -4,7 +4,7 @@
 #include "fw/core/Archive.h"
 #include "fw/core/DriveMap.h"
 #include "navigator/TreeListing.h"
-#include "shell/NavHeaderReader.h"
+#include "shell/ui/NavHeaderReader.h"
 
 #include <benchmark/benchmark.h>
 

@@ -94,21 +94,26 @@ public:
         return index < items_.size() ? Make(std::next(items_.begin(), std::ptrdiff_t(index))) : Position();
     }
 
-    // Range-for over the elements (as T&).
-    class Iterator {
+    // Range-for over the elements: as T& through a mutable list, as const T& through a const one.
+    template <class E>
+    class BasicIterator {
     public:
-        explicit Iterator(typename Store::const_iterator it) : it_(it) {}
-        T& operator*() const { return **it_; }
-        T* operator->() const { return it_->get(); }
-        Iterator& operator++() { ++it_; return *this; }
-        bool operator!=(const Iterator& o) const { return it_ != o.it_; }
-        bool operator==(const Iterator& o) const { return it_ == o.it_; }
+        explicit BasicIterator(typename Store::const_iterator it) : it_(it) {}
+        E& operator*() const { return **it_; }
+        E* operator->() const { return it_->get(); }
+        BasicIterator& operator++() { ++it_; return *this; }
+        bool operator!=(const BasicIterator& o) const { return it_ != o.it_; }
+        bool operator==(const BasicIterator& o) const { return it_ == o.it_; }
 
     private:
         typename Store::const_iterator it_;
     };
-    Iterator begin() const { return Iterator(items_.begin()); }
-    Iterator end() const { return Iterator(items_.end()); }
+    using Iterator = BasicIterator<T>;
+    using ConstIterator = BasicIterator<const T>;
+    Iterator begin() { return Iterator(items_.begin()); }
+    Iterator end() { return Iterator(items_.end()); }
+    ConstIterator begin() const { return ConstIterator(items_.begin()); }
+    ConstIterator end() const { return ConstIterator(items_.end()); }
 
     // Count, then each element as an object; on load the elements are appended.
     void Serialize(Archive& ar) override

@@ -3,7 +3,7 @@
 // (five values and the in-position time) and "Servo Information" (six values). Each starts with
 // every value 0, is given its values by the caller, and hands them back only when closed with OK.
 
-#include "machmult/ui/FormBinder.h"
+#include "model/ui/FormBinder.h"
 #include "model/MachineUnit.h"
 
 #include <QDialog>

@@ -7,7 +7,7 @@
 // data only at OK. A unit keeps its settings while a unit of its name and class is still called
 // for.
 
-#include "machmult/ui/FormBinder.h"
+#include "model/ui/FormBinder.h"
 #include "model/MachineSpecData.h"
 
 #include <QDialog>

@@ -5,7 +5,7 @@
 // OK writes it back into the unit. "Extended Info" opens the valve or servo pop-up of an axis's
 // current type; switching the type keeps the values where they are.
 
-#include "machmult/ui/FormBinder.h"
+#include "model/ui/FormBinder.h"
 #include "model/MachineUnit.h"
 
 #include <QWidget>

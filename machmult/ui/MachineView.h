@@ -8,7 +8,7 @@
 
 #include "fw/core/Document.h"
 #include "machmult/MachineForm.h"
-#include "machmult/ui/FormBinder.h"
+#include "model/ui/FormBinder.h"
 #include "model/MachineRecord.h"
 
 #include <QList>

@@ -11,8 +11,8 @@
 
 #include "fw/core/Document.h"
 #include "machmult/MultForm.h"
-#include "machmult/ui/FormBinder.h"
-#include "shopdb/MultRecord.h"
+#include "model/ui/FormBinder.h"
+#include "records/MultRecord.h"
 
 #include <QList>
 #include <QWidget>

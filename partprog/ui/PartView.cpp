@@ -6,6 +6,7 @@
 #include "fw/core/WinPath.h"
 #include "fw/qt/QtText.h"
 #include "fw/qt/ViewFrame.h"
+#include "model/JobPaths.h"
 #include "model/ShapeDoc.h"
 #include "partprog/PartDoc.h"
 
@@ -375,7 +376,7 @@ bool CPartView::CheckText(int id) const
 bool CPartView::CheckName(int id) const
 {
     const std::string name = fw::FromQString(Edit(id).text());
-    if ((id != IDC_MARK && name.empty()) || CPartDoc::IsValidName(name))
+    if ((id != IDC_MARK && name.empty()) || jobs::IsName(name))
         return true;
     Refuse(CPartDoc::kInvalidName, Edit(id));
     return false;
@@ -613,8 +614,8 @@ void CPartView::UpdateCommandStates()
         return;
     save_->setEnabled(doc->IsCommandEnabled(ID_FILE_SAVE).value_or(true));
     saveNew_->setEnabled(doc->IsCommandEnabled(ID_FILE_SAVE_NEW).value_or(true));
-    specifics_->setEnabled(doc->IsCommandEnabled(CPartDoc::kSpecificsCommand).value_or(true));
-    chooseShape_->setEnabled(doc->IsCommandEnabled(CPartDoc::kChooseShapeCommand).value_or(true));
+    specifics_->setEnabled(doc->IsCommandEnabled(ID_EDIT_SPECIFICS).value_or(true));
+    chooseShape_->setEnabled(doc->IsCommandEnabled(ID_EDIT_CHOOSE_SHAPE).value_or(true));
 }
 
 void CPartView::RunCommand(std::string_view handler, const std::function<void(CPartDoc&)>& command)

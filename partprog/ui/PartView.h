@@ -11,7 +11,7 @@
 #include "fw/core/Document.h"
 #include "model/ui/Lenbox.h"
 #include "partprog/PartForm.h"
-#include "shopdb/PartRecord.h"
+#include "records/PartRecord.h"
 
 #include <QList>
 #include <QWidget>

@@ -1,5 +1,6 @@
 #include "partprog/ui/RefDialog.h"
 
+#include "fw/core/MessageService.h"
 #include "model/RefPlane.h"
 #include "partprog/ui/RadioGroup.h"
 
@@ -70,7 +71,10 @@ void CRefDialog::FillFrom(const CRefPlane& plane, int measuringSystem)
     values_.run = plane.GetRun().GetValue();
     values_.xDirection = plane.GetXDirection() == '-' ? 1 : 0;
     values_.uDirection = plane.GetUDirection() == '-' ? 1 : 0;
-    values_.patternType = plane.GetPatternTypeIndex();
+    const std::optional<int> type = plane.GetPatternTypeIndex();
+    if (!type)
+        fw::Messages().Beep();   // a plane never placed shows as type A
+    values_.patternType = type.value_or(0);
     values_.measuringSystem = measuringSystem;
 }
 

@@ -26,15 +26,6 @@ class QSplitter;
 class CSplitterFrame : public QMainWindow {
     Q_OBJECT
 public:
-    // Command ids of the toolbar and menus.
-    enum Command {
-        ID_FILE_SAVE = 57603, ID_FILE_SAVE_AS = 57604, ID_FILE_SAVE_NEW = 32822,
-        ID_CUSTOMIZE = 32779, ID_ROTATE_DEGREES = 32799, ID_HORIZONTAL = 32872, ID_TOP = 32780, ID_BOTTOM = 32781,
-        ID_CENTER = 32782, ID_START = 32784, ID_END = 32785, ID_CENTERED_DOWN = 32786, ID_CENTERED_UP = 32787,
-        ID_ADD_X = 32802, ID_CYCLE_TYPE = 32797, ID_MIRROR = 32796, ID_FACE_COPY = 32798, ID_TRIANGULATE = 32804,
-        ID_CHOOSE_TOOL = 32778, ID_CHOOSE_GLOBAL_TOOL = 32809, ID_COPY_TOOL = 32810, ID_STENCIL = 32855,
-        ID_STENCIL_LIST = 32854, ID_FLIP = 32920, ID_FLOP = 32921, ID_ROTATE = 32922, ID_DELETE_PATTERN = 32801,
-    };
     static constexpr const char* kLayoutSection = "Layout";
     // Runs a dialog of the window (angle, reference plane, dimension, stencil, triangulation);
     // by default QDialog::exec.

@@ -99,7 +99,7 @@ void CStencilListView::OnUpdate(fw::View*, long, fw::Object*)
 {
     clear();
     marks_.clear();
-    const CStencilPatternList* list = GetStencilList();
+    CStencilPatternList* list = GetStencilList();
     if (!list)
         return;
     for (CStencilPattern& mark : *list) {

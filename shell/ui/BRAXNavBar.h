@@ -3,7 +3,7 @@
 // its events turned into dispatcher codes, and the main window's File commands carried out on
 // what is marked in the tree. Its width is kept in the profile ("General", "NavBar Size").
 
-#include "shell/NavHeaderReader.h"
+#include "shell/ui/NavHeaderReader.h"
 
 #include <QObject>
 

@@ -279,8 +279,12 @@ void CMainFrame::FillRecentFiles(QMenu* file)
         file->insertAction(recentSeparator_, action);
         recentActions_.push_back(action);
     }
+    // The separator above the list is made once, shown only while there are files to list.
+    if (!recentTopSeparator_)
+        recentTopSeparator_ = file->insertSeparator(recentSeparator_);
     if (!files.empty())
-        file->insertSeparator(recentActions_.front());
+        file->insertAction(recentActions_.front(), recentTopSeparator_);
+    recentTopSeparator_->setVisible(!files.empty());
 }
 
 void CMainFrame::OnViewOptions()

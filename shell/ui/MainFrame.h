@@ -70,6 +70,7 @@ private:
     QToolBar* toolBar_;             // owned by the window
     QDockWidget* navigatorBar_;     // owned by the window
     QAction* recentSeparator_ = nullptr;
+    QAction* recentTopSeparator_ = nullptr;
     std::vector<QAction*> recentActions_;
     std::function<void(int)> navigatorCommand_;
     std::function<void(bool)> enableRunMenu_;

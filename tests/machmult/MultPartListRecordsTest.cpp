@@ -4,7 +4,7 @@
 #include "model/ModelClasses.h"
 #include "partprog/PartDoc.h"
 #include "shopdb/LinkAccess.h"
-#include "shopdb/RecordImage.h"
+#include "records/RecordImage.h"
 
 #include "fw/core/AppProfile.h"
 #include "fw/core/Archive.h"

@@ -2,7 +2,7 @@
 // Helpers of the machine window tests: controls by id, typing as the user does, and modal
 // dialogs answered by the test instead of being shown.
 
-#include "machmult/ui/FormBinder.h"
+#include "model/ui/FormBinder.h"
 #include "machmult/ui/ModalRunner.h"
 #include "lenbox/ui/LenboxCtrl.h"
 #include "tests/fw/QtApp.h"
@@ -21,7 +21,7 @@ namespace uitest {
 
 template <class Widget> Widget& Control(const QWidget& form, int id)
 {
-    auto* widget = form.findChild<Widget*>(machui::ControlName(id));
+    auto* widget = form.findChild<Widget*>(ControlName(id));
     if (!widget)
         throw std::logic_error("no control " + std::to_string(id));
     return *widget;

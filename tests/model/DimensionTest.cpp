@@ -1,4 +1,4 @@
-#include "model/Dimension.h"
+#include "records/Dimension.h"
 
 #include "ModelTestSupport.h"
 

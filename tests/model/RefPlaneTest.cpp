@@ -80,16 +80,16 @@ TEST(RefPlane, DialogIndexesAndTypeIndex)
         EXPECT_EQ(plane.GetXDirection(), c.x);
         EXPECT_EQ(plane.GetUDirection(), c.u);
         EXPECT_EQ(plane.GetPatternType(), c.type);
-        EXPECT_EQ(plane.GetPatternTypeIndex(), c.typeIndex == 1 ? 1 : c.typeIndex == 2 ? 2 : 0);
+        EXPECT_EQ(plane.GetPatternTypeIndex().value(), c.typeIndex == 1 ? 1 : c.typeIndex == 2 ? 2 : 0);
         EXPECT_EQ(plane.GetRise().GetValue(), c.type == 'C' ? 5.0 : 0.0);   // the slope rule for 'C'
     }
 }
 
-TEST(RefPlane, UnplacedPlaneBeepsOnceAndGivesIndexZero)
+TEST(RefPlane, UnplacedPlaneHasNoTypeIndexAndShowsNothing)
 {
     fw::ScriptedMessages messages;
-    EXPECT_EQ(CRefPlane().GetPatternTypeIndex(), 0);
-    EXPECT_EQ(messages->Beeps().size(), 1u);
+    EXPECT_FALSE(CRefPlane().GetPatternTypeIndex().has_value());
+    EXPECT_TRUE(messages->Beeps().empty());
     EXPECT_TRUE(messages->Shown().empty());
 }
 

@@ -1,3 +1,4 @@
+#include "model/JobPaths.h"
 #include "partprog/PartDoc.h"
 #include "partprog/PartForm.h"
 
@@ -252,7 +253,7 @@ TEST(PartDocPaths, JobAndGroupFromThePath)
     };
     for (const auto& c : cases) {
         std::string job = "X", group = "Y";
-        CPartDoc::JobGroupFromPath(c.path, job, group);
+        jobs::FromPath(c.path, job, group);
         EXPECT_EQ(job, c.job) << c.path;
         EXPECT_EQ(group, c.group) << c.path;
     }
@@ -297,8 +298,9 @@ TEST_F(PartDocTest, PartFilePath)
         doc.Header().group = c.group;
         doc.Header().mark = "M1";
         EXPECT_EQ(doc.GetPartFilePath(), c.expected) << c.path;
-        EXPECT_EQ(doc.GetJob(), *c.job ? c.job : "NONE");
-        EXPECT_EQ(doc.GetGroup(), *c.group ? c.group : "NONE");
+        // Asking for the path leaves the header as it is; only a save fills in "NONE".
+        EXPECT_EQ(doc.GetJob(), c.job);
+        EXPECT_EQ(doc.GetGroup(), c.group);
     }
 }
 
@@ -465,18 +467,18 @@ TEST_F(PartDocTest, KeyFieldsDecideTheShapeFieldsAndCommands)
     CPartDoc doc;
     FakeForm form;
     doc.AddView(&form);
-    EXPECT_EQ(doc.IsCommandEnabled(CPartDoc::kChooseShapeCommand), true);
-    EXPECT_EQ(doc.IsCommandEnabled(CPartDoc::kSpecificsCommand), false);   // no part shape
+    EXPECT_EQ(doc.IsCommandEnabled(ID_EDIT_CHOOSE_SHAPE), true);
+    EXPECT_EQ(doc.IsCommandEnabled(ID_EDIT_SPECIFICS), false);   // no part shape
     MakeB12(doc);
-    EXPECT_EQ(doc.IsCommandEnabled(CPartDoc::kSpecificsCommand), true);
+    EXPECT_EQ(doc.IsCommandEnabled(ID_EDIT_SPECIFICS), true);
     doc.DisableKeyFields();
     EXPECT_FALSE(form.shapeFields);
     EXPECT_EQ(doc.GetKeyFieldsFlag(), 0);
-    EXPECT_EQ(doc.IsCommandEnabled(CPartDoc::kChooseShapeCommand), false);
-    EXPECT_EQ(doc.IsCommandEnabled(CPartDoc::kSpecificsCommand), false);
+    EXPECT_EQ(doc.IsCommandEnabled(ID_EDIT_CHOOSE_SHAPE), false);
+    EXPECT_EQ(doc.IsCommandEnabled(ID_EDIT_SPECIFICS), false);
     doc.EnableKeyFields();
     EXPECT_TRUE(form.shapeFields);
-    EXPECT_EQ(doc.IsCommandEnabled(CPartDoc::kChooseShapeCommand), true);
+    EXPECT_EQ(doc.IsCommandEnabled(ID_EDIT_CHOOSE_SHAPE), true);
     doc.SetSaveAllowed(false);
     EXPECT_EQ(doc.IsCommandEnabled(ID_FILE_SAVE), false);
     EXPECT_EQ(doc.IsCommandEnabled(0), std::nullopt);

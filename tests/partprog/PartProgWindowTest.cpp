@@ -121,7 +121,7 @@ TEST_F(PartProgWindowTest, NewUserProgramsAWBeamFaceByFaceAndTheFileReadsBackThe
     EXPECT_EQ(form.Editor().GetCurrent()->GetStartX().GetValue(), 120);
 
     // A stencil mark, then the detail lines of every pattern for the picture.
-    ASSERT_TRUE(frame->Execute(CSplitterFrame::ID_STENCIL));
+    ASSERT_TRUE(frame->Execute(ID_STENCIL));
     EXPECT_EQ(doc.GetPartShape()->GetStencilList().GetCount(), 1u);
     form.LinesGroup().Button(2).click();
     form.PlanesGroup().Button(1).click();
@@ -153,11 +153,11 @@ TEST_F(PartProgWindowTest, CommandStatesRoutingAndTheStencilListOpensOnce)
 {
     CPartDoc& doc = OpenSavedPart("W ", "12X26", 240);
     CSplitterFrame frame(doc, details);
-    for (int command : {CSplitterFrame::ID_FILE_SAVE, CSplitterFrame::ID_FILE_SAVE_AS, CSplitterFrame::ID_FILE_SAVE_NEW,
-                        CSplitterFrame::ID_FLIP, CSplitterFrame::ID_FLOP, CSplitterFrame::ID_ROTATE,
-                        CSplitterFrame::ID_MIRROR, CSplitterFrame::ID_FACE_COPY, CSplitterFrame::ID_TRIANGULATE})
+    for (int command : {ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_SAVE_NEW,
+                        ID_FLIP, ID_FLOP, ID_ROTATE,
+                        ID_MIRROR, ID_FACE_COPY, ID_TRIANGULATE})
         EXPECT_FALSE(frame.Action(command)->isEnabled()) << command;
-    EXPECT_TRUE(frame.Action(CSplitterFrame::ID_TOP)->isEnabled());
+    EXPECT_TRUE(frame.Action(ID_TOP)->isEnabled());
     EXPECT_EQ(frame.ToolBarActions().size(), 29u);
     EXPECT_EQ(doc.GetKeyFieldsFlag(), 0);   // locked while the window is open
 
@@ -173,16 +173,16 @@ TEST_F(PartProgWindowTest, CommandStatesRoutingAndTheStencilListOpensOnce)
     EXPECT_TRUE(doc.GetPartShape()->GetWebList().IsEmpty());
 
     // Reference-plane commands go to the current face view: Bottom on the web is at the depth.
-    ASSERT_TRUE(frame.Execute(CSplitterFrame::ID_BOTTOM));
+    ASSERT_TRUE(frame.Execute(ID_BOTTOM));
     EXPECT_EQ(frame.CurrentFaceView()->GetRefPlane().GetStartU().GetValue(), 12);
     EXPECT_EQ(frame.CurrentFaceView()->GetRefPlane().GetUDirection(), '-');
     // ... and the pattern commands to the form.
     Type(frame.PatternView(), 10, 0, 1, 0);
     ASSERT_TRUE(frame.PatternView().Add());
-    EXPECT_TRUE(frame.Action(CSplitterFrame::ID_MIRROR)->isEnabled());
-    EXPECT_FALSE(frame.Action(CSplitterFrame::ID_FACE_COPY)->isEnabled());   // never on a beam web
+    EXPECT_TRUE(frame.Action(ID_MIRROR)->isEnabled());
+    EXPECT_FALSE(frame.Action(ID_FACE_COPY)->isEnabled());   // never on a beam web
     messages->Answer(fw::IDOK);
-    ASSERT_TRUE(frame.Execute(CSplitterFrame::ID_DELETE_PATTERN));
+    ASSERT_TRUE(frame.Execute(ID_DELETE_PATTERN));
     EXPECT_TRUE(doc.GetPartShape()->GetWebList().IsEmpty());
     EXPECT_EQ(frame.StatusPane(1).text(), "");
     EXPECT_TRUE(frame.StatusPane(3).isHidden());
@@ -200,21 +200,21 @@ TEST_F(PartProgWindowTest, CommandStatesRoutingAndTheStencilListOpensOnce)
         ASSERT_TRUE(square.OnSaveDocument(CToolDoc::GetToolFilePath("1-SQ")));
     }
     const CFaceView::ToolChooser before = CFaceView::SetToolChooser([](QWidget*) { return std::string("1-SQ"); });
-    ASSERT_TRUE(frame.Execute(CSplitterFrame::ID_CHOOSE_GLOBAL_TOOL));
+    ASSERT_TRUE(frame.Execute(ID_CHOOSE_GLOBAL_TOOL));
     CFaceView::SetToolChooser(before);
     for (int i = 0; i < frame.TabView().GetPageCount(); ++i)
         EXPECT_EQ(frame.TabView().GetPage(i)->GetTool()->GetType(), "SQ") << i;
     EXPECT_EQ(frame.PatternView().ToolText().text().toStdString(), frame.CurrentFaceView()->GetTool()->GetDescription());
 
-    ASSERT_TRUE(frame.Execute(CSplitterFrame::ID_STENCIL_LIST));
+    ASSERT_TRUE(frame.Execute(ID_STENCIL_LIST));
     CStencilListView* list = frame.StencilList();
     ASSERT_NE(list, nullptr);
-    ASSERT_TRUE(frame.Execute(CSplitterFrame::ID_STENCIL_LIST));
+    ASSERT_TRUE(frame.Execute(ID_STENCIL_LIST));
     EXPECT_EQ(frame.StencilList(), list);
     EXPECT_EQ(frame.findChildren<CStencilListView*>().size(), 1);
     delete list;
     EXPECT_EQ(frame.StencilList(), nullptr);
-    ASSERT_TRUE(frame.Execute(CSplitterFrame::ID_STENCIL_LIST));
+    ASSERT_TRUE(frame.Execute(ID_STENCIL_LIST));
     EXPECT_NE(frame.StencilList(), nullptr);
     frame.OnClose();
     EXPECT_EQ(doc.GetKeyFieldsFlag(), 1);
@@ -228,12 +228,12 @@ TEST_F(PartProgWindowTest, PlatesFlipFlopAndRotateAndRefuseRightAngles)
     EXPECT_EQ(frame.TabView().GetCurrentPage(), 0);
     QTest::keyClick(frame.CurrentFaceView(), Qt::Key_Tab);   // one face: stays
     EXPECT_EQ(frame.TabView().GetCurrentPage(), 0);
-    for (int command : {CSplitterFrame::ID_FLIP, CSplitterFrame::ID_FLOP, CSplitterFrame::ID_ROTATE})
+    for (int command : {ID_FLIP, ID_FLOP, ID_ROTATE})
         EXPECT_TRUE(frame.Action(command)->isEnabled()) << command;
     Type(frame.PatternView(), 10, 2, 1, 0);
     ASSERT_TRUE(frame.PatternView().Add());
     doc.SetModifiedFlag(false);
-    ASSERT_TRUE(frame.Execute(CSplitterFrame::ID_ROTATE));
+    ASSERT_TRUE(frame.Execute(ID_ROTATE));
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(frame.PatternView().Lenbox(CPatternView::IDC_LENGTH).GetDecimalInches(), 12);
 
@@ -253,8 +253,8 @@ TEST_F(PartProgWindowTest, APartWithoutAProfileOpensNoFaces)
     EXPECT_EQ(frame.CurrentFaceView(), nullptr);
     frame.TabView().SelectPage(-1);
     frame.TabView().NextPage(false);
-    EXPECT_FALSE(frame.Execute(CSplitterFrame::ID_TOP));
-    EXPECT_FALSE(frame.Execute(CSplitterFrame::ID_CHOOSE_GLOBAL_TOOL));
+    EXPECT_FALSE(frame.Execute(ID_TOP));
+    EXPECT_FALSE(frame.Execute(ID_CHOOSE_GLOBAL_TOOL));
 }
 
 TEST_F(PartProgWindowTest, LayoutRoundTripFollowsTheRetainSetting)
@@ -309,7 +309,7 @@ TEST_F(PartProgWindowTest, TriangulateWritesTheDistanceAlongThePlaneIntoTheFocus
     frame.show();
     frame.activateWindow();
     QCoreApplication::processEvents();
-    EXPECT_FALSE(frame.Action(CSplitterFrame::ID_TRIANGULATE)->isEnabled());   // a level plane
+    EXPECT_FALSE(frame.Action(ID_TRIANGULATE)->isEnabled());   // a level plane
     frame.CurrentFaceView()->GetRefPlane().Set(0, 0, '+', '+', 3, 12, 'A');
     CPatternView& form = frame.PatternView();
     struct Case {
@@ -321,14 +321,14 @@ TEST_F(PartProgWindowTest, TriangulateWritesTheDistanceAlongThePlaneIntoTheFocus
         QCoreApplication::processEvents();
         ASSERT_EQ(form.LastFocused(), c.field);
         frame.UpdateCommands();
-        ASSERT_TRUE(frame.Execute(CSplitterFrame::ID_TRIANGULATE)) << c.field;
+        ASSERT_TRUE(frame.Execute(ID_TRIANGULATE)) << c.field;
         EXPECT_EQ(preset, c.preset);
         EXPECT_NEAR(form.Lenbox(c.field).GetDecimalInches(), 12.369, 1.0 / 32) << c.field;   // shown to 1/16
     }
     form.CountEdit(CPatternView::IDC_COUNT_X).setFocus();
     QCoreApplication::processEvents();
     EXPECT_EQ(form.LastFocused(), 0);
-    EXPECT_FALSE(frame.Execute(CSplitterFrame::ID_TRIANGULATE));
+    EXPECT_FALSE(frame.Execute(ID_TRIANGULATE));
 }
 
 TEST_F(PartProgWindowTest, AToolDroppedOnTheFormBecomesTheFaceTool)
@@ -363,16 +363,16 @@ TEST_F(PartProgWindowTest, PlaneDialogsChangeTheCurrentFacesPlane)
         return int(QDialog::Accepted);
     });
     CRefPlane& plane = frame.CurrentFaceView()->GetRefPlane();
-    ASSERT_TRUE(frame.Execute(CSplitterFrame::ID_ADD_X));
+    ASSERT_TRUE(frame.Execute(ID_ADD_X));
     EXPECT_EQ(plane.GetStartX().GetValue(), 6);
-    ASSERT_TRUE(frame.Execute(CSplitterFrame::ID_CUSTOMIZE));
+    ASSERT_TRUE(frame.Execute(ID_CUSTOMIZE));
     EXPECT_EQ(plane.GetStartX().GetValue(), 20);
     EXPECT_EQ(plane.GetStartU().GetValue(), 4);
     EXPECT_EQ(plane.GetXDirection(), '-');
     EXPECT_EQ(plane.GetUDirection(), '-');
     EXPECT_EQ(plane.GetPatternType(), 'B');
     messages->Answer(fw::IDOK);
-    ASSERT_TRUE(frame.Execute(CSplitterFrame::ID_ROTATE_DEGREES));   // 90: refused, nothing changes
+    ASSERT_TRUE(frame.Execute(ID_ROTATE_DEGREES));   // 90: refused, nothing changes
     EXPECT_EQ(messages->Shown().back().text, kNoRightAngles);
     EXPECT_EQ(plane.GetRise().GetValue(), 0);
 }

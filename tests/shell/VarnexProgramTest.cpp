@@ -26,6 +26,8 @@
 #include <QMenuBar>
 #include <QToolBar>
 
+#include <algorithm>
+
 namespace {
 
 using Calls = std::vector<std::string>;
@@ -228,6 +230,17 @@ TEST_F(ProgramTest, RecentFilesComeFromAndGoToTheProfile)
         const auto exit = texts.indexOf("E&xit");
         ASSERT_GE(exit, 3);
         EXPECT_EQ(texts.mid(exit - 3, 3), (QStringList{"&1 C:\\S\\B.shp", "&2 C:\\S\\A.shp", ""}));
+
+        // Opening the menu again lists the same, with one separator above the files.
+        const auto separators = [file] {
+            const QList<QAction*> actions = file->actions();
+            return std::count_if(actions.begin(), actions.end(),
+                                 [](QAction* a) { return a->isSeparator() && a->isVisible(); });
+        };
+        const auto before = separators();
+        emit file->aboutToShow();
+        emit file->aboutToShow();
+        EXPECT_EQ(separators(), before);
     }
     EXPECT_EQ(Profile().GetProfileString("Recent File List", "File1"), "C:\\S\\B.shp");
     EXPECT_EQ(Profile().GetProfileString("Recent File List", "File2"), "C:\\S\\A.shp");

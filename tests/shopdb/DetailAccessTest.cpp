@@ -1,7 +1,7 @@
 #include "shopdb/DetailConversion.h"
 #include "shopdb/LinkAccess.h"
-#include "shopdb/MultRecord.h"
-#include "shopdb/RecordImage.h"
+#include "records/MultRecord.h"
+#include "records/RecordImage.h"
 
 #include "model/PatternList.h"
 #include "model/StencilPatternList.h"

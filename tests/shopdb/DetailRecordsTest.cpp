@@ -1,6 +1,6 @@
 #include "shopdb/DetailRecords.h"
 
-#include "shopdb/RecordImage.h"
+#include "records/RecordImage.h"
 
 #include "MemoryFiles.h"
 

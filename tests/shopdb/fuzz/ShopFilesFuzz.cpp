@@ -4,7 +4,7 @@
 #include "shopdb/IndexFile.h"
 #include "shopdb/LinkFile.h"
 #include "shopdb/RecordFile.h"
-#include "shopdb/RecordImage.h"
+#include "records/RecordImage.h"
 
 #include <cstdlib>
 #include <cstring>

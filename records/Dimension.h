@@ -5,7 +5,7 @@
 //   2 metric, millimetres: 1028.7 mm ('M')
 // Archived as the inches (double) and the unit letter (one byte), without a class tag.
 
-#include "model/Variable.h"
+#include "records/Variable.h"
 
 #include <cstdint>
 #include <string>

@@ -3,7 +3,7 @@
 // documents and the parts placed on mults hold one; the shop database stores it as a 227-byte
 // part record image.
 
-#include "model/Dimension.h"
+#include "records/Dimension.h"
 
 #include <cstdint>
 #include <span>

@@ -3,7 +3,7 @@
 // its shape and machine. Mult documents hold one; the shop database stores it as a 290-byte mult
 // record image.
 
-#include "model/Dimension.h"
+#include "records/Dimension.h"
 
 #include <array>
 #include <cstdint>

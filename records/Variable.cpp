@@ -1,4 +1,4 @@
-#include "model/Variable.h"
+#include "records/Variable.h"
 
 FW_IMPLEMENT_DYNAMIC(CVariable, fw::Object)
 

@@ -1,4 +1,4 @@
-#include "machmult/ui/FormBinder.h"
+#include "model/ui/FormBinder.h"
 
 #include "fw/core/MessageService.h"
 #include "fw/core/Number.h"
@@ -19,8 +19,6 @@
 #include <climits>
 #include <cmath>
 #include <memory>
-
-namespace machui {
 
 namespace {
 
@@ -281,4 +279,3 @@ bool FormBinder::StoreControl(const QWidget& control)
     return true;
 }
 
-} // namespace machui

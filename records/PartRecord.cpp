@@ -1,6 +1,6 @@
-#include "shopdb/PartRecord.h"
+#include "records/PartRecord.h"
 
-#include "shopdb/RecordImage.h"
+#include "records/RecordImage.h"
 
 #include <array>
 

@@ -1,10 +1,10 @@
 #pragma once
-// Makes the controls of a machine form, page or dialog and binds each one to the value it
+// Makes the controls of a form, page or dialog and binds each one to the value it
 // edits: Load shows the values, Store reads every control back, all or nothing. Whole numbers
 // and lengths are checked against their ranges; the first that fails gets the range message and
 // the focus, and nothing is stored. Each control's object name is its control id.
 
-#include "model/Dimension.h"
+#include "records/Dimension.h"
 #include "model/ui/Lenbox.h"
 
 #include <QString>
@@ -29,8 +29,6 @@ class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class QWidget;
-
-namespace machui {
 
 // The control of an id among a widget's children.
 QString ControlName(int id);
@@ -94,4 +92,3 @@ private:
 // Checks every button of a group off (the group stays exclusive for the user).
 void ClearRadio(QButtonGroup& group);
 
-} // namespace machui

@@ -3,7 +3,7 @@
 // foot, formal name, kind and measuring system. Shape documents and part and mult shapes hold
 // one; the shop database stores it as a 97-byte shape record image.
 
-#include "model/Dimension.h"
+#include "records/Dimension.h"
 
 #include <cstdint>
 #include <span>

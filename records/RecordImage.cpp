@@ -1,6 +1,6 @@
-#include "shopdb/RecordImage.h"
+#include "records/RecordImage.h"
 
-#include "model/Dimension.h"
+#include "records/Dimension.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,7 +1,7 @@
-#include "shopdb/MultRecord.h"
-#include "shopdb/PartRecord.h"
-#include "shopdb/RecordImage.h"
-#include "shopdb/ShapeRecord.h"
+#include "records/MultRecord.h"
+#include "records/PartRecord.h"
+#include "records/RecordImage.h"
+#include "records/ShapeRecord.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "shopdb/MultRecord.h"
+#include "records/MultRecord.h"
 
-#include "shopdb/RecordImage.h"
+#include "records/RecordImage.h"
 
 namespace {
 

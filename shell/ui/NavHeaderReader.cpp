@@ -1,4 +1,4 @@
-#include "shell/NavHeaderReader.h"
+#include "shell/ui/NavHeaderReader.h"
 
 #include "fw/core/Archive.h"
 #include "fw/core/DriveMap.h"

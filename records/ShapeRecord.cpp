@@ -1,6 +1,6 @@
-#include "shopdb/ShapeRecord.h"
+#include "records/ShapeRecord.h"
 
-#include "shopdb/RecordImage.h"
+#include "records/RecordImage.h"
 
 #include <array>
 #include <cmath>

@@ -1,0 +1,37 @@
+#pragma once
+// The one place for the job folder rules: where jobs live on a drive (profile section
+// "Directories"), what a job, group or mark may be called, the "NONE" folders that hold parts and
+// mults saved without a job or group, and how job and group are read back from a file's path.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace jobs {
+
+// Longest job, group, mark or machine name.
+inline constexpr std::size_t kNameLength = 10;
+// The folder standing in for a blank job or group.
+inline constexpr std::string_view kNone = "NONE";
+
+// A mark, job or group name: at most 10 characters and a valid file name.
+bool IsName(std::string_view name);
+// A job or group: blank (saved under "NONE") or a name.
+bool IsFolderName(std::string_view name);
+// name, or "NONE" when it is blank.
+std::string FolderName(std::string_view name);
+
+// The default job drive of the profile ("Default Job Drive", 3 = C), as "C:".
+std::string DefaultDrive();
+// "X:" for a path on drive X, the default job drive for a path without one.
+std::string DriveOf(std::string_view path);
+// The folder of all jobs on a drive, "\Kestrom\Jobs" unless the profile says otherwise.
+std::string Directory();
+// drive + Directory() + "\job\group", with "NONE" for a blank job or group.
+std::string GroupFolder(std::string_view drive, std::string_view job, std::string_view group);
+
+// Job and group from the last two folders of path (...\job\group\file.ext); a folder that is not a
+// valid name leaves its field unchanged.
+void FromPath(std::string_view path, std::string& job, std::string& group);
+
+} // namespace jobs
