@@ -9,6 +9,7 @@
 #include "fw/core/File.h"
 #include "fw/core/FileSystem.h"
 #include "fw/core/MessageService.h"
+#include "fw/core/SaneLength.h"
 #include "fw/core/WinPath.h"
 
 #include <algorithm>
@@ -415,7 +416,7 @@ PartRecord CPartDoc::GetPartRecord()
 bool CPartDoc::SetPartRecord(const PartRecord& record)
 {
     if (!IsValidName(record.mark) || (!record.jobId.empty() && !IsValidName(record.jobId)) ||
-        (!record.group.empty() && !IsValidName(record.group)))
+        (!record.group.empty() && !IsValidName(record.group)) || !fw::IsSaneInches(record.length.GetValue()))
         return false;
     const std::string desctp = header_.shapeDesctp, desc = header_.shapeDesc;
     header_ = record;

@@ -94,7 +94,7 @@ fw::HRESULT CPartDoc::AddAutomationPattern(int faceCode, int operation, const Gr
 fw::HRESULT CPartDoc::AddAutomationHole(int faceCode, const Grid& grid, double sizeA, double sizeB,
                                         const std::string& code, int orientation, int toolSystem)
 {
-    if (!Finite({sizeA, sizeB}) || sizeA < 0 || sizeB < 0 || toolSystem < 0 || toolSystem > 2)
+    if (!fw::AreSaneInches({sizeA, sizeB}) || sizeA < 0 || sizeB < 0 || toolSystem < 0 || toolSystem > 2)
         return fw::E_INVALIDARG;
     return AddAutomationPattern(faceCode, CPattern::hole, grid, CPartTool(sizeA, sizeB, code, orientation, toolSystem));
 }
