@@ -15,6 +15,7 @@
 #include "lenbox/PropertyStream.h"
 
 #include "fw/core/Archive.h"
+#include "fw/core/Number.h"
 
 #include <cstring>
 #include <limits>
@@ -54,7 +55,7 @@ std::vector<Mutation> Mutations(const Bytes& golden)
         const std::string at = " at " + std::to_string(offset);
         if (offset + sizeof(double) <= golden.size())
             for (const double d : doubles)
-                mutations.push_back({With(golden, offset, d), "double " + std::to_string(d) + at});
+                mutations.push_back({With(golden, offset, d), "double " + fw::FormatGeneral(d) + at});
         if (offset + sizeof(std::uint32_t) <= golden.size())
             for (const std::uint32_t d : dwords)
                 mutations.push_back({With(golden, offset, d), "DWORD " + std::to_string(d) + at});
