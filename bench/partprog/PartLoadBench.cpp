@@ -1,7 +1,8 @@
-// Loading a part file whose patterns hold the most elements a pattern may have (1000 x 1000 each,
-// 10000 along X): the load costs what the file's bytes cost, whatever the element count. A part
-// of that many full patterns compared with the same part of single-element patterns.
+// Loading a part file whose patterns hold the most elements a pattern may have (1000 x 1000 each):
+// the load costs what the file's bytes cost, whatever the element count. 1000 full patterns are
+// compared with 1000 single-element ones, and a file ten times the size.
 #include "model/ModelClasses.h"
+#include "model/ShapeDoc.h"
 #include "partprog/PartDoc.h"
 
 #include "fw/core/Archive.h"
@@ -10,9 +11,21 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <vector>
 
 namespace {
+
+// The shape file of a W 12X26 on the drives.
+void PutShape(const TempDrives& drives)
+{
+    CShapeDoc shape;
+    shape.SetShapeData("W ", "12X26", 12, 0.23, 6.49, 0.38, 3.5, 26, "W12 X 26", shapeBeam, 1);
+    fw::Archive ar;
+    shape.Serialize(ar);
+    const std::vector<std::uint8_t> bytes = ar.TakeBytes();
+    TempDrives::Put(drives.C() / "Kestrom/Shapes/W 12X26.shp", std::string(bytes.begin(), bytes.end()));
+}
 
 std::vector<std::uint8_t> PartFile(int patterns, int countX, int countU)
 {
@@ -23,7 +36,10 @@ std::vector<std::uint8_t> PartFile(int patterns, int countX, int countU)
     h.mark = "B1";
     h.quantity = 1;
     h.length = 480.0;
-    part.BuildShape("W ", "12X26");   // no shape file: a plain shape, as a load without one
+    h.shapeDesctp = "W ";
+    h.shapeDesc = "12X26";
+    if (!part.BuildShape("W ", "12X26"))
+        std::abort();
     CRefPlane level, sloped;
     level.Set(0, 0, '+', '+', 0, 0, 'A');
     sloped.Set(0, 6, '+', '-', 1, 12, 'C');
@@ -31,7 +47,8 @@ std::vector<std::uint8_t> PartFile(int patterns, int countX, int countU)
     for (int k = 0; k < patterns; ++k) {
         auto pattern = std::make_unique<CPattern>(0.0625 * k, 1, countX, 0.001, countU, 0.001, CPattern::frontLayout,
                                                   k % 2 ? &sloped : &level, &tool, 0);
-        part.AddPattern(pattern, part.GetPartShape()->GetWebList());
+        if (!part.AddPattern(pattern, part.GetPartShape()->GetWebList()))
+            std::abort();
     }
     fw::Archive ar;
     part.Serialize(ar);
@@ -41,6 +58,7 @@ std::vector<std::uint8_t> PartFile(int patterns, int countX, int countU)
 void BM_LoadPart(benchmark::State& state)
 {
     TempDrives drives;
+    PutShape(drives);
     RegisterModelClasses();
     const int patterns = int(state.range(0));
     const int side = int(state.range(1));
