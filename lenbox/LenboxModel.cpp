@@ -3,6 +3,7 @@
 #include "lenbox/MaskField.h"
 
 #include "fw/core/Number.h"
+#include "fw/core/SaneLength.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,9 +17,10 @@ namespace {
     throw LenboxError(number);
 }
 
-void RequireFinite(double value)
+// Values and limits are lengths within the range of lengths (fw::kMaxInches).
+void RequireSane(double value)
 {
-    if (!std::isfinite(value))
+    if (!fw::IsSaneInches(value))
         Raise(LenboxErrorNumber::InvalidPropertyValue);
 }
 
@@ -112,12 +114,12 @@ double LenboxModel::GetDecimalInches() const
 
 bool LenboxModel::SetDecimalInches(double inches)
 {
-    return SetAll(inches);
+    return fw::IsSaneInches(inches) && SetAll(inches);
 }
 
 void LenboxModel::SetInitialValue(double inches)
 {
-    RequireFinite(inches);
+    RequireSane(inches);
     initialValue_ = inches;
     modified_ = true;
 }
@@ -137,7 +139,7 @@ void LenboxModel::SetMaxInches(double inches)
 {
     if (inches == maxInches_)
         return;
-    RequireFinite(inches);
+    RequireSane(inches);
     if (inches < minInches_)
         Raise(LenboxErrorNumber::MinAboveMax);
     maxInches_ = inches;
@@ -149,7 +151,7 @@ void LenboxModel::SetMinInches(double inches)
 {
     if (inches == minInches_)
         return;
-    RequireFinite(inches);
+    RequireSane(inches);
     if (inches > maxInches_)
         Raise(LenboxErrorNumber::MinAboveMax);
     minInches_ = inches;
@@ -371,9 +373,9 @@ void LenboxModel::Apply(const LenboxProperties& p)
     SetFont(s.font);
     SetBorderStyle(s.borderStyle);
     SetAppearance(s.appearance);
-    RequireFinite(p.initialValue);
-    RequireFinite(p.maxInches);
-    RequireFinite(p.minInches);
+    RequireSane(p.initialValue);
+    RequireSane(p.maxInches);
+    RequireSane(p.minInches);
     if (p.minInches > p.maxInches)
         Raise(LenboxErrorNumber::MinAboveMax);
     if (p.dimensionType < FeetInchFracType || p.dimensionType > MetricType)

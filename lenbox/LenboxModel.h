@@ -56,8 +56,10 @@ public:
     double GetInitialValue() const { return initialValue_; }
     void SetInitialValue(double inches);
 
-    // The value in inches; writing it sets all three forms without a range check. False, with
-    // nothing changed, when a form cannot show it.
+    // The value in inches; writing it sets all three forms without a check against the limits.
+    // False, with nothing changed, when a form cannot show it or it is beyond the range of
+    // lengths (fw::kMaxInches). InitialValue, MaxInches and MinInches beyond that range are
+    // refused as invalid property values.
     double GetDecimalInches() const;
     bool SetDecimalInches(double inches);
     int GetDimensionType() const { return dimensionType_; }

@@ -2,6 +2,8 @@
 
 #include "lenbox/MaskField.h"
 
+#include "fw/core/SaneLength.h"
+
 #include <cmath>
 
 namespace lenbox {
@@ -118,10 +120,11 @@ bool ReadFlag(fw::Archive& ar)
     return b == 1;
 }
 
+// A length in inches, within the range of lengths.
 double ReadNumber(fw::Archive& ar)
 {
     const double value = ar.ReadDouble();
-    Require(std::isfinite(value), "number");
+    Require(fw::IsSaneInches(value), "number");
     return value;
 }
 

@@ -16,7 +16,8 @@
 //   LONG DimensionType, string DecimalInchAppendage, string MetricAppendage
 //
 // Masks are stored without the sign position. Loading checks every value and raises
-// fw::ArchiveException on anything the control cannot take; a stock property missing from the
+// fw::ArchiveException on anything the control cannot take (the three lengths beyond
+// fw::kMaxInches among them); a stock property missing from the
 // stream keeps its default.
 
 #include "lenbox/LenboxProperties.h"

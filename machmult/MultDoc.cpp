@@ -11,6 +11,7 @@
 #include "fw/core/AtomicFile.h"
 #include "fw/core/File.h"
 #include "fw/core/FileException.h"
+#include "fw/core/SaneLength.h"
 #include "fw/core/FileSystem.h"
 #include "fw/core/MessageService.h"
 #include "fw/core/WinPath.h"
@@ -144,7 +145,8 @@ bool CMultDoc::SetMultData(const MultRecord& data)
     for (std::string* text : {&trimmed.job, &trimmed.group, &trimmed.mark, &trimmed.shapeDesctp, &trimmed.shapeDesc,
                               &trimmed.grade, &trimmed.remarkA, &trimmed.remarkB})
         *text = Trim(*text);
-    if (!jobs::IsName(trimmed.mark) || !jobs::IsFolderName(trimmed.job) || !jobs::IsFolderName(trimmed.group))
+    if (!jobs::IsName(trimmed.mark) || !jobs::IsFolderName(trimmed.job) || !jobs::IsFolderName(trimmed.group) ||
+        !fw::AreSaneInches({trimmed.length.GetValue(), trimmed.kerf.GetValue()}))
         return false;
 
     if ((trimmed.shapeDesctp != header_.shapeDesctp || trimmed.shapeDesc != header_.shapeDesc) &&
@@ -175,7 +177,7 @@ bool CMultDoc::SetMultData(const MultRecord& data)
 
 bool CMultDoc::SetMultRecord(const MultRecord& record)
 {
-    if (!SetMultData(record))
+    if (!fw::IsSaneInches(record.drop.GetValue()) || !SetMultData(record))
         return false;
     header_.drop.SetValue(record.drop.GetValue());
     return true;

@@ -106,11 +106,12 @@ public:
     MultRecord GetMultData();
     // Takes the header but the drop. Texts are trimmed; lengths take the measuring system. A new
     // shape or machine is loaded; when it can't be, the old one and its name stay. The path
-    // follows (BuildMultPath). False, with nothing changed, when a name is not valid.
+    // follows (BuildMultPath). False, with nothing changed, when a name is not valid or the stock
+    // length or kerf is beyond the range of lengths (fw::kMaxInches).
     bool SetMultData(const MultRecord& data);
     // GetMultData with the stock length and kerf in the document's measuring system.
     MultRecord GetMultRecord();
-    // SetMultData, and the record's drop.
+    // SetMultData, and the record's drop; false, with nothing changed, for a drop beyond the range.
     bool SetMultRecord(const MultRecord& record);
     // <drive>:<Job/Group directory>\<job>\<group>\<mark> <sequence>.mlt, the drive the path's
     // (the default job drive without a path), "NONE" for an empty job or group.

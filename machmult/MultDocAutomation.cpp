@@ -4,6 +4,8 @@
 
 #include "partprog/PartDoc.h"
 
+#include "fw/core/SaneLength.h"
+
 #include <cmath>
 
 namespace {
@@ -22,7 +24,7 @@ std::int32_t CMultDoc::MultConvert(const std::string& bstrJob, const std::string
                                    const std::string& bstrMachine, const std::string& bstrRemA,
                                    const std::string& bstrRemB, std::int16_t nMeasuringSystem)
 {
-    if (nSequence < 1 || nQuantity < 1 || !std::isfinite(dLength) || dLength < 0 || !std::isfinite(dKerf) ||
+    if (nSequence < 1 || nQuantity < 1 || !fw::IsSaneInches(dLength) || dLength < 0 || !fw::IsSaneInches(dKerf) ||
         dKerf < 0 || nMeasuringSystem < 0 || nMeasuringSystem > 2)
         return kNotDone;
     MultRecord data;
@@ -75,13 +77,17 @@ std::int32_t CMultDoc::AddPart(const std::string& bstrJobID, const std::string& 
         !accepts(header_.grade, record.grade))
         return kNotDone;
 
+    // The drop is the stock length less every part: refused when it leaves the range of lengths.
+    const double drop = header_.drop.GetValue() - partDoc->Header().length.GetValue() * double(nQuantity);
+    if (!fw::IsSaneInches(drop))
+        return kNotDone;
     std::unique_ptr<CMultPart> part = CMultPart::FromPart(*partDoc);
     part->SetQuantity(nQuantity);
     part->SetQuantityUsed(nQuantity);
     part->SetListIndex(0);
     part->SetImageIndex(0);
     part->SetToolsFit(1);
-    header_.drop.SetValue(header_.drop.GetValue() - part->GetLength().GetValue() * double(nQuantity));
+    header_.drop.SetValue(drop);
     parts_.AddTail(std::move(part));
     SetModifiedFlag();
     return kDone;

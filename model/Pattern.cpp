@@ -2,6 +2,7 @@
 
 #include "fw/core/Archive.h"
 #include "fw/core/Drawing.h"
+#include "fw/core/SaneLength.h"
 #include "model/ToolLibrary.h"
 
 #include <cmath>
@@ -186,11 +187,15 @@ void CPattern::RotatePosition(int i, int j, int placement, double u0, double ris
     u = b * std::cos(angle) + a * std::sin(angle);
 }
 
+// An element's position is affine in (i, j) in every placement, so the corner elements of the
+// grid span the box of them all: the cost does not grow with the element count.
 void CPattern::ComputeBox()
 {
+    if (countX_ <= 0 || countU_ <= 0)
+        return;
     bool first = true;
-    for (int i = 0; i < countX_; ++i)
-        for (int j = 0; j < countU_; ++j)
+    for (const int i : {0, countX_ - 1})
+        for (const int j : {0, countU_ - 1})
             for (const int placement : Placements()) {
                 double x = 0, u = 0;
                 GetElementPosition(i, j, placement, x, u);
@@ -200,6 +205,13 @@ void CPattern::ComputeBox()
                     box_.Add(x, u);
                 first = false;
             }
+}
+
+bool CPattern::IsSane() const
+{
+    return fw::AreSaneInches({startX_.GetValue(), startU_.GetValue(), incrementX_.GetValue(), incrementU_.GetValue(),
+                              box_.minX, box_.minU, box_.maxX, box_.maxU}) &&
+           plane_.IsSane();
 }
 
 void CPattern::Draw(fw::DrawContext& dc) const
@@ -272,6 +284,10 @@ void CPattern::Load(fw::Archive& ar)
     box_.maxU = FiniteDouble(ar);
     RefreshTool(ar);
     ComputeBox();
+    // Finite lengths may still place an element beyond what a double holds.
+    if (!std::isfinite(box_.minX) || !std::isfinite(box_.minU) || !std::isfinite(box_.maxX) ||
+        !std::isfinite(box_.maxU))
+        throw fw::ArchiveException(fw::ArchiveException::badValue, "pattern box is not a number");
 }
 
 // A hole pattern takes the current sizes, type, orientation and measuring system of its tool

@@ -39,6 +39,8 @@ public:
     void GetElementPosition(int i, int j, int placement, double& x, double& u) const;
     // The box of every element position in the plane's placements; unchanged when there is none.
     void ComputeBox();
+    // Whether its lengths, its plane and its box are within fw::kMaxInches (what a face keeps).
+    bool IsSane() const;
 
     // Orientation flags of an ER- or CR-kind tool.
     void SetToolFlag1() { SetToolFlag(0); }
@@ -65,7 +67,7 @@ public:
 
     // Start X, start U, count X, count U, increment X, increment U, operation, plane, tool kind,
     // the tool's form, the box. On load a hole pattern's tool is refreshed from the archive's
-    // ToolLibrary and the box is recomputed.
+    // ToolLibrary and the box is recomputed; a box that is not finite is a bad value.
     void Serialize(fw::Archive& ar) override;
 
 private:

@@ -2,6 +2,7 @@
 
 #include "fw/core/Archive.h"
 #include "fw/core/Drawing.h"
+#include "fw/core/SaneLength.h"
 #include "model/DeviceUnits.h"
 
 #include <algorithm>
@@ -82,6 +83,11 @@ bool CRefPlane::IsEqual(const CRefPlane& other) const
     return startX_ == other.startX_.GetValue() && startU_ == other.startU_.GetValue() &&
            xDirection_ == other.xDirection_ && uDirection_ == other.uDirection_ &&
            rise_ == other.rise_.GetValue() && run_ == other.run_.GetValue() && type_ == other.type_;
+}
+
+bool CRefPlane::IsSane() const
+{
+    return fw::AreSaneInches({startX_.GetValue(), startU_.GetValue(), rise_.GetValue(), run_.GetValue()});
 }
 
 void CRefPlane::CopyFrom(const CRefPlane& other)

@@ -65,6 +65,9 @@ public:
     void Draw(fw::DrawContext& dc) const;
 
     // Start X, start U, X direction, U direction (bytes), rise, run, type (byte).
+    // Whether start X, start U, rise and run are within fw::kMaxInches.
+    bool IsSane() const;
+
     void Serialize(fw::Archive& ar) override;
 
 private:

@@ -4,6 +4,7 @@
 #include "fw/core/Archive.h"
 #include "fw/core/File.h"
 #include "fw/core/MessageService.h"
+#include "fw/core/SaneLength.h"
 #include "fw/core/StringTable.h"
 #include "fw/core/Text1252.h"
 #include "fw/core/WinPath.h"
@@ -223,6 +224,8 @@ int CShapeDoc::SetPlateFromName(const std::string& type, const std::string& desc
         return 0;
     const double thickness = ParseLength(Trim(size.substr(0, x)), system);
     const double width = ParseLength(Trim(size.substr(x + 1)), system);
+    if (!fw::AreSaneInches({thickness, width}))
+        return 0;
     SetFields(type, desc, width, thickness, 0.0, 0.0, 0.0, thickness * width / 144.0 * kSteelWeight, type + desc,
               shapePlate, system);
     return 1;
@@ -312,9 +315,8 @@ std::int16_t CShapeDoc::UpdateShapeMembers(const std::string& strDesctp, const s
                                            double dWeight, const std::string& strFormal, std::int16_t nType,
                                            std::int16_t iMeasuringSystem)
 {
-    for (const double value : {dimtD, dimtTW, dimtBF, dimtTF, dimtSFG, dWeight})
-        if (!std::isfinite(value))
-            return 1;
+    if (!fw::AreSaneInches({dimtD, dimtTW, dimtBF, dimtTF, dimtSFG}) || !std::isfinite(dWeight))
+        return 1;
     if (nType < 0 || nType > kLastKind || iMeasuringSystem < 0 || iMeasuringSystem > kLastMeasuringSystem)
         return 1;
     SetFields(PadType(strDesctp), strDesc, dimtD, dimtTW, dimtBF, dimtTF, dimtSFG, dWeight, strFormal, nType,

@@ -53,6 +53,8 @@ private:
 
 template <class T> typename SortedBoxList<T>::Position SortedBoxList<T>::AddSorted(std::unique_ptr<T>& item)
 {
+    if (!item->IsSane())
+        return {};
     Position pos = this->GetHeadPosition();
     while (pos && this->GetAt(pos)->GetMinX() < item->GetMinX())
         this->GetNext(pos);

@@ -2,6 +2,7 @@
 
 #include "fw/core/Archive.h"
 #include "fw/core/Drawing.h"
+#include "fw/core/SaneLength.h"
 #include "model/DeviceUnits.h"
 
 #include <cmath>
@@ -47,6 +48,11 @@ void CStencilPattern::SetUnits(int system)
 bool CStencilPattern::IsEqual(const CStencilPattern& other) const
 {
     return x_ == other.x_.GetValue() && u_ == other.u_.GetValue() && text_ == other.text_;
+}
+
+bool CStencilPattern::IsSane() const
+{
+    return fw::AreSaneInches({x_.GetValue(), u_.GetValue(), box_.minX, box_.minU, box_.maxX, box_.maxU});
 }
 
 void CStencilPattern::Draw(fw::DrawContext& dc) const

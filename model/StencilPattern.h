@@ -27,6 +27,9 @@ public:
     bool IsEqual(const CStencilPattern& other) const;
     bool Differs(const CStencilPattern& other) const { return !IsEqual(other); }
 
+    // Whether X, U and the box are within fw::kMaxInches (what a part keeps).
+    bool IsSane() const;
+
     // The text at (X, U) in a font 16 units high, in the context's text alignment.
     void Draw(fw::DrawContext& dc) const;
 

@@ -11,6 +11,7 @@
 #include "fw/core/File.h"
 #include "fw/core/FileSystem.h"
 #include "fw/core/MessageService.h"
+#include "fw/core/SaneLength.h"
 #include "fw/core/WinPath.h"
 
 #include <algorithm>
@@ -376,7 +377,8 @@ PartRecord CPartDoc::GetPartRecord()
 
 bool CPartDoc::SetPartRecord(const PartRecord& record)
 {
-    if (!jobs::IsName(record.mark) || !jobs::IsFolderName(record.jobId) || !jobs::IsFolderName(record.group))
+    if (!jobs::IsName(record.mark) || !jobs::IsFolderName(record.jobId) || !jobs::IsFolderName(record.group) ||
+        !fw::IsSaneInches(record.length.GetValue()))
         return false;
     const std::string desctp = header_.shapeDesctp, desc = header_.shapeDesc;
     header_ = record;

@@ -118,7 +118,8 @@ public:
     // The header, job and group first refreshed from the path.
     PartRecord GetPartRecord();
     // Takes the header; a new designation builds the shape (on failure the old one stays). The
-    // path follows job, group and mark. False, with nothing changed, when a name is not valid.
+    // path follows job, group and mark. False, with nothing changed, when a name is not valid or
+    // the length is beyond the range of lengths (fw::kMaxInches).
     bool SetPartRecord(const PartRecord& record);
     // drive + Job/Group directory + "\" + job + "\" + group + "\" + mark + ".prt"; an empty job or
     // group becomes "NONE".

@@ -2,20 +2,13 @@
 
 #include "partprog/PartDoc.h"
 
+#include "fw/core/SaneLength.h"
 #include "model/JobPaths.h"
 
 #include <cmath>
 #include <new>
 
 namespace {
-
-bool Finite(std::initializer_list<double> values)
-{
-    for (double v : values)
-        if (!std::isfinite(v))
-            return false;
-    return true;
-}
 
 std::string TrimRight(std::string text)
 {
@@ -42,7 +35,7 @@ fw::HRESULT CPartDoc::SetPartData(const std::string& strJobid, const std::string
                                   std::int16_t iChannelLeg)
 {
     if (!jobs::IsName(strMark) || !jobs::IsFolderName(strJobid) || !jobs::IsFolderName(strGroup) || iQuanity < 1 ||
-        !std::isfinite(dLength) || dLength < 0 || nMeasureSystem < 0 || nMeasureSystem > 2)
+        !fw::IsSaneInches(dLength) || dLength < 0 || nMeasureSystem < 0 || nMeasureSystem > 2)
         return fw::E_INVALIDARG;
     bool shapeFound = true;
     if (strDesctp != header_.shapeDesctp || strDesc != header_.shapeDesc)
@@ -73,7 +66,7 @@ fw::HRESULT CPartDoc::RefPlane(double StartX, double StartU, double Rise, double
                                const std::string& DirU, const std::string& PatType)
 {
     const auto direction = [](const std::string& text) { return text == "+" || text == "-"; };
-    if (!Finite({StartX, StartU, Rise, Run}) || !direction(DirX) || !direction(DirU) || PatType.size() != 1 ||
+    if (!fw::AreSaneInches({StartX, StartU, Rise, Run}) || !direction(DirX) || !direction(DirU) || PatType.size() != 1 ||
         std::string("ABC").find(PatType[0]) == std::string::npos)
         return fw::E_INVALIDARG;
     refPlane_ = {StartX, StartU, DirX[0], DirU[0], Rise, Run, PatType[0]};
@@ -82,7 +75,7 @@ fw::HRESULT CPartDoc::RefPlane(double StartX, double StartU, double Rise, double
 
 fw::HRESULT CPartDoc::AddAutomationPattern(int faceCode, int operation, const Grid& grid, const CPartTool& tool)
 {
-    if (!Finite({grid.x, grid.u, grid.incrementX, grid.incrementU}) || grid.countX < 1 || grid.countU < 1 ||
+    if (!fw::AreSaneInches({grid.x, grid.u, grid.incrementX, grid.incrementU}) || grid.countX < 1 || grid.countU < 1 ||
         grid.countX > CPattern::kMaxCount || grid.countU > CPattern::kMaxCount ||
         static_cast<long long>(grid.countX) * grid.countU > CPattern::kMaxElements)
         return fw::E_INVALIDARG;
@@ -93,20 +86,22 @@ fw::HRESULT CPartDoc::AddAutomationPattern(int faceCode, int operation, const Gr
               refPlane_.run, refPlane_.patternType);
     auto pattern = std::make_unique<CPattern>(grid.x, grid.u, grid.countX, grid.incrementX, grid.countU,
                                               grid.incrementU, operation, &plane, &tool, 0);
+    if (!pattern->IsSane())   // an element placed beyond the range of lengths
+        return fw::E_INVALIDARG;
     return AddPattern(pattern, *shape_->GetFaceList(faceCode)) ? fw::S_OK : fw::E_FAIL;
 }
 
 fw::HRESULT CPartDoc::AddAutomationHole(int faceCode, const Grid& grid, double sizeA, double sizeB,
                                         const std::string& code, int orientation, int toolSystem)
 {
-    if (!Finite({sizeA, sizeB}) || sizeA < 0 || sizeB < 0 || toolSystem < 0 || toolSystem > 2)
+    if (!fw::AreSaneInches({sizeA, sizeB}) || sizeA < 0 || sizeB < 0 || toolSystem < 0 || toolSystem > 2)
         return fw::E_INVALIDARG;
     return AddAutomationPattern(faceCode, CPattern::hole, grid, CPartTool(sizeA, sizeB, code, orientation, toolSystem));
 }
 
 fw::HRESULT CPartDoc::AddAutomationStencil(double x, double u, const std::string& text)
 {
-    if (!Finite({x, u}))
+    if (!fw::AreSaneInches({x, u}))
         return fw::E_INVALIDARG;
     if (!shape_)
         return fw::E_UNEXPECTED;
@@ -118,6 +113,8 @@ fw::HRESULT CPartDoc::AddAutomationStencil(double x, double u, const std::string
         limit = shape_->GetFlangeWidth();
     try {
         auto mark = std::make_unique<CStencilPattern>(x, std::min(u, limit), text, 0);
+        if (!mark->IsSane())   // a text running beyond the range of lengths
+            return fw::E_INVALIDARG;
         return AddStencil(mark) ? fw::S_OK : fw::E_FAIL;
     } catch (const std::bad_alloc&) {
         return fw::E_OUTOFMEMORY;

@@ -2,6 +2,8 @@
 
 #include "shopdb/LittleEndian.h"
 
+#include "fw/core/MessageService.h"
+
 #include <array>
 #include <iterator>
 
@@ -27,7 +29,18 @@ bool CLinkFile::Open(std::string_view path, unsigned flags, fw::FileException* e
     Reset();
     if (!CPowerFile::Open(path, flags, error))
         return false;
-    StartChain(chainAddress);
+    try {
+        StartChain(chainAddress);
+    } catch (const fw::FileException& failure) {
+        // A chain header the file does not hold (an address past its end): reported as an open
+        // failure, with the file closed again.
+        Close();
+        Reset();
+        if (error)
+            *error = failure;
+        fw::ShowMessage(failure.what(), fw::MB_OK | fw::MB_ICONHAND);
+        return false;
+    }
     return true;
 }
 

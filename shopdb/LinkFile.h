@@ -18,7 +18,8 @@ public:
     static constexpr int itemSize = 12;   // a chain header or a node
 
     // Opens as CPowerFile::Open does and starts on a chain: -1 for a new, empty chain, else the
-    // address of a chain header in the file.
+    // address of a chain header in the file. A header the file does not hold is an Invalid File
+    // failure of the open: reported as CPowerFile::Open reports one, the file closed again.
     bool Open(std::string_view path, unsigned flags, fw::FileException* error, std::int32_t chainAddress);
     void Open(std::unique_ptr<shopdb::FileMedium> medium, std::string path, std::int32_t chainAddress);
     // Closes the file and returns the chain header's address (-1 when nothing was linked).

@@ -57,10 +57,22 @@ int MoveIfAbsent(const fs::path& from, const fs::path& to)
     return 0;
 }
 
+// A file whose mode grants no write permission, or that this process may not write, is not to be
+// replaced, as on a file system that honours a read-only flag; the rename alone would replace it.
+void RefuseReadOnly(const fs::path& target, const std::string& path)
+{
+    struct stat st {};
+    if (::stat(target.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return;
+    if ((st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)
+        throw FileException(FileException::accessDenied, path, EACCES);
+}
+
 } // namespace
 
 AtomicFile::AtomicFile(std::string_view winPath) : path_(winPath), target_(DriveMap::Instance().ToNative(winPath))
 {
+    RefuseReadOnly(target_, path_);
     FileException error;
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary_ = TemporaryName(target_);
@@ -127,6 +139,8 @@ bool AtomicFile::Place(bool replace)
         throw FileException(FileException::genericException, path_);
     try {
         Finish();
+        if (replace)
+            RefuseReadOnly(target_, path_);
         int error = 0;
         if (!replace)
             error = MoveIfAbsent(temporary_, target_);

@@ -21,7 +21,8 @@ namespace fw {
 class AtomicFile : public ByteStream {
 public:
     // Creates the temporary file; throws FileException (badPath when the target's folder is
-    // missing). A replaced target keeps its permission bits.
+    // missing; accessDenied when the target exists read-only: no write bit in its mode, or not
+    // writable by this process). A replaced target keeps its permission bits.
     explicit AtomicFile(std::string_view winPath);
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
@@ -33,7 +34,8 @@ public:
     std::uint64_t GetPosition() override { return written_; }
     std::uint64_t GetLength() override { return written_; }
 
-    // Replaces the target with what was written. Throws FileException on failure, and refuses
+    // Replaces the target with what was written. Throws FileException on failure (accessDenied
+    // when the target has become read-only meanwhile), and refuses
     // (genericException) after a failed Write or a second Commit, so a partial file never replaces
     // the target. Should flushing the folder fail after the rename, that is reported too, though
     // the new file is in place.

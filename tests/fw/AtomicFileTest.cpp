@@ -126,6 +126,31 @@ TEST_F(AtomicFileTest, KeepsThePermissionsOfTheReplacedFile)
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
+TEST_F(AtomicFileTest, RefusesToReplaceAReadOnlyFile)
+{
+    const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    TempDrives::Put(jobs / "B12.prt", "old");
+    fs::permissions(jobs / "B12.prt", readOnly);
+    try {
+        Save("C:\\Jobs\\B12.prt", "new");
+        ADD_FAILURE() << "replaced a read-only file";
+    } catch (const fw::FileException& e) {
+        EXPECT_EQ(e.cause(), Cause::accessDenied);
+        EXPECT_EQ(std::string(e.what()), "ERROR: Access Denied -- On File C:\\Jobs\\B12.prt");
+    }
+    // Made read-only while the new bytes were being written: the commit is refused too.
+    fs::permissions(jobs / "B12.prt", readOnly | fs::perms::owner_write);
+    {
+        fw::AtomicFile out("C:\\Jobs\\B12.prt");
+        out.Write("new", 3);
+        fs::permissions(jobs / "B12.prt", readOnly);
+        EXPECT_THROW(out.Commit(), fw::FileException);
+    }
+    EXPECT_EQ(TempDrives::Get(jobs / "B12.prt"), "old");
+    EXPECT_EQ(fs::status(jobs / "B12.prt").permissions(), readOnly);
+    EXPECT_EQ(TempDrives::Names(jobs), std::vector<std::string>{"B12.prt"});
+}
+
 TEST_F(AtomicFileTest, CommitNewNeverReplacesAFile)
 {
     fs::create_directories(jobs);

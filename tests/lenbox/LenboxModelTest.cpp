@@ -108,6 +108,8 @@ TEST_F(ModelTest, SettersRefuseWhatTheControlCannotTake)
         {"DimensionType negative", [](LenboxModel& m) { m.SetDimensionType(-1); }, 380},
         {"MinInches NaN", [](LenboxModel& m) { m.SetMinInches(std::nan("")); }, 380},
         {"InitialValue inf", [](LenboxModel& m) { m.SetInitialValue(INFINITY); }, 380},
+        {"InitialValue beyond the range of lengths", [](LenboxModel& m) { m.SetInitialValue(-2e6); }, 380},
+        {"MaxInches beyond the range of lengths", [](LenboxModel& m) { m.SetMaxInches(1e300); }, 380},
         {"appendage", [](LenboxModel& m) { m.SetMetricAppendage(std::string(33, 'x')); }, 380},
         {"BorderStyle", [](LenboxModel& m) { m.SetBorderStyle(2); }, 380},
         {"BackColor", [](LenboxModel& m) { m.SetBackColor(0x01000000); }, 380},

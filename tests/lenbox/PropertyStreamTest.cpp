@@ -155,6 +155,7 @@ TEST(PropertyStream, ValuesTheControlCannotTakeAreRefused)
         {"font name", 38, "00", fw::ArchiveException::badValue},
         {"border style", 44, "02", fw::ArchiveException::badValue},
         {"number", 54, "F8 7F", fw::ArchiveException::badValue},   // NaN
+        {"length", 54, "E0 7F", fw::ArchiveException::badValue},   // 9e307 inches
         {"limits", 70, "F0 40", fw::ArchiveException::badValue},   // MinInches 65536 above MaxInches
         {"flag", 81, "02", fw::ArchiveException::badValue},
         {"dimension type", 119, "03", fw::ArchiveException::badValue},

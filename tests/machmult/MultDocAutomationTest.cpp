@@ -209,3 +209,48 @@ TEST_F(MultDocAutomationTest, SaveMultTakesTheNextFreeName)
     EXPECT_FALSE(std::filesystem::exists(JobFile("J1/G1/X 1.mlt")));
     EXPECT_TRUE(messages->Shown().empty());
 }
+
+TEST_F(MultDocAutomationTest, ExtremeLengthsAndQuantitiesAreRefusedAndWhatSucceedsSavesAFileThatLoads)
+{
+    PutPart("L1", 1e6);
+    PutPart("H1", 1e308);   // a file may hold any finite length
+    struct Case {
+        const char* name;
+        double length, kerf;
+        const char* mark;
+        std::uint32_t quantity;
+        std::int32_t converted, added;
+    };
+    const Case cases[] = {
+        {"stock 2e6", 2e6, 0, nullptr, 0, 1, 0},
+        {"stock 1e308", 1e308, 0, nullptr, 0, 1, 0},
+        {"kerf 1e300", 480, 1e300, nullptr, 0, 1, 0},
+        {"the largest stock", 1e6, 1e6, "L1", 2, 0, 0},                 // drop -1e6
+        {"a drop beyond the range", 1e6, 0, "L1", 3, 0, 1},            // drop -2e6
+        {"the largest quantity", 480, 0, "B1", 4294967295u, 0, 1},     // drop about -5e11
+        {"a part 1e308 long twice", 480, 0, "H1", 2, 0, 1},            // drop -inf
+    };
+    int sequence = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto mult = Create();
+        ++sequence;
+        ASSERT_EQ(mult->MultConvert("J1", "G1", "M", std::int16_t(sequence), 1, c.length, c.kerf, "W ", "12X26", "A36",
+                                    "PUNCH1", "", "", 0),
+                  c.converted);
+        if (c.converted != 0)
+            continue;
+        const double drop = Doc(*mult).Header().drop.GetValue();
+        if (c.mark) {
+            EXPECT_EQ(mult->AddPart("J1", "G1", c.mark, c.quantity), c.added);
+        }
+        if (c.added != 0) {
+            EXPECT_EQ(Doc(*mult).Header().drop.GetValue(), drop);   // nothing changed
+            EXPECT_EQ(Doc(*mult).GetParts().GetCount(), 0u);
+        }
+        ASSERT_EQ(mult->SaveMult(), 0);
+        CMultDoc reread;
+        EXPECT_TRUE(reread.LoadMult(Doc(*mult).GetPathName()));
+    }
+    EXPECT_TRUE(messages->Shown().empty());
+}

@@ -6,14 +6,19 @@
 
 #include "fw/core/MessageService.h"
 #include "fw/core/RecordingDrawContext.h"
+#include "fw/core/SaneLength.h"
 
 #include "ModelTestSupport.h"
 #include "tests/fw/TempDrives.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <cstring>
 #include <map>
+#include <span>
+#include <tuple>
 
 using namespace modeltest;
 
@@ -548,4 +553,67 @@ TEST(StencilPatternList, GoldenArchive)
     corrupted[corrupted.size() - 2] = 0xF8;   // max U not a number
     EXPECT_EQ(LoadError(corrupted, [](fw::Archive& ar) { CStencilPatternList().Serialize(ar); }),
               fw::ArchiveException::badValue);
+}
+
+TEST(Pattern, BoxOfTheCornerElementsHoldsEveryElement)
+{
+    const CRefPlane planes[] = {
+        Plane(10, 1, '+', '+', 0, 0, 'A'),  Plane(10, 1, '-', '+', 0, 0, 'B'), Plane(10, 1, '+', '-', 0, 0, 'C'),
+        Plane(10, 1, '+', '+', 3, 4, 'A'),  Plane(10, 1, '-', '+', -3, 4, 'B'), Plane(10, 1, '+', '-', 3, -4, 'C'),
+        Plane(10, 1, '-', '-', -1, -7, 'C'), Plane(10, 1, '+', '+', 2, 0, 'C'), Plane(10, 1, '-', '-', -2, 0, 'C'),
+    };
+    static constexpr int above[] = {0}, below[] = {1}, centred[] = {3, 4};
+    const std::span<const int> placements[] = {above, below, centred};
+    for (const CRefPlane& plane : planes) {
+        CPattern pattern(-2.5, 3, 7, 1.75, 5, -0.5, CPattern::hole, &plane, nullptr, 0);
+        const std::span<const int> used = placements[plane.GetPatternTypeIndex()];
+        FaceBox walked = FaceBox::At(At(pattern, 0, 0, used[0]).x, At(pattern, 0, 0, used[0]).u);
+        for (int i = 0; i < pattern.GetCountX(); ++i)
+            for (int j = 0; j < pattern.GetCountU(); ++j)
+                for (const int placement : used)
+                    walked.Add(At(pattern, i, j, placement).x, At(pattern, i, j, placement).u);
+        SCOPED_TRACE(std::string(1, plane.GetPatternType()) + " rise " + std::to_string(plane.GetRise().GetValue()));
+        ExpectBox(pattern, walked);
+    }
+}
+
+TEST(Pattern, LoadRefusesFiniteLengthsThatPlaceAnElementBeyondADouble)
+{
+    // The increment X of the 3 x 2 example made 1e308: the third element lies at 2e308.
+    Bytes bytes = PatternFields(k2, 0, 0, kRoundTool, k12, k20);
+    const double huge = 1e308;
+    std::memcpy(bytes.data() + 26, &huge, sizeof huge);
+    EXPECT_EQ(LoadError(bytes, [](fw::Archive& ar) { CPattern().Serialize(ar); }), fw::ArchiveException::badValue);
+}
+
+TEST(PatternList, ListsRefuseLengthsBeyondTheirRange)
+{
+    const CRefPlane level = Plane(10, 0, '+', '+', 0, 0, 'A');
+    const auto grid = [&](double start, int count, double increment, const CRefPlane& plane) {
+        return std::make_unique<CPattern>(start, 0, count, increment, 1, 0, CPattern::hole, &plane, nullptr, 0);
+    };
+    struct Case {
+        std::unique_ptr<CPattern> pattern;
+        bool kept;
+    } cases[] = {
+        {grid(fw::kMaxInches - 10, 1, 0, level), true},            // the plane's X brings it to the bound
+        {grid(fw::kMaxInches - 10, 1, 0, Plane(11, 0, '+', '+', 0, 0, 'A')), false},
+        {grid(0, 10000, 100, level), true},
+        {grid(0, 10000, 1000, level), false},                      // the last element 1e7 inches along
+        {grid(0, 2, 1e300, level), false},
+        {grid(0, 1, 0, Plane(10, 0, '+', '+', 2e6, 1, 'A')), false},   // a rise beyond the range
+    };
+    CPatternList list;
+    for (Case& c : cases) {
+        const FaceBox box = c.pattern->GetBox();
+        EXPECT_EQ(bool(list.AddSorted(c.pattern)), c.kept) << box.maxX;
+        EXPECT_EQ(c.pattern == nullptr, c.kept);
+    }
+
+    CStencilPatternList marks;
+    for (const auto& [x, text, kept] : {std::tuple{fw::kMaxInches - 1.25, "AB", true}, {fw::kMaxInches - 1, "AB", false},
+                                        {-2e6, "A", false}, {std::nan(""), "A", false}}) {
+        auto mark = std::make_unique<CStencilPattern>(x, 1, text, 0);
+        EXPECT_EQ(bool(marks.AddSorted(mark)), kept) << x;
+    }
 }

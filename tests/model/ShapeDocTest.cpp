@@ -144,6 +144,10 @@ TEST_F(ShapeDocTest, PlateFromItsSize)
     // A size without 'X' changes nothing.
     EXPECT_EQ(doc->SetPlateFromName("PL", "M10"), 0);
     EXPECT_EQ(doc->GetShapeData().desc, "D0.5X12");
+    // Nor does a size beyond the range of lengths (its weight would not be finite).
+    for (const char* size : {"D1e300X1e300", "M1X1e300", "2000000X1"})
+        EXPECT_EQ(doc->SetPlateFromName("PL", size), 0) << size;
+    EXPECT_EQ(doc->GetShapeData().desc, "D0.5X12");
 }
 
 TEST_F(ShapeDocTest, UnreadablePlateSizeBeepsAndReports)
@@ -369,6 +373,8 @@ TEST_F(ShapeDocTest, AutomationRefusesValuesThatCannotBeStored)
     const double nan = std::nan("");
     EXPECT_EQ(doc.UpdateShapeMembers("W", "1", nan, 0, 0, 0, 0, 1, "", 0, 0), 1);
     EXPECT_EQ(doc.UpdateShapeMembers("W", "1", 1, 0, 0, 0, 0, INFINITY, "", 0, 0), 1);
+    EXPECT_EQ(doc.UpdateShapeMembers("W", "1", 2e6, 0, 0, 0, 0, 1, "", 0, 0), 1);   // beyond the range of lengths
+    EXPECT_EQ(doc.UpdateShapeMembers("W", "1", 1, 0, -1e300, 0, 0, 1, "", 0, 0), 1);
     EXPECT_EQ(doc.UpdateShapeMembers("W", "1", 1, 0, 0, 0, 0, 1, "", 7, 0), 1);
     EXPECT_EQ(doc.UpdateShapeMembers("W", "1", 1, 0, 0, 0, 0, 1, "", 0, 3), 1);
     EXPECT_EQ(doc.GetShapeData().desctp, "");

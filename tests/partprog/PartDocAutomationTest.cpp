@@ -4,6 +4,7 @@
 
 #include "fw/core/AppProfile.h"
 #include "fw/core/MessageService.h"
+#include "fw/core/SaneLength.h"
 
 #include "tests/fw/TempDrives.h"
 #include "tests/model/ModelTestSupport.h"
@@ -255,5 +256,53 @@ TEST_F(PartDocAutomationTest, SavePartAndGetSpecification)
     std::filesystem::remove(drives.C() / "Kestrom/Shapes/W 12X26.shp");
     EXPECT_EQ(reader->GetSpecification(path, description, section), fw::S_OK);
     EXPECT_EQ(section, "12X26");
+    EXPECT_TRUE(messages->Shown().empty());
+}
+
+TEST_F(PartDocAutomationTest, ExtremeValuesAreRefusedAndWhatSucceedsSavesAFileThatLoads)
+{
+    const double big = fw::kMaxInches;
+    const std::pair<const char*, std::function<fw::HRESULT(IPartDoc&)>> cases[] = {
+        {"increment 1e308", [](IPartDoc& p) { return p.SetWebLayout(0, 0, 1e308, 0, 3, 1); }},
+        {"increment 1e300", [](IPartDoc& p) { return p.SetWebLayout(0, 0, 1e300, 0, 2, 1); }},
+        {"elements beyond the range", [](IPartDoc& p) { return p.SetWebLayout(0, 0, 101, 0, 9999, 1); }},
+        {"elements up to the range", [](IPartDoc& p) { return p.SetWebLayout(0, 0, 100, 0, 9999, 1); }},
+        {"U increments beyond the range", [](IPartDoc& p) { return p.SetWebHole(0, 0, 0, -1000, 1, 9999, 1, 0, "RD", 0); }},
+        {"start beyond the range", [big](IPartDoc& p) { return p.SetWebLayout(2 * big, 0, 0, 0, 1, 1); }},
+        {"start at the range", [big](IPartDoc& p) { return p.SetWebLayout(big, 0, 0, 0, 1, 1); }},
+        {"plane at the range, pattern past it",
+         [big](IPartDoc& p) {
+             const fw::HRESULT plane = p.RefPlane(big, 0, 0, 0, "+", "+", "A");
+             return plane != fw::S_OK ? plane : p.SetWebLayout(1, 0, 0, 0, 1, 1);
+         }},
+        {"plane beyond the range", [](IPartDoc& p) { return p.RefPlane(1e300, 0, 0, 0, "+", "+", "A"); }},
+        {"rise beyond the range", [](IPartDoc& p) { return p.RefPlane(0, 0, 1e300, 1, "+", "+", "A"); }},
+        {"stencil beyond the range", [big](IPartDoc& p) { return p.SetWebStencil(-2 * big, 0, "A"); }},
+        {"stencil text past the range", [big](IPartDoc& p) { return p.SetWebStencil(big - 1, 0, "AB"); }},
+        {"length beyond the range",
+         [](IPartDoc& p) { return p.SetPartData("J1", "G1", "B1", 1, 1e300, "W ", "12X26", "", "", 0, "", "", 0, 0); }},
+        {"length at the range, most pieces",
+         [big](IPartDoc& p) { return p.SetPartData("J1", "G1", "B1", 32767, big, "W ", "12X26", "", "", 0, "", "", 0, 0); }},
+    };
+    const fw::HRESULT expected[] = {fw::E_INVALIDARG, fw::E_INVALIDARG, fw::E_INVALIDARG, fw::S_OK, fw::E_INVALIDARG,
+                                    fw::E_INVALIDARG, fw::S_OK,         fw::E_INVALIDARG, fw::E_INVALIDARG,
+                                    fw::E_INVALIDARG, fw::E_INVALIDARG, fw::E_INVALIDARG, fw::E_INVALIDARG, fw::S_OK};
+    static_assert(std::size(cases) == std::size(expected));
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(cases[i].first);
+        auto part = Create();
+        ASSERT_EQ(SetW(*part), fw::S_OK);
+        EXPECT_EQ(cases[i].second(*part), expected[i]);
+        if (expected[i] != fw::S_OK) {
+            EXPECT_EQ(Doc(*part).GetPartShape()->GetWebList().GetCount(), 0u);
+            EXPECT_EQ(Doc(*part).GetPartShape()->GetStencilList().GetCount(), 0u);
+            EXPECT_EQ(Doc(*part).Header().length.GetValue(), 240.0);
+        }
+        // Every sequence leaves a part that saves, and the file loads.
+        std::filesystem::remove(drives.C() / "Kestrom/Jobs/J1/G1/B1.prt");
+        ASSERT_EQ(part->SavePart(), fw::S_OK);
+        CPartDoc reread;
+        EXPECT_TRUE(reread.LoadPart("C:\\Kestrom\\Jobs\\J1\\G1\\B1.prt"));
+    }
     EXPECT_TRUE(messages->Shown().empty());
 }

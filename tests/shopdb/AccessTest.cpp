@@ -1,3 +1,4 @@
+#include "shopdb/LinkFile.h"
 #include "shopdb/MultAccess.h"
 #include "shopdb/PartAccess.h"
 #include "shopdb/ShapeAccess.h"
@@ -163,6 +164,28 @@ TEST_F(AccessTest, LinkAccessChainsRecordsAndHandsBackTheChain)
     EXPECT_EQ(texts(first), (std::vector<std::string>{"a", "b", "c", "d"}));
     EXPECT_EQ(texts(second), (std::vector<std::string>{"x", "y"}));
     EXPECT_EQ(fs::file_size(drives.C() / "DISK/PART/STENCIL/T.REC"), 6u * (7 + 44));
+}
+
+TEST_F(AccessTest, ChainAddressPastTheLinkFileEndFailsTheOpenWithTheRecordFileClosed)
+{
+    CStencilAccess stencils;
+    ASSERT_TRUE(stencils.Open("C:\\DISK\\PART\\STENCIL\\T.REC", -1));
+    stencils.Add(WithText(stencils.NewRecord(), 16, "a"), CLinkAccess::addLast);
+    const std::int32_t chain = stencils.Close();
+    stencils.Reset();
+
+    std::size_t shown = 0;
+    for (const std::int32_t address : {chain + 12 * 2, chain + 13, 0x7fffffff}) {
+        messages->Answer(fw::IDOK);
+        EXPECT_FALSE(stencils.Open("C:\\DISK\\PART\\STENCIL\\T.REC", address, CPowerFile::readFlags)) << address;
+        ASSERT_EQ(messages->Shown().size(), ++shown);
+        EXPECT_EQ(messages->Shown().back().text, "ERROR: Invalid File -- On File C:\\DISK\\PART\\STENCIL\\T.LNK");
+        // Both files are closed again: a writer may open them exclusively.
+        CRecordFile records;
+        EXPECT_TRUE(records.Open("C:\\DISK\\PART\\STENCIL\\T.REC", CPowerFile::writeFlags));
+        CLinkFile links;
+        EXPECT_TRUE(links.Open("C:\\DISK\\PART\\STENCIL\\T.LNK", CPowerFile::writeFlags, nullptr, chain));
+    }
 }
 
 TEST(ToollistAccess, ListTakesItsOwnCodeAndBothHalvesOfItsFace)
