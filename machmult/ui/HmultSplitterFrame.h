@@ -8,7 +8,6 @@
 
 #include <QMainWindow>
 
-#include <functional>
 #include <map>
 #include <memory>
 

@@ -7,6 +7,7 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace machui {
 
@@ -47,16 +48,20 @@ void PartListModel::Refill()
     if (list_)
         for (CMultPart& part : *list_)
             parts.push_back(&part);
-    // Rows whose part is still there keep their place; new parts follow in list order.
+    // The mult's rows are its stock order. Elsewhere rows whose part is still there keep their
+    // (sorted) place, and new parts follow in list order.
     std::vector<CMultPart*> rows;
-    for (CMultPart* part : rows_)
-        if (std::find(parts.begin(), parts.end(), part) != parts.end())
-            rows.push_back(part);
-    for (CMultPart* part : parts)
-        if (std::find(rows.begin(), rows.end(), part) == rows.end())
-            rows.push_back(part);
-    if (kind_ == PartListKind::mult)
-        rows = parts;   // the mult's rows are its stock order
+    if (kind_ == PartListKind::mult) {
+        rows = parts;
+    } else {
+        std::unordered_set<CMultPart*> left(parts.begin(), parts.end());
+        for (CMultPart* part : rows_)
+            if (left.erase(part))
+                rows.push_back(part);
+        for (CMultPart* part : parts)
+            if (left.contains(part))
+                rows.push_back(part);
+    }
     beginResetModel();
     rows_ = std::move(rows);
     endResetModel();
