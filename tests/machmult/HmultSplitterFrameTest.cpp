@@ -260,3 +260,43 @@ TEST_F(HmultFrameTest, TheLayoutIsKeptInTheProfile)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(HmultFrameTest, TheFormShowsTheFacesOfTheStockAndANegativeDropInRed)
+{
+    CMultDoc doc;
+    MakePlainMult(doc);
+    machui::CHandMultView view(doc);
+    view.OnInitialUpdate();
+    const auto text = [&view](int id) { return fw::FromQString(view.findChild<QLabel*>(QString::number(id))->text()); };
+    EXPECT_EQ(text(1165), "Web");
+    EXPECT_EQ(text(1167), "Bottom Flange");
+    EXPECT_EQ(text(1168), "");   // a beam has three faces
+    EXPECT_EQ(text(1103), "0");
+    EXPECT_EQ(text(1121), "");
+    EXPECT_EQ(text(machui::CHandMultView::IDC_JOB), "J1");
+    EXPECT_EQ(text(machui::CHandMultView::IDC_SEQUENCE), "1");
+    for (const auto& [drop, red] : {std::pair{0.0, false}, {-0.0625, true}, {0.0625, false}}) {
+        doc.Header().drop.SetValue(drop);
+        view.OnUpdate(nullptr, 0, nullptr);
+        EXPECT_EQ(view.IsRed(machui::CHandMultView::IDC_DROP), red) << drop;
+    }
+}
+
+TEST_F(HmultFrameTest, TheSetupDialogGivesThePartSourceOfItsButton)
+{
+    const std::pair<int, int> buttons[] = {{CHandMultSetupDlg::IDC_JOB, CMultDoc::sourceJob},
+                                           {CHandMultSetupDlg::IDC_GROUP, CMultDoc::sourceGroup},
+                                           {CHandMultSetupDlg::IDC_SELECTED_PARTS, CMultDoc::sourceSelectedParts},
+                                           {CHandMultSetupDlg::IDC_SELECTED_GROUPS, CMultDoc::sourceSelectedGroups}};
+    CHandMultSetupDlg dialog;
+    EXPECT_EQ(dialog.GetPartSource(), CMultDoc::sourceJob);
+    EXPECT_EQ(dialog.windowTitle(), "Hand Mult Setup");
+    for (const auto& [id, source] : buttons) {
+        Control<QRadioButton>(dialog, id).click();
+        EXPECT_EQ(dialog.GetPartSource(), source) << id;
+    }
+}
+
+} // namespace
