@@ -4,7 +4,9 @@
 #include "machmult/MachineDoc.h"
 #include "machmult/ui/MachineView.h"
 #include "machmult/MultDoc.h"
+#include "machmult/ui/HmultSplitterFrame.h"
 #include "machmult/ui/MultView.h"
+#include "machmult/ui/PartListView.h"
 #include "model/ShapeDoc.h"
 #include "model/ToolDoc.h"
 #include "model/ui/ShapeView.h"
@@ -104,6 +106,31 @@ FrameSpec MultFrame()
     });
 }
 
+// The hand-mult window of a mult: it asks where its parts come from as it opens.
+FrameSpec HandMultFrame()
+{
+    return {[](fw::Document& document) {
+                auto* frame = new machui::CHmultSplitterFrame(static_cast<CMultDoc&>(document));
+                frame->Start();
+                return frame;
+            },
+            [](CChildFrame& frame, QWidget& view, fw::Document&) {
+                auto& hmult = static_cast<machui::CHmultSplitterFrame&>(view);
+                hmult.RestoreLayout();
+                frame.SetOnClose([&hmult] { hmult.OnClose(); });
+            }};
+}
+
+// The parts on a mult, on their own.
+FrameSpec MultPartListFrame()
+{
+    return {[](fw::Document& document) {
+        auto* list = new machui::CMultPartListView;
+        list->SetPartList(&static_cast<CMultDoc&>(document).GetParts());
+        return list;
+    }};
+}
+
 // The part programming windows share the application's detail settings.
 using SharedDetails = std::shared_ptr<DetailSettings>;
 
@@ -157,5 +184,7 @@ std::map<TemplateId, FrameSpec> VarnexFrames()
             {TemplateId::partProgramming, PartProgrammingFrame(details)},
             {TemplateId::faceView, FaceFrame(details)},
             {TemplateId::tabView, TabFrame(details)},
-            {TemplateId::mult, MultFrame()}};
+            {TemplateId::mult, MultFrame()},
+            {TemplateId::handMult, HandMultFrame()},
+            {TemplateId::multPartList, MultPartListFrame()}};
 }

@@ -7,6 +7,7 @@
 #include "machmult/MachineDoc.h"
 #include "machmult/MultClasses.h"
 #include "machmult/MultDoc.h"
+#include "machmult/ui/HmultSplitterFrame.h"
 #include "model/IShapeDoc.h"
 #include "model/ModelClasses.h"
 #include "model/ShapeDoc.h"
@@ -18,6 +19,7 @@
 #include "shell/ui/ShopDiskSetupDlg.h"
 #include "shell/ui/SplashWnd.h"
 #include "shell/ui/VarnexFrames.h"
+#include "shell/ui/YesNoAllDlg.h"
 
 #include <QDesktopServices>
 #include <QGuiApplication>
@@ -39,6 +41,8 @@ VarnexProgram::Options VarnexProgram::Standard(std::filesystem::path programFold
         {TemplateId::faceView, [] { return std::make_unique<CPartDoc>(); }},
         {TemplateId::tabView, [] { return std::make_unique<CPartDoc>(); }},
         {TemplateId::mult, [] { return std::make_unique<CMultDoc>(); }},
+        {TemplateId::handMult, [] { return std::make_unique<CMultDoc>(); }},
+        {TemplateId::multPartList, [] { return std::make_unique<CMultDoc>(); }},
     };
     options.frames = VarnexFrames();
     options.automationClasses = CVarnexApp::DocumentClasses();
@@ -67,6 +71,8 @@ VarnexProgram::~VarnexProgram()
 {
     if (frame_)
         documents_.Manager().SaveRecentFileList(fw::AppProfile());
+    CMultDoc::SetHandMultOpener(nullptr);
+    machui::CHmultSplitterFrame::SetCopyQuestion(nullptr);
     frame_.reset();
 }
 
@@ -87,6 +93,18 @@ bool VarnexProgram::CreateMainFrame()
     for (auto& [id, spec] : frames_)
         InstallFrameFactory(documents_.Template(id), frame_->MdiArea(), spec);
     documents_.SetFrameActivator([this](fw::Document& document) { ActivateDocumentFrame(document, frame_->MdiArea()); });
+    // Edit > Specifics of a mult opens its hand-mult window, which asks about parts on other drives.
+    CMultDoc::SetHandMultOpener([this](CMultDoc& mult) { documents_.Template(TemplateId::handMult).CreateFrame(mult); });
+    machui::CHmultSplitterFrame::SetCopyQuestion([this](const std::string& message) {
+        CYesNoAllDlg dialog(message, frame_.get());
+        switch (dialog.exec()) {
+        case CYesNoAllDlg::IDYES: return HandMultSession::CopyAnswer::yes;
+        case CYesNoAllDlg::IDYESTOALL: return HandMultSession::CopyAnswer::yesToAll;
+        case CYesNoAllDlg::IDNO: return HandMultSession::CopyAnswer::no;
+        case CYesNoAllDlg::IDNOTOALL: return HandMultSession::CopyAnswer::noToAll;
+        default: return HandMultSession::CopyAnswer::cancel;
+        }
+    });
     fw::DocManager& manager = documents_.Manager();
     // The session ending runs the same exit check as closing the main window.
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, frame_.get(), [this](QSessionManager& session) {

@@ -5,6 +5,8 @@
 #include "model/ShapeDoc.h"
 #include "model/ToolDoc.h"
 #include "machmult/IMultDoc.h"
+#include "machmult/ui/HmultSplitterFrame.h"
+#include "machmult/ui/ModalRunner.h"
 #include "machmult/ui/MultView.h"
 #include "partprog/IPartDoc.h"
 #include "partprog/PartDoc.h"
@@ -347,6 +349,54 @@ TEST_F(ProgramTest, MultsOpenInTheMultInformationWindow)
     EXPECT_EQ(dynamic_cast<CChildFrame*>(Windows(program)[0])->Document()->GetPathName(),
               "C:\\Kestrom\\Jobs\\J1\\G1\\M 1.mlt");
     EXPECT_TRUE(messages->Shown().empty());
+}
+
+TEST_F(ProgramTest, SpecificsOpensTheHandMultWindowOnTheMult)
+{
+    InstallDimensionControl();
+    const multtest::Bytes shape = multtest::ShapeFile("W ", "12X26", modeltest::k12, modeltest::k4, 0);
+    const multtest::Bytes machine = multtest::MachineFile("PUNCH1", 3);
+    TempDrives::Put(drives.C() / "Kestrom/Shapes/W 12X26.shp", std::string(shape.begin(), shape.end()));
+    TempDrives::Put(drives.C() / "Kestrom/Machines/PUNCH1.mch", std::string(machine.begin(), machine.end()));
+    VarnexProgram program(VarnexProgram::Standard({}, nullptr));
+    program.Start({});
+    {
+        CMultDoc saved;
+        MultRecord data;
+        data.job = "J1";
+        data.group = "G1";
+        data.mark = "M";
+        data.sequence = 1;
+        data.quantity = 1;
+        data.shapeDesctp = "W";
+        data.shapeDesc = "12X26";
+        data.machine = "PUNCH1";
+        ASSERT_TRUE(saved.SetMultData(data));
+        ASSERT_TRUE(saved.OnSaveDocument(saved.BuildMultPath()));
+    }
+    program.App().DoNavAction(0x22, "C:\\Kestrom\\Jobs\\J1\\G1\\M 1.mlt");
+    ASSERT_EQ(Windows(program).size(), 1);
+    auto* info = dynamic_cast<CChildFrame*>(Windows(program)[0]);
+    auto* view = dynamic_cast<machui::CMultView*>(info->View());
+    ASSERT_NE(view, nullptr);
+    std::vector<std::string> dialogs;
+    const machui::ModalRunner previous = machui::SetModalRunner([&](QDialog& dialog) {
+        dialogs.push_back(dialog.windowTitle().toStdString());
+        return int(QDialog::Rejected);
+    });
+    view->ToolBarActions()[3]->trigger();   // Specifics
+    machui::SetModalRunner(previous);
+    EXPECT_EQ(dialogs, std::vector<std::string>{"Hand Mult Setup"});
+    ASSERT_EQ(Windows(program).size(), 2);
+    auto* frame = dynamic_cast<CChildFrame*>(Windows(program)[1]);
+    ASSERT_NE(frame->findChild<machui::CHmultSplitterFrame*>(), nullptr);
+    EXPECT_EQ(frame->Document(), info->Document());
+    EXPECT_TRUE(messages->Shown().empty());
+
+    frame->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(Windows(program).size(), 1);
+    EXPECT_NE(Profile().GetProfileString("Layout", "HMultView", ""), "");
 }
 
 TEST_F(ProgramTest, ShapeWindowKeepsItsPlaceWhenRetained)
