@@ -25,7 +25,8 @@ struct ScriptedDialogs : nav::NavDialogs {
     std::optional<std::string> partName;
     std::optional<std::string> AskPartName(const std::string&) override { return partName; }
     std::optional<std::string> AskNewName() override { return std::nullopt; }
-    std::optional<std::string> PickDrive() override { return std::nullopt; }
+    std::optional<std::string> drive;
+    std::optional<std::string> PickDrive() override { return drive; }
 };
 
 // A part or mult file's leading header fields, as the documents write them.
@@ -97,12 +98,22 @@ TEST_F(NavBarTest, NewUserWalkThroughTheNavigatorDock)
     nav.OnLeftButtonDown(part, Qt::NoModifier, QPoint(-1, -1));
     EXPECT_EQ(bar->FirstMarked(static_cast<int>(ItemKind::part)), group + "\\B12.prt");
 
-    // Rename: the program cannot write the part under the new name yet, so the old file stays.
+    // Rename: B12.prt holds a header alone, so the program cannot read the part to write it
+    // under the new name; both say so and the old file stays.
     dialogs.partName = "  B14 ";
     nav.RunCommand(nav::cmd::kPartRename);
     EXPECT_TRUE(std::filesystem::exists(drives.C() / "Kestrom/Jobs/J1/G1/B12.prt"));
+    ASSERT_GE(messages_->Shown().size(), 2u);
+    EXPECT_EQ(messages_->Shown().end()[-2].text, "The part file \"" + group + "\\B12.prt\" could not be read; it keeps its name.");
     EXPECT_EQ(messages_->Shown().back().text,
               "The part was not written as \"" + group + "\\B14.prt\"; \"" + group + "\\B12.prt\" is kept.");
+
+    // Copy Selected Part(s) onto drive D: the part arrives in the same folders there.
+    dialogs.drive = "D:";
+    const std::size_t shown = messages_->Shown().size();
+    nav.RunCommand(nav::cmd::kPartCopy);
+    EXPECT_TRUE(std::filesystem::exists(drives.Root() / "D/Kestrom/Jobs/J1/G1/B12.prt"));
+    EXPECT_EQ(messages_->Shown().size(), shown);
 
     if (const char* shots = std::getenv("VARNEX_SHOT_DIR")) {
         program.MainFrame()->resize(1100, 700);
