@@ -37,9 +37,10 @@ std::string Lines(const std::vector<std::string>& lines, std::size_t most)
 // Yes: replace, No: keep them, Cancel: copy nothing.
 int AskReplace(const std::vector<std::string>& existing)
 {
-    return fw::Messages().MessageBox("These files exist already:\n" + Lines(existing, kNamesAsked) +
-                                         "\nReplace them? No keeps them and copies the other files; Cancel copies nothing.",
-                                     CopyPlan::kCaption, fw::MB_YESNOCANCEL | fw::MB_ICONQUESTION | fw::MB_DEFBUTTON2);
+    const std::string text = "These files exist already:\n" + Lines(existing, kNamesAsked) +
+                             "\nReplace them? No keeps them and copies the other files; Cancel copies nothing.";
+    return fw::Messages().MessageBox(text, CopyPlan::kCaption,
+                                     fw::MB_YESNOCANCEL | fw::MB_ICONQUESTION | fw::MB_DEFBUTTON2);
 }
 
 } // namespace
@@ -75,7 +76,8 @@ void CopyPlan::AddFile(const std::string& from, const std::string& to)
 
 void CopyPlan::AddFolder(const std::string& folder)
 {
-    if (std::none_of(folders_.begin(), folders_.end(), [&](const std::string& f) { return fw::EqualsNoCase1252(f, folder); }))
+    const auto same = [&](const std::string& f) { return fw::EqualsNoCase1252(f, folder); };
+    if (std::none_of(folders_.begin(), folders_.end(), same))
         folders_.push_back(folder);
 }
 

@@ -335,7 +335,9 @@ CopyOutcome FileManagement::CopyLabelAllGroup(const std::string& jobs, const std
 
 CopyOutcome FileManagement::CopyMultParts(const std::string& mults, const std::string& drive) const
 {
-    return ToDrive(mults, drive, [](Planner& p, const std::string& path, const std::string& to) { p.MultPartsOnDrive(path, to); });
+    return ToDrive(mults, drive, [](Planner& p, const std::string& path, const std::string& to) {
+        p.MultPartsOnDrive(path, to);
+    });
 }
 
 CopyOutcome FileManagement::CopyDiffMultParts(const std::string& mults, const std::string& destination) const
@@ -365,7 +367,8 @@ bool FileManagement::RenamePartFile(const std::string& path, const std::string& 
         return false;
     }
     const std::string target = part.GetPartFilePath();
-    const std::string wanted = fw::WinPath::Join(fw::WinPath::Folder(path), newName + std::string(fw::WinPath::Extension(path)));
+    const std::string wanted =
+        fw::WinPath::Join(fw::WinPath::Folder(path), newName + std::string(fw::WinPath::Extension(path)));
     if (!CopyPlan::SamePlace(target, wanted)) {
         Tell("\"" + path + "\" keeps its name: the part would be saved as \"" + target + "\", outside its folder.");
         return false;
