@@ -10,6 +10,7 @@
 #include "shell/AppServices.h"
 #include "shell/AutoMultTask.h"
 #include "shell/CommandLineInfo.h"
+#include "shell/FileManagement.h"
 #include "shell/MachineLink.h"
 #include "shell/NavDispatcher.h"
 
@@ -96,6 +97,9 @@ public:
     // The same for the standard mult printout.
     MultPrintOptions& GetMultPrintOptions() { return multPrintOptions_; }
 
+    // The copies and pastes of jobs, groups, parts and mults, and the part rename.
+    const FileManagement& Files() const { return files_; }
+
     // AppActions: what the dispatcher asks of the application.
     // The opposite-hand copy of every part of a '|' list, each asked for its new mark (or, once
     // "Do all names similarly" is ticked, named by its hand suffix), mirrored end for end and
@@ -129,4 +133,5 @@ private:
     MachineLinkState linkState_;
     PartPrintOptions partPrintOptions_;
     MultPrintOptions multPrintOptions_;
+    FileManagement files_;
 };

@@ -198,6 +198,9 @@ void CPartDosDisk::CreateDosDisk(char drive, const std::string& target, const st
                 const std::vector<std::uint8_t> image = PartRecordImage::Encode(record, chains);
                 std::copy(image.begin(), image.end(), stored->buffer.begin());
                 access.Add(std::move(stored));
+                if (!part.GetPartShape()->GetWeb2List().IsEmpty())
+                    Tell("The part file " + file + " is written to the shop disk without the patterns of its second web: "
+                         "the shop disk has no place for them.");
             } catch (const RecordImageError& e) {
                 Tell("The part file " + file + " is not written to the shop disk: " + e.what());
             }

@@ -2,9 +2,11 @@
 
 #include "fw/core/AppProfile.h"
 #include "fw/core/MessageService.h"
+#include "fw/core/WinPath.h"
 #include "navigator/DataFormats.h"
 #include "navigator/NavEvents.h"
 #include "navigator/ui/BRAXNav.h"
+#include "shell/CommandGuard.h"
 #include "shell/NavCommand.h"
 #include "shell/OptionSettings.h"
 #include "shell/TemplateTable.h"
@@ -88,6 +90,40 @@ int CodeOf(nav::EventId id)
     case E::ViewMultReport: return nav::Code(Action::multReport, Object::none);
     default: return 0;
     }
+}
+
+using FileCopy = CopyOutcome (FileManagement::*)(const std::string&, const std::string&) const;
+
+// The copy that a copy event asks for.
+FileCopy CopyOf(nav::EventId id)
+{
+    using E = nav::EventId;
+    switch (id) {
+    case E::RunCopyJob: return &FileManagement::CopyJob;
+    case E::RunCopyAllParts: return &FileManagement::CopyAllParts;
+    case E::RunCopyAllMults: return &FileManagement::CopyAllMults;
+    case E::RunCopyGroup: return &FileManagement::CopyGroup;
+    case E::RunCopyAllGroup: return &FileManagement::CopyAllGroup;
+    case E::RunCopyPartFile: return &FileManagement::CopyPartFile;
+    case E::RunCopyMultFile: return &FileManagement::CopyMultFile;
+    case E::RunCopyDiffPartFile: return &FileManagement::CopyDiffPartFile;
+    case E::RunCopyDiffMultFile: return &FileManagement::CopyDiffMultFile;
+    case E::RunCopyLabelAllGroup: return &FileManagement::CopyLabelAllGroup;
+    case E::RunCopyDiffGroup: return &FileManagement::CopyDiffGroup;
+    default: return nullptr;
+    }
+}
+
+// What is left to copy after the navigator has copied a drop itself: the parts of mults dropped
+// into another folder or onto another drive.
+FileCopy DroppedCopyOf(nav::EventId id, const std::string& list, const std::string& target)
+{
+    using E = nav::EventId;
+    if (id == E::RunCopyDiffMultFile)
+        return &FileManagement::CopyDiffMultParts;
+    if (id == E::RunCopyMultFile && fw::WinPath::Drive(target) != fw::WinPath::Drive(list))
+        return &FileManagement::CopyMultParts;
+    return nullptr;
 }
 
 void SayNothingMarked(nav::Object object)
@@ -215,13 +251,13 @@ void CBRAXNavBar::OnEvent(int dispid, const std::string& first, const std::strin
         else
             app_.DoNavAction(nav::Code(nav::Action::runMults, nav::Object::mult), first.c_str());
         return;
+    case E::RenamePart:
+        GuardCommand("CBRAXNavBar::OnRenamePart", [&] { app_.Files().RenamePartFile(first, second); });
+        return;
     default: break;
     }
-    // A drop has been copied by the navigator already; the copy commands and the part rename
-    // need the program's file-management routines.
-    if (control_->IsDropping())
-        return;
-    fw::ShowMessage(std::string(nav::NameOf(id)) + " of \"" + first + "\"" + (second.empty() ? "" : " to \"" + second + "\"") +
-                        " is not available in this version yet.",
-                    fw::MB_OK | fw::MB_ICONINFORMATION);
+    GuardCommand("CBRAXNavBar::OnCopy", [&] {
+        if (const FileCopy copy = control_->IsDropping() ? DroppedCopyOf(id, first, second) : CopyOf(id))
+            (app_.Files().*copy)(first, second);
+    });
 }

@@ -1,7 +1,9 @@
 // The navigator dock as a new user meets it: a first start, a job with parts and mults, open,
-// rename and delete from the tree, and the File commands with nothing marked.
+// rename and delete from the tree, the File commands with nothing marked, and copies of a mult
+// with its parts.
 
 #include "fw/core/Archive.h"
+#include "navigator/DataFormats.h"
 #include "navigator/NavCommands.h"
 #include "navigator/ui/BRAXNav.h"
 #include "navigator/ui/TreeItem.h"
@@ -9,13 +11,16 @@
 #include "shell/ui/BRAXNavBar.h"
 #include "shell/ui/VarnexProgram.h"
 #include "tests/fw/TempDrives.h"
+#include "tests/machmult/MultTestSupport.h"
 #include "tests/shell/QtFixture.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QDockWidget>
+#include <QMimeData>
 
 #include <cstdlib>
+#include <set>
 
 namespace {
 
@@ -25,7 +30,8 @@ struct ScriptedDialogs : nav::NavDialogs {
     std::optional<std::string> partName;
     std::optional<std::string> AskPartName(const std::string&) override { return partName; }
     std::optional<std::string> AskNewName() override { return std::nullopt; }
-    std::optional<std::string> PickDrive() override { return std::nullopt; }
+    std::optional<std::string> drive;
+    std::optional<std::string> PickDrive() override { return drive; }
 };
 
 // A part or mult file's leading header fields, as the documents write them.
@@ -97,12 +103,22 @@ TEST_F(NavBarTest, NewUserWalkThroughTheNavigatorDock)
     nav.OnLeftButtonDown(part, Qt::NoModifier, QPoint(-1, -1));
     EXPECT_EQ(bar->FirstMarked(static_cast<int>(ItemKind::part)), group + "\\B12.prt");
 
-    // Rename: the program cannot write the part under the new name yet, so the old file stays.
+    // Rename: B12.prt holds a header alone, so the program cannot read the part to write it
+    // under the new name; both say so and the old file stays.
     dialogs.partName = "  B14 ";
     nav.RunCommand(nav::cmd::kPartRename);
     EXPECT_TRUE(std::filesystem::exists(drives.C() / "Kestrom/Jobs/J1/G1/B12.prt"));
+    ASSERT_GE(messages_->Shown().size(), 2u);
+    EXPECT_EQ(messages_->Shown().end()[-2].text, "The part file \"" + group + "\\B12.prt\" could not be read; it keeps its name.");
     EXPECT_EQ(messages_->Shown().back().text,
               "The part was not written as \"" + group + "\\B14.prt\"; \"" + group + "\\B12.prt\" is kept.");
+
+    // Copy Selected Part(s) onto drive D: the part arrives in the same folders there.
+    dialogs.drive = "D:";
+    const std::size_t shown = messages_->Shown().size();
+    nav.RunCommand(nav::cmd::kPartCopy);
+    EXPECT_TRUE(std::filesystem::exists(drives.Root() / "D/Kestrom/Jobs/J1/G1/B12.prt"));
+    EXPECT_EQ(messages_->Shown().size(), shown);
 
     if (const char* shots = std::getenv("VARNEX_SHOT_DIR")) {
         program.MainFrame()->resize(1100, 700);
@@ -119,6 +135,65 @@ TEST_F(NavBarTest, NewUserWalkThroughTheNavigatorDock)
     EXPECT_FALSE(std::filesystem::exists(drives.C() / "Kestrom/Jobs/J1/G1/B12 1.mlt"));
     EXPECT_EQ(nav.FindItem(group, ItemKind::multsLabel)->childCount(), 0);
     EXPECT_EQ(nav.ContextItem(), nullptr);
+}
+
+// A job of real parts and a mult, for the copies the navigator hands to the program.
+class NavBarCopyTest : public multtest::MultFixture {
+protected:
+    NavBarCopyTest()
+    {
+        test::QtApp();
+        PutPart("A1", 120.0);
+        PutPart("B2", 60.0);
+        CMultDoc mult;
+        MakeMult(mult);
+        EXPECT_EQ(mult.AddPart("J1", "G1", "A1", 1), 0);
+        EXPECT_EQ(mult.AddPart("J1", "G1", "B2", 1), 0);
+        EXPECT_EQ(mult.SaveMult(), 0);
+        std::filesystem::create_directories(JobFile("J2/G5"));
+    }
+    std::set<std::string> Names(const std::filesystem::path& folder) const
+    {
+        const std::vector<std::string> names = TempDrives::Names(folder);
+        return {names.begin(), names.end()};
+    }
+};
+
+TEST_F(NavBarCopyTest, AMultDroppedOrCopiedArrivesWithItsParts)
+{
+    VarnexProgram program({});
+    ASSERT_TRUE(program.Start({}));
+    CBRAXNav& nav = program.NavBar()->Control();
+    ScriptedDialogs dialogs;
+    nav.SetDialogs(&dialogs);
+    ASSERT_TRUE(nav.Expand(nav.FindItem("C:\\", ItemKind::drive)));
+    ASSERT_TRUE(nav.Expand(nav.FindItem("C:\\Kestrom\\Jobs", ItemKind::jobsLabel)));
+    for (const char* job : {"C:\\Kestrom\\Jobs\\J1", "C:\\Kestrom\\Jobs\\J2"}) {
+        ASSERT_TRUE(nav.Expand(nav.FindItem(job, ItemKind::job)));
+        ASSERT_TRUE(nav.Expand(nav.FindItem(job, ItemKind::groupsLabel)));
+    }
+    const std::string mult = "C:\\Kestrom\\Jobs\\J1\\G1\\M 1.mlt";
+
+    // Dropped on another group: the navigator copies the mult, the program its parts.
+    QMimeData data;
+    const std::string payload = nav::EncodePayload({mult});
+    data.setData(QString::fromStdString(nav::MimeTypeOf("BRAXMultListCF")),
+                 QByteArray(payload.data(), qsizetype(payload.size())));
+    CTreeItem* g5 = nav.FindItem("C:\\Kestrom\\Jobs\\J2\\G5", ItemKind::group);
+    ASSERT_TRUE(g5);
+    ASSERT_TRUE(nav.OnDrop(g5, data));
+    EXPECT_EQ(Names(JobFile("J2/G5")), (std::set<std::string>{"A1.prt", "B2.prt", "M 1.mlt"}));
+
+    // Mults > Copy Selected Mult(s) onto drive D: the same, there.
+    CTreeItem* group = nav.Expand(nav.FindItem("C:\\Kestrom\\Jobs\\J1\\G1", ItemKind::group));
+    ASSERT_TRUE(group);
+    CTreeItem* mults = nav.Expand(nav.FindItem("C:\\Kestrom\\Jobs\\J1\\G1", ItemKind::multsLabel));
+    ASSERT_TRUE(mults && mults->childCount() == 1);
+    nav.OnLeftButtonDown(mults->Child(0), Qt::NoModifier, QPoint(-1, -1));
+    dialogs.drive = "D:";
+    nav.RunCommand(nav::cmd::kMultCopy);
+    EXPECT_EQ(Names(drives.Root() / "D/Kestrom/Jobs/J1/G1"), (std::set<std::string>{"A1.prt", "B2.prt", "M 1.mlt"}));
+    EXPECT_TRUE(messages->Shown().empty());
 }
 
 } // namespace

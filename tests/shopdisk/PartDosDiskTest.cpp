@@ -126,3 +126,70 @@ TEST_F(PartDosDiskTest, WritesThePartRecordByteForByte)
 }
 
 } // namespace
+
+namespace {
+
+// Channels with and without channel legs and a tube, with holes on every face the shape has.
+class PartFacesDosDiskTest : public PartDosDiskTest {
+protected:
+    PartFacesDosDiskTest()
+    {
+        PutShape("C 10X20", multtest::ShapeFile("C ", "10X20", modeltest::k10, modeltest::k3, shapeChannel));
+        PutShape("TS6X4", multtest::ShapeFile("TS", "6X4", modeltest::k10, modeltest::k4, shapeTube));
+    }
+    // A part whose face lists (the second web's only when asked) hold one pattern of two holes.
+    void PutFacesPart(const std::string& mark, const std::string& desctp, const std::string& desc, int channelLeg,
+                      bool web2 = false)
+    {
+        CPartDoc part;
+        PartRecord& h = part.Header();
+        h.jobId = "J1";
+        h.group = "G1";
+        h.mark = mark;
+        h.quantity = 1;
+        h.length = 240.0;
+        h.channelLeg = channelLeg;
+        ASSERT_TRUE(part.BuildShape(desctp, desc));
+        h.shapeDesctp = desctp;
+        h.shapeDesc = desc;
+        CPartShape& shape = *part.GetPartShape();
+        CRefPlane plane;
+        plane.Set(0, 0, '+', '+', 0, 0, 'A');
+        const CPartTool tool(13.0 / 16, 0, "RD", 0);
+        std::vector<CPatternList*> faces{&shape.GetWebList(), &shape.GetTopFlangeList(), &shape.GetBottomFlangeList()};
+        if (web2)
+            faces.push_back(&shape.GetWeb2List());
+        for (CPatternList* face : faces) {
+            auto holes = std::make_unique<CPattern>(12.0, 1.0, 2, 6.0, 1, 0.0, CPattern::hole, &plane, &tool, 0);
+            ASSERT_TRUE(part.AddPattern(holes, *face)) << mark;
+        }
+        ASSERT_TRUE(part.OnSaveDocument("C:\\x.prt"));
+    }
+};
+
+TEST_F(PartFacesDosDiskTest, ChannelLegsAndTheTubesFacesComeBack)
+{
+    PutFacesPart("C0", "C ", "10X20", 0);
+    PutFacesPart("C1", "C ", "10X20", 1);
+    PutFacesPart("T1", "TS", "6X4", 0);
+    const Bytes c0 = Part("C0"), c1 = Part("C1"), t1 = Part("T1");
+    std::filesystem::remove(JobFile("J1/G1/T1.prt"));
+    PutFacesPart("T1", "TS", "6X4", 0, true);
+
+    // The second web has no place on the disk: the user is told, the rest is written.
+    messages->Answer(fw::IDOK);
+    CPartDosDisk::CreateDosDisk('D', "FACES", {kJobParts});
+    ASSERT_EQ(messages->Shown().size(), 1u);
+    EXPECT_EQ(messages->Shown()[0].text, "The part file C:\\Kestrom\\Jobs\\J1\\G1\\T1.prt is written to the shop disk "
+                                         "without the patterns of its second web: the shop disk has no place for them.");
+    ClearJobs();
+    CPartDosDisk::ReadDosDisk("D:\\PART\\FACES.REC");
+
+    // Flopped onto the disk by the channel-leg side and back again.
+    EXPECT_EQ(Part("C0"), c0);
+    EXPECT_EQ(Part("C1"), c1);
+    EXPECT_EQ(Part("T1"), t1);
+    EXPECT_EQ(messages->Shown().size(), 1u);
+}
+
+} // namespace
