@@ -8,6 +8,9 @@
 
 class CVarnexApp;
 
+// The commands of the Machine menu.
+enum class MachineCommand { setup, manualScreen, toolBar, showView, globalMessage };
+
 class MachineLink {
 public:
     virtual ~MachineLink() = default;
@@ -16,10 +19,12 @@ public:
     virtual void RunPart(const std::string& path) = 0;
     virtual void RunMult(const std::string& path) = 0;
     virtual void RunMultMultiple(const std::string& list) = 0;
+    virtual void OnMachineCommand(MachineCommand command) = 0;
 };
 
 // Starts the machine-side application and hands it the program's callbacks; reports its own
-// failures and returns nullptr when the link could not be made.
+// failures and returns nullptr when the link could not be made. The link keeps the
+// application's link state (CVarnexApp::LinkState) up to date.
 using MachineLinkLoader = std::function<std::unique_ptr<MachineLink>(CVarnexApp&)>;
 
 // The state the machine-side application's callbacks keep in the application object.

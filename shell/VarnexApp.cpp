@@ -178,7 +178,6 @@ void CVarnexApp::LoadTorvMachine()
     if (!options_.machineLinkLoader || link_)
         return;
     link_ = options_.machineLinkLoader(*this);
-    linkState_.loaded = link_ ? 1 : 0;
 }
 
 void CVarnexApp::UnloadTorvMachine()
@@ -187,7 +186,27 @@ void CVarnexApp::UnloadTorvMachine()
         return;
     link_->Close();
     link_.reset();
+    // Nothing answers for the machine side any more.
     linkState_.loaded = 0;
+    linkState_.busy = 1;
+}
+
+void CVarnexApp::OnMachineCommand(MachineCommand command)
+{
+    if (link_)
+        link_->OnMachineCommand(command);
+}
+
+bool CVarnexApp::IsMachineCommandEnabled(MachineCommand command) const
+{
+    switch (command) {
+    case MachineCommand::setup: return link_ && linkState_.busy == 0 && linkState_.machineReady == 1;
+    case MachineCommand::manualScreen:
+    case MachineCommand::toolBar: return link_ != nullptr;
+    case MachineCommand::showView:
+    case MachineCommand::globalMessage: return true;
+    }
+    return false;
 }
 
 void CVarnexApp::RunPart(const std::string& path)

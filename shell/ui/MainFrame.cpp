@@ -156,11 +156,30 @@ void CMainFrame::CreateMenus()
 
     // The machine commands are carried out by the machine link.
     QMenu* machine = menuBar()->addMenu(QStringLiteral("&Machine"));
-    AddCommand(machine, QStringLiteral("Machine &Setup"), "ID_MACHINE_SETUP", nullptr);
-    AddCommand(machine, QStringLiteral("&Manual Screen"), "ID_MACHINE_MANUAL_SCREEN", nullptr);
-    AddCommand(machine, QStringLiteral("Machine &Tool Bar"), "ID_MACHINE_TOOLBAR", nullptr);
-    AddCommand(machine, QStringLiteral("Show &View"), "ID_MACHINE_SHOW_VIEW", nullptr);
-    AddCommand(machine, QStringLiteral("Show &Global Message"), "ID_MACHINE_GLOBAL_MESSAGE", nullptr);
+    struct MachineEntry {
+        const char* text;
+        const char* name;
+        MachineCommand command;
+    };
+    static constexpr MachineEntry machineEntries[] = {
+        {"Machine &Setup", "ID_MACHINE_SETUP", MachineCommand::setup},
+        {"&Manual Screen", "ID_MACHINE_MANUAL_SCREEN", MachineCommand::manualScreen},
+        {"Machine &Tool Bar", "ID_MACHINE_TOOLBAR", MachineCommand::toolBar},
+        {"Show &View", "ID_MACHINE_SHOW_VIEW", MachineCommand::showView},
+        {"Show &Global Message", "ID_MACHINE_GLOBAL_MESSAGE", MachineCommand::globalMessage},
+    };
+    std::vector<std::pair<QAction*, MachineCommand>> machineActions;
+    for (const MachineEntry& e : machineEntries)
+        machineActions.emplace_back(AddCommand(machine, QString::fromLatin1(e.text), e.name,
+                                               [this, c = e.command] { app_.OnMachineCommand(c); }),
+                                    e.command);
+    // Greyed as the link's state says, from the start and each time the menu opens.
+    const auto greyMachineCommands = [this, machineActions] {
+        for (const auto& [action, command] : machineActions)
+            action->setEnabled(app_.IsMachineCommandEnabled(command));
+    };
+    greyMachineCommands();
+    connect(machine, &QMenu::aboutToShow, this, greyMachineCommands);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     AddCommand(help, QStringLiteral("&Help"), "ID_HELP", [this] { app_.OnHelp(); });

@@ -1,6 +1,7 @@
 #include "shell/ui/VarnexProgram.h"
 
 #include "shell/ui/BRAXNavBar.h"
+#include "shell/ui/BusMachineLink.h"
 
 #include "fw/core/AppProfile.h"
 #include "fw/core/DriveMap.h"
@@ -45,6 +46,7 @@ VarnexProgram::Options VarnexProgram::Standard(std::filesystem::path programFold
         {TemplateId::multPartList, [] { return std::make_unique<CMultDoc>(); }},
     };
     options.frames = VarnexFrames();
+    options.busMachineLink = true;
     options.automationClasses = CVarnexApp::DocumentClasses();
     for (CVarnexApp::AutomationClass& c : options.automationClasses) {
         if (c.clsid == IShapeDoc::kClassId)
@@ -61,7 +63,9 @@ VarnexProgram::VarnexProgram(Options options)
     : frames_(std::move(options.frames)),
       documents_(options.documents, &poster_),
       app_(AppServices{documents_, pending_, pending_, *this, shopDisk_, shopDisk_, *this, pending_, *this},
-           CVarnexApp::Options{std::move(options.programFolder), options.machineProfile, nullptr,
+           CVarnexApp::Options{std::move(options.programFolder), options.machineProfile,
+                               options.busMachineLink ? BusMachineLinkLoader([this] { return frame_.get(); })
+                                                      : MachineLinkLoader{},
                                std::move(options.automationClasses)})
 {
     documents_.Manager().LoadRecentFileList(fw::AppProfile());

@@ -23,6 +23,7 @@ public:
         VarnexDocuments::Factories documents{};
         std::map<TemplateId, FrameSpec> frames{};   // the windows of the templates that have them
         std::vector<CVarnexApp::AutomationClass> automationClasses{};
+        bool busMachineLink = false;   // the machine side on the session bus; else no machine link
     };
     // The document kinds, windows and automation classes of this build.
     static Options Standard(std::filesystem::path programFolder, const fw::Profile* machineProfile);

@@ -29,6 +29,10 @@ public:
     void RunPart(const std::string&) override {}
     void RunMult(const std::string&) override {}
     void RunMultMultiple(const std::string&) override {}
+    void OnMachineCommand(MachineCommand command) override
+    {
+        calls_.push_back("Link.Command(" + std::to_string(int(command)) + ")");
+    }
 
 private:
     Calls& calls_;

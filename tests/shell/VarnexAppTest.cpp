@@ -95,6 +95,10 @@ public:
     void RunPart(const std::string& path) override { calls_.push_back("Link.RunPart(" + path + ")"); }
     void RunMult(const std::string& path) override { calls_.push_back("Link.RunMult(" + path + ")"); }
     void RunMultMultiple(const std::string& list) override { calls_.push_back("Link.RunMultMultiple(" + list + ")"); }
+    void OnMachineCommand(MachineCommand command) override
+    {
+        calls_.push_back("Link.Command(" + std::to_string(int(command)) + ")");
+    }
 
 private:
     Calls& calls_;
@@ -110,8 +114,9 @@ struct AppFixture : testing::Test {
     }
     MachineLinkLoader LinkLoader()
     {
-        return [this](CVarnexApp&) -> std::unique_ptr<MachineLink> {
+        return [this](CVarnexApp& app) -> std::unique_ptr<MachineLink> {
             services.Log("LoadLink");
+            app.LinkState().loaded = 1;
             return std::make_unique<FakeLink>(services.calls);
         };
     }
@@ -203,6 +208,46 @@ TEST_F(AppFixture, ALinkThatCannotBeMadeLeavesRunsDoingNothing)
     app->UnloadTorvMachine();
     EXPECT_FALSE(app->IsMachineLinkLoaded());
     EXPECT_EQ(services.calls, (Calls{"CloseReports"}));
+}
+
+TEST_F(AppFixture, MachineMenuFollowsTheLinkState)
+{
+    using C = MachineCommand;
+    const std::vector<C> commands = {C::setup, C::manualScreen, C::toolBar, C::showView, C::globalMessage};
+    struct Case {
+        const char* name;
+        bool link;
+        int busy;
+        int machineReady;
+        std::vector<bool> enabled;
+    };
+    const Case cases[] = {
+        {"no link", false, 0, 1, {false, false, false, true, true}},
+        {"ready", true, 0, 1, {true, true, true, true, true}},
+        {"busy", true, 1, 1, {false, true, true, true, true}},
+        {"machine not ready", true, 0, 0, {false, true, true, true, true}},
+    };
+    for (const Case& c : cases) {
+        auto app = MakeApp({.machineLinkLoader = LinkLoader()});
+        if (c.link)
+            app->LoadTorvMachine();
+        app->LinkState().busy = c.busy;
+        app->LinkState().machineReady = c.machineReady;
+        std::vector<bool> enabled;
+        for (const C command : commands)
+            enabled.push_back(app->IsMachineCommandEnabled(command));
+        EXPECT_EQ(enabled, c.enabled) << c.name;
+    }
+    // The commands reach the link only while one is held; unloading leaves nothing loaded.
+    services.calls.clear();
+    auto app = MakeApp({.machineLinkLoader = LinkLoader()});
+    app->OnMachineCommand(C::toolBar);
+    app->LoadTorvMachine();
+    app->OnMachineCommand(C::toolBar);
+    app->UnloadTorvMachine();
+    EXPECT_EQ(services.calls, (Calls{"LoadLink", "Link.Command(2)", "Link.Close"}));
+    EXPECT_EQ(app->LinkState().loaded, 0);
+    EXPECT_EQ(app->LinkState().busy, 1);
 }
 
 // The report window that owns the path it passed is destroyed by the dispatcher's first step.
