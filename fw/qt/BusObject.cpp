@@ -102,7 +102,7 @@ bool BusObject::handleMessage(const QDBusMessage& message, const QDBusConnection
     const QString expected = Signature(method->in);
     if (message.signature() != expected)
         return send(StandardError(message, QDBusError::InvalidArgs,
-                                  QStringLiteral("%1 takes (%2), not (%3)").arg(method->name, expected, message.signature())));
+                                  QStringLiteral("%1: takes (%2), not (%3)").arg(method->name, expected, message.signature())));
 
     const QVariantList values = message.arguments();
     std::vector<std::string> texts(values.size());
@@ -121,12 +121,13 @@ bool BusObject::handleMessage(const QDBusMessage& message, const QDBusConnection
     try {
         reply = method->handler(BusArgs(values, std::move(texts), message.service()));
     } catch (const std::exception& e) {
-        reply = BusReply::Failure(E_UNEXPECTED, "Unexpected error " + method->name.toStdString() + ": " + e.what());
+        reply = BusReply::Failure(E_UNEXPECTED, std::string("Unexpected error: ") + e.what());
     } catch (...) {
-        reply = BusReply::Failure(E_UNEXPECTED, "Unexpected error " + method->name.toStdString());
+        reply = BusReply::Failure(E_UNEXPECTED, "Unexpected error");
     }
     if (FAILED(reply.status))
-        return send(message.createErrorReply(BusErrorName(reply.status), BusErrorMessage(reply.status, reply.text)));
+        return send(message.createErrorReply(BusErrorName(reply.status),
+                                             method->name + QStringLiteral(": ") + BusErrorMessage(reply.status, reply.text)));
     return send(message.createReply(reply.out));
 }
 

@@ -3,7 +3,8 @@
 // arguments in and out, and a handler. Calls are checked against the table before a handler runs:
 // an unknown method or interface, arguments of the wrong types and texts that Windows-1252 cannot
 // hold are refused with the bus's error; a handler's failing status becomes the program's error
-// (BusError.h); anything a handler throws becomes E_UNEXPECTED.
+// (BusError.h), its message the method's name and the error text; anything a handler throws
+// becomes E_UNEXPECTED.
 
 #include "fw/core/Component.h"
 

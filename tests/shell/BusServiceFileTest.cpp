@@ -86,8 +86,9 @@ TEST_F(ServiceFileFixture, ProgramPathsTheExecLineCannotHoldAreRefused)
     for (const Case& c : cases) {
         const BusServiceFile file(folder, c.program);
         EXPECT_EQ(file.Write(), c.written) << c.program;
-        if (c.written)
+        if (c.written) {
             EXPECT_TRUE(ReadAll(file.FilePath()).ends_with(c.exec)) << c.program;
+        }
         file.Remove();
     }
     EXPECT_FALSE(BusServiceFile({}, "/usr/bin/varnex").Write());

@@ -10,7 +10,10 @@
 #include "model/ShapeDoc.h"
 #include "partprog/IPartDoc.h"
 #include "partprog/PartDoc.h"
+#include "machmult/IMultDoc.h"
+#include "machmult/MachineDoc.h"
 #include "machmult/MultClasses.h"
+#include "machmult/MultDoc.h"
 #include "shell/BusServiceFile.h"
 #include "shell/bus/AutomationServer.h"
 #include "tests/shell/bus/BusTestSupport.h"
@@ -36,6 +39,7 @@ const QString kFactoryPath = QString::fromLatin1(AutomationServer::kFactoryPath)
 const QString kFactory = QString::fromLatin1(AutomationServer::kFactoryInterface);
 const QString kPartDoc = QStringLiteral("com.kestrom.Varnex.PartDoc");
 const QString kShapeDoc = QStringLiteral("com.kestrom.Varnex.ShapeDoc");
+const QString kMultDoc = QStringLiteral("com.kestrom.Varnex.MultDoc");
 
 std::string ReadAll(const fs::path& file)
 {
@@ -120,16 +124,52 @@ protected:
     static inline QProcess* server = nullptr;
 };
 
-// The same shape and part made in-process, on a drive of their own; the part file's bytes.
-std::string PartMadeInProcess(const fs::path& drive)
-{
-    RegisterModelClasses();
-    fw::SetMessageService(std::make_unique<fw::SilentMessageService>());
-    auto previousProfile = fw::SetAppProfile(std::make_unique<fw::MemoryProfile>());
-    auto map = std::make_unique<fw::DriveMap>();
-    map->Map('C', drive, true);
-    auto previousMap = fw::DriveMap::SetInstance(std::move(map));
+// The program's services in this process, on drive C: of its own, while it lives.
+class InProcess {
+public:
+    explicit InProcess(const fs::path& drive)
+    {
+        RegisterModelClasses();
+        RegisterMultClasses();
+        fw::SetMessageService(std::make_unique<fw::SilentMessageService>());
+        previousProfile_ = fw::SetAppProfile(std::make_unique<fw::MemoryProfile>());
+        auto map = std::make_unique<fw::DriveMap>();
+        map->Map('C', drive, true);
+        previousMap_ = fw::DriveMap::SetInstance(std::move(map));
+    }
+    ~InProcess()
+    {
+        fw::DriveMap::SetInstance(std::move(previousMap_));
+        fw::SetAppProfile(std::move(previousProfile_));
+        fw::SetMessageService(nullptr);
+    }
 
+private:
+    std::unique_ptr<fw::Profile> previousProfile_;
+    std::unique_ptr<fw::DriveMap> previousMap_;
+};
+
+// The plate punch PUNCH1 that mults are made for; machines are not made through the bus.
+void PutMachine(const fs::path& drive)
+{
+    const InProcess services(drive);
+    CMachineDoc machine;
+    ASSERT_TRUE(machine.OnNewDocument());
+    MachineRecord record;
+    record.name = "PUNCH1";
+    record.kind = machinePlatePunch;
+    machine.SetMachineData(record);
+    ASSERT_TRUE(machine.OnFileSave());
+}
+
+const fs::path kPartFile = fs::path("Kestrom") / "Jobs" / "J1" / "G1" / "B12.prt";
+const fs::path kMultFile = fs::path("Kestrom") / "Jobs" / "J1" / "G1" / "M 1.mlt";
+
+// The same shape, part and mult made in-process on a drive of their own.
+void MakeInProcess(const fs::path& drive)
+{
+    PutMachine(drive);
+    const InProcess services(drive);
     auto shape = CShapeDoc::CreateAutomationObject();
     IShapeDoc& s = *shape->Query<IShapeDoc>();
     EXPECT_EQ(s.UpdateShapeMembers("W", "12X26", 12.22, 0.23, 6.49, 0.38, 3.5, 26.0, "W12X26 \xE9", 0, 0), 0);
@@ -141,17 +181,16 @@ std::string PartMadeInProcess(const fs::path& drive)
     EXPECT_EQ(p.SetWebHole(12, 3, 3, 0, 2, 1, 0.8125, 0, "R", 0), fw::S_OK);
     EXPECT_EQ(p.SetTFNearHole(30, 1.5, 0, 0, 1, 1, 0.6875, 0, "r", 0), fw::S_OK);
     EXPECT_EQ(p.SavePart(), fw::S_OK);
-    part.reset();
-    shape.reset();
-
-    fw::DriveMap::SetInstance(std::move(previousMap));
-    fw::SetAppProfile(std::move(previousProfile));
-    fw::SetMessageService(nullptr);
-    return ReadAll(drive / "Kestrom" / "Jobs" / "J1" / "G1" / "B12.prt");
+    auto mult = CMultDoc::CreateAutomationObject();
+    IMultDoc& m = *mult->Query<IMultDoc>();
+    EXPECT_EQ(m.MultConvert("J1", "G1", "M", 1, 1, 480, 0.125, "W", "12X26", "A36", "PUNCH1", "", "", 0), 0);
+    EXPECT_EQ(m.AddPart("J1", "G1", "B12", 2), 0);
+    EXPECT_EQ(m.SaveMult(), 0);
 }
 
 TEST_F(AutomationFixture, APartMadeThroughTheBusEqualsOneMadeInProcess)
 {
+    PutMachine(DriveC());
     const QString shape = CreateObject(QStringLiteral("Varnex.ShapeDoc"));
     ASSERT_FALSE(shape.isEmpty());
     ExpectReply(Call(shape, kShapeDoc, QStringLiteral("UpdateShapeMembers"), ShapeCall{}.args), {N(0)});
@@ -166,9 +205,7 @@ TEST_F(AutomationFixture, APartMadeThroughTheBusEqualsOneMadeInProcess)
     ExpectReply(Call(part, kPartDoc, QStringLiteral("SetTFNearHole"), kFlangeHole));
     ExpectReply(Call(part, kPartDoc, QStringLiteral("SavePart")));
 
-    const fs::path saved = DriveC() / "Kestrom" / "Jobs" / "J1" / "G1" / "B12.prt";
-    ASSERT_TRUE(fs::exists(saved));
-    EXPECT_EQ(ReadAll(saved), PartMadeInProcess(home / "inprocess"));
+    ASSERT_TRUE(fs::exists(DriveC() / kPartFile));
 
     // A second object reads the file back.
     const QString reader = CreateObject(QString::fromLatin1(IPartDoc::kClassId));
@@ -182,6 +219,29 @@ TEST_F(AutomationFixture, APartMadeThroughTheBusEqualsOneMadeInProcess)
     EXPECT_EQ(data.arguments()[0].toInt(), 0);
     EXPECT_DOUBLE_EQ(data.arguments()[1].toDouble(), 12.22);
     EXPECT_EQ(data.arguments()[7].toString(), QStringLiteral("W12X26 \u00E9"));
+
+    // A mult of two of the part.
+    const QString mult = CreateObject(QStringLiteral("Varnex.MultDoc"));
+    ExpectReply(Call(mult, kMultDoc, QStringLiteral("MultConvert"),
+                     {QStringLiteral("J1"), QStringLiteral("G1"), QStringLiteral("M"), N(1), N(1), 480.0, 0.125,
+                      QStringLiteral("W"), QStringLiteral("12X26"), QStringLiteral("A36"), QStringLiteral("PUNCH1"),
+                      QString(), QString(), N(0)}),
+                {0});
+    ExpectReply(Call(mult, kMultDoc, QStringLiteral("AddPart"),
+                     {QStringLiteral("J1"), QStringLiteral("G1"), QStringLiteral("B12"), 2u}),
+                {0});
+    ExpectReply(Call(mult, kMultDoc, QStringLiteral("SaveMult")), {0});
+    ExpectReply(Call(CreateObject(QStringLiteral("Varnex.MultDoc")), kMultDoc, QStringLiteral("GetDescription"),
+                     {QStringLiteral("C:\\Kestrom\\Jobs\\J1\\G1\\M 1.mlt")}),
+                {0, QStringLiteral("W"), QStringLiteral("12X26")});
+
+    // The files equal those the same calls make in-process.
+    const fs::path inProcess = home / "inprocess";
+    MakeInProcess(inProcess);
+    for (const fs::path& file : {kPartFile, kMultFile}) {
+        ASSERT_TRUE(fs::exists(DriveC() / file)) << file;
+        EXPECT_EQ(ReadAll(DriveC() / file), ReadAll(inProcess / file)) << file;
+    }
 }
 
 TEST_F(AutomationFixture, InvalidArgumentsGiveTheMappedErrors)
@@ -213,10 +273,19 @@ TEST_F(AutomationFixture, InvalidArgumentsGiveTheMappedErrors)
     };
     for (const Case& c : cases) {
         const QDBusMessage reply = Call(c.path, c.interface, c.method, c.args);
+        EXPECT_TRUE(reply.errorMessage().startsWith(c.method + ": ")) << reply.errorMessage().toStdString();
         EXPECT_EQ(reply.errorName(), QString::fromLatin1(c.errorName))
             << c.method.toStdString() << ": " << reply.errorMessage().toStdString();
-        EXPECT_FALSE(reply.errorMessage().isEmpty());
     }
+
+    // A shape whose name would lead out of the shape folder is not saved.
+    const QString shape = CreateObject(QStringLiteral("Varnex.ShapeDoc"));
+    QVariantList outside = ShapeCall{}.args;
+    outside[1] = QStringLiteral("..\\..\\..\\evil");
+    ExpectReply(Call(shape, kShapeDoc, QStringLiteral("UpdateShapeMembers"), outside), {N(0)});
+    ExpectReply(Call(shape, kShapeDoc, QStringLiteral("SaveShape")), {N(1)});
+    for (const auto& entry : fs::recursive_directory_iterator(home))
+        EXPECT_EQ(entry.path().filename().string().find("evil"), std::string::npos) << entry.path();
 }
 
 TEST_F(AutomationFixture, AClientThatDisconnectsLeavesNoObjectsBehind)

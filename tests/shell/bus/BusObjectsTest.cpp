@@ -122,13 +122,13 @@ TEST_F(BusObjectsFixture, CallsAreCheckedAgainstTheMethodTable)
         const char* message;   // nullptr: not checked
     };
     const Case cases[] = {
-        {"Echo", {QStringLiteral("x"), 2}, "org.freedesktop.DBus.Error.InvalidArgs", "Echo takes (sn), not (si)"},
+        {"Echo", {QStringLiteral("x"), 2}, "org.freedesktop.DBus.Error.InvalidArgs", "Echo: takes (sn), not (si)"},
         {"Echo", {QStringLiteral("\u65E5"), N(1)}, "com.kestrom.Varnex.Error.InvalidArgument",
          "Echo: text holds a character that can't be stored"},
         {"Nope", {}, "org.freedesktop.DBus.Error.UnknownMethod", nullptr},
-        {"Fail", {int(fw::E_FAIL)}, "com.kestrom.Varnex.Error.Failed", "Caf\u00E9 closed"},
-        {"Fail", {int(fw::E_INVALIDARG)}, "com.kestrom.Varnex.Error.InvalidArgument", "An argument is not valid."},
-        {"Throw", {}, "com.kestrom.Varnex.Error.Unexpected", "Unexpected error Throw: boom"},
+        {"Fail", {int(fw::E_FAIL)}, "com.kestrom.Varnex.Error.Failed", "Fail: Caf\u00E9 closed"},
+        {"Fail", {int(fw::E_INVALIDARG)}, "com.kestrom.Varnex.Error.InvalidArgument", "Fail: An argument is not valid."},
+        {"Throw", {}, "com.kestrom.Varnex.Error.Unexpected", "Throw: Unexpected error: boom"},
     };
     for (const Case& c : cases) {
         const QDBusMessage reply = CallObject(path, c.method, c.args);
