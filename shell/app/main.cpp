@@ -61,6 +61,7 @@ int main(int argc, char* argv[])
             result = QApplication::exec();
         } else if (commandLine.Windowless()) {
             AutomationServer server(QDBusConnection::sessionBus(), {kServerIdleQuit});
+            QObject::connect(&server, &AutomationServer::idle, &application, &QCoreApplication::quit);
             result = server.Start() ? QApplication::exec() : 1;
         } else {
             result = program.RegistrationSucceeded() ? 0 : 1;

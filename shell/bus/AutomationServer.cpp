@@ -6,7 +6,6 @@
 #include "partprog/IPartDoc.h"
 #include "shell/bus/AutomationInterfaces.h"
 
-#include <QCoreApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusObjectPath>
 
@@ -67,12 +66,14 @@ AutomationServer::AutomationServer(QDBusConnection connection, Options options)
     factory_ = std::make_unique<fw::BusObject>(QString::fromLatin1(kFactoryInterface), std::move(methods));
 
     idle_.setSingleShot(true);
-    connect(&idle_, &QTimer::timeout, qApp, &QCoreApplication::quit);
+    connect(&idle_, &QTimer::timeout, this, &AutomationServer::idle);
     connect(&objects_, &fw::BusObjects::countChanged, this, &AutomationServer::OnCountChanged);
 }
 
 AutomationServer::~AutomationServer()
 {
+    if (!started_)
+        return;
     connection_.unregisterObject(QString::fromLatin1(kFactoryPath));
     connection_.unregisterService(QString::fromLatin1(kServiceName));
 }
@@ -87,6 +88,7 @@ bool AutomationServer::Start()
         connection_.unregisterObject(QString::fromLatin1(kFactoryPath));
         return false;
     }
+    started_ = true;
     OnCountChanged(objects_.Count());
     return true;
 }
@@ -120,10 +122,10 @@ fw::BusReply AutomationServer::Release(const QString& caller, const QDBusObjectP
 
 void AutomationServer::OnCountChanged(std::size_t count)
 {
-    if (options_.idleQuit.count() == 0)
+    if (options_.idleTime.count() == 0)
         return;
     if (count == 0)
-        idle_.start(options_.idleQuit);
+        idle_.start(options_.idleTime);
     else
         idle_.stop();
 }

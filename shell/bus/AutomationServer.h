@@ -2,7 +2,8 @@
 // The program's automation server on the session bus: under the name "com.kestrom.Varnex" a
 // factory object makes part, mult and shape objects by ProgID or class id, one object path each.
 // An object belongs to the client that made it and is released when the client releases it or
-// leaves the bus. A windowless server ends when no object has been left for a while.
+// leaves the bus. A windowless server tells when no object has been left for a while, so that the
+// program can end.
 
 #include "fw/qt/BusObjects.h"
 
@@ -20,9 +21,8 @@ public:
     static constexpr const char* kFactoryInterface = "com.kestrom.Varnex.Factory";
 
     struct Options {
-        // Quit the application after this long without objects; zero: never (a program with a
-        // main window).
-        std::chrono::milliseconds idleQuit{0};
+        // Idle after this long without objects; zero: never (a program with a main window).
+        std::chrono::milliseconds idleTime{0};
     };
 
     AutomationServer(QDBusConnection connection, Options options);
@@ -32,6 +32,10 @@ public:
     // another program holds the name.
     bool Start();
     const fw::BusObjects& Objects() const { return objects_; }
+
+signals:
+    // No client has held an object for the idle time.
+    void idle();
 
 private:
     fw::BusReply CreateObject(const QString& owner, const std::string& classIdOrProgId);
@@ -43,4 +47,5 @@ private:
     fw::BusObjects objects_;
     std::unique_ptr<fw::BusObject> factory_;
     QTimer idle_;
+    bool started_ = false;   // the factory and the name are this server's
 };
