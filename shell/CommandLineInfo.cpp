@@ -18,6 +18,8 @@ CommandLineInfo CommandLineInfo::Parse(const std::vector<std::string>& arguments
             info.automation = true;
         else if (is("Unregserver") || is("Unregister"))
             info.unregister = true;
+        else if (is("Regserver") || is("Register"))
+            info.regserver = true;
     }
     info.showSplash = !info.Windowless();
     return info;

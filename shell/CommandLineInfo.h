@@ -9,6 +9,7 @@ struct CommandLineInfo {
     bool embedding = false;     // /Embedding: started by an automation client
     bool automation = false;    // /Automation
     bool unregister = false;    // /Unregserver or /Unregister
+    bool regserver = false;     // /Regserver or /Register: register for automation clients and end
     bool showSplash = true;     // false for automation starts
 
     static CommandLineInfo Parse(const std::vector<std::string>& arguments);

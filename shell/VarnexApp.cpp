@@ -62,6 +62,10 @@ bool CVarnexApp::InitInstance(const CommandLineInfo& commandLine)
     if (commandLine.Windowless())
         return true;
 
+    if (commandLine.regserver) {
+        services_.server.RegisterServer();
+        return true;
+    }
     if (commandLine.unregister)
         services_.server.UnregisterTypeLibrary();
     else

@@ -48,7 +48,8 @@ public:
     CVarnexApp& operator=(const CVarnexApp&) = delete;
 
     // Start-up; false ends the program. Windowless starts (/Embedding, /Automation) return true
-    // before any window is made or the machine link loaded.
+    // before any window is made or the machine link loaded; /Regserver registers the server and
+    // returns true without a window.
     bool InitInstance(const CommandLineInfo& commandLine);
     bool HasMainWindow() const { return hasMainWindow_; }
 

@@ -5,11 +5,14 @@
 #include "fw/core/MessageService.h"
 #include "fw/qt/QtMessageService.h"
 #include "fw/qt/SettingsProfile.h"
+#include "shell/bus/AutomationServer.h"
 #include "shell/ui/DimensionControl.h"
 #include "shell/ui/VarnexProgram.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QSettings>
+#include <chrono>
 #include <memory>
 
 namespace {
@@ -22,6 +25,9 @@ std::unique_ptr<fw::Profile> MachineSideProfile()
     return std::make_unique<fw::SettingsProfile>(system.fileName());
 }
 
+// A windowless server ends once no client has held an object for this long.
+constexpr std::chrono::seconds kServerIdleQuit{30};
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -31,8 +37,9 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Varnex"));
 
     const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const CommandLineInfo commandLine = CommandLineInfo::Parse(arguments);
     // Started for automation clients, the program never shows a modal box.
-    if (CommandLineInfo::Parse(arguments).Windowless())
+    if (commandLine.Windowless())
         fw::SetMessageService(std::make_unique<fw::SilentMessageService>());
     else
         fw::SetMessageService(std::make_unique<fw::QtMessageService>());
@@ -45,11 +52,20 @@ int main(int argc, char* argv[])
     {
         VarnexProgram program(
             VarnexProgram::Standard(QCoreApplication::applicationDirPath().toStdString(), machineSide.get()));
-        if (!program.Start(arguments))
+        if (!program.Start(arguments)) {
             result = 1;
-        else if (program.App().HasMainWindow())
+        } else if (program.App().HasMainWindow()) {
+            // A program with a window serves clients too, unless another one already does.
+            AutomationServer server(QDBusConnection::sessionBus(), {});
+            server.Start();
             result = QApplication::exec();
-        // Until automation clients outside the program can reach it, a windowless start ends here.
+        } else if (commandLine.Windowless()) {
+            AutomationServer server(QDBusConnection::sessionBus(), {kServerIdleQuit});
+            QObject::connect(&server, &AutomationServer::idle, &application, &QCoreApplication::quit);
+            result = server.Start() ? QApplication::exec() : 1;
+        } else {
+            result = program.RegistrationSucceeded() ? 0 : 1;
+        }
     }
 
     // The Qt services go before the application object does.

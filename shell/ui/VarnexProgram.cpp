@@ -47,6 +47,7 @@ VarnexProgram::Options VarnexProgram::Standard(std::filesystem::path programFold
     };
     options.frames = VarnexFrames();
     options.busMachineLink = true;
+    options.busServicesFolder = BusServiceFile::UserServicesFolder();
     options.automationClasses = CVarnexApp::DocumentClasses();
     for (CVarnexApp::AutomationClass& c : options.automationClasses) {
         if (c.clsid == IShapeDoc::kClassId)
@@ -61,8 +62,9 @@ VarnexProgram::Options VarnexProgram::Standard(std::filesystem::path programFold
 
 VarnexProgram::VarnexProgram(Options options)
     : frames_(std::move(options.frames)),
+      serviceFile_(options.busServicesFolder, options.programFolder / "varnex"),
       documents_(options.documents, &poster_),
-      app_(AppServices{documents_, pending_, pending_, *this, shopDisk_, shopDisk_, *this, pending_, *this},
+      app_(AppServices{documents_, pending_, pending_, *this, shopDisk_, shopDisk_, *this, serviceFile_, *this},
            CVarnexApp::Options{std::move(options.programFolder), options.machineProfile,
                                options.busMachineLink ? BusMachineLinkLoader([this] { return frame_.get(); })
                                                       : MachineLinkLoader{},

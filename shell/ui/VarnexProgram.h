@@ -3,6 +3,7 @@
 // features still to come, the main frame and the dialogs the application asks through.
 
 #include "fw/qt/QtPoster.h"
+#include "shell/BusServiceFile.h"
 #include "shell/LegacyShopDisk.h"
 #include "shell/PendingFeatures.h"
 #include "shell/VarnexApp.h"
@@ -24,6 +25,7 @@ public:
         std::map<TemplateId, FrameSpec> frames{};   // the windows of the templates that have them
         std::vector<CVarnexApp::AutomationClass> automationClasses{};
         bool busMachineLink = false;   // the machine side on the session bus; else no machine link
+        std::filesystem::path busServicesFolder{};   // none: the program writes no service file
     };
     // The document kinds, windows and automation classes of this build.
     static Options Standard(std::filesystem::path programFolder, const fw::Profile* machineProfile);
@@ -39,6 +41,8 @@ public:
     VarnexDocuments& Documents() { return documents_; }
     CMainFrame* MainFrame() { return frame_.get(); }
     CBRAXNavBar* NavBar() { return navBar_.get(); }
+    // Whether the last registration (/Regserver, /Unregserver) did its work.
+    bool RegistrationSucceeded() const { return serviceFile_.Succeeded(); }
 
     // AppWindows
     void EnableSplashScreen(bool enable) override;
@@ -55,6 +59,7 @@ private:
     std::map<TemplateId, FrameSpec> frames_;
     fw::QtPoster poster_;
     PendingFeatures pending_;
+    BusServiceFile serviceFile_;
     LegacyShopDisk shopDisk_;
     VarnexDocuments documents_;
     std::unique_ptr<CMainFrame> frame_;   // goes before the documents, whose frames it holds

@@ -137,6 +137,8 @@ TEST_F(AppFixture, StartUpOrder)
         {{"/Embedding"}, true, true, false, {"Splash(off)"}},
         {{"-automation"}, true, true, false, {"Splash(off)"}},
         {{"/Unregserver"}, true, true, true, {"Splash(on)", "UnregisterTypeLibrary", "CreateMainFrame", "ShowMainFrame(3)", "LoadLink"}},
+        {{"/RegServer"}, true, true, false, {"Splash(on)", "RegisterServer"}},
+        {{"-Register"}, true, true, false, {"Splash(on)", "RegisterServer"}},
         {{}, false, false, false, {"Splash(on)", "RegisterServer", "CreateMainFrame"}},
     };
     for (const Case& c : cases) {
@@ -462,6 +464,9 @@ TEST(CommandLineInfo, Flags)
     EXPECT_FALSE(plain.Windowless());
     EXPECT_TRUE(plain.showSplash);
     EXPECT_FALSE(plain.unregister);
+    EXPECT_FALSE(plain.regserver);
+    EXPECT_TRUE(CommandLineInfo::Parse({"/regserver"}).regserver);
+    EXPECT_FALSE(CommandLineInfo::Parse({"/Regserver"}).Windowless());
     EXPECT_TRUE(CommandLineInfo::Parse({"/EMBEDDING"}).embedding);
     EXPECT_TRUE(CommandLineInfo::Parse({"-Automation"}).Windowless());
     EXPECT_FALSE(CommandLineInfo::Parse({"/Automation"}).showSplash);

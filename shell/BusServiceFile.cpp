@@ -1,0 +1,101 @@
+#include "shell/BusServiceFile.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <system_error>
+
+namespace {
+
+// One word of the Exec line, single-quoted; a quote inside becomes '\''.
+std::string Quoted(const std::string& text)
+{
+    std::string out = "'";
+    for (char c : text) {
+        if (c == '\'')
+            out += "'\\''";
+        else
+            out += c;
+    }
+    return out + "'";
+}
+
+std::filesystem::path AbsoluteEnv(const char* name)
+{
+    const char* value = std::getenv(name);
+    if (!value || value[0] != '/')
+        return {};
+    return value;
+}
+
+} // namespace
+
+BusServiceFile::BusServiceFile(std::filesystem::path folder, std::filesystem::path program)
+    : folder_(std::move(folder)), program_(std::move(program))
+{
+}
+
+std::filesystem::path BusServiceFile::UserServicesFolder()
+{
+    std::filesystem::path data = AbsoluteEnv("XDG_DATA_HOME");
+    if (data.empty()) {
+        const std::filesystem::path home = AbsoluteEnv("HOME");
+        if (home.empty())
+            return {};
+        data = home / ".local" / "share";
+    }
+    return data / "dbus-1" / "services";
+}
+
+std::filesystem::path BusServiceFile::FilePath() const { return folder_ / (std::string(kServiceName) + ".service"); }
+
+std::string BusServiceFile::Text() const
+{
+    return std::string(kMarker) + "\n[D-BUS Service]\nName=" + kServiceName + "\nExec=" + Quoted(program_.string()) +
+           " /Automation\n";
+}
+
+bool BusServiceFile::IsOurs() const
+{
+    std::ifstream in(FilePath());
+    std::string first;
+    return in && std::getline(in, first) && first == kMarker;
+}
+
+bool BusServiceFile::Write() const
+{
+    const std::string program = program_.string();
+    if (folder_.empty() || !program_.is_absolute() || program.find_first_of("\n\r") != std::string::npos)
+        return false;
+    std::error_code error;
+    if (std::filesystem::exists(FilePath(), error) && !IsOurs())
+        return false;
+    std::filesystem::create_directories(folder_, error);
+    const std::filesystem::path temporary = FilePath().string() + ".new";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out << Text();
+        out.flush();
+        if (!out) {
+            std::filesystem::remove(temporary, error);
+            return false;
+        }
+    }
+    std::filesystem::rename(temporary, FilePath(), error);
+    if (error) {
+        std::filesystem::remove(temporary, error);
+        return false;
+    }
+    return true;
+}
+
+bool BusServiceFile::Remove() const
+{
+    if (folder_.empty())
+        return false;
+    std::error_code error;
+    if (!std::filesystem::exists(FilePath(), error))
+        return true;
+    if (!IsOurs())
+        return false;
+    return std::filesystem::remove(FilePath(), error) && !error;
+}
