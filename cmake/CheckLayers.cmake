@@ -4,7 +4,7 @@
 # target does not link, is refused. Run by CTest: cmake -DROOT=<source dir> -P CheckLayers.cmake
 #
 # Layers, lowest first:  fw/core  <  records  <  model  <  shopdb  <  partprog  <  machmult
-#   <  shopdisk  <  shell;  each <folder>/ui may also use fw/qt and the ui folders of the layers
+#   <  shopdisk  <  shell  <  machlink, shell/bus;  each <folder>/ui may also use fw/qt and the ui folders of the layers
 #   it links. Separate libraries (convert, baselib, lenbox, automult, navigator) use fw only.
 
 set(LAYER_fw/core "")
@@ -25,13 +25,17 @@ set(LAYER_navigator/ui "fw/core;fw/qt;navigator")
 set(LAYER_partprog "fw/core;records;model;shopdb")
 set(LAYER_partprog/ui "fw/core;fw/qt;records;model;model/ui;shopdb;partprog")
 set(LAYER_machmult "fw/core;records;model;shopdb;partprog")
-set(LAYER_machmult/ui "fw/core;fw/qt;records;model;model/ui;shopdb;partprog;machmult")
+set(LAYER_machmult/ui "fw/core;fw/qt;records;model;model/ui;shopdb;partprog;partprog/ui;machmult")
 set(LAYER_shopdisk "fw/core;records;model;shopdb;partprog;machmult")
 set(LAYER_shell "fw/core;records;model;shopdb;partprog;machmult;shopdisk")
+set(LAYER_shell/bus "${LAYER_shell};fw/qt;shell")
+set(LAYER_machlink "${LAYER_shell};shell")
+set(LAYER_machlink/ui "fw/core;fw/qt;machlink")
+set(LAYER_machside "fw/core;fw/qt;machlink;machlink/ui")
 set(SHELL_UI "fw/core;fw/qt;records;model;model/ui;shopdb;partprog;partprog/ui;machmult;machmult/ui"
-    "shopdisk;lenbox;lenbox/ui;navigator;navigator/ui;shell")
+    "shopdisk;lenbox;lenbox/ui;navigator;navigator/ui;shell;machlink;machlink/ui")
 set(LAYER_shell/ui "${SHELL_UI}")
-set(LAYER_shell/app "${SHELL_UI};shell/ui")
+set(LAYER_shell/app "${SHELL_UI};shell/ui;shell/bus")
 
 cmake_minimum_required(VERSION 3.25)
 
@@ -41,9 +45,9 @@ endif()
 
 set(folders fw/core fw/qt convert/except convert baselib records model model/ui shopdb lenbox lenbox/ui
     automult automult/ui navigator navigator/ui partprog partprog/ui machmult machmult/ui shopdisk
-    shell shell/ui shell/app)
+    shell shell/bus shell/ui shell/app machlink machlink/ui machside)
 set(known_roots fw convert baselib records model shopdb lenbox automult navigator partprog machmult
-    shopdisk shell)
+    shopdisk shell machlink machside)
 set(faults "")
 
 # A source folder the table does not know is a fault too: a new folder must take its place first.
@@ -71,8 +75,8 @@ foreach(folder IN LISTS folders)
         if(NOT target IN_LIST allowed)
           list(APPEND faults "${rel}: includes a header of '${target}', above its layer or not linked")
         endif()
-      elseif(line MATCHES "#[ \t]*include[ \t]*<Q" AND NOT folder MATCHES "(^|/)(ui|qt|app)$")
-        list(APPEND faults "${rel}: includes a Qt header below ui/")
+      elseif(line MATCHES "#[ \t]*include[ \t]*<Q" AND NOT folder MATCHES "(^|/)(ui|qt|app|bus)$" AND NOT folder STREQUAL "machside")
+        list(APPEND faults "${rel}: includes a Qt header outside the Qt folders (ui, qt, app, bus)")
       endif()
     endforeach()
   endforeach()

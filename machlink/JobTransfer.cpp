@@ -3,7 +3,7 @@
 #include "model/PartShape.h"
 #include "model/PartTool.h"
 #include "partprog/PartDoc.h"
-#include "shopdb/MultRecord.h"
+#include "records/MultRecord.h"
 
 #include <array>
 #include <utility>

@@ -6,6 +6,7 @@
 #include "fw/core/MessageService.h"
 #include "fw/core/WinPath.h"
 #include "machmult/MultDoc.h"
+#include "model/JobPaths.h"
 #include "partprog/PartDoc.h"
 #include "shell/FileNameList.h"
 #include "shell/OptionSettings.h"
@@ -22,7 +23,6 @@ namespace {
 
 // Folders nested deeper than this below a copied folder are not followed (a link loop).
 constexpr int kDeepestTree = 64;
-constexpr const char* kNone = "NONE";
 constexpr const char* kRenameCaption = "Rename Part";
 
 std::vector<std::string> Names(const std::string& list)
@@ -184,18 +184,18 @@ public:
             plan.Refuse("The parts of \"" + mult + "\" are not copied: the mult file cannot be read.");
             return;
         }
-        const std::string jobs = DirectorySettings::Load(fw::AppProfile()).jobFolder;
+        const std::string jobFolder = DirectorySettings::Load(fw::AppProfile()).jobFolder;
         const std::string drive = std::string(1, fw::WinPath::Drive(mult)) + ":";
         for (const CMultPart& part : doc.GetParts()) {
             const PartRecord& h = part.GetHeader();
-            const std::string job = h.jobId.empty() ? kNone : h.jobId, group = h.group.empty() ? kNone : h.group;
-            if (!CPartDoc::IsValidName(job) || !CPartDoc::IsValidName(group) || !CPartDoc::IsValidName(h.mark)) {
+            const std::string job = jobs::FolderName(h.jobId), group = jobs::FolderName(h.group);
+            if (!jobs::IsName(job) || !jobs::IsName(group) || !jobs::IsName(h.mark)) {
                 plan.Refuse("\"" + mult + "\" names the part \"" + h.jobId + "\\" + h.group + "\\" + h.mark +
                             "\", which cannot be a file; it is not copied.");
                 continue;
             }
             const std::string name = h.mark + Extension(TemplateId::part);
-            const std::string relative = jobs + "\\" + job + "\\" + group + "\\" + name;
+            const std::string relative = jobFolder + "\\" + job + "\\" + group + "\\" + name;
             plan.AddFile(drive + relative, targetOf(relative, name));
         }
     }

@@ -1,6 +1,6 @@
 #include "machmult/ui/HandMultSetupDlg.h"
 
-#include "machmult/ui/FormBinder.h"
+#include "model/ui/FormBinder.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>

@@ -3,7 +3,7 @@
 #include "fw/qt/QtText.h"
 #include "fw/qt/ViewFrame.h"
 #include "machmult/MultDoc.h"
-#include "machmult/ui/FormBinder.h"
+#include "model/ui/FormBinder.h"
 
 #include <QApplication>
 #include <QFormLayout>

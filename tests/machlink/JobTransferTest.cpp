@@ -6,7 +6,7 @@
 
 #include "model/PartTool.h"
 #include "model/Pattern.h"
-#include "shopdb/MultRecord.h"
+#include "records/MultRecord.h"
 
 #include "tests/machlink/MachLinkTestSupport.h"
 

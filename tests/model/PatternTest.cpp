@@ -566,7 +566,7 @@ TEST(Pattern, BoxOfTheCornerElementsHoldsEveryElement)
     const std::span<const int> placements[] = {above, below, centred};
     for (const CRefPlane& plane : planes) {
         CPattern pattern(-2.5, 3, 7, 1.75, 5, -0.5, CPattern::hole, &plane, nullptr, 0);
-        const std::span<const int> used = placements[plane.GetPatternTypeIndex()];
+        const std::span<const int> used = placements[plane.GetPatternTypeIndex().value()];
         FaceBox walked = FaceBox::At(At(pattern, 0, 0, used[0]).x, At(pattern, 0, 0, used[0]).u);
         for (int i = 0; i < pattern.GetCountX(); ++i)
             for (int j = 0; j < pattern.GetCountU(); ++j)
