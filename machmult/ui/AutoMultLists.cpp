@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include <algorithm>
 #include <cmath>
 
 namespace machui {
@@ -19,6 +20,18 @@ int AddColumns(QTreeWidget& list, const char* headings)
         const int width = metrics.horizontalAdvance(texts[column]) + 15;
         list.setColumnWidth(column, width);
         total += width;
+    }
+    return total;
+}
+
+int FitColumnsToTexts(QTreeWidget& list)
+{
+    int total = 0;
+    for (int column = 0; column < list.columnCount(); ++column) {
+        const int heading = list.columnWidth(column);
+        list.resizeColumnToContents(column);
+        list.setColumnWidth(column, std::max(heading, list.columnWidth(column)));
+        total += list.columnWidth(column);
     }
     return total;
 }

@@ -55,6 +55,7 @@ CAutoMultPartListView::CAutoMultPartListView(CAutoMultPartList& parts, int shape
         item->setData(0, Qt::UserRole, QVariant::fromValue<void*>(&part));
         ShowPart(*item);
     }
+    columnsWidth_ = machui::FitColumnsToTexts(*this);
     header()->setSortIndicatorShown(true);
     header()->setSectionsClickable(true);
     connect(header(), &QHeaderView::sectionClicked, this, [this](int column) { sortItems(column, Qt::AscendingOrder); });

@@ -18,7 +18,7 @@ public:
 
     CAutoMultPartListView(CAutoMultPartList& parts, int shapeKind, QWidget* parent = nullptr);
 
-    // The sum of the columns' widths (each its heading's text width plus 15 pixels).
+    // The sum of the columns' widths: each its heading's text width plus 15 pixels, or its texts' width when wider.
     int ColumnsWidth() const { return columnsWidth_; }
     CMultPart* PartAt(int row) const;
     void SetAutoClose(bool autoClose) { autoClose_ = autoClose; }

@@ -59,6 +59,7 @@ CAutoMultShapeListView::CAutoMultShapeListView(std::unique_ptr<AutoMultJob> job,
         item->setData(0, Qt::UserRole, QVariant::fromValue<void*>(choice.get()));
         ShowChoice(*item);
     }
+    columnsWidth_ = machui::FitColumnsToTexts(*this);
     header()->setSectionsClickable(true);
     header()->setSortIndicatorShown(true);
     connect(header(), &QHeaderView::sectionClicked, this, [this](int column) { sortItems(column, Qt::AscendingOrder); });

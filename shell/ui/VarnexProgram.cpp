@@ -2,6 +2,9 @@
 
 #include "shell/ui/BRAXNavBar.h"
 
+#include "machmult/ui/AutoMultHost.h"
+#include "shell/ui/AutoMultJobTask.h"
+
 #include "fw/core/AppProfile.h"
 #include "fw/core/DriveMap.h"
 #include "machmult/MachineDoc.h"
@@ -67,6 +70,8 @@ VarnexProgram::~VarnexProgram()
 {
     if (frame_)
         documents_.Manager().SaveRecentFileList(fw::AppProfile());
+    machui::SetAutoMultHost({});
+    app_.FreeAutoMultJob();
     frame_.reset();
 }
 
@@ -87,6 +92,7 @@ bool VarnexProgram::CreateMainFrame()
     for (auto& [id, spec] : frames_)
         InstallFrameFactory(documents_.Template(id), frame_->MdiArea(), spec);
     documents_.SetFrameActivator([this](fw::Document& document) { ActivateDocumentFrame(document, frame_->MdiArea()); });
+    machui::SetAutoMultHost(MakeAutoMultHost(*frame_, app_, currentRun_));
     fw::DocManager& manager = documents_.Manager();
     // The session ending runs the same exit check as closing the main window.
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, frame_.get(), [this](QSessionManager& session) {
