@@ -6,7 +6,11 @@
 #include "shell/ui/YesNoAllDlg.h"
 #include "machmult/ui/AutoMultCommand.h"
 
+#include <QCoreApplication>
 #include <QPointer>
+
+#include <chrono>
+#include <thread>
 
 CAutoMultJobTask::CAutoMultJobTask(std::unique_ptr<CAutoMultRun> run, const CAutoMultRun*& current)
     : run_(std::move(run)), current_(current)
@@ -19,6 +23,15 @@ CAutoMultJobTask::~CAutoMultJobTask()
     if (current_ == run_.get())
         current_ = nullptr;
     run_.reset();
+}
+
+void CAutoMultJobTask::Join()
+{
+    while (run_->IsRunning()) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    run_->Join();
 }
 
 namespace {

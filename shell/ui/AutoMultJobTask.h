@@ -21,7 +21,9 @@ public:
 
     bool IsRunning() const override { return run_->IsRunning(); }
     void RequestStop() override { run_->RequestStop(); }
-    void Join() override { run_->Join(); }
+    // Keeps the calls posted to this thread running while it waits (not the user's input), so a
+    // worker that waits for an answer from the user-interface thread still gets it.
+    void Join() override;
 
 private:
     std::unique_ptr<CAutoMultRun> run_;
