@@ -26,6 +26,7 @@ SettingsProfile::~SettingsProfile() = default;
 std::string SettingsProfile::GetProfileString(const std::string& section, const std::string& entry,
                                               const std::string& defaultValue) const
 {
+    std::lock_guard lock(mutex_);
     QVariant v = settings_->value(Key(section, entry));
     if (!v.isValid())
         return defaultValue;
@@ -34,6 +35,7 @@ std::string SettingsProfile::GetProfileString(const std::string& section, const 
 
 int SettingsProfile::GetProfileInt(const std::string& section, const std::string& entry, int defaultValue) const
 {
+    std::lock_guard lock(mutex_);
     QVariant v = settings_->value(Key(section, entry));
     bool ok = false;
     int value = v.toString().trimmed().toInt(&ok);
@@ -42,6 +44,7 @@ int SettingsProfile::GetProfileInt(const std::string& section, const std::string
 
 bool SettingsProfile::WriteProfileString(const std::string& section, const std::string& entry, const std::string& value)
 {
+    std::lock_guard lock(mutex_);
     settings_->setValue(Key(section, entry), ToQString(value));
     settings_->sync();
     return settings_->status() == QSettings::NoError;

@@ -1,10 +1,12 @@
 #pragma once
 // The profile kept by QSettings in INI form under the organisation "Kestrom" and the program "Varnex".
+// Safe from any thread: background work (automatic multing) reads and writes it too.
 
 #include "fw/core/Profile.h"
 
 #include <QSettings>
 #include <memory>
+#include <mutex>
 
 namespace fw {
 
@@ -21,6 +23,7 @@ public:
     bool WriteProfileInt(const std::string& section, const std::string& entry, int value) override;
 
 private:
+    mutable std::mutex mutex_;
     std::unique_ptr<QSettings> settings_;
 };
 

@@ -8,6 +8,7 @@
 #include "fw/qt/QtText.h"
 #include "fw/qt/ViewFrame.h"
 #include "machmult/MultDoc.h"
+#include "machmult/ui/AutoMultCommand.h"
 #include "machmult/ui/CommandGuard.h"
 #include "machmult/ui/ModalRunner.h"
 #include "model/ShapeDoc.h"
@@ -33,7 +34,6 @@ namespace machui {
 namespace {
 
 constexpr int kWholeMax = 9999;
-constexpr const char* kAutoMultPending = "Automatic multing from the mult window cannot be started yet.";
 const QStringList kDesignations = {"C", "FB", "PL", "HP", "L", "M", "MC", "MT", "S", "TS", "W", "WT"};
 
 // The title of a shape file chosen in the shape directory; empty on Cancel.
@@ -165,7 +165,8 @@ void CMultView::ConnectCommands()
             [this] { RunCommand("CMultDoc::OnEditSpecifics", [](CMultDoc& d) { d.OnEditSpecifics(); }); });
     connect(chooseShape_, &QAction::triggered, this,
             [this] { RunCommand("CMultView::OnChooseShape", [this](CMultDoc&) { OnChooseShape(); }); });
-    connect(autoMult_, &QAction::triggered, this, [] { fw::ShowMessage(kAutoMultPending, fw::MB_OK | fw::MB_ICONINFORMATION); });
+    connect(autoMult_, &QAction::triggered, this,
+            [this] { RunCommand("CMultDoc::OnEditAutoMult", [](CMultDoc& d) { OnEditAutoMult(d); }); });
 }
 
 CMultView::~CMultView()

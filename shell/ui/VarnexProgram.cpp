@@ -3,6 +3,9 @@
 #include "shell/ui/BRAXNavBar.h"
 #include "shell/ui/BusMachineLink.h"
 
+#include "machmult/ui/AutoMultHost.h"
+#include "shell/ui/AutoMultJobTask.h"
+
 #include "fw/core/AppProfile.h"
 #include "fw/core/DriveMap.h"
 #include "machmult/MachineDoc.h"
@@ -79,6 +82,8 @@ VarnexProgram::~VarnexProgram()
         documents_.Manager().SaveRecentFileList(fw::AppProfile());
     CMultDoc::SetHandMultOpener(nullptr);
     machui::CHmultSplitterFrame::SetCopyQuestion(nullptr);
+    machui::SetAutoMultHost({});
+    app_.FreeAutoMultJob();
     frame_.reset();
 }
 
@@ -111,6 +116,7 @@ bool VarnexProgram::CreateMainFrame()
         default: return HandMultSession::CopyAnswer::cancel;
         }
     });
+    machui::SetAutoMultHost(MakeAutoMultHost(*frame_, app_, currentRun_));
     fw::DocManager& manager = documents_.Manager();
     // The session ending runs the same exit check as closing the main window.
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, frame_.get(), [this](QSessionManager& session) {

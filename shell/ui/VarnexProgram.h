@@ -14,6 +14,7 @@
 #include <map>
 #include <memory>
 
+class CAutoMultRun;
 class CBRAXNavBar;
 
 class VarnexProgram : public AppWindows, public ShopDiskDialog, public MarkDialog {
@@ -64,5 +65,6 @@ private:
     VarnexDocuments documents_;
     std::unique_ptr<CMainFrame> frame_;   // goes before the documents, whose frames it holds
     std::unique_ptr<CBRAXNavBar> navBar_;  // goes before the main frame it sits in
+    const CAutoMultRun* currentRun_ = nullptr;   // the automult job the application holds
     CVarnexApp app_;
 };

@@ -341,7 +341,7 @@ TEST_F(MultViewTest, LeftFieldsTakeEffectAfterwardsThroughThePostedFieldChange)
     EXPECT_TRUE(messages->Shown().empty());
 }
 
-TEST_F(MultViewTest, AStoredMultShowsItsValuesAndAutoMultIsNotAvailableHereYet)
+TEST_F(MultViewTest, AStoredMultShowsItsValuesAndAutoMultAsksForThePartSource)
 {
     MakeMult(doc_);
     doc_.SetDocumentState(CSmartDoc::stateStored);
@@ -359,9 +359,13 @@ TEST_F(MultViewTest, AStoredMultShowsItsValuesAndAutoMultIsNotAvailableHereYet)
 
     // AutoMult follows the document (key fields open, no parts, a machine).
     EXPECT_TRUE(AutoMult(view).isEnabled());
-    messages->Answer(fw::IDOK);
-    AutoMult(view).trigger();
-    EXPECT_EQ(Texts(), (std::vector<std::string>{"Automatic multing from the mult window cannot be started yet."}));
+    {
+        ModalScript script([](QDialog&) { return int(QDialog::Rejected); });
+        AutoMult(view).trigger();
+        EXPECT_EQ(script.shown, (std::vector<std::string>{"CAutomultSetupDlg"}));
+    }
+    EXPECT_TRUE(Texts().empty());
+    EXPECT_EQ(view.GetMultDoc(), &doc_);   // cancelled: the window stays
     doc_.OnEditSpecifics();   // no hand-mult window yet: the key fields are locked
     EXPECT_FALSE(AutoMult(view).isEnabled());
 }

@@ -1,0 +1,58 @@
+#include "machmult/AutoMultShape.h"
+
+#include "machmult/MachineDoc.h"
+#include "model/ShapeDoc.h"
+
+void CAutoMultShape::SetShape(std::unique_ptr<CMultShape> shape, int kind)
+{
+    shape_ = std::move(shape);
+    shapeKind_ = shape_ ? kind : -1;
+}
+
+std::string CAutoMultShape::GetShapeName() const
+{
+    if (!shape_)
+        return {};
+    const ShapeRecord& record = shape_->GetShapeRecord();
+    std::string type = record.desctp;
+    type.erase(type.find_last_not_of(' ') + 1);
+    return type + " " + record.desc;
+}
+
+bool CAutoMultShape::LoadShape(const std::string& desctp, const std::string& desc)
+{
+    CShapeDoc shapeDoc;
+    if (!shapeDoc.LoadShape(desctp, desc))
+        return false;
+    const ShapeRecord& record = shapeDoc.GetShapeData();
+    std::unique_ptr<CMultShape> shape = CMultShape::Create(record.kind);
+    shape->SetShapeRecord(record);
+    SetShape(std::move(shape), record.kind);
+    return true;
+}
+
+std::string CAutoMultShape::GetMachineName() const
+{
+    return machine_ ? machine_->GetMachineRecord().name : std::string();
+}
+
+bool CAutoMultShape::LoadMachine(const std::string& name)
+{
+    if (CMachineDoc::CheckMachineName(name))
+        return false;
+    CMachineDoc machineDoc;
+    if (!machineDoc.LoadMachine(name))
+        return false;
+    machine_ = machineDoc.CreateMachine();
+    return true;
+}
+
+bool CAutoMultShape::AddPart(std::unique_ptr<CMultPart>& part)
+{
+    if (parts_.FindByName(part->GetKeyText()))
+        return false;
+    part->SetListIndex(std::int32_t(parts_.GetCount() + 1));
+    parts_.AddSorted(part);
+    selected_ = true;
+    return true;
+}
