@@ -10,7 +10,7 @@
 #include "automult/ICommonAutoMult.h"
 #include "fw/core/Poster.h"
 #include "machmult/AutoMultShapeList.h"
-#include "shopdb/MultRecord.h"
+#include "records/MultRecord.h"
 
 #include <atomic>
 #include <functional>

@@ -5,7 +5,7 @@
 
 #include "machmult/MultShape.h"
 #include "machmult/PartList.h"
-#include "model/Dimension.h"
+#include "records/Dimension.h"
 #include "model/Machine.h"
 
 #include <memory>

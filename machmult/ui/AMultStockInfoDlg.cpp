@@ -5,7 +5,7 @@
 #include "fw/core/WinPath.h"
 #include "fw/qt/QtText.h"
 #include "machmult/MachineDoc.h"
-#include "machmult/ui/FormBinder.h"
+#include "model/ui/FormBinder.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -16,7 +16,7 @@ namespace {
 CLenbox LengthEntry(QWidget& parent, int id)
 {
     CLenbox entry(CLenbox::CreateControl(&parent));
-    entry.GetControl()->setObjectName(machui::ControlName(id));
+    entry.GetControl()->setObjectName(ControlName(id));
     return entry;
 }
 } // namespace
@@ -26,7 +26,7 @@ CAMultStockInfoDlg::CAMultStockInfoDlg(QWidget* parent, int x, int y)
       kerf_(LengthEntry(*this, IDC_KERF))
 {
     setWindowTitle(QStringLiteral("Stock Information"));
-    machines_->setObjectName(machui::ControlName(IDC_MACHINE));
+    machines_->setObjectName(ControlName(IDC_MACHINE));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Machine"), machines_);

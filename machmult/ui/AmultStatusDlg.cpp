@@ -6,7 +6,7 @@
 #include "machmult/ui/AutoMultHost.h"
 #include "machmult/ui/AutoMultRun.h"
 #include "machmult/ui/CommandGuard.h"
-#include "machmult/ui/FormBinder.h"
+#include "model/ui/FormBinder.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -21,10 +21,10 @@ CAmultStatusDlg::CAmultStatusDlg(const CAutoMultRun& run, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("AutoMult Shape Status"));
     setAttribute(Qt::WA_DeleteOnClose);
-    progress_->setObjectName(machui::ControlName(IDC_PROGRESS));
+    progress_->setObjectName(ControlName(IDC_PROGRESS));
     progress_->setRange(0, 100);
     progress_->setValue(0);
-    stop_->setObjectName(machui::ControlName(IDC_STOP));
+    stop_->setObjectName(ControlName(IDC_STOP));
     status_->setMinimumWidth(320);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(progress_);

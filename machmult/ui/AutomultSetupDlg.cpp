@@ -1,6 +1,6 @@
 #include "machmult/ui/AutomultSetupDlg.h"
 
-#include "machmult/ui/FormBinder.h"
+#include "model/ui/FormBinder.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -24,7 +24,7 @@ QButtonGroup* RadioGroup(QWidget& dialog, QVBoxLayout& layout, const char* title
     int index = 0;
     for (const Choice& choice : choices) {
         auto* button = new QRadioButton(QString::fromLatin1(choice.text), box);
-        button->setObjectName(machui::ControlName(choice.id));
+        button->setObjectName(ControlName(choice.id));
         group->addButton(button, index++);
         boxLayout->addWidget(button);
     }
