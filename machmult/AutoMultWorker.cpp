@@ -3,6 +3,7 @@
 #include "automult/AutoMultOpnB.h"
 #include "automult/AutoMultUnplaced.h"
 #include "fw/core/AppProfile.h"
+#include "machmult/MachinePartOf.h"
 #include "machmult/MultDoc.h"
 
 #include <stdexcept>
@@ -11,22 +12,6 @@
 namespace {
 
 constexpr double kTolerance = 1e-6;
-
-// A mult part as the machine's tool checks see it.
-class MachinePartOf : public IMachinePart {
-public:
-    explicit MachinePartOf(CMultPart& part) : part_(part) {}
-    double GetPartLength() const override { return part_.GetLength().GetValue(); }
-    std::uint32_t GetQuantity() const override { return part_.GetQuantity(); }
-    std::uint32_t GetQuantityUsed() const override { return part_.GetQuantityUsed(); }
-    void SetQuantityFit(std::uint32_t pieces) override { part_.SetQuantityFit(pieces); }
-    void ClearMultCheckLength() override {}
-    CToolList& GetToolList() override { return part_.GetTools(); }
-    void SetToolsFit(int fit) override { part_.SetToolsFit(fit); }
-
-private:
-    CMultPart& part_;
-};
 
 // The pieces of a part still to be multed: the Delete key of the part list counts them all as used.
 std::uint32_t Wanted(const CMultPart& part)

@@ -1,5 +1,6 @@
 #include "shopdisk/MultDosDisk.h"
 
+#include "machmult/MachinePartOf.h"
 #include "machmult/MultDoc.h"
 #include "machmult/MultPartListRecords.h"
 #include "model/JobPaths.h"
@@ -21,34 +22,6 @@ void Tell(const std::string& text)
     fw::ShowMessage(text, fw::MB_OK | fw::MB_ICONEXCLAMATION);
 }
 
-// A mult part as the machine's tool loading sees it.
-class MachinePartOf : public IMachinePart {
-public:
-    explicit MachinePartOf(CMultPart& part) : part_(part) {}
-    double GetPartLength() const override { return part_.GetLength().GetValue(); }
-    std::uint32_t GetQuantity() const override { return part_.GetQuantity(); }
-    std::uint32_t GetQuantityUsed() const override { return part_.GetQuantityUsed(); }
-    void SetQuantityFit(std::uint32_t pieces) override { part_.SetQuantityFit(pieces); }
-    void ClearMultCheckLength() override {}
-    CToolList& GetToolList() override { return part_.GetTools(); }
-    void SetToolsFit(int fit) override { part_.SetToolsFit(fit); }
-
-private:
-    CMultPart& part_;
-};
-
-// Loads the machine's tools from the tools of the mult's parts.
-void LoadMachineTools(CMachine& machine, CMultPartList& parts)
-{
-    std::vector<MachinePartOf> views;
-    for (CMultPart& part : parts)
-        views.emplace_back(part);
-    std::vector<IMachinePart*> pointers;
-    for (MachinePartOf& view : views)
-        pointers.push_back(&view);
-    machine.LoadToolsForParts(pointers);
-}
-
 std::string TrimRight(std::string text)
 {
     text.erase(text.find_last_not_of(' ') + 1);
@@ -60,7 +33,7 @@ bool WriteDetails(CMultAccess& access, const std::string& toolFile, const std::s
                   MultLinks& links)
 {
     CMachine& machine = *mult.GetMachine();
-    LoadMachineTools(machine, mult.GetParts());
+    LoadToolsForParts(machine, mult.GetParts());
     for (std::size_t slot = 0; slot < MultLinks::toolListCodes.size(); ++slot) {
         CToollistAccess& tools = access.ToolList(slot);
         if (!tools.Open(toolFile, -1))
@@ -175,7 +148,7 @@ void CMultDosDisk::ReadDosDisk(const std::string& recordFile)
         if (CMachine* machine = mult.GetMachine()) {
             for (CMultPart& part : mult.GetParts())
                 machine->FitToolsToStations(part.GetTools());
-            LoadMachineTools(*machine, mult.GetParts());
+            LoadToolsForParts(*machine, mult.GetParts());
         }
         if (!mult.SaveDocument())
             Tell("The mult " + record.job + " " + record.group + " " + record.mark + " of " + recordFile +
