@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QGuiApplication>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
@@ -95,6 +96,12 @@ QAction* CMainFrame::AddCommand(QMenu* menu, const QString& text, const char* na
     return action;
 }
 
+QToolBar* CMainFrame::ActiveChildToolBar(const QString& title) const
+{
+    const QMdiSubWindow* active = mdiArea_.activeSubWindow();
+    return active && active->widget() ? active->widget()->findChild<QToolBar*>(title) : nullptr;
+}
+
 QAction* CMainFrame::Command(std::string_view name) const
 {
     return findChild<QAction*>(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
@@ -146,12 +153,35 @@ void CMainFrame::CreateMenus()
     QAction* navigator = AddCommand(view, QStringLiteral("&Navigator"), "ID_VIEW_NAVIGATOR", [this] { navigatorBar_->setVisible(!navigatorBar_->isVisible()); });
     view->addSeparator();
     AddCommand(view, QStringLiteral("&Options"), "ID_VIEW_OPTIONS", [this] { OnViewOptions(); });
+    // The toolbars of the part programming and hand-mult windows, for the active window that has one.
+    struct ChildBar {
+        const char* text;
+        const char* name;
+        const char* title;
+    };
+    std::vector<std::pair<QAction*, QString>> childBars;
+    for (const ChildBar& bar : {ChildBar{"&Programming Tools", "ID_VIEW_PROGRAMMING_TOOLS", "Programming Tools"},
+                                ChildBar{"&HandMult Tools", "ID_VIEW_HANDMULT_TOOLS", "Hand Mult Tools"}}) {
+        const QString title = QString::fromLatin1(bar.title);
+        QAction* action = AddCommand(view, QString::fromLatin1(bar.text), bar.name, [this, title] {
+            if (QToolBar* found = ActiveChildToolBar(title))
+                found->setVisible(found->isHidden());
+        });
+        action->setCheckable(true);
+        childBars.emplace_back(action, title);
+    }
+    view->insertActions(view->actions().at(3), {childBars[0].first, childBars[1].first});
     for (QAction* toggle : {toolBar, statusBarAction, navigator})
         toggle->setCheckable(true);
-    connect(view, &QMenu::aboutToShow, this, [this, toolBar, statusBarAction, navigator] {
+    connect(view, &QMenu::aboutToShow, this, [this, toolBar, statusBarAction, navigator, childBars] {
         toolBar->setChecked(toolBar_->isVisible());
         statusBarAction->setChecked(statusBar()->isVisible());
         navigator->setChecked(navigatorBar_->isVisible());
+        for (const auto& [action, title] : childBars) {
+            QToolBar* found = ActiveChildToolBar(title);
+            action->setEnabled(found != nullptr);
+            action->setChecked(found && !found->isHidden());
+        }
     });
 
     // The machine commands are carried out by the machine link.

@@ -58,6 +58,8 @@ private:
     void RestorePlacement();
     void RestoreDockState();
     QAction* AddCommand(QMenu* menu, const QString& text, const char* name, std::function<void()> handler);
+    // The toolbar of that object name in the active child window, or null.
+    QToolBar* ActiveChildToolBar(const QString& title) const;
     void ForwardToNavigator(int code);
     void FillRecentFiles(QMenu* file);
     void OnViewOptions();

@@ -69,6 +69,29 @@ protected:
     }
 };
 
+// View > <command> is offered for the active window that has the toolbar and shows or hides it.
+void ExpectViewTogglesToolBar(VarnexProgram& program, QWidget& window, const char* command, const char* title)
+{
+    auto* bar = window.findChild<QToolBar*>(QString::fromLatin1(title));
+    ASSERT_NE(bar, nullptr);
+    QMenu* view = nullptr;
+    for (QAction* menu : program.MainFrame()->menuBar()->actions())
+        if (menu->text() == "&View")
+            view = menu->menu();
+    ASSERT_NE(view, nullptr);
+    QAction* toggle = program.MainFrame()->Command(command);
+    ASSERT_NE(toggle, nullptr);
+    emit view->aboutToShow();
+    ASSERT_TRUE(toggle->isEnabled());
+    EXPECT_TRUE(toggle->isChecked());
+    toggle->trigger();
+    EXPECT_TRUE(bar->isHidden());
+    emit view->aboutToShow();
+    EXPECT_FALSE(toggle->isChecked());
+    toggle->trigger();
+    EXPECT_FALSE(bar->isHidden());
+}
+
 TEST_F(ProgramTest, StartsWithItsMainWindowMenusToolbarNavigatorAndTemplatesInOrder)
 {
     VarnexProgram program(Options());
@@ -392,6 +415,7 @@ TEST_F(ProgramTest, SpecificsOpensTheHandMultWindowOnTheMult)
     ASSERT_NE(frame->findChild<machui::CHmultSplitterFrame*>(), nullptr);
     EXPECT_EQ(frame->Document(), info->Document());
     EXPECT_TRUE(messages->Shown().empty());
+    ExpectViewTogglesToolBar(program, *frame, "ID_VIEW_HANDMULT_TOOLS", "Hand Mult Tools");
 
     frame->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -500,6 +524,7 @@ TEST_F(ProgramTest, SpecificsOpensThePartProgrammingWindowOnThePart)
     EXPECT_FALSE(frame->isMaximized());
     EXPECT_EQ(static_cast<CPartDoc*>(info->Document())->GetKeyFieldsFlag(), 0);
     EXPECT_TRUE(messages->Shown().empty());
+    ExpectViewTogglesToolBar(program, *frame, "ID_VIEW_PROGRAMMING_TOOLS", "Programming Tools");
 
     // Closing the programming window leaves the part open in its information window.
     frame->close();
