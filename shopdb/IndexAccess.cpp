@@ -20,6 +20,11 @@ bool CIndexAccess::Open(std::string_view recordPath, unsigned flags)
     return false;
 }
 
+const fw::FileException& CIndexAccess::OpenError() const
+{
+    return records_.OpenError().cause() != fw::FileException::none ? records_.OpenError() : index_.OpenError();
+}
+
 void CIndexAccess::Close()
 {
     records_.Close();

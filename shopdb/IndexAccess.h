@@ -23,6 +23,8 @@ public:
     // Opens the record file and its index with the same flags; when the index cannot be opened
     // the record file is closed again. True when both are open.
     bool Open(std::string_view recordPath, unsigned flags = CPowerFile::writeFlags);
+    // Why the last Open failed (the record file's error, else the index's).
+    const fw::FileException& OpenError() const;
     void Close();
 
     std::unique_ptr<CRecordInMemory> NewRecord() const { return records_.NewRecord(); }

@@ -22,6 +22,11 @@ bool CLinkAccess::Open(std::string_view recordPath, std::int32_t chainAddress, u
     return false;
 }
 
+const fw::FileException& CLinkAccess::OpenError() const
+{
+    return records_.OpenError().cause() != fw::FileException::none ? records_.OpenError() : links_.OpenError();
+}
+
 std::int32_t CLinkAccess::Close()
 {
     records_.Close();

@@ -29,6 +29,8 @@ public:
     // Opens the record file and the link file on a chain (-1 for a new one); when the link file
     // cannot be opened the record file is closed again. True when both are open.
     bool Open(std::string_view recordPath, std::int32_t chainAddress, unsigned flags = CPowerFile::writeFlags);
+    // Why the last Open failed (the record file's error, else the link file's).
+    const fw::FileException& OpenError() const;
     // Closes both files and returns the chain header's address (-1 when nothing was linked).
     std::int32_t Close();
     // Forgets the chain and the cached records; done after every Close.

@@ -2,7 +2,6 @@
 
 #include "shopdb/LittleEndian.h"
 
-#include "fw/core/MessageService.h"
 
 #include <array>
 #include <iterator>
@@ -38,7 +37,7 @@ bool CLinkFile::Open(std::string_view path, unsigned flags, fw::FileException* e
         Reset();
         if (error)
             *error = failure;
-        fw::ShowMessage(failure.what(), fw::MB_OK | fw::MB_ICONHAND);
+        openError_ = failure;
         return false;
     }
     return true;

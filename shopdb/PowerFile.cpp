@@ -1,7 +1,6 @@
 #include "shopdb/PowerFile.h"
 
 #include "fw/core/FileSystem.h"
-#include "fw/core/MessageService.h"
 
 #include <algorithm>
 #include <limits>
@@ -49,11 +48,11 @@ bool CPowerFile::Open(std::string_view path, unsigned flags, FileException* erro
         flags |= fw::File::modeCreate | fw::File::modeNoTruncate;
     fw::File file;
     FileException failure;
+    openError_ = FileException();
     if (!TryOpen(file, path, flags, failure)) {
         if (error)
             *error = failure;
-        if (failure.cause() != FileException::none)
-            fw::ShowMessage(failure.what(), fw::MB_OK | fw::MB_ICONHAND);
+        openError_ = failure;
         return false;
     }
     Open(std::make_unique<shopdb::DiskMedium>(std::move(file), writer), std::string(path));

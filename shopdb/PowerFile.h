@@ -42,10 +42,13 @@ public:
 
     // Opens a file by its Windows path. An open for writing also creates the file when it is
     // missing and never truncates it; when a folder of the path is missing the folders are made
-    // and the open is tried once more. An open for reading creates nothing. A failure shows
-    // "ERROR: <cause text> -- On File <path>" with the stop icon, fills *error when given and
-    // returns false; a path without a backslash whose open fails returns false silently.
+    // and the open is tried once more. An open for reading creates nothing. A failure fills
+    // *error when given, keeps the error for OpenError() and returns false; the caller reports it
+    // ("ERROR: <cause text> -- On File <path>"). A path without a backslash whose open fails
+    // leaves the cause none: nothing to report.
     bool Open(std::string_view path, unsigned flags, fw::FileException* error = nullptr);
+    // Why the last open failed; cause none after a successful open or an unreportable failure.
+    const fw::FileException& OpenError() const { return openError_; }
     // Opens over a medium already at hand; path names the file in errors.
     void Open(std::unique_ptr<shopdb::FileMedium> medium, std::string path);
     // Closes only when the file is open.
@@ -73,6 +76,8 @@ protected:
 
     [[noreturn]] void Fail(fw::FileException::Cause cause) const;
     [[noreturn]] void ThrowInvalidFile() const { Fail(fw::FileException::invalidFile); }
+
+    fw::FileException openError_;   // why the last open failed
 
 private:
     static bool TryOpen(fw::File& file, std::string_view path, unsigned flags, fw::FileException& failure);

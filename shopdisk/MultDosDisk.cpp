@@ -1,4 +1,5 @@
 #include "shopdisk/MultDosDisk.h"
+#include "shopdisk/OpenReported.h"
 
 #include "machmult/MachinePartOf.h"
 #include "machmult/MultDoc.h"
@@ -36,14 +37,14 @@ bool WriteDetails(CMultAccess& access, const std::string& toolFile, const std::s
     LoadToolsForParts(machine, mult.GetParts());
     for (std::size_t slot = 0; slot < MultLinks::toolListCodes.size(); ++slot) {
         CToollistAccess& tools = access.ToolList(slot);
-        if (!tools.Open(toolFile, -1))
+        if (!OpenReported(tools, toolFile, -1))
             return false;
         tools.WriteToolList(machine.GetLoadedTools(), MultLinks::toolListCodes[slot]);
         links.toolLists[slot] = tools.Close();
         tools.Reset();
     }
     CPartlistAccess& parts = access.PartList();
-    if (!parts.Open(partFile, -1))
+    if (!OpenReported(parts, partFile, -1))
         return false;
     WritePartList(parts, mult.GetParts());
     links.partList = parts.Close();
@@ -63,7 +64,7 @@ void CMultDosDisk::CreateDosDisk(char drive, const std::string& targetName, cons
     const std::string toolFile = CPartDosDisk::RecordFilePath(drive, "MULT\\TOOLLIST", target);
     const std::string partFile = CPartDosDisk::RecordFilePath(drive, "MULT\\PARTLIST", target);
     CMultAccess access;
-    if (!access.Open(multFile))
+    if (!OpenReported(access, multFile))
         return;
     std::set<std::string> collected;
     std::vector<std::string> partFiles;
@@ -114,7 +115,7 @@ void CMultDosDisk::ReadDosDisk(const std::string& recordFile)
     const std::string name(fw::WinPath::FileName(recordFile));
     const std::string diskRoot(fw::WinPath::Folder(folder));
     CMultAccess access;
-    if (!access.Open(recordFile, CPowerFile::readFlags))
+    if (!OpenReported(access, recordFile, CPowerFile::readFlags))
         return;
     std::set<std::string> convertedSets;
     for (std::int32_t address = access.First(); (access.GetStatus() & CPowerFile::statusEnd) == 0;
@@ -136,7 +137,7 @@ void CMultDosDisk::ReadDosDisk(const std::string& recordFile)
             continue;
         }
         CPartlistAccess& parts = access.PartList();
-        if (!parts.Open(folder + "\\PARTLIST\\" + name, links.partList, CPowerFile::readFlags))
+        if (!OpenReported(parts, folder + "\\PARTLIST\\" + name, links.partList, CPowerFile::readFlags))
             return;
         try {
             ReadPartList(parts, mult.GetParts());

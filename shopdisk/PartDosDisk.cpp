@@ -1,4 +1,5 @@
 #include "shopdisk/PartDosDisk.h"
+#include "shopdisk/OpenReported.h"
 
 #include "model/PatternList.h"
 #include "model/StencilPatternList.h"
@@ -83,7 +84,7 @@ bool WriteDetails(CPartAccess& access, const PartDiskFiles& files, CPartDoc& par
     const CPartShape& shape = *part.GetPartShape();
     for (const PatternSlot& slot : kWriteOrder) {
         CPatternAccess& patterns = access.Patterns(slot.chain);
-        if (!patterns.Open(IsLayout(slot) ? files.layouts : files.holes, -1))
+        if (!OpenReported(patterns, IsLayout(slot) ? files.layouts : files.holes, -1))
             return false;
         CPatternList scratch;
         shape.CopyFacePatterns(scratch, slot.face, channelLeg, slot.operation);
@@ -92,7 +93,7 @@ bool WriteDetails(CPartAccess& access, const PartDiskFiles& files, CPartDoc& par
         patterns.Reset();
     }
     CStencilAccess& stencils = access.Stencils();
-    if (!stencils.Open(files.stencils, -1))
+    if (!OpenReported(stencils, files.stencils, -1))
         return false;
     CStencilPatternList scratch;
     const int face = shape.CopyStencils(scratch);
@@ -112,7 +113,7 @@ bool ReadDetails(CPartAccess& access, const PartDiskFiles& files, const PartChai
     PartChains read = chains;
     for (const PatternSlot& slot : kReadOrder) {
         CPatternAccess& patterns = access.Patterns(slot.chain);
-        if (!patterns.Open(IsLayout(slot) ? files.layouts : files.holes, ChainOf(read, slot.chain),
+        if (!OpenReported(patterns, IsLayout(slot) ? files.layouts : files.holes, ChainOf(read, slot.chain),
                            CPowerFile::readFlags))
             return false;
         CPatternList scratch;
@@ -123,7 +124,7 @@ bool ReadDetails(CPartAccess& access, const PartDiskFiles& files, const PartChai
     }
     for (const std::int32_t chain : {chains.webStencils, chains.topFlangeStencils, chains.bottomFlangeStencils}) {
         CStencilAccess& stencils = access.Stencils();
-        if (!stencils.Open(files.stencils, chain, CPowerFile::readFlags))
+        if (!OpenReported(stencils, files.stencils, chain, CPowerFile::readFlags))
             return false;
         CStencilPatternList scratch;
         stencils.ReadStencils(scratch);
@@ -179,7 +180,7 @@ void CPartDosDisk::CreateDosDisk(char drive, const std::string& target, const st
     const fw::WaitCursor wait;
     const PartDiskFiles disk = PartDiskFiles::Of(RecordFilePath(drive, "PART", target));
     CPartAccess access;
-    if (!access.Open(disk.parts))
+    if (!OpenReported(access, disk.parts))
         return;
     for (const std::string& entry : files) {
         for (const std::string& file : FilesOf(entry)) {
@@ -213,7 +214,7 @@ void CPartDosDisk::ReadDosDisk(const std::string& recordFile)
     const fw::WaitCursor wait;
     const PartDiskFiles disk = PartDiskFiles::Of(recordFile);
     CPartAccess access;
-    if (!access.Open(disk.parts, CPowerFile::readFlags))
+    if (!OpenReported(access, disk.parts, CPowerFile::readFlags))
         return;
     for (std::int32_t address = access.First(); (access.GetStatus() & CPowerFile::statusEnd) == 0;
          address = access.Next()) {

@@ -1,4 +1,5 @@
 #include "shopdisk/ShapeDosDisk.h"
+#include "shopdisk/OpenReported.h"
 
 #include "model/ShapeDoc.h"
 #include "records/RecordImage.h"
@@ -10,7 +11,7 @@ void CShapeDosDisk::ReadDosDisk(const std::string& recordFile)
 {
     const fw::WaitCursor wait;
     CShapeAccess access;
-    if (!access.Open(recordFile, CPowerFile::readFlags))
+    if (!OpenReported(access, recordFile, CPowerFile::readFlags))
         return;
     for (std::int32_t address = access.First(); (access.GetStatus() & CPowerFile::statusEnd) == 0;
          address = access.Next()) {

@@ -16,11 +16,11 @@ struct PowerFileTest : ::testing::Test {
     TempDrives drives;
     fw::ScriptedMessages messages;
 
-    // The one message shown, answered with OK.
-    fw::ShownMessage OnlyMessage() const
+    // The file keeps why its open failed and shows nothing: its caller reports it.
+    std::string KeptError(const CPowerFile& file) const
     {
-        EXPECT_EQ(messages->Shown().size(), 1u);
-        return messages->Shown().empty() ? fw::ShownMessage{} : messages->Shown().front();
+        EXPECT_TRUE(messages->Shown().empty());
+        return file.OpenError().what();
     }
 };
 
@@ -56,13 +56,11 @@ TEST_F(PowerFileTest, ReaderCreatesNothing)
     index.Close();
     EXPECT_EQ(fs::file_size(drives.C() / "SHOP/PART/T.NDX"), 0u);
 
-    messages->Answer(fw::IDOK);
     CRecordFile file;
     FileException error;
     EXPECT_FALSE(file.Open("C:\\OTHER\\PART\\T.REC", CPowerFile::readFlags, &error));
     EXPECT_EQ(error.cause(), FileException::fileNotFound);
-    EXPECT_EQ(OnlyMessage(), (fw::ShownMessage{"ERROR: File Not Found -- On File C:\\OTHER\\PART\\T.REC",
-                                               fw::kMessageCaption, fw::MB_OK | fw::MB_ICONHAND, fw::IDOK}));
+    EXPECT_EQ(KeptError(file), "ERROR: File Not Found -- On File C:\\OTHER\\PART\\T.REC");
     EXPECT_FALSE(fs::exists(drives.C() / "OTHER"));
 }
 
@@ -71,28 +69,27 @@ TEST_F(PowerFileTest, PathWithoutBackslashFailsSilently)
     CRecordFile file;
     EXPECT_FALSE(file.Open("T.REC", CPowerFile::writeFlags));
     EXPECT_TRUE(messages->Shown().empty());
+    EXPECT_EQ(file.OpenError().cause(), FileException::none);
 }
 
 TEST_F(PowerFileTest, SecondWriterMeetsASharingViolation)
 {
     CLinkFile first;
     ASSERT_TRUE(first.Open("C:\\SHOP\\T.LNK", CPowerFile::writeFlags, nullptr, -1));
-    messages->Answer(fw::IDOK);
     CLinkFile second;
     FileException error;
     EXPECT_FALSE(second.Open("C:\\SHOP\\T.LNK", CPowerFile::writeFlags, &error, -1));
     EXPECT_EQ(error.cause(), FileException::sharingViolation);
-    EXPECT_EQ(OnlyMessage().text, "ERROR: Sharing Violation -- On File C:\\SHOP\\T.LNK");
+    EXPECT_EQ(KeptError(second), "ERROR: Sharing Violation -- On File C:\\SHOP\\T.LNK");
 }
 
-// A file stands where a folder should be made: the failure is shown once, with no endless retry.
-TEST_F(PowerFileTest, FolderThatCannotBeMadeIsReportedOnce)
+// A file stands where a folder should be made: the failure is kept, with no endless retry.
+TEST_F(PowerFileTest, FolderThatCannotBeMadeIsKept)
 {
     TempDrives::Put(drives.C() / "SHOP", "a file");
-    messages->Answer(fw::IDOK);
     CRecordFile file;
     EXPECT_FALSE(file.Open("C:\\SHOP\\PART\\T.REC", CPowerFile::writeFlags));
-    EXPECT_TRUE(OnlyMessage().text.starts_with("ERROR: "));
+    EXPECT_TRUE(KeptError(file).starts_with("ERROR: "));
 }
 
 TEST_F(PowerFileTest, MakeDirectoryPathMakesEveryFolderButTheFile)

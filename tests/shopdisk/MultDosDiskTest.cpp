@@ -121,6 +121,16 @@ TEST_F(MultDosDiskTest, WritesTheMultRecordByteForByte)
     EXPECT_EQ(TempDrives::Get(drives.Root() / "D/MULT/DEFAULT.REC"), expected);
 }
 
+TEST_F(MultDosDiskTest, AShapeFileThatCannotBeOpenedIsReportedWithItsCause)
+{
+    std::filesystem::create_directories(drives.Root() / "D" / "SHAPE" / "SHAPES.REC");   // a folder, not a file
+    messages->Answer(fw::IDOK);
+    CShapeDosDisk::ReadDosDisk("D:\\SHAPE\\SHAPES.REC");
+    ASSERT_EQ(messages->Shown().size(), 1u);
+    EXPECT_TRUE(messages->Shown()[0].text.starts_with("ERROR: ")) << messages->Shown()[0].text;
+    EXPECT_TRUE(messages->Shown()[0].text.ends_with("-- On File D:\\SHAPE\\SHAPES.REC")) << messages->Shown()[0].text;
+}
+
 TEST_F(MultDosDiskTest, ShapesConvertWithTheKindOfTheirType)
 {
     {
