@@ -8,7 +8,6 @@
 
 #include "fw/core/AppProfile.h"
 #include "fw/core/Archive.h"
-#include "fw/core/AtomicFile.h"
 #include "fw/core/File.h"
 #include "fw/core/FileException.h"
 #include "fw/core/SaneLength.h"
@@ -46,9 +45,6 @@ std::string NavigatorSelection(int kind)
     const CMultDoc::SelectionProvider& provider = SelectionProviderSlot();
     return provider ? provider(kind) : std::string();
 }
-
-// Raised by WriteDocumentFile when SaveDocument's name was taken after all.
-struct NameTaken {};
 
 // The machine document the mult loads its machine through; it reports a file that can't be read
 // only when the mult has a window.
@@ -94,13 +90,6 @@ int CMultDoc::Tell(const std::string& text, unsigned type) const
 
 void CMultDoc::ReportSaveLoadException(const std::string& path, std::exception_ptr error, bool saving)
 {
-    try {
-        std::rethrow_exception(error);
-    } catch (const NameTaken&) {
-        nameTaken_ = true;
-        return;
-    } catch (...) {
-    }
     if (!IsWindowless())
         CSmartDoc::ReportSaveLoadException(path, error, saving);
 }
@@ -310,28 +299,19 @@ bool CMultDoc::CheckNames() const
     return false;
 }
 
-bool CMultDoc::OnSaveDocument(const std::string& path) { return UpdateForms() && SaveUnder(path); }
+bool CMultDoc::OnSaveDocument(const std::string& path)
+{
+    return UpdateForms() && SaveUnder(path, SaveMode::replace) == SaveResult::saved;
+}
 
-bool CMultDoc::SaveUnder(const std::string& path)
+CMultDoc::SaveResult CMultDoc::SaveUnder(const std::string& path, SaveMode mode)
 {
     if (!CheckStock("Must Have Valid Shape B ") || !CheckNames())
-        return false;
+        return SaveResult::failed;
     const std::string target = MultPathOnDrive(jobs::DriveOf(path));
     if (!IsWindowless())
         fw::AppProfile().WriteProfileInt("Current Settings", "Default MS", header_.measuringSystem);
-    return CSmartDoc::OnSaveDocument(target);
-}
-
-void CMultDoc::WriteDocumentFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
-{
-    if (!createNew_) {
-        CSmartDoc::WriteDocumentFile(path, bytes);
-        return;
-    }
-    fw::AtomicFile out(path);
-    out.Write(bytes.data(), bytes.size());
-    if (!out.CommitNew())
-        throw NameTaken{};
+    return SaveTo(target, mode);
 }
 
 bool CMultDoc::SaveDocument() { return UpdateForms() && SaveUnderFreeName(); }
@@ -344,13 +324,10 @@ bool CMultDoc::SaveUnderFreeName()
         const std::string candidate =
             fw::WinPath::Join(folder, header_.mark + " " + std::to_string(header_.sequence) + kExtension);
         if (!fw::FileSystem::Exists(candidate)) {
-            nameTaken_ = false;
-            createNew_ = true;
-            const bool saved = SaveUnder(candidate);
-            createNew_ = false;
-            if (saved)
+            const SaveResult result = SaveUnder(candidate, SaveMode::createNew);
+            if (result == SaveResult::saved)
                 return true;
-            if (!nameTaken_)
+            if (result == SaveResult::failed)
                 break;
         }
         if (header_.sequence == std::numeric_limits<std::uint32_t>::max())

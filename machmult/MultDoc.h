@@ -166,10 +166,6 @@ public:
     // Load and save errors; silent without a window.
     void ReportSaveLoadException(const std::string& path, std::exception_ptr error, bool saving) override;
 
-protected:
-    // While SaveDocument runs, creates the file only where none is.
-    void WriteDocumentFile(const std::string& path, const std::vector<std::uint8_t>& bytes) override;
-
 private:
     // The text without leading and trailing blanks.
     static std::string Trim(const std::string& text);
@@ -182,7 +178,7 @@ private:
     bool CheckStock(const char* shapeMessage) const;
     bool CheckNames() const;
     // OnSaveDocument without the forms: the checks, then the save at the rebuilt path.
-    bool SaveUnder(const std::string& path);
+    SaveResult SaveUnder(const std::string& path, SaveMode mode);
     // SaveDocument without the forms.
     bool SaveUnderFreeName();
     std::string MultPathOnDrive(const std::string& drive) const;
@@ -194,7 +190,4 @@ private:
     std::unique_ptr<CMultShape> shape_;
     std::unique_ptr<CMachine> machine_;
     std::string saveFolder_;
-    // SaveDocument's state: create the file only where none is; the name was taken.
-    bool createNew_ = false;
-    bool nameTaken_ = false;
 };

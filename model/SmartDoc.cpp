@@ -40,22 +40,24 @@ bool CSmartDoc::OnOpenDocument(const std::string& path)
     return true;
 }
 
-bool CSmartDoc::OnSaveDocument(const std::string& path)
+bool CSmartDoc::OnSaveDocument(const std::string& path) { return SaveTo(path, SaveMode::replace) == SaveResult::saved; }
+
+CSmartDoc::SaveResult CSmartDoc::SaveTo(const std::string& path, SaveMode mode)
 {
     if (!IsSaveAllowed()) {
         fw::ShowMessage(fw::StringTables::Get("VARNEX").Get(IDS_SAVE_ON_TOP_OF_OLD), fw::MB_OK | fw::MB_ICONEXCLAMATION);
-        return false;
+        return SaveResult::failed;
     }
     try {
         fw::FileSystem::CreateFolders(path);
     } catch (const fw::FileException&) {
         ReportSaveLoadException(path, std::current_exception(), true);
-        return false;
+        return SaveResult::failed;
     }
-    if (!fw::Document::OnSaveDocument(path))
-        return false;
-    SetPathName(path, true);
-    return true;
+    const SaveResult result = StoreDocument(path, mode);
+    if (result == SaveResult::saved)
+        SetPathName(path, true);
+    return result;
 }
 
 void CSmartDoc::SetFileName(const std::string& name)

@@ -44,6 +44,9 @@ public:
     // Refused (message 208, nothing written) while saving is not allowed; otherwise makes the
     // folders of the path, saves (atomically) and takes the path, which joins the recent files.
     bool OnSaveDocument(const std::string& path) override;
+    // The same with the mode: createNew puts the file only where none is (nameTaken otherwise,
+    // nothing written or reported).
+    SaveResult SaveTo(const std::string& path, SaveMode mode);
 
     // The folder of the current path + name + the template's extension, not a recent file.
     void SetFileName(const std::string& name);

@@ -85,18 +85,27 @@ bool Document::OnOpenDocument(const std::string& path)
     return true;
 }
 
-bool Document::OnSaveDocument(const std::string& path)
+bool Document::OnSaveDocument(const std::string& path) { return StoreDocument(path, SaveMode::replace) == SaveResult::saved; }
+
+Document::SaveResult Document::StoreDocument(const std::string& path, SaveMode mode)
 {
     try {
         Archive ar;
         Serialize(ar);
-        WriteDocumentFile(path, ar.Bytes());
+        AtomicFile out(path);
+        out.Write(ar.Bytes().data(), ar.Bytes().size());
+        if (mode == SaveMode::createNew) {
+            if (!out.CommitNew())
+                return SaveResult::nameTaken;
+        } else {
+            out.Commit();
+        }
     } catch (...) {
         ReportSaveLoadException(path, std::current_exception(), true);
-        return false;
+        return SaveResult::failed;
     }
     SetModifiedFlag(false);
-    return true;
+    return SaveResult::saved;
 }
 
 void Document::OnCloseDocument()
@@ -141,13 +150,6 @@ bool Document::DoSave(const std::string& path, bool replace)
 }
 
 bool Document::DoFileSave() { return DoSave(path_); }
-
-void Document::WriteDocumentFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
-{
-    AtomicFile out(path);
-    out.Write(bytes.data(), bytes.size());
-    out.Commit();
-}
 
 std::string SaveLoadErrorText(const std::string& path, std::exception_ptr error)
 {

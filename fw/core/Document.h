@@ -70,6 +70,11 @@ public:
     // Stores the document through Serialize and replaces the file at path atomically: a failed
     // save reports the error and leaves the previous file as it was.
     virtual bool OnSaveDocument(const std::string& path);
+
+    // How a save puts its file: over one that is there, or only where none is.
+    enum class SaveMode { replace, createNew };
+    // What a save came to; nameTaken: createNew found a file there (nothing written, nothing reported).
+    enum class SaveResult { saved, failed, nameTaken };
     // Closes every view's frame and deletes the contents (the owner then destroys the document).
     virtual void OnCloseDocument();
     virtual void DeleteContents() {}
@@ -89,9 +94,9 @@ public:
     bool IsWindowless() const { return views_.empty(); }
 
 protected:
-    // Puts the stored document at path for OnSaveDocument: by default replaces the file
-    // atomically. Throws what the file layer throws.
-    virtual void WriteDocumentFile(const std::string& path, const std::vector<std::uint8_t>& bytes);
+    // Stores the document through Serialize and puts it at path as the mode says; a failure is
+    // reported. The document is unmodified after a save.
+    SaveResult StoreDocument(const std::string& path, SaveMode mode);
 
 private:
     friend class DocTemplate;
