@@ -3,12 +3,15 @@
 // features still to come, the main frame and the dialogs the application asks through.
 
 #include "fw/qt/QtPoster.h"
+#include "shell/DocumentReportSource.h"
 #include "shell/LegacyShopDisk.h"
 #include "shell/PendingFeatures.h"
 #include "shell/VarnexApp.h"
 #include "shell/VarnexDocuments.h"
 #include "shell/ui/DocumentFrames.h"
 #include "shell/ui/MainFrame.h"
+#include "shell/ui/QtPrinting.h"
+#include "shell/ui/ReportWindows.h"
 
 #include <map>
 #include <memory>
@@ -38,6 +41,13 @@ public:
     VarnexDocuments& Documents() { return documents_; }
     CMainFrame* MainFrame() { return frame_.get(); }
     CBRAXNavBar* NavBar() { return navBar_.get(); }
+    CReportWindows& Reports() { return reports_; }
+    QtPrinterChooser& Printers() { return printers_; }
+    CReportPrinting& Printing() { return printing_; }
+
+    // File > Print: the active part or mult window's file, or the selected rows of the report
+    // window, in the standard printout.
+    void OnFilePrint();
 
     // AppWindows
     void EnableSplashScreen(bool enable) override;
@@ -54,6 +64,10 @@ private:
     std::map<TemplateId, FrameSpec> frames_;
     fw::QtPoster poster_;
     PendingFeatures pending_;
+    DocumentReportSource reportSource_;
+    QtPrinterChooser printers_;
+    CReportPrinting printing_;
+    CReportWindows reports_;
     LegacyShopDisk shopDisk_;
     VarnexDocuments documents_;
     std::unique_ptr<CMainFrame> frame_;   // goes before the documents, whose frames it holds
