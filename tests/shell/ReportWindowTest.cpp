@@ -169,6 +169,41 @@ TEST_F(ReportWindowTest, ContextMenuCommandsHandTheDispatcherTheRows)
     EXPECT_EQ(beside->actions().front()->text().toStdString(), "Show &All Files");
 }
 
+class ListTrash : public FileTrash {
+public:
+    bool MoveToTrash(const std::string& path) override
+    {
+        moved.push_back(path);
+        return works;
+    }
+    bool works = true;
+    V moved;
+};
+
+TEST_F(ReportWindowTest, DeleteAsksFirstAndReportsWhatCouldNotBeMoved)
+{
+    PutPart("A1", 240.0);
+    PutPart("B2", 120.0);
+    reports.Open(ReportKind::parts, kGroup);
+    CReportView& view = View();
+    ListTrash trash;
+    view.SetTrash(&trash);
+    view.selectAll();
+
+    messages->Answer(fw::IDNO);
+    view.RunCommand(reportcmd::deleteFiles);
+    EXPECT_TRUE(trash.moved.empty());
+    EXPECT_TRUE(calls.empty());
+
+    trash.works = false;
+    messages->Answer(fw::IDYES).Answer(fw::IDOK);
+    view.RunCommand(reportcmd::deleteFiles);
+    EXPECT_EQ(trash.moved, (V{"C:\\Kestrom\\Jobs\\J1\\G1\\A1.prt", "C:\\Kestrom\\Jobs\\J1\\G1\\B2.prt"}));
+    ASSERT_EQ(messages->Shown().size(), 3u);   // the two questions and the failure
+    EXPECT_EQ(messages->Shown()[2].text, "Error while deleting files C:\\Kestrom\\Jobs\\J1\\G1\\A1.prt and 1 more");
+    EXPECT_EQ(calls, V{"C0 C:\\Kestrom\\Jobs\\J1\\G1"});   // refreshed
+}
+
 TEST_F(ReportWindowTest, OnlyOneReportWindowAndADoubleClickOpensTheRow)
 {
     PutPart("A1", 240.0);
