@@ -143,6 +143,10 @@ void CMainFrame::CreateMenus()
     file->addSeparator();
     AddCommand(file, QStringLiteral("Na&vigate"), "ID_FILE_NAVIGATE", [this] { OnNavigate(); });
     AddCommand(file, QStringLiteral("&Import"), "ID_FILE_IMPORT", [this] { OnImport(); });
+    file->addSeparator();
+    QAction* print = AddCommand(file, QStringLiteral("&Print..."), "ID_FILE_PRINT", [this] { if (print_) print_(); });
+    print->setShortcut(QKeySequence::Print);
+    AddCommand(file, QStringLiteral("Print Set&up..."), "ID_FILE_PRINT_SETUP", [this] { if (printSetup_) printSetup_(); });
     recentSeparator_ = file->addSeparator();
     AddCommand(file, QStringLiteral("E&xit"), "ID_APP_EXIT", [this] { close(); });
     connect(file, &QMenu::aboutToShow, this, [this, file] { FillRecentFiles(file); });
@@ -300,6 +304,12 @@ void CMainFrame::ForwardToNavigator(int code)
         navigatorCommand_(code);
     else
         app_.DoNavAction(code, nullptr);
+}
+
+void CMainFrame::SetPrintCommands(std::function<void()> print, std::function<void()> printSetup)
+{
+    print_ = std::move(print);
+    printSetup_ = std::move(printSetup);
 }
 
 void CMainFrame::SetRecentFiles(std::function<std::vector<std::string>()> list,

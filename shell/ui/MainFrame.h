@@ -46,6 +46,8 @@ public:
 
     // The recent files shown in the File menu; opening one goes through open.
     void SetRecentFiles(std::function<std::vector<std::string>()> list, std::function<void(const std::string&)> open);
+    // File > Print (Ctrl+P) and File > Print Setup.
+    void SetPrintCommands(std::function<void()> print, std::function<void()> printSetup);
 
 protected:
     bool event(QEvent* e) override;
@@ -78,5 +80,7 @@ private:
     std::function<void(bool)> enableRunMenu_;
     std::function<std::vector<std::string>()> recentFiles_;
     std::function<void(const std::string&)> openRecent_;
+    std::function<void()> print_;
+    std::function<void()> printSetup_;
     std::unique_ptr<ImportProgram> import_;
 };

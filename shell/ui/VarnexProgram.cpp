@@ -8,6 +8,7 @@
 
 #include "fw/core/AppProfile.h"
 #include "fw/core/DriveMap.h"
+#include "fw/core/MessageService.h"
 #include "machmult/MachineDoc.h"
 #include "machmult/MultClasses.h"
 #include "machmult/MultDoc.h"
@@ -18,6 +19,9 @@
 #include "model/ToolDoc.h"
 #include "partprog/IPartDoc.h"
 #include "partprog/PartDoc.h"
+#include "machmult/ui/MultPrintStandardDialog.h"
+#include "partprog/ui/PartPrintStandardDialog.h"
+#include "shell/ui/ChildFrame.h"
 #include "shell/ui/FileDialogs.h"
 #include "shell/ui/MarkDlg.h"
 #include "shell/ui/ShopDiskSetupDlg.h"
@@ -26,6 +30,7 @@
 #include "shell/ui/YesNoAllDlg.h"
 
 #include <QDesktopServices>
+#include <QMdiArea>
 #include <QGuiApplication>
 #include <QSessionManager>
 #include <QUrl>
@@ -66,14 +71,21 @@ VarnexProgram::Options VarnexProgram::Standard(std::filesystem::path programFold
 VarnexProgram::VarnexProgram(Options options)
     : frames_(std::move(options.frames)),
       serviceFile_(options.busServicesFolder, options.programFolder / "varnex"),
+      printing_(printers_, reportSource_),
+      reports_([this](int code, std::optional<std::string> path) { app_.DoNavAction(code, path ? path->c_str() : nullptr); },
+               [] { return DirectorySettings::Load(fw::AppProfile()); }),
       documents_(options.documents, &poster_),
-      app_(AppServices{documents_, pending_, pending_, *this, shopDisk_, shopDisk_, *this, serviceFile_, *this},
+      app_(AppServices{documents_, reports_, printing_, *this, shopDisk_, shopDisk_, *this, serviceFile_, *this},
            CVarnexApp::Options{std::move(options.programFolder), options.machineProfile,
                                options.busMachineLink ? BusMachineLinkLoader([this] { return frame_.get(); })
                                                       : MachineLinkLoader{},
                                std::move(options.automationClasses)})
 {
     documents_.Manager().LoadRecentFileList(fw::AppProfile());
+    printing_.SetOptions(app_.GetPartPrintOptions(), app_.GetMultPrintOptions());
+    printing_.SetDialogs(
+        [this](PartPrintOptions& options) { return CPartPrintStandardDialog(options, frame_.get()).exec() == QDialog::Accepted; },
+        [this](MultPrintOptions& options) { return CMultPrintStandardDialog(options, frame_.get()).exec() == QDialog::Accepted; });
 }
 
 VarnexProgram::~VarnexProgram()
@@ -100,6 +112,9 @@ void VarnexProgram::EnableSplashScreen(bool enable)
 bool VarnexProgram::CreateMainFrame()
 {
     frame_ = std::make_unique<CMainFrame>(app_);
+    reports_.SetArea(&frame_->MdiArea());
+    printers_.SetParent(frame_.get());
+    frame_->SetPrintCommands([this] { OnFilePrint(); }, [this] { printers_.PrintSetup(); });
     navBar_ = std::make_unique<CBRAXNavBar>(*frame_, app_);
     for (auto& [id, spec] : frames_)
         InstallFrameFactory(documents_.Template(id), frame_->MdiArea(), spec);
@@ -158,4 +173,37 @@ std::optional<MarkAnswer> VarnexProgram::AskMark(const std::string& caption, con
         return std::nullopt;
     const char hand = dialog.GetHand() == Hand::left ? 'L' : dialog.GetHand() == Hand::right ? 'R' : ' ';
     return MarkAnswer{dialog.GetMark(), hand, dialog.GetDoAllSimilarly()};
+}
+
+void VarnexProgram::OnFilePrint()
+{
+    QMdiSubWindow* active = frame_ ? frame_->MdiArea().activeSubWindow() : nullptr;
+    if (auto* report = dynamic_cast<CReportFrame*>(active)) {
+        const ReportPrintRequest request = PrintRequestOf(report->View());
+        if (request.object == nav::Object::part)
+            printing_.PrintParts(PrintMode::standard, request.list);
+        else if (request.object == nav::Object::mult)
+            printing_.PrintMults(PrintMode::standard, request.list);
+        else
+            fw::ShowMessage("Select the part or mult files to print.", fw::MB_OK | fw::MB_ICONINFORMATION);
+        return;
+    }
+    auto* child = dynamic_cast<CChildFrame*>(active);
+    fw::Document* document = child ? child->Document() : nullptr;
+    const bool part = dynamic_cast<CPartDoc*>(document) != nullptr;
+    const bool mult = dynamic_cast<CMultDoc*>(document) != nullptr;
+    if (!part && !mult) {
+        fw::ShowMessage("Open a part, a mult or a report of them to print.", fw::MB_OK | fw::MB_ICONINFORMATION);
+        return;
+    }
+    if (document->GetPathName().empty() || document->IsModified()) {
+        fw::ShowMessage("Save the " + std::string(part ? "part" : "mult") + " before printing it.",
+                        fw::MB_OK | fw::MB_ICONINFORMATION);
+        return;
+    }
+    const std::string list = document->GetPathName() + "|";
+    if (part)
+        printing_.PrintParts(PrintMode::standard, list);
+    else
+        printing_.PrintMults(PrintMode::standard, list);
 }

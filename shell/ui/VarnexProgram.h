@@ -1,15 +1,17 @@
 #pragma once
 // The program put together: the application object over the documents and their templates, the
-// features still to come, the main frame and the dialogs the application asks through.
+// reports and printing, the main frame and the dialogs the application asks through.
 
 #include "fw/qt/QtPoster.h"
 #include "shell/BusServiceFile.h"
+#include "shell/DocumentReportSource.h"
 #include "shell/LegacyShopDisk.h"
-#include "shell/PendingFeatures.h"
 #include "shell/VarnexApp.h"
 #include "shell/VarnexDocuments.h"
 #include "shell/ui/DocumentFrames.h"
 #include "shell/ui/MainFrame.h"
+#include "shell/ui/QtPrinting.h"
+#include "shell/ui/ReportWindows.h"
 
 #include <map>
 #include <memory>
@@ -44,6 +46,13 @@ public:
     CBRAXNavBar* NavBar() { return navBar_.get(); }
     // Whether the last registration (/Regserver, /Unregserver) did its work.
     bool RegistrationSucceeded() const { return serviceFile_.Succeeded(); }
+    CReportWindows& Reports() { return reports_; }
+    QtPrinterChooser& Printers() { return printers_; }
+    CReportPrinting& Printing() { return printing_; }
+
+    // File > Print: the active part or mult window's file, or the selected rows of the report
+    // window, in the standard printout.
+    void OnFilePrint();
 
     // AppWindows
     void EnableSplashScreen(bool enable) override;
@@ -59,8 +68,11 @@ public:
 private:
     std::map<TemplateId, FrameSpec> frames_;
     fw::QtPoster poster_;
-    PendingFeatures pending_;
     BusServiceFile serviceFile_;
+    DocumentReportSource reportSource_;
+    QtPrinterChooser printers_;
+    CReportPrinting printing_;
+    CReportWindows reports_;
     LegacyShopDisk shopDisk_;
     VarnexDocuments documents_;
     std::unique_ptr<CMainFrame> frame_;   // goes before the documents, whose frames it holds

@@ -97,6 +97,15 @@ TEST_F(MainFrameTest, MenusCarryTheirPrompts)
     ASSERT_NE(frame.Command("ID_FILE_IMPORT"), nullptr);
     EXPECT_EQ(frame.Command("ID_FILE_IMPORT")->statusTip(), "Start the import program");
     EXPECT_EQ(frame.Command("ID_FILE_IMPORT")->toolTip(), "Import");
+    int printed = 0, setUp = 0;
+    frame.SetPrintCommands([&] { ++printed; }, [&] { ++setUp; });
+    ASSERT_NE(frame.Command("ID_FILE_PRINT"), nullptr);
+    EXPECT_EQ(frame.Command("ID_FILE_PRINT")->shortcut(), QKeySequence(QKeySequence::Print));
+    frame.Command("ID_FILE_PRINT")->trigger();
+    frame.Command("ID_FILE_PRINT_SETUP")->trigger();
+    EXPECT_EQ(printed, 1);
+    EXPECT_EQ(setUp, 1);
+    EXPECT_EQ(frame.Command("ID_FILE_PRINT_SETUP")->toolTip(), "Print Setup");
     EXPECT_FALSE(frame.Command("ID_MACHINE_SETUP")->isEnabled());
     QStringList tools;
     for (QAction* tool : frame.ToolBar().actions())

@@ -22,7 +22,9 @@
 #include "tests/shell/TestDocument.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QDockWidget>
+#include <QFile>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -142,12 +144,8 @@ TEST_F(ProgramTest, ItemsWithoutTheirDocumentsSayTheyCannotBeOpenedYet)
         {0x15, nullptr, "Machine documents cannot be opened yet."},
         {0x21, "C:\\Kestrom\\Jobs\\J1\\G1\\B12.prt", "Part documents cannot be opened yet."},
         {0x22, "C:\\Kestrom\\Jobs\\J1\\G1\\M 1.mlt", "Mult documents cannot be opened yet."},
-        {0x31, "C:\\J\\G\\B12.prt|", "Parts cannot be printed yet."},
-        {0x42, "C:\\J\\G\\M 1.mlt|", "Mults cannot be printed yet."},
         {0x51, "C:\\J\\G\\B12.prt|",
          "The part file C:\\J\\G\\B12.prt could not be read; no further opposite-hand parts are made."},
-        {0xB0, "C:\\Kestrom\\Jobs", "Report windows cannot be opened yet."},
-        {0xC0, "C:\\Kestrom\\Jobs", "Report windows cannot be opened yet."},
         {0x21, "C:\\J\\G\\B12.txt", "ERROR: Invalid File -- On File C:\\J\\G\\B12.txt"},
     };
     for (const Case& c : cases) {
@@ -160,6 +158,31 @@ TEST_F(ProgramTest, ItemsWithoutTheirDocumentsSayTheyCannotBeOpenedYet)
     EXPECT_TRUE(Windows(program).isEmpty());
     for (const auto& t : program.Documents().Manager().GetTemplates())
         EXPECT_TRUE(t->GetDocuments().empty());
+}
+
+TEST_F(ProgramTest, ReportCodesOpenOneReportWindowAndPrintCodesPrint)
+{
+    VarnexProgram program(Options());
+    program.Start({});
+    program.App().DoNavAction(0xB0, "C:\\Kestrom\\Jobs");
+    program.App().DoNavAction(0xC0, "C:\\Kestrom\\Jobs");
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_TRUE(program.Reports().Current());
+    EXPECT_EQ(program.Reports().Current()->View().Kind(), ReportKind::parts);
+
+    const QString pdf = QDir::temp().filePath(QStringLiteral("varnex-program-print.pdf"));
+    program.Printers().SetPdfOutput(pdf);
+    std::vector<int> asked;
+    program.Printing().SetDialogs([&](PartPrintOptions& o) { asked.push_back(o.detailsAvailable); o.coverPage = 1; return true; },
+                                  [&](MultPrintOptions&) { asked.push_back(2); return false; });
+    messages->Answer(fw::IDOK);
+    program.App().DoNavAction(0x41, "C:\\J\\G\\B12.prt|");
+    program.App().DoNavAction(0x32, "C:\\J\\G\\M 1.mlt|");   // options cancelled: nothing printed
+    EXPECT_EQ(asked, (std::vector<int>{1, 2}));
+    ASSERT_EQ(messages->Shown().size(), 1u);
+    EXPECT_NE(messages->Shown()[0].text.find("C:\\J\\G\\B12.prt"), std::string::npos);
+    EXPECT_TRUE(QFile::exists(pdf));
+    QFile::remove(pdf);
 }
 
 TEST_F(ProgramTest, ShapeDocumentsOpenEditAndSaveInTheirOwnWindows)

@@ -1,0 +1,48 @@
+#include "shell/PartRename.h"
+
+#include "fw/core/FileSystem.h"
+#include "fw/core/WinPath.h"
+#include "model/JobPaths.h"
+#include "partprog/PartDoc.h"
+#include "shell/ReportLister.h"
+#include "records/PartRecord.h"
+
+namespace {
+
+std::string Trim(const std::string& text)
+{
+    const char* blanks = " \t\r\n\v\f";
+    const std::size_t first = text.find_first_not_of(blanks);
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+} // namespace
+
+PartRenameResult RenamePartFile(const std::string& oldPath, const std::string& enteredName, FileTrash& trash)
+{
+    const std::string name = Trim(enteredName);
+    if (name == fw::WinPath::Title(oldPath))
+        return {PartRenameResult::unchanged, {}};
+    if (name.empty())
+        return {PartRenameResult::blank, {}};
+    if (!jobs::IsName(name))
+        return {PartRenameResult::invalidName, {}};
+    const std::string newPath =
+        fw::WinPath::Join(fw::WinPath::Folder(oldPath), name + std::string(fw::WinPath::Extension(oldPath)));
+    if (fw::FileSystem::Exists(newPath))
+        return {PartRenameResult::exists, newPath};
+
+    CPartDoc part;
+    if (!part.TryLoadPart(oldPath))
+        return {PartRenameResult::unreadable, newPath};
+    part.Header().mark = name;
+    // Written beside the old file whatever its job and group fields say.
+    if (!part.CSmartDoc::OnSaveDocument(newPath))
+        return {PartRenameResult::saveFailed, newPath};
+    const std::optional<PartRecord> check = ReadPartHeader(newPath);
+    if (!check || check->mark != name)
+        return {PartRenameResult::saveFailed, newPath};
+    return {trash.MoveToTrash(oldPath) ? PartRenameResult::renamed : PartRenameResult::oldKept, newPath};
+}

@@ -1,0 +1,56 @@
+#pragma once
+// The report window: a maximized MDI child holding a report view. At most one exists; opening
+// one closes the others. The program's Print command prints what the active window shows.
+
+#include "shell/NavServices.h"
+#include "shell/PartRename.h"
+#include "shell/ui/ReportView.h"
+
+#include <QMdiSubWindow>
+#include <QPointer>
+
+class QMdiArea;
+
+// The frame of a report view: always opens maximized.
+class CReportFrame : public QMdiSubWindow {
+public:
+    explicit CReportFrame(std::unique_ptr<CReportView> view);
+    CReportView& View() const { return *view_; }
+
+private:
+    CReportView* view_;
+};
+
+// Moves files to the desktop's trash (QFile::moveToTrash).
+class QtFileTrash : public FileTrash {
+public:
+    bool MoveToTrash(const std::string& path) override;
+};
+
+class CReportWindows : public ReportWindows {
+public:
+    using Folders = std::function<DirectorySettings()>;
+
+    CReportWindows(CReportView::Dispatcher dispatcher, Folders folders);
+
+    void SetArea(QMdiArea* area) { area_ = area; }
+    // The report window, if one is open.
+    CReportFrame* Current() const;
+
+    void CloseAll() override;
+    void Open(ReportKind kind, const std::string& path) override;
+
+private:
+    QPointer<QMdiArea> area_;
+    CReportView::Dispatcher dispatcher_;
+    Folders folders_;
+    QtFileTrash trash_;
+};
+
+// What the program's Print command prints from a report view: the selected part or mult files
+// (of the report's kind, or by extension in a file list) as a '|' list; nothing else.
+struct ReportPrintRequest {
+    nav::Object object = nav::Object::none;
+    std::string list;
+};
+ReportPrintRequest PrintRequestOf(const CReportView& view);

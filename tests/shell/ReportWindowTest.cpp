@@ -1,0 +1,226 @@
+// The report window as a user meets it, offscreen: a job's group of 20 parts listed, sorted by
+// length, three rows selected and printed to a PDF whose text holds the report's lines; the
+// context menu's commands; and the "..." shortening of the list's columns.
+
+#include "shell/ui/ListViewEx.h"
+#include "shell/ui/QtPrinting.h"
+#include "shell/ui/ReportWindows.h"
+
+#include "shell/DocumentReportSource.h"
+#include "tests/fw/QtApp.h"
+#include "tests/machmult/MultTestSupport.h"
+
+#include <QFile>
+#include <QHeaderView>
+#include <QMdiArea>
+#include <QMenu>
+#include <QProcess>
+#include <QRegularExpression>
+
+#include <cstdlib>
+
+namespace {
+
+using V = std::vector<std::string>;
+constexpr const char* kGroup = "C:\\Kestrom\\Jobs\\J1\\G1";
+
+TEST(ListViewExTest, ShorteningKeepsWhatFitsAndCutsToOneCharacterAtLeast)
+{
+    const auto measure = [](const QString& t) { return int(t.size()) * 10; };   // 10 px a character
+    const struct {
+        const char* text;
+        int width, allowance;
+        const char* shown;
+    } cases[] = {
+        {"", 5, 4, ""},
+        {"ABCDE", 54, 4, "ABCDE"},        // exactly fits: 50 + 4
+        {"ABCDE", 53, 4, "A..."},         // "AB...": 20 + 30 + 4 > 53
+        {"ABCDE", 10, 12, "A..."},        // too narrow for anything: the first character
+        {"ABCDEFGH", 80, 12, "ABC..."},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ShortenText(QString::fromLatin1(c.text), c.width, c.allowance, measure), QString::fromLatin1(c.shown))
+            << c.text << " " << c.width;
+}
+
+class ReportWindowTest : public multtest::MultFixture {
+protected:
+    ReportWindowTest()
+        : reports([this](int code, std::optional<std::string> path) {
+                      calls.push_back(Code(code) + " " + path.value_or("-"));
+                  },
+                  [] {
+                      return DirectorySettings{'C', "\\Kestrom\\Jobs", "C:\\Kestrom\\Machines", "C:\\Kestrom\\Shapes",
+                                               "C:\\Kestrom\\Tools"};
+                  })
+    {
+        test::QtApp();
+        area.resize(1000, 600);
+        reports.SetArea(&area);
+    }
+    static std::string Code(int code)
+    {
+        char text[8];
+        std::snprintf(text, sizeof text, "%02X", code);
+        return text;
+    }
+    CReportView& View()
+    {
+        CReportFrame* frame = reports.Current();
+        EXPECT_TRUE(frame);
+        return frame->View();
+    }
+
+    QMdiArea area;
+    V calls;
+    CReportWindows reports;
+};
+
+TEST_F(ReportWindowTest, AJobOfTwentyPartsSortedSelectedAndPrintedToPdf)
+{
+    for (int i = 1; i <= 20; ++i)
+        PutPart("P" + std::to_string(i), 12.0 * ((i * 7) % 20 + 1));
+    reports.Open(ReportKind::parts, kGroup);
+    CReportView& view = View();
+    ASSERT_EQ(view.Model().rowCount(), 20);
+    EXPECT_TRUE(reports.Current()->isMaximized());
+
+    ReportSortDirection::Reset();
+    view.OnColumnClick(4);   // LENGTH, ascending
+    EXPECT_EQ(view.Model().Row(0).texts[4], "1'");
+    EXPECT_EQ(view.Model().Row(19).texts[4], "20'");
+    for (int row : {0, 1, 2})
+        view.selectionModel()->select(view.Model().index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    const ReportPrintRequest request = PrintRequestOf(view);
+    EXPECT_EQ(request.object, nav::Object::part);
+    EXPECT_EQ(std::count(request.list.begin(), request.list.end(), '|'), 3);
+
+    if (const char* shots = std::getenv("VARNEX_SHOTS")) {
+        area.show();
+        QApplication::processEvents();
+        area.grab().toImage().save(QString(shots) + "/i21-report-window.png");
+    }
+
+    const QString pdf = QString::fromStdString((drives.Root() / "report.pdf").string());
+    QtPrinterChooser printers;
+    printers.SetPdfOutput(pdf);
+    DocumentReportSource source;
+    CReportPrinting printing(printers, source);
+    printing.SetDialogs([](PartPrintOptions& o) { o.coverPage = o.partInformation = 1; return true; }, {});
+    printing.PrintParts(PrintMode::standard, request.list);
+    ASSERT_TRUE(QFile::exists(pdf));
+    if (const char* shots = std::getenv("VARNEX_SHOTS")) {
+        QFile::remove(QString(shots) + "/i21-report.pdf");
+        QFile::copy(pdf, QString(shots) + "/i21-report.pdf");
+    }
+    EXPECT_TRUE(messages->Shown().empty());
+
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!text.waitForFinished(20000) || text.exitCode() != 0)
+        GTEST_SKIP() << "pdftotext is not available";
+    const QString out = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(out.contains(QStringLiteral("Parts [Standard: AB]"))) << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("Page: 1")));
+    // The text tool keeps the order of the columns, not their exact spacing.
+    EXPECT_TRUE(out.contains(QRegularExpression(QStringLiteral("JOBID +GROUP +MARK +QNT +LENGTH +SHAPE"))));
+    EXPECT_TRUE(out.contains(QRegularExpression(QStringLiteral("MARK +P20 +FAB CODE:"))));
+    for (const char* mark : {"P20", "P3", "P6"})   // the three shortest parts
+        EXPECT_TRUE(out.contains(QString::fromLatin1(mark))) << mark;
+    EXPECT_FALSE(out.contains(QStringLiteral("P19")));
+    EXPECT_TRUE(out.contains(QStringLiteral("*done*")));
+    if (const char* shots = std::getenv("VARNEX_SHOTS")) {
+        QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"),
+                                                       QStringLiteral("-f"), QStringLiteral("2"), QStringLiteral("-l"),
+                                                       QStringLiteral("2"), QStringLiteral("-singlefile"), pdf,
+                                                       QString(shots) + QStringLiteral("/i21-report")});
+    }
+}
+
+TEST_F(ReportWindowTest, ContextMenuCommandsHandTheDispatcherTheRows)
+{
+    PutPart("A1", 240.0);
+    PutPart("B2", 120.0);
+    reports.Open(ReportKind::parts, kGroup);
+    area.show();
+    QApplication::processEvents();
+    CReportView& view = View();
+    const QPoint onFirst = view.visualRect(view.Model().index(0, 0)).center();
+    std::unique_ptr<QMenu> menu = view.ContextMenu(onFirst);
+    V texts;
+    for (QAction* action : menu->actions())
+        if (!action->isSeparator())
+            texts.push_back(action->text().toStdString());
+    EXPECT_EQ(texts, (V{"&Open", "&New", "&Run", "O&pposite", "Re&name", "&Delete", "&Print", "Create &Legacy Shop Disk",
+                        "Read Legacy &Files"}));
+
+    view.RunCommand(reportcmd::partsOpen);
+    view.selectAll();
+    view.RunCommand(reportcmd::partsPrintStandard);
+    view.RunCommand(reportcmd::refreshReport);
+    EXPECT_EQ(calls, (V{"20 C:\\Kestrom\\Jobs\\J1\\G1\\A1.prt",
+                        "31 C:\\Kestrom\\Jobs\\J1\\G1\\A1.prt|C:\\Kestrom\\Jobs\\J1\\G1\\B2.prt|",
+                        "C0 C:\\Kestrom\\Jobs\\J1\\G1"}));
+
+    // Beside the rows with one part selected: the Type menu.
+    view.clearSelection();
+    view.selectRow(1);
+    std::unique_ptr<QMenu> beside = view.ContextMenu(QPoint(5, 390));
+    EXPECT_EQ(beside->actions().front()->text().toStdString(), "Show &All Files");
+}
+
+class ListTrash : public FileTrash {
+public:
+    bool MoveToTrash(const std::string& path) override
+    {
+        moved.push_back(path);
+        return works;
+    }
+    bool works = true;
+    V moved;
+};
+
+TEST_F(ReportWindowTest, DeleteAsksFirstAndReportsWhatCouldNotBeMoved)
+{
+    PutPart("A1", 240.0);
+    PutPart("B2", 120.0);
+    reports.Open(ReportKind::parts, kGroup);
+    CReportView& view = View();
+    ListTrash trash;
+    view.SetTrash(&trash);
+    view.selectAll();
+
+    messages->Answer(fw::IDNO);
+    view.RunCommand(reportcmd::deleteFiles);
+    EXPECT_TRUE(trash.moved.empty());
+    EXPECT_TRUE(calls.empty());
+
+    trash.works = false;
+    messages->Answer(fw::IDYES).Answer(fw::IDOK);
+    view.RunCommand(reportcmd::deleteFiles);
+    EXPECT_EQ(trash.moved, (V{"C:\\Kestrom\\Jobs\\J1\\G1\\A1.prt", "C:\\Kestrom\\Jobs\\J1\\G1\\B2.prt"}));
+    ASSERT_EQ(messages->Shown().size(), 3u);   // the two questions and the failure
+    EXPECT_EQ(messages->Shown()[2].text, "Error while deleting files C:\\Kestrom\\Jobs\\J1\\G1\\A1.prt and 1 more");
+    EXPECT_EQ(calls, V{"C0 C:\\Kestrom\\Jobs\\J1\\G1"});   // refreshed
+}
+
+TEST_F(ReportWindowTest, OnlyOneReportWindowAndADoubleClickOpensTheRow)
+{
+    PutPart("A1", 240.0);
+    reports.Open(ReportKind::files, "C:\\Kestrom\\Jobs\\J1");
+    reports.CloseAll();
+    reports.Open(ReportKind::parts, kGroup);
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(area.subWindowList().size(), 1);
+    CReportView& view = View();
+    view.OnDoubleClick(view.Model().index(0, 0));
+    reports.CloseAll();
+    reports.Open(ReportKind::files, "C:\\Kestrom\\Jobs\\J1");
+    CReportView& files = View();
+    ASSERT_EQ(files.Model().rowCount(), 1);
+    files.OnDoubleClick(files.Model().index(0, 0));   // a folder: its file list
+    EXPECT_EQ(calls, (V{"20 C:\\Kestrom\\Jobs\\J1\\G1\\A1.prt", "B0 C:\\Kestrom\\Jobs\\J1\\G1"}));
+}
+
+} // namespace
