@@ -616,6 +616,11 @@ TEST_F(MultDocTest, SortingOrdersByLengthAndKeepsEqualLengthsInOrder)
         {{{"A", 10}, {"B", 10}, {"C", 5}}, {"C", "A", "B"}},
         {{{"A", 10}, {"B", 20}, {"A", 10}, {"C", 5}}, {"C", "A", "A", "B"}},
         {{}, {}},
+        // A shorter copy of the same part does not move before it, nor does a case-changed mark;
+        // another part in between can still carry it forward.
+        {{{"A", 10}, {"A", 5}}, {"A", "A"}},
+        {{{"a", 10}, {"A", 5}}, {"a", "A"}},
+        {{{"A", 10}, {"B", 7}, {"A", 5}}, {"A", "B", "A"}},
     };
     for (const Case& c : cases) {
         CMultDoc doc;
@@ -635,11 +640,17 @@ TEST_F(MultDocTest, SortingOrdersByLengthAndKeepsEqualLengthsInOrder)
         if (c.parts.size() == 4) {   // the same part twice keeps its own order
             EXPECT_LT(indexes[1], indexes[2]);
         }
+        if (c.parts.size() == 3 && c.parts[1].second == 7) {   // A 5, B 7, A 10
+            EXPECT_EQ(indexes, (std::vector<int>{2, 1, 0}));
+        }
+        if (c.parts.size() == 2) {
+            EXPECT_EQ(indexes, (std::vector<int>{0, 1}));
+        }
     }
 }
 
 // The walk the order is defined by: at the first later part, not the same part, that is shorter,
-// move it before the earlier one and start again. A part always has one length.
+// move it before the earlier one and start again.
 std::vector<int> ReferenceOrder(const std::vector<std::pair<int, double>>& parts)
 {
     std::vector<int> order(parts.size());
@@ -674,7 +685,9 @@ TEST_F(MultDocTest, SortingGivesTheOrderOfTheMovingWalk)
         CMultDoc doc;
         for (std::size_t i = 0; i < parts.size(); ++i) {
             const int mark = int(random() % std::uint32_t(marks));
-            parts[i] = {mark, lengthOf[std::size_t(mark)]};
+            // In odd rounds copies of one part differ in length.
+            const double length = round % 2 ? double(1 + random() % 4) * 12 : lengthOf[std::size_t(mark)];
+            parts[i] = {mark, length};
             auto part = Part("P" + std::to_string(mark), 1, parts[i].second);
             part->SetListIndex(int(i));
             doc.GetParts().AddTail(std::move(part));

@@ -178,6 +178,36 @@ TEST_F(PartDocAutomationTest, InvalidArgumentsChangeNothing)
     EXPECT_EQ(doc.GetPartShape()->GetStencilList().GetCount(), 0u);
 }
 
+TEST_F(PartDocAutomationTest, RefPlaneTakesTheFirstCharacterOfEachText)
+{
+    const struct {
+        const char* dirX;
+        const char* dirU;
+        const char* type;
+        fw::HRESULT status;
+        const char* stored;   // X direction, U direction, type; unchanged ("+-C") when refused
+    } cases[] = {
+        {"+", "-", "B", fw::S_OK, "+-B"},
+        {"-x", "+u", "Centre", fw::S_OK, "-+C"},
+        {"--", "++", "AB", fw::S_OK, "-+A"},
+        {"", "+", "A", fw::E_INVALIDARG, "+-C"},
+        {"+", "", "A", fw::E_INVALIDARG, "+-C"},
+        {"+", "+", "", fw::E_INVALIDARG, "+-C"},
+        {"x+", "+", "A", fw::E_INVALIDARG, "+-C"},
+        {"+", "+", "above", fw::E_INVALIDARG, "+-C"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.dirX) + "|" + c.dirU + "|" + c.type);
+        auto part = Create();
+        ASSERT_EQ(part->RefPlane(1, 2, 0, 0, "+", "-", "C"), fw::S_OK);
+        EXPECT_EQ(part->RefPlane(3, 4, 1, 2, c.dirX, c.dirU, c.type), c.status);
+        const CPartDoc::RefPlaneData& plane = Doc(*part).GetRefPlane();
+        EXPECT_EQ(std::string({plane.directionX, plane.directionU, plane.patternType}), c.stored);
+        EXPECT_EQ(plane.startX, c.status == fw::S_OK ? 3 : 1);
+        EXPECT_EQ(plane.run, c.status == fw::S_OK ? 2 : 0);
+    }
+}
+
 TEST_F(PartDocAutomationTest, StencilUClamp)
 {
     const struct {
