@@ -116,7 +116,7 @@ void CMultDoc::JobGroupFromPath()
 
 std::string CMultDoc::MultPathOnDrive(const std::string& drive) const
 {
-    return jobs::GroupFolder(drive, header_.job, header_.group) + "\\" + header_.mark + " " +
+    return jobs::SaveFolder(drive, header_.job, header_.group, GetPathName()) + "\\" + header_.mark + " " +
            std::to_string(header_.sequence) + kExtension;
 }
 

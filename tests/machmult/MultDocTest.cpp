@@ -251,6 +251,9 @@ TEST_F(MultDocTest, NewMultAndPaths)
         {0, "\\Shop\\Work", "", "", "", "M", 1, "C:\\Shop\\Work\\NONE\\NONE\\M 1.mlt"},
         {0, nullptr, "D:\\Other\\X\\Y\\M 1.mlt", "J", "", "M", 12, "D:\\Kestrom\\Jobs\\J\\NONE\\M 12.mlt"},
         {4, nullptr, "C:\\Kestrom\\Jobs\\J\\G\\M 1.mlt", "J", "G", "M", 2, "C:\\Kestrom\\Jobs\\J\\G\\M 2.mlt"},
+        // Opened from a folder longer than a name: saved back beside its file.
+        {0, nullptr, "C:\\Kestrom\\Jobs\\LONGJOBNAME12\\G1\\M 1.mlt", "LONGJOBNAM", "G1", "M", 2,
+         "C:\\Kestrom\\Jobs\\LONGJOBNAME12\\G1\\M 2.mlt"},
     };
     for (const Case& c : cases) {
         fw::SetAppProfile(nullptr);
@@ -279,7 +282,7 @@ TEST_F(MultDocTest, JobAndGroupComeFromTheFoldersAboveAMultFile)
         {"C:\\J\\G\\M.mlt", "SJ", "SG"},                            // no blank: the stored ones stay
         {"C:\\Kestrom\\Jobs\\J 1\\G1\\M.mlt", "SJ", "SG"},          // a blank in a folder is not a name's
         {"C:\\Kestrom\\A Job\\My Group\\M 2.mlt", "A Job", "My Group"},
-        {"C:\\Kestrom\\LongJobName1\\G1\\M 2.mlt", "SJ", "G1"},     // not a name: left as it is
+        {"C:\\Kestrom\\LongJobName1\\G1\\M 2.mlt", "LongJobNam", "G1"},   // longer than a name: the first 10
         {"M 2.mlt", "SJ", "SG"},
     };
     for (const Case& c : cases) {

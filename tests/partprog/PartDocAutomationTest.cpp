@@ -208,6 +208,31 @@ TEST_F(PartDocAutomationTest, RefPlaneTakesTheFirstCharacterOfEachText)
     }
 }
 
+TEST_F(PartDocAutomationTest, APartInAFolderLongerThanANameSavesBackToItsFile)
+{
+    auto part = Create();
+    ASSERT_EQ(part->SetPartData("LONGJOBNAM", "G1", "B1", 2, 240, "W ", "12X26", "A36", "", 0, "", "", 0, 0), fw::S_OK);
+    ASSERT_EQ(part->SavePart(), fw::S_OK);
+    const std::filesystem::path cut = drives.C() / "Kestrom/Jobs/LONGJOBNAM";
+    const std::filesystem::path file = drives.C() / "Kestrom/Jobs/LONGJOBNAME12/G1/B1.prt";
+    std::filesystem::create_directories(file.parent_path());
+    std::filesystem::rename(cut / "G1/B1.prt", file);
+    std::filesystem::remove_all(cut);
+    const std::string stored = TempDrives::Get(file);
+
+    CPartDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument("C:\\Kestrom\\Jobs\\LONGJOBNAME12\\G1\\B1.prt"));
+    EXPECT_EQ(doc.GetJob(), "LONGJOBNAM");   // the header holds the first 10 characters
+    PartRecord record = doc.GetPartRecord();
+    EXPECT_EQ(record.jobId, "LONGJOBNAM");
+    record.quantity = 5;
+    ASSERT_TRUE(doc.SetPartRecord(record));
+    ASSERT_TRUE(doc.OnFileSave());
+    EXPECT_NE(TempDrives::Get(file), stored);
+    EXPECT_FALSE(std::filesystem::exists(cut));
+    EXPECT_TRUE(messages->Shown().empty());
+}
+
 TEST_F(PartDocAutomationTest, StencilUClamp)
 {
     const struct {
