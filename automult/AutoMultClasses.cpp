@@ -10,8 +10,8 @@ void RegisterAutoMultClasses(IAutoMultUi& ui, fw::Profile& profile)
 {
     auto& registry = fw::ClassRegistry::Instance();
     registry.Register(kClsidAutoMultOpnB, kProgIdAutoMultOpnB,
-                      [&ui, &profile] { return std::make_unique<CAutoMultOpnB>(ui, profile); });
-    registry.Register(kClsidAutoMult, kProgIdAutoMult, [] { return std::make_unique<CAutoMult>(); });
+                      [&ui, &profile] { return std::make_unique<CAutoMultOpnB>(ui, profile); }, kProgIdAutoMultOpnB1);
+    registry.Register(kClsidAutoMult, kProgIdAutoMult, [] { return std::make_unique<CAutoMult>(); }, kProgIdAutoMult1);
 }
 
 void UnregisterAutoMultClasses()

@@ -38,13 +38,18 @@ void WriteFont(fw::Archive& ar, const LenboxFont& font)
     ar.Write(font.name.data(), font.name.size());
 }
 
+// A value the control cannot take gives way to its default; the rest of the stream still loads.
+template <class T, class Valid> T OrDefault(T value, Valid valid, T fallback)
+{
+    return valid(value) ? value : fallback;
+}
+
 LenboxFont ReadFont(fw::Archive& ar)
 {
     LenboxFont font;
     Require(ar.ReadByte() == kFontVersion, "font version");
     font.charset = ar.ReadWord();
     const std::uint8_t flags = ar.ReadByte();
-    Require((flags & ~(kFontItalic | kFontUnderline | kFontStrikethrough)) == 0, "font flags");
     font.italic = flags & kFontItalic;
     font.underline = flags & kFontUnderline;
     font.strikethrough = flags & kFontStrikethrough;
@@ -52,8 +57,8 @@ LenboxFont ReadFont(fw::Archive& ar)
     font.height = ar.ReadDWord();
     font.name.resize(ar.ReadByte());
     ar.Read(font.name.data(), font.name.size());
-    Require(IsValidFont(font), "font");
-    return font;
+    const bool knownFlags = (flags & ~(kFontItalic | kFontUnderline | kFontStrikethrough)) == 0;
+    return knownFlags && IsValidFont(font) ? font : LenboxFont{};
 }
 
 void WriteStock(fw::Archive& ar, const LenboxStock& stock)
@@ -70,41 +75,38 @@ void WriteStock(fw::Archive& ar, const LenboxStock& stock)
     ar.WriteWord(std::uint16_t(stock.appearance));
 }
 
-std::uint32_t ReadColor(fw::Archive& ar)
+std::uint32_t ReadColor(fw::Archive& ar, std::uint32_t fallback)
 {
-    const std::uint32_t color = ar.ReadDWord();
-    Require(IsValidColor(color), "colour");
-    return color;
+    return OrDefault(ar.ReadDWord(), IsValidColor, fallback);
 }
 
-std::int16_t ReadSwitch(fw::Archive& ar, const char* what)
+std::int16_t ReadSwitch(fw::Archive& ar, std::int16_t fallback)
 {
-    const std::int16_t value = std::int16_t(ar.ReadWord());
-    Require(IsValidSwitch(value), what);
-    return value;
+    return OrDefault(std::int16_t(ar.ReadWord()), [](std::int16_t v) { return IsValidSwitch(v); }, fallback);
 }
 
+// The leading word, the version and the stock mask decide how the rest is laid out: a stream
+// that does not match them cannot be read.
 LenboxStock ReadStock(fw::Archive& ar)
 {
     LenboxStock stock;
     Require(ar.ReadDWord() == 0, "leading double word");
     if (ar.ReadDWord() != kPropertyStreamVersion)
         throw fw::ArchiveException(fw::ArchiveException::badSchema, "Lenbox properties: version");
-    stock.extentX = ar.ReadLong();
-    stock.extentY = ar.ReadLong();
-    Require(IsValidExtent(stock.extentX) && IsValidExtent(stock.extentY), "extent");
+    stock.extentX = OrDefault(ar.ReadLong(), IsValidExtent, stock.extentX);
+    stock.extentY = OrDefault(ar.ReadLong(), IsValidExtent, stock.extentY);
     const std::uint32_t present = ar.ReadDWord();
     Require((present & ~std::uint32_t(kStockAll)) == 0, "stock property mask");
     if (present & kStockBackColor)
-        stock.backColor = ReadColor(ar);
+        stock.backColor = ReadColor(ar, stock.backColor);
     if (present & kStockForeColor)
-        stock.foreColor = ReadColor(ar);
+        stock.foreColor = ReadColor(ar, stock.foreColor);
     if (present & kStockFont)
         stock.font = ReadFont(ar);
     if (present & kStockBorderStyle)
-        stock.borderStyle = ReadSwitch(ar, "border style");
+        stock.borderStyle = ReadSwitch(ar, stock.borderStyle);
     if (present & kStockAppearance)
-        stock.appearance = ReadSwitch(ar, "appearance");
+        stock.appearance = ReadSwitch(ar, stock.appearance);
     return stock;
 }
 
@@ -113,26 +115,21 @@ void WriteFlag(fw::Archive& ar, bool on)
     ar.WriteByte(on ? 1 : 0);
 }
 
-bool ReadFlag(fw::Archive& ar)
+bool ReadFlag(fw::Archive& ar, bool fallback)
 {
     const std::uint8_t b = ar.ReadByte();
-    Require(b <= 1, "flag");
-    return b == 1;
+    return b <= 1 ? b == 1 : fallback;
 }
 
 // A length in inches, within the range of lengths.
-double ReadNumber(fw::Archive& ar)
+double ReadNumber(fw::Archive& ar, double fallback)
 {
-    const double value = ar.ReadDouble();
-    Require(fw::IsSaneInches(value), "number");
-    return value;
+    return OrDefault(ar.ReadDouble(), fw::IsSaneInches, fallback);
 }
 
-std::string ReadText(fw::Archive& ar, std::size_t maxLength)
+std::string ReadText(fw::Archive& ar, std::size_t maxLength, const std::string& fallback)
 {
-    std::string text = ar.ReadString();
-    Require(text.size() <= maxLength, "string length");
-    return text;
+    return OrDefault(ar.ReadString(), [maxLength](const std::string& t) { return t.size() <= maxLength; }, fallback);
 }
 
 // Masks are stored without blanks and without the sign position.
@@ -168,27 +165,30 @@ void WriteProperties(fw::Archive& ar, const LenboxProperties& p)
 
 LenboxProperties ReadProperties(fw::Archive& ar)
 {
+    const LenboxProperties d;
     LenboxProperties p;
     p.stock = ReadStock(ar);
-    p.initialValue = ReadNumber(ar);
-    p.maxInches = ReadNumber(ar);
-    p.minInches = ReadNumber(ar);
-    Require(p.minInches <= p.maxInches, "limits");
+    p.initialValue = ReadNumber(ar, d.initialValue);
+    p.maxInches = ReadNumber(ar, d.maxInches);
+    p.minInches = ReadNumber(ar, d.minInches);
+    if (p.minInches > p.maxInches) {
+        p.maxInches = d.maxInches;
+        p.minInches = d.minInches;
+    }
     p.justifyType = ar.ReadLong();
     p.backGround = ar.ReadLong();
-    p.toolTips = ReadFlag(ar);
-    p.packed = ReadFlag(ar);
-    p.autoSize = ReadFlag(ar);
-    p.enableInput = ReadFlag(ar);
-    p.formatFeet = ReadText(ar, kMaxStreamString);
-    p.formatInch = ReadText(ar, kMaxStreamString);
-    p.formatMetric = ReadText(ar, kMaxStreamString);
+    p.toolTips = ReadFlag(ar, d.toolTips);
+    p.packed = ReadFlag(ar, d.packed);
+    p.autoSize = ReadFlag(ar, d.autoSize);
+    p.enableInput = ReadFlag(ar, d.enableInput);
+    p.formatFeet = ReadText(ar, kMaxStreamString, d.formatFeet);
+    p.formatInch = ReadText(ar, kMaxStreamString, d.formatInch);
+    p.formatMetric = ReadText(ar, kMaxStreamString, d.formatMetric);
     p.maxDenominator = ar.ReadLong();
     p.defaultDenominator = ar.ReadLong();
-    p.dimensionType = ar.ReadLong();
-    Require(p.dimensionType >= 0 && p.dimensionType <= 2, "dimension type");
-    p.decimalInchAppendage = ReadText(ar, kMaxAppendageLength);
-    p.metricAppendage = ReadText(ar, kMaxAppendageLength);
+    p.dimensionType = OrDefault(ar.ReadLong(), [](std::int32_t t) { return t >= 0 && t <= 2; }, d.dimensionType);
+    p.decimalInchAppendage = ReadText(ar, kMaxAppendageLength, d.decimalInchAppendage);
+    p.metricAppendage = ReadText(ar, kMaxAppendageLength, d.metricAppendage);
     return p;
 }
 

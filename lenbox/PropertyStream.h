@@ -15,10 +15,11 @@
 //   string FormatInch, string FormatMetric, LONG MaxDenominator, LONG DefaultDenominator,
 //   LONG DimensionType, string DecimalInchAppendage, string MetricAppendage
 //
-// Masks are stored without the sign position. Loading checks every value and raises
-// fw::ArchiveException on anything the control cannot take (the three lengths beyond
-// fw::kMaxInches among them); a stock property missing from the
-// stream keeps its default.
+// Masks are stored without the sign position. Loading raises fw::ArchiveException when the
+// stream is cut short or its layout (leading word, version, stock mask, font version) is not
+// this one; a value the control cannot take (a length beyond fw::kMaxInches or not finite, a
+// colour, switch, flag or dimension type out of range, an overlong string, limits the wrong way
+// round) loads as that property's default, as does a stock property missing from the stream.
 
 #include "lenbox/LenboxProperties.h"
 

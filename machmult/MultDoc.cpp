@@ -105,7 +105,7 @@ void CMultDoc::JobGroupFromPath()
 
 std::string CMultDoc::MultPathOnDrive(const std::string& drive) const
 {
-    return jobs::GroupFolder(drive, header_.job, header_.group) + "\\" + header_.mark + " " +
+    return jobs::SaveFolder(drive, header_.job, header_.group, GetPathName()) + "\\" + header_.mark + " " +
            std::to_string(header_.sequence) + kExtension;
 }
 
@@ -468,15 +468,25 @@ std::string CMultDoc::GetPartSourceList(int source) const
     }
 }
 
+// The walk: at the first later part that is not the same part (IsSamePart) and is shorter, move
+// that part before the earlier one and walk again. Everything before the earlier part keeps its
+// order and has no such later part, so the walk resumes where the move was made. Each move
+// puts a shorter length at that place, so the walk ends; equal lengths keep their order.
 void CMultDoc::SortPartsByLength()
 {
     std::vector<std::unique_ptr<CMultPart>> parts;
     parts.reserve(parts_.GetCount());
     while (!parts_.IsEmpty())
         parts.push_back(parts_.RemoveHead());
-    std::stable_sort(parts.begin(), parts.end(), [](const auto& a, const auto& b) {
-        return a->GetLength().GetValue() < b->GetLength().GetValue();
-    });
+    for (auto early = parts.begin(); early != parts.end();) {
+        const auto later = std::find_if(early + 1, parts.end(), [&](const auto& part) {
+            return !part->IsSamePart(**early) && part->GetLength().GetValue() < (*early)->GetLength().GetValue();
+        });
+        if (later == parts.end())
+            ++early;
+        else
+            std::rotate(early, later, later + 1);
+    }
     for (auto& part : parts)
         parts_.AddTail(std::move(part));
 }

@@ -97,6 +97,8 @@ std::int32_t CMultDoc::GetShapeDescriptionFromMultPart(const std::string& bstrJo
                                                        const std::string& bstrMark, std::string& pbstrShape,
                                                        std::string& pbstrDesc)
 {
+    pbstrShape.clear();
+    pbstrDesc.clear();
     const std::unique_ptr<CPartDoc> partDoc = CPartDoc::LoadByName(bstrJobID, bstrGroup, bstrMark, false);
     if (!partDoc)
         return kNotDone;

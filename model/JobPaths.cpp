@@ -3,6 +3,9 @@
 #include "fw/core/AppProfile.h"
 #include "fw/core/WinPath.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace jobs {
 
 namespace {
@@ -53,12 +56,28 @@ void FromPath(std::string_view path, std::string& job, std::string& group)
             return false;
         const std::string_view name = rest.substr(slash + 1);
         rest = rest.substr(0, slash);
-        if (field && IsName(name))
-            *field = std::string(name);
+        if (field && fw::WinPath::IsFileName(name))
+            *field = std::string(name.substr(0, kNameLength));
         return true;
     };
     if (cutLast(nullptr) && cutLast(&group))
         cutLast(&job);
+}
+
+std::string SaveFolder(std::string_view drive, std::string_view job, std::string_view group, std::string_view path)
+{
+    const auto sameText = [](std::string_view a, std::string_view b) {
+        return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+                   return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
+               });
+    };
+    const std::string jobs = std::string(drive) + Directory() + "\\";
+    std::string pathJob, pathGroup;
+    FromPath(path, pathJob, pathGroup);
+    const std::string_view folder = fw::WinPath::Folder(path);
+    const bool fromThere = folder.size() > jobs.size() && sameText(folder.substr(0, jobs.size()), jobs) &&
+                           pathJob == FolderName(job) && pathGroup == FolderName(group);
+    return fromThere ? std::string(folder) : GroupFolder(drive, job, group);
 }
 
 } // namespace jobs

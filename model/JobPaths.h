@@ -30,8 +30,13 @@ std::string Directory();
 // drive + Directory() + "\job\group", with "NONE" for a blank job or group.
 std::string GroupFolder(std::string_view drive, std::string_view job, std::string_view group);
 
-// Job and group from the last two folders of path (...\job\group\file.ext); a folder that is not a
-// valid name leaves its field unchanged.
+// Job and group from the last two folders of path (...\job\group\file.ext); a folder longer than
+// a name gives its first 10 characters, one that is not a valid file name leaves its field unchanged.
 void FromPath(std::string_view path, std::string& job, std::string& group);
+
+// The folder a part or mult of job and group saves to on drive: the folder of path (the file it
+// came from) when that folder lies in the jobs of that drive and reads as job and group, so that a
+// folder longer than a name is kept whole; else GroupFolder(drive, job, group).
+std::string SaveFolder(std::string_view drive, std::string_view job, std::string_view group, std::string_view path);
 
 } // namespace jobs

@@ -67,7 +67,7 @@ int CPartDoc::Tell(const std::string& text, unsigned type, const char* caption) 
 
 std::string CPartDoc::JobGroupPath(const std::string& drive) const
 {
-    return jobs::GroupFolder(drive, header_.jobId, header_.group) + "\\" + header_.mark + ".prt";
+    return jobs::SaveFolder(drive, header_.jobId, header_.group, GetPathName()) + "\\" + header_.mark + ".prt";
 }
 
 void CPartDoc::FillBlankJobGroup()

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <new>
+#include <string_view>
 
 namespace {
 
@@ -65,9 +66,12 @@ fw::HRESULT CPartDoc::SetPartData(const std::string& strJobid, const std::string
 fw::HRESULT CPartDoc::RefPlane(double StartX, double StartU, double Rise, double Run, const std::string& DirX,
                                const std::string& DirU, const std::string& PatType)
 {
-    const auto direction = [](const std::string& text) { return text == "+" || text == "-"; };
-    if (!fw::AreSaneInches({StartX, StartU, Rise, Run}) || !direction(DirX) || !direction(DirU) || PatType.size() != 1 ||
-        std::string("ABC").find(PatType[0]) == std::string::npos)
+    // Only the first character of each text counts; one the plane does not know is refused.
+    const auto startsWithOneOf = [](const std::string& text, std::string_view known) {
+        return !text.empty() && known.find(text[0]) != std::string_view::npos;
+    };
+    if (!fw::AreSaneInches({StartX, StartU, Rise, Run}) || !startsWithOneOf(DirX, "+-") ||
+        !startsWithOneOf(DirU, "+-") || !startsWithOneOf(PatType, "ABC"))
         return fw::E_INVALIDARG;
     refPlane_ = {StartX, StartU, DirX[0], DirU[0], Rise, Run, PatType[0]};
     return fw::S_OK;

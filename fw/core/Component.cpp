@@ -27,14 +27,16 @@ ClassRegistry& ClassRegistry::Instance()
     return registry;
 }
 
-void ClassRegistry::Register(const std::string& clsid, const std::string& progId, Factory factory)
+void ClassRegistry::Register(const std::string& clsid, const std::string& progId, Factory factory,
+                             const std::string& versionedProgId)
 {
     std::lock_guard lock(mutex_);
     auto it = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return EqualNoCase(e.clsid, clsid); });
+    Entry entry{clsid, progId, std::move(factory), versionedProgId};
     if (it != entries_.end())
-        *it = Entry{clsid, progId, std::move(factory)};
+        *it = std::move(entry);
     else
-        entries_.push_back(Entry{clsid, progId, std::move(factory)});
+        entries_.push_back(std::move(entry));
 }
 
 bool ClassRegistry::Unregister(const std::string& clsid)
@@ -47,7 +49,8 @@ bool ClassRegistry::Unregister(const std::string& clsid)
 const ClassRegistry::Entry* ClassRegistry::Find(const std::string& key) const
 {
     for (const Entry& e : entries_)
-        if (EqualNoCase(e.clsid, key) || (!e.progId.empty() && EqualNoCase(e.progId, key)))
+        if (EqualNoCase(e.clsid, key) || (!e.progId.empty() && EqualNoCase(e.progId, key)) ||
+            (!e.versionedProgId.empty() && EqualNoCase(e.versionedProgId, key)))
             return &e;
     return nullptr;
 }

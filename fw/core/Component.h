@@ -48,8 +48,10 @@ public:
 
     static ClassRegistry& Instance();
 
-    // Registers (or replaces) a class. progId may be empty.
-    void Register(const std::string& clsid, const std::string& progId, Factory factory);
+    // Registers (or replaces) a class. progId may be empty; versionedProgId, when given, is the
+    // ProgID of this version of the class ("Library.Class.1"), which creates it as progId does.
+    void Register(const std::string& clsid, const std::string& progId, Factory factory,
+                  const std::string& versionedProgId = {});
     // Removes a class; returns false when it was not registered.
     bool Unregister(const std::string& clsid);
     bool IsRegistered(const std::string& clsidOrProgId) const;
@@ -73,6 +75,7 @@ private:
         std::string clsid;
         std::string progId;
         Factory factory;
+        std::string versionedProgId;
     };
     const Entry* Find(const std::string& clsidOrProgId) const;
 

@@ -111,6 +111,7 @@ CMachineView::CMachineView(CMachineDoc& doc, QWidget* parent)
     });
 
     separator_->setSeparator(true);
+    save_->setShortcut(QKeySequence::Save);
     connect(save_, &QAction::triggered, this,
             [this] { RunCommand("CMachineDoc::OnFileSave", [](CMachineDoc& d) { d.OnFileSave(); }); });
     connect(saveNew_, &QAction::triggered, this,

@@ -157,6 +157,7 @@ void CMultView::ConnectFields()
 void CMultView::ConnectCommands()
 {
     separator_->setSeparator(true);
+    save_->setShortcut(QKeySequence::Save);
     connect(save_, &QAction::triggered, this,
             [this] { RunCommand("CMultDoc::OnFileSave", [](CMultDoc& d) { d.OnFileSave(); }); });
     connect(saveNew_, &QAction::triggered, this,

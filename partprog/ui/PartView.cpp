@@ -172,6 +172,7 @@ CPartView::CPartView(QWidget* parent)
             [this](Qt::ApplicationState state) { OnActivateApp(state == Qt::ApplicationActive); });
 
     separator_->setSeparator(true);
+    save_->setShortcut(QKeySequence::Save);
     connect(save_, &QAction::triggered, this,
             [this] { RunCommand("CPartDoc::OnFileSave", [](CPartDoc& d) { d.OnFileSave(); }); });
     connect(saveNew_, &QAction::triggered, this,

@@ -2,6 +2,7 @@
 
 #include "fw/core/AppProfile.h"
 #include "fw/core/DocTemplate.h"
+#include "fw/qt/QtText.h"
 #include "shell/CommandGuard.h"
 #include "shell/WindowPlacement.h"
 
@@ -39,6 +40,7 @@ CChildFrame::CChildFrame(QWidget* view, QWidget* parent) : QMdiSubWindow(parent)
     inner_->installEventFilter(this);
     setWidget(inner_);
     connect(&idle_, &QTimer::timeout, this, &CChildFrame::UpdateCommands);
+    idle_.start(kIdleUpdateMs);
 }
 
 CChildFrame* CChildFrame::Of(QWidget* widget)
@@ -107,6 +109,9 @@ void CChildFrame::UpdateCommands()
 {
     for (auto& [action, enabled] : commands_)
         action->setEnabled(enabled());
+    if (const fw::Document* document = Document())
+        if (const QString title = fw::ToQString(document->GetTitle()); title != windowTitle())
+            setWindowTitle(title);
 }
 
 bool CChildFrame::RestoreWindowPlacement(unsigned retainSection, unsigned retainKey, unsigned rectSection,

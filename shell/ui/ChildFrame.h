@@ -35,6 +35,8 @@ public:
     // is idle (and by UpdateCommands).
     QAction* AddCommand(QToolBar& toolBar, const QString& text, const QKeySequence& shortcut,
                         std::function<void()> run, std::function<bool()> enabled);
+    // Refreshes every command's enabled state and the title from the document's name (a save
+    // may have renamed it).
     void UpdateCommands();
 
     // Moves and sizes the frame to the rectangle stored under rectSection/rectKey when the retain

@@ -39,6 +39,12 @@ TEST(EngineClasses, AreCreatedByProgIdAndClassId)
     ASSERT_TRUE(engine);
     EXPECT_TRUE(engine->Query<IAutoMultUnplaced>());
     EXPECT_TRUE(registry.CreateAs<ICommonAutoMult>(automult::kClsidAutoMultOpnB));
+    // Each class answers to its plain and its versioned ProgID.
+    for (const char* progId : {"ZRAutoMultPrograme.AutoMultOpnB.1", "ZRAutoMultPrograme.AutoMult.1",
+                               "zrautomultprograme.automult", "ZRAutoMultPrograme.AutoMultOpnB"})
+        EXPECT_TRUE(registry.CreateAs<ICommonAutoMult>(progId)) << progId;
+    EXPECT_TRUE(registry.CreateAs<IAutoMultUnplaced>("ZRAutoMultPrograme.AutoMultOpnB.1"));
+    EXPECT_FALSE(registry.IsRegistered("ZRAutoMultPrograme.AutoMult.2"));
 
     auto stub = registry.CreateAs<ICommonAutoMult>(automult::kProgIdAutoMult);
     ASSERT_TRUE(stub);
@@ -60,6 +66,7 @@ TEST(EngineClasses, AreCreatedByProgIdAndClassId)
     automult::UnregisterAutoMultClasses();
     EXPECT_FALSE(registry.IsRegistered(automult::kProgIdAutoMultOpnB));
     EXPECT_FALSE(registry.IsRegistered(automult::kClsidAutoMult));
+    EXPECT_FALSE(registry.IsRegistered("ZRAutoMultPrograme.AutoMult.1"));
 }
 
 TEST_F(EngineTest, KerfInForceWhenAPartIsAddedIsTheOneItGets)

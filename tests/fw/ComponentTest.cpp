@@ -32,6 +32,20 @@ TEST(ClassRegistry, CreatesByClassIdOrProgIdAndRefusesUnknown)
     EXPECT_FALSE(reg.IsRegistered("Test.Greeter"));
 }
 
+TEST(ClassRegistry, AVersionedProgIdCreatesTheSameClassAndGoesWithIt)
+{
+    auto& reg = fw::ClassRegistry::Instance();
+    const std::string clsid = "{11111111-0000-0000-0000-000000000002}";
+    reg.Register(clsid, "Test.Greeter", [] { return std::make_unique<Greeter>(); }, "Test.Greeter.1");
+    for (const char* key : {"Test.Greeter", "test.greeter.1", "{11111111-0000-0000-0000-000000000002}"})
+        EXPECT_TRUE(reg.CreateAs<IGreeter>(key)) << key;
+    EXPECT_FALSE(reg.IsRegistered("Test.Greeter.2"));
+    reg.Register(clsid, "Test.Greeter", [] { return std::make_unique<Greeter>(); });   // replaced without it
+    EXPECT_FALSE(reg.IsRegistered("Test.Greeter.1"));
+    EXPECT_TRUE(reg.Unregister(clsid));
+    EXPECT_FALSE(reg.IsRegistered("Test.Greeter"));
+}
+
 TEST(EventSinks, FiresToAdvisedSinksOnly)
 {
     fw::EventSinks<IEvents> sinks;

@@ -137,7 +137,13 @@ TEST(PropertyStream, EveryTruncationIsRefused)
         EXPECT_THROW(Loaded({bytes.begin(), bytes.begin() + std::ptrdiff_t(size)}), fw::ArchiveException) << size;
 }
 
-TEST(PropertyStream, ValuesTheControlCannotTakeAreRefused)
+void Patch(std::vector<std::uint8_t>& bytes, std::size_t offset, const char* hex)
+{
+    const std::vector<std::uint8_t> patch = Hex(hex);
+    std::copy(patch.begin(), patch.end(), bytes.begin() + std::ptrdiff_t(offset));
+}
+
+TEST(PropertyStream, AStreamOfAnotherLayoutIsRefused)
 {
     struct Case {
         const char* what;
@@ -147,23 +153,12 @@ TEST(PropertyStream, ValuesTheControlCannotTakeAreRefused)
     } cases[] = {
         {"leading word", 0, "01", fw::ArchiveException::badValue},
         {"version", 6, "02", fw::ArchiveException::badSchema},
-        {"extent", 11, "80", fw::ArchiveException::badValue},
         {"stock mask", 16, "3F", fw::ArchiveException::badValue},
-        {"colour", 23, "01", fw::ArchiveException::badValue},
         {"font version", 28, "02", fw::ArchiveException::badValue},
-        {"font flags", 31, "10", fw::ArchiveException::badValue},
-        {"font name", 38, "00", fw::ArchiveException::badValue},
-        {"border style", 44, "02", fw::ArchiveException::badValue},
-        {"number", 54, "F8 7F", fw::ArchiveException::badValue},   // NaN
-        {"length", 54, "E0 7F", fw::ArchiveException::badValue},   // 9e307 inches
-        {"limits", 70, "F0 40", fw::ArchiveException::badValue},   // MinInches 65536 above MaxInches
-        {"flag", 81, "02", fw::ArchiveException::badValue},
-        {"dimension type", 119, "03", fw::ArchiveException::badValue},
     };
     for (const Case& c : cases) {
         std::vector<std::uint8_t> bytes = Hex(kAllChangedBytes);
-        const std::vector<std::uint8_t> patch = Hex(c.bytes);
-        std::copy(patch.begin(), patch.end(), bytes.begin() + std::ptrdiff_t(c.offset));
+        Patch(bytes, c.offset, c.bytes);
         try {
             Loaded(bytes);
             ADD_FAILURE() << c.what << " was accepted";
@@ -173,16 +168,58 @@ TEST(PropertyStream, ValuesTheControlCannotTakeAreRefused)
     }
 }
 
-TEST(PropertyStream, OverlongStringsAreRefused)
+TEST(PropertyStream, AValueTheControlCannotTakeLoadsAsItsDefault)
 {
+    const LenboxProperties d;
+    struct Case {
+        const char* what;
+        std::size_t offset;
+        const char* bytes;
+        void (*expect)(LenboxProperties&, const LenboxProperties&);
+    } cases[] = {
+        {"extent", 11, "80", [](LenboxProperties& p, const LenboxProperties& d) { p.stock.extentX = d.stock.extentX; }},
+        {"colour", 23, "01", [](LenboxProperties& p, const LenboxProperties& d) { p.stock.backColor = d.stock.backColor; }},
+        {"font flags", 31, "10", [](LenboxProperties& p, const LenboxProperties& d) { p.stock.font = d.stock.font; }},
+        {"font weight", 32, "E9 03", [](LenboxProperties& p, const LenboxProperties& d) { p.stock.font = d.stock.font; }},
+        {"border style", 44, "02", [](LenboxProperties& p, const LenboxProperties& d) { p.stock.borderStyle = d.stock.borderStyle; }},
+        {"appearance", 46, "FF FF", [](LenboxProperties& p, const LenboxProperties& d) { p.stock.appearance = d.stock.appearance; }},
+        {"NaN", 54, "F8 7F", [](LenboxProperties& p, const LenboxProperties& d) { p.initialValue = d.initialValue; }},
+        {"9e307 inches", 62, "E0 7F", [](LenboxProperties& p, const LenboxProperties& d) { p.maxInches = d.maxInches; }},
+        {"minimum 65536 above the maximum", 70, "F0 40", [](LenboxProperties& p, const LenboxProperties& d) {
+             p.minInches = d.minInches;
+             p.maxInches = d.maxInches;
+         }},
+        {"flag", 81, "02", [](LenboxProperties& p, const LenboxProperties& d) { p.packed = d.packed; }},
+        {"dimension type", 119, "03", [](LenboxProperties& p, const LenboxProperties& d) { p.dimensionType = d.dimensionType; }},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::uint8_t> bytes = Hex(kAllChangedBytes);
+        Patch(bytes, c.offset, c.bytes);
+        LenboxProperties expected = AllChanged();
+        c.expect(expected, d);
+        LenboxProperties loaded;
+        ASSERT_NO_THROW(loaded = Loaded(bytes)) << c.what;
+        EXPECT_EQ(loaded, expected) << c.what;
+        LenboxModel model;
+        ASSERT_NO_THROW(model.LoadProperties(loaded)) << c.what;
+        EXPECT_EQ(model.GetProperties(), expected) << c.what;
+    }
+}
+
+TEST(PropertyStream, OverlongStringsLoadAsTheirDefaults)
+{
+    const LenboxProperties d;
     LenboxProperties p;
     p.formatInch = std::string(65, '9');
-    EXPECT_THROW(Loaded(Stored(p)), fw::ArchiveException);
+    EXPECT_EQ(Loaded(Stored(p)).formatInch, d.formatInch);
     p = LenboxProperties{};
     p.metricAppendage = std::string(33, 'x');
-    EXPECT_THROW(Loaded(Stored(p)), fw::ArchiveException);
+    EXPECT_EQ(Loaded(Stored(p)), d);
     p.metricAppendage = std::string(32, 'x');
     EXPECT_EQ(Loaded(Stored(p)), p);
-    p.formatInch = std::string(300, '9');   // the long string form is read, then refused
-    EXPECT_THROW(Loaded(Stored(p)), fw::ArchiveException);
+    p.formatFeet = std::string(300, '9');   // the long string form is read, then replaced
+    p.metricAppendage = "mm";
+    LenboxProperties expected = p;
+    expected.formatFeet = d.formatFeet;
+    EXPECT_EQ(Loaded(Stored(p)), expected);
 }

@@ -136,9 +136,6 @@ TEST_F(MultDocAutomationTest, ShapeOfAPartAndTheChecks)
     EXPECT_EQ(shape, "L ");
     EXPECT_EQ(size, "4X4X0.5");
     shape = size = "old";
-    EXPECT_EQ(mult->GetShapeDescriptionFromMultPart("J1", "G1", "NOPART", shape, size), 1);
-    EXPECT_EQ(shape, "old");
-    EXPECT_EQ(size, "old");
 
     PutFile(JobFile("J1/G1/BAD.prt"), {1, 'J'});
     struct Case {
@@ -149,8 +146,16 @@ TEST_F(MultDocAutomationTest, ShapeOfAPartAndTheChecks)
         {"J1", "G1", "B1", 0}, {"j1", "g1", "b1", 0}, {"J1", "G1", "NOPART", 1},
         {"J1", "G1", "BAD", 1}, {"J1", "..", "B1", 1}, {"J1", "G1", "", 1},
     };
-    for (const Case& c : parts)
-        EXPECT_EQ(mult->CheckPart(c.job, c.group, c.mark), c.status) << c.mark;
+    for (const Case& c : parts) {
+        SCOPED_TRACE(std::string(c.job) + "\\" + c.group + "\\" + c.mark);
+        EXPECT_EQ(mult->CheckPart(c.job, c.group, c.mark), c.status);
+        // A part that cannot be loaded gives two empty texts and still its failure status.
+        shape = size = "old";
+        EXPECT_EQ(mult->GetShapeDescriptionFromMultPart(c.job, c.group, c.mark, shape, size), c.status);
+        EXPECT_EQ(shape.empty(), c.status != 0);
+        EXPECT_EQ(size.empty(), c.status != 0);
+        EXPECT_NE(shape, "old");
+    }
 
     const CMultDoc& doc = Doc(*mult);
     EXPECT_EQ(mult->CheckMachine("NOSUCH"), 1);

@@ -251,6 +251,9 @@ TEST_F(MultDocTest, NewMultAndPaths)
         {0, "\\Shop\\Work", "", "", "", "M", 1, "C:\\Shop\\Work\\NONE\\NONE\\M 1.mlt"},
         {0, nullptr, "D:\\Other\\X\\Y\\M 1.mlt", "J", "", "M", 12, "D:\\Kestrom\\Jobs\\J\\NONE\\M 12.mlt"},
         {4, nullptr, "C:\\Kestrom\\Jobs\\J\\G\\M 1.mlt", "J", "G", "M", 2, "C:\\Kestrom\\Jobs\\J\\G\\M 2.mlt"},
+        // Opened from a folder longer than a name: saved back beside its file.
+        {0, nullptr, "C:\\Kestrom\\Jobs\\LONGJOBNAME12\\G1\\M 1.mlt", "LONGJOBNAM", "G1", "M", 2,
+         "C:\\Kestrom\\Jobs\\LONGJOBNAME12\\G1\\M 2.mlt"},
     };
     for (const Case& c : cases) {
         fw::SetAppProfile(nullptr);
@@ -279,7 +282,7 @@ TEST_F(MultDocTest, JobAndGroupComeFromTheFoldersAboveAMultFile)
         {"C:\\J\\G\\M.mlt", "SJ", "SG"},                            // no blank: the stored ones stay
         {"C:\\Kestrom\\Jobs\\J 1\\G1\\M.mlt", "SJ", "SG"},          // a blank in a folder is not a name's
         {"C:\\Kestrom\\A Job\\My Group\\M 2.mlt", "A Job", "My Group"},
-        {"C:\\Kestrom\\LongJobName1\\G1\\M 2.mlt", "SJ", "G1"},     // not a name: left as it is
+        {"C:\\Kestrom\\LongJobName1\\G1\\M 2.mlt", "LongJobNam", "G1"},   // longer than a name: the first 10
         {"M 2.mlt", "SJ", "SG"},
     };
     for (const Case& c : cases) {
@@ -616,6 +619,11 @@ TEST_F(MultDocTest, SortingOrdersByLengthAndKeepsEqualLengthsInOrder)
         {{{"A", 10}, {"B", 10}, {"C", 5}}, {"C", "A", "B"}},
         {{{"A", 10}, {"B", 20}, {"A", 10}, {"C", 5}}, {"C", "A", "A", "B"}},
         {{}, {}},
+        // A shorter copy of the same part does not move before it, nor does a case-changed mark;
+        // another part in between can still carry it forward.
+        {{{"A", 10}, {"A", 5}}, {"A", "A"}},
+        {{{"a", 10}, {"A", 5}}, {"a", "A"}},
+        {{{"A", 10}, {"B", 7}, {"A", 5}}, {"A", "B", "A"}},
     };
     for (const Case& c : cases) {
         CMultDoc doc;
@@ -635,11 +643,17 @@ TEST_F(MultDocTest, SortingOrdersByLengthAndKeepsEqualLengthsInOrder)
         if (c.parts.size() == 4) {   // the same part twice keeps its own order
             EXPECT_LT(indexes[1], indexes[2]);
         }
+        if (c.parts.size() == 3 && c.parts[1].second == 7) {   // A 5, B 7, A 10
+            EXPECT_EQ(indexes, (std::vector<int>{2, 1, 0}));
+        }
+        if (c.parts.size() == 2) {
+            EXPECT_EQ(indexes, (std::vector<int>{0, 1}));
+        }
     }
 }
 
 // The walk the order is defined by: at the first later part, not the same part, that is shorter,
-// move it before the earlier one and start again. A part always has one length.
+// move it before the earlier one and start again.
 std::vector<int> ReferenceOrder(const std::vector<std::pair<int, double>>& parts)
 {
     std::vector<int> order(parts.size());
@@ -674,7 +688,9 @@ TEST_F(MultDocTest, SortingGivesTheOrderOfTheMovingWalk)
         CMultDoc doc;
         for (std::size_t i = 0; i < parts.size(); ++i) {
             const int mark = int(random() % std::uint32_t(marks));
-            parts[i] = {mark, lengthOf[std::size_t(mark)]};
+            // In odd rounds copies of one part differ in length.
+            const double length = round % 2 ? double(1 + random() % 4) * 12 : lengthOf[std::size_t(mark)];
+            parts[i] = {mark, length};
             auto part = Part("P" + std::to_string(mark), 1, parts[i].second);
             part->SetListIndex(int(i));
             doc.GetParts().AddTail(std::move(part));

@@ -178,6 +178,61 @@ TEST_F(PartDocAutomationTest, InvalidArgumentsChangeNothing)
     EXPECT_EQ(doc.GetPartShape()->GetStencilList().GetCount(), 0u);
 }
 
+TEST_F(PartDocAutomationTest, RefPlaneTakesTheFirstCharacterOfEachText)
+{
+    const struct {
+        const char* dirX;
+        const char* dirU;
+        const char* type;
+        fw::HRESULT status;
+        const char* stored;   // X direction, U direction, type; unchanged ("+-C") when refused
+    } cases[] = {
+        {"+", "-", "B", fw::S_OK, "+-B"},
+        {"-x", "+u", "Centre", fw::S_OK, "-+C"},
+        {"--", "++", "AB", fw::S_OK, "-+A"},
+        {"", "+", "A", fw::E_INVALIDARG, "+-C"},
+        {"+", "", "A", fw::E_INVALIDARG, "+-C"},
+        {"+", "+", "", fw::E_INVALIDARG, "+-C"},
+        {"x+", "+", "A", fw::E_INVALIDARG, "+-C"},
+        {"+", "+", "above", fw::E_INVALIDARG, "+-C"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.dirX) + "|" + c.dirU + "|" + c.type);
+        auto part = Create();
+        ASSERT_EQ(part->RefPlane(1, 2, 0, 0, "+", "-", "C"), fw::S_OK);
+        EXPECT_EQ(part->RefPlane(3, 4, 1, 2, c.dirX, c.dirU, c.type), c.status);
+        const CPartDoc::RefPlaneData& plane = Doc(*part).GetRefPlane();
+        EXPECT_EQ(std::string({plane.directionX, plane.directionU, plane.patternType}), c.stored);
+        EXPECT_EQ(plane.startX, c.status == fw::S_OK ? 3 : 1);
+        EXPECT_EQ(plane.run, c.status == fw::S_OK ? 2 : 0);
+    }
+}
+
+TEST_F(PartDocAutomationTest, APartInAFolderLongerThanANameSavesBackToItsFile)
+{
+    auto part = Create();
+    ASSERT_EQ(part->SetPartData("LONGJOBNAM", "G1", "B1", 2, 240, "W ", "12X26", "A36", "", 0, "", "", 0, 0), fw::S_OK);
+    ASSERT_EQ(part->SavePart(), fw::S_OK);
+    const std::filesystem::path cut = drives.C() / "Kestrom/Jobs/LONGJOBNAM";
+    const std::filesystem::path file = drives.C() / "Kestrom/Jobs/LONGJOBNAME12/G1/B1.prt";
+    std::filesystem::create_directories(file.parent_path());
+    std::filesystem::rename(cut / "G1/B1.prt", file);
+    std::filesystem::remove_all(cut);
+    const std::string stored = TempDrives::Get(file);
+
+    CPartDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument("C:\\Kestrom\\Jobs\\LONGJOBNAME12\\G1\\B1.prt"));
+    EXPECT_EQ(doc.GetJob(), "LONGJOBNAM");   // the header holds the first 10 characters
+    PartRecord record = doc.GetPartRecord();
+    EXPECT_EQ(record.jobId, "LONGJOBNAM");
+    record.quantity = 5;
+    ASSERT_TRUE(doc.SetPartRecord(record));
+    ASSERT_TRUE(doc.OnFileSave());
+    EXPECT_NE(TempDrives::Get(file), stored);
+    EXPECT_FALSE(std::filesystem::exists(cut));
+    EXPECT_TRUE(messages->Shown().empty());
+}
+
 TEST_F(PartDocAutomationTest, StencilUClamp)
 {
     const struct {

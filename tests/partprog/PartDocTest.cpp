@@ -247,8 +247,9 @@ TEST(PartDocPaths, JobAndGroupFromThePath)
         {"J1\\G1\\A1.prt", "X", "G1"},          // no '\' before the job
         {"A1.prt", "X", "Y"},
         {"", "X", "Y"},
-        {"C:\\Jobs\\JOBNAME1234\\G1\\A1.prt", "X", "G1"},   // 11 characters: refused, not cut
-        {"C:\\Jobs\\J1\\GROUPNAME12\\A1.prt", "J1", "Y"},
+        {"C:\\Jobs\\JOBNAME1234\\G1\\A1.prt", "JOBNAME123", "G1"},   // 11 characters: the first 10
+        {"C:\\Jobs\\J1\\GROUPNAME12\\A1.prt", "J1", "GROUPNAME1"},
+        {"C:\\Jobs\\J:1\\G1\\A1.prt", "X", "G1"},   // not a file name: kept
         {"C:\\Jobs\\J1\\G 1\\A1.prt", "J1", "G 1"},
     };
     for (const auto& c : cases) {
@@ -284,6 +285,13 @@ TEST_F(PartDocTest, PartFilePath)
         {"", 0, "\\Shop", "", "", "C:\\Shop\\NONE\\NONE\\M1.prt"},
         {"D:\\Other\\X.prt", 3, nullptr, "J1", "", "D:\\Kestrom\\Jobs\\J1\\NONE\\M1.prt"},
         {"c:\\A\\B\\X.prt", 4, "\\Jobs", "J1", "G1", "C:\\Jobs\\J1\\G1\\M1.prt"},
+        // A folder longer than a name, read as job or group, is where the part goes back to.
+        {"C:\\Kestrom\\Jobs\\LONGJOBNAME12\\G1\\X.prt", 0, nullptr, "LONGJOBNAM", "G1",
+         "C:\\Kestrom\\Jobs\\LONGJOBNAME12\\G1\\M1.prt"},
+        {"C:\\Kestrom\\Jobs\\J1\\LONGGROUP123\\X.prt", 0, nullptr, "J1", "LONGGROUP1",
+         "C:\\Kestrom\\Jobs\\J1\\LONGGROUP123\\M1.prt"},
+        {"C:\\Kestrom\\Jobs\\LONGJOBNAME12\\G1\\X.prt", 0, nullptr, "J2", "G1", "C:\\Kestrom\\Jobs\\J2\\G1\\M1.prt"},
+        {"C:\\Other\\LONGJOBNAME12\\G1\\X.prt", 0, nullptr, "LONGJOBNAM", "G1", "C:\\Kestrom\\Jobs\\LONGJOBNAM\\G1\\M1.prt"},
     };
     for (const auto& c : cases) {
         fw::SetAppProfile(nullptr);

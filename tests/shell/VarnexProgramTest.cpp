@@ -1,6 +1,7 @@
 #include "shell/ui/VarnexProgram.h"
 #include "shell/ui/ChildFrame.h"
 #include "shell/ui/DimensionControl.h"
+#include "shell/ui/SplashWnd.h"
 #include "machmult/MachineDoc.h"
 #include "model/ShapeDoc.h"
 #include "model/ToolDoc.h"
@@ -23,6 +24,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QTest>
 #include <QDockWidget>
 #include <QFile>
 #include <QMdiSubWindow>
@@ -498,6 +501,59 @@ TEST_F(ProgramTest, ASavedPartOpensInThePartInformationWindow)
 }
 
 } // namespace
+
+TEST_F(ProgramTest, CtrlSSavesTheModifiedPartOfItsOwnWindowOnly)
+{
+    InstallDimensionControl();
+    VarnexProgram program(VarnexProgram::Standard({}, nullptr));
+    program.Start({});
+    SaveB12();
+    const std::filesystem::path file = drives.C() / "Kestrom/Jobs/NONE/NONE/B12.prt";
+    const std::string stored = TempDrives::Get(file);
+
+    const std::filesystem::path copy = drives.C() / "Kestrom/Jobs/NONE/NONE/B13.prt";
+    TempDrives::Put(copy, stored);
+    program.App().DoNavAction(0x21, "C:\\Kestrom\\Jobs\\NONE\\NONE\\B12.prt");
+    program.App().DoNavAction(0x21, "C:\\Kestrom\\Jobs\\NONE\\NONE\\B13.prt");   // a second window with its Save
+    ASSERT_EQ(Windows(program).size(), 2);
+    auto* frame = dynamic_cast<CChildFrame*>(Windows(program)[0]);
+    auto* other = dynamic_cast<CChildFrame*>(Windows(program)[1]);
+    ASSERT_TRUE(frame && other);
+    auto* view = dynamic_cast<CPartView*>(frame->View());
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(frame->windowTitle(), "B12.prt");
+
+    if (CSplashWnd* splash = CSplashWnd::Instance())   // a key takes the splash away first
+        QTest::keyClick(splash, Qt::Key_Escape);
+    QLineEdit& quantity = view->Edit(CPartView::IDC_QUANTITY);
+    quantity.window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(quantity.window()));
+    program.MainFrame()->MdiArea().setActiveSubWindow(frame);
+    quantity.setFocus();
+    quantity.selectAll();
+    QTest::keyClicks(&quantity, "5");   // taken by the save, which first commits the fields
+    QTest::keyClick(&quantity, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_FALSE(frame->Document()->IsModified());
+    EXPECT_NE(TempDrives::Get(file), stored);
+    EXPECT_EQ(static_cast<CPartDoc*>(frame->Document())->Header().quantity, 5u);
+    EXPECT_EQ(frame->windowTitle(), "B12.prt");
+    EXPECT_EQ(TempDrives::Get(copy), stored);
+    EXPECT_TRUE(messages->Shown().empty());
+}
+
+TEST_F(ProgramTest, AfterASaveTheWindowIsTitledWithTheDocumentsName)
+{
+    VarnexProgram program(Options());
+    program.Start({});
+    program.App().DoNavAction(0x13, nullptr);
+    auto* frame = dynamic_cast<CChildFrame*>(Windows(program)[0]);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->windowTitle(), "Shape1");
+    std::filesystem::create_directories(drives.C() / "Kestrom" / "Shapes");
+    ASSERT_TRUE(frame->Document()->DoSave("C:\\Kestrom\\Shapes\\W 12X26.shp"));
+    frame->UpdateCommands();   // as the program does while idle
+    EXPECT_EQ(frame->windowTitle(), "W 12X26.shp");
+}
 
 TEST_F(ProgramTest, APatternFileOpensInThePartProgrammingWindow)
 {
