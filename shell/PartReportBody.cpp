@@ -97,30 +97,25 @@ void CPrintParts::PrintPatternLines(const PartReportData& part, int face, const 
     const char* operation = OperationName(pattern.operation);
     const std::string tool = pattern.operation == 0 ? pattern.toolDescription : std::string(" ");
     if (body == Body::patternDetail) {
-        ClearLine();
-        Put(1, "STARTX: ");
-        PutLength(9, pattern.planeStartX, system);
-        Put(22, "DIRCX: ");
-        Put(29, std::string(1, pattern.planeDirectionX));
-        Put(33, "XPOS: ");
-        PutLength(39, pattern.startX, system);
-        Put(52, "#X: ");
-        Put(56, pattern.countX);
-        Put(60, "XINC: ");
-        PutLength(66, pattern.incrementX, system);
-        PrintComposed();
-        ClearLine();
-        Put(1, "STARTU: ");
-        PutLength(9, pattern.planeStartU, system);
-        Put(22, "DIRCU: ");
-        Put(29, std::string(1, pattern.planeDirectionU));
-        Put(33, "UPOS: ");
-        PutLength(39, pattern.startU, system);
-        Put(52, "#U: ");
-        Put(56, pattern.countU);
-        Put(60, "UINC: ");
-        PutLength(66, pattern.incrementU, system);
-        PrintComposed();
+        // One line per axis: plane start and direction, first position, count, increment.
+        const auto axisLine = [&](char axis, double planeStart, char direction, double start, int count,
+                                  double increment) {
+            const std::string a(1, axis);
+            ClearLine();
+            Put(1, "START" + a + ": ");
+            PutLength(9, planeStart, system);
+            Put(22, "DIRC" + a + ": ");
+            Put(29, std::string(1, direction));
+            Put(33, a + "POS: ");
+            PutLength(39, start, system);
+            Put(52, "#" + a + ": ");
+            Put(56, count);
+            Put(60, a + "INC: ");
+            PutLength(66, increment, system);
+            PrintComposed();
+        };
+        axisLine('X', pattern.planeStartX, pattern.planeDirectionX, pattern.startX, pattern.countX, pattern.incrementX);
+        axisLine('U', pattern.planeStartU, pattern.planeDirectionU, pattern.startU, pattern.countU, pattern.incrementU);
         ClearLine();
         Put(1, "RISE: ");
         PutLength(9, pattern.planeRise, system);
