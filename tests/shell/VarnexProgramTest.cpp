@@ -55,6 +55,27 @@ protected:
     static QList<QMdiSubWindow*> Windows(VarnexProgram& program) { return program.MainFrame()->MdiArea().subWindowList(); }
 
     // Part B12 (2 off, W 12X26) saved as "C:\Kestrom\Jobs\NONE\NONE\B12.prt".
+    // Mult "C:\Kestrom\Jobs\J1\G1\M 1.mlt" of that quantity on a W 12X26 stock and machine PUNCH1.
+    void SaveMultM1(std::uint32_t quantity) const
+    {
+        const multtest::Bytes shape = multtest::ShapeFile("W ", "12X26", modeltest::k12, modeltest::k4, 0);
+        const multtest::Bytes machine = multtest::MachineFile("PUNCH1", 3);
+        TempDrives::Put(drives.C() / "Kestrom/Shapes/W 12X26.shp", std::string(shape.begin(), shape.end()));
+        TempDrives::Put(drives.C() / "Kestrom/Machines/PUNCH1.mch", std::string(machine.begin(), machine.end()));
+        CMultDoc saved;
+        MultRecord data;
+        data.job = "J1";
+        data.group = "G1";
+        data.mark = "M";
+        data.sequence = 1;
+        data.quantity = quantity;
+        data.shapeDesctp = "W";
+        data.shapeDesc = "12X26";
+        data.machine = "PUNCH1";
+        ASSERT_TRUE(saved.SetMultData(data));
+        ASSERT_TRUE(saved.OnSaveDocument(saved.BuildMultPath()));
+    }
+
     void SaveB12() const
     {
         CShapeDoc shape;
@@ -356,26 +377,9 @@ TEST_F(ProgramTest, PartAndMultAutomationObjectsComeFromTheRegistry)
 TEST_F(ProgramTest, MultsOpenInTheMultInformationWindow)
 {
     InstallDimensionControl();
-    const multtest::Bytes shape = multtest::ShapeFile("W ", "12X26", modeltest::k12, modeltest::k4, 0);
-    const multtest::Bytes machine = multtest::MachineFile("PUNCH1", 3);
-    TempDrives::Put(drives.C() / "Kestrom/Shapes/W 12X26.shp", std::string(shape.begin(), shape.end()));
-    TempDrives::Put(drives.C() / "Kestrom/Machines/PUNCH1.mch", std::string(machine.begin(), machine.end()));
     VarnexProgram program(VarnexProgram::Standard({}, nullptr));
     program.Start({});
-    {
-        CMultDoc saved;
-        MultRecord data;
-        data.job = "J1";
-        data.group = "G1";
-        data.mark = "M";
-        data.sequence = 1;
-        data.quantity = 2;
-        data.shapeDesctp = "W";
-        data.shapeDesc = "12X26";
-        data.machine = "PUNCH1";
-        ASSERT_TRUE(saved.SetMultData(data));
-        ASSERT_TRUE(saved.OnSaveDocument(saved.BuildMultPath()));
-    }
+    SaveMultM1(2);
 
     program.App().DoNavAction(0x22, "C:\\Kestrom\\Jobs\\J1\\G1\\M 1.mlt");
     program.App().DoNavAction(0x12, nullptr);   // File New > Mult
@@ -403,26 +407,9 @@ TEST_F(ProgramTest, MultsOpenInTheMultInformationWindow)
 TEST_F(ProgramTest, SpecificsOpensTheHandMultWindowOnTheMult)
 {
     InstallDimensionControl();
-    const multtest::Bytes shape = multtest::ShapeFile("W ", "12X26", modeltest::k12, modeltest::k4, 0);
-    const multtest::Bytes machine = multtest::MachineFile("PUNCH1", 3);
-    TempDrives::Put(drives.C() / "Kestrom/Shapes/W 12X26.shp", std::string(shape.begin(), shape.end()));
-    TempDrives::Put(drives.C() / "Kestrom/Machines/PUNCH1.mch", std::string(machine.begin(), machine.end()));
     VarnexProgram program(VarnexProgram::Standard({}, nullptr));
     program.Start({});
-    {
-        CMultDoc saved;
-        MultRecord data;
-        data.job = "J1";
-        data.group = "G1";
-        data.mark = "M";
-        data.sequence = 1;
-        data.quantity = 1;
-        data.shapeDesctp = "W";
-        data.shapeDesc = "12X26";
-        data.machine = "PUNCH1";
-        ASSERT_TRUE(saved.SetMultData(data));
-        ASSERT_TRUE(saved.OnSaveDocument(saved.BuildMultPath()));
-    }
+    SaveMultM1(1);
     program.App().DoNavAction(0x22, "C:\\Kestrom\\Jobs\\J1\\G1\\M 1.mlt");
     ASSERT_EQ(Windows(program).size(), 1);
     auto* info = dynamic_cast<CChildFrame*>(Windows(program)[0]);
