@@ -1,8 +1,8 @@
 #include "machside/MachineSideService.h"
 
-#include "machlink/ui/HresultBusError.h"
 #include "machlink/ui/TorvBus.h"
 
+#include "fw/qt/BusError.h"
 #include "fw/qt/QtText.h"
 
 #include <QDBusMessage>
@@ -291,9 +291,9 @@ bool MachineSideService::handleMessage(const QDBusMessage& message, const QDBusC
     } catch (const BadCall& e) {
         connection.send(message.createErrorReply(e.type, e.text));
     } catch (const MachineError& e) {
-        connection.send(message.createErrorReply(BusErrorNameOf(e.Status()), QString::fromUtf8(e.what())));
+        connection.send(message.createErrorReply(fw::BusErrorName(e.Status()), QString::fromUtf8(e.what())));
     } catch (const std::exception& e) {
-        connection.send(message.createErrorReply(BusErrorNameOf(fw::E_FAIL), QString::fromUtf8(e.what())));
+        connection.send(message.createErrorReply(fw::BusErrorName(fw::E_FAIL), QString::fromUtf8(e.what())));
     }
     return true;
 }
