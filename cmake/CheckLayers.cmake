@@ -10,7 +10,7 @@
 set(LAYER_fw/core "")
 set(LAYER_fw/qt "fw/core")
 set(LAYER_convert/except "")
-set(LAYER_convert "convert/except")
+set(LAYER_convert "convert/except;fw/core")
 set(LAYER_baselib "convert;convert/except;fw/core")
 set(LAYER_records "fw/core")
 set(LAYER_model "fw/core;records")

@@ -3,6 +3,7 @@
 #include "fw/core/MessageService.h"
 #include "fw/core/WinPath.h"
 #include "shell/CommandGuard.h"
+#include "shell/HelpFile.h"
 #include "shell/VarnexStrings.h"
 
 #include <algorithm>
@@ -231,19 +232,19 @@ void CVarnexApp::RunMultMultiple(const std::string& list)
         link_->RunMultMultiple(list);
 }
 
-std::filesystem::path CVarnexApp::HelpFilePath() const
-{
-    return options_.programFolder / LoadVarnexString(ids::IDS_HELP_FILE);
-}
-
 void CVarnexApp::OnHelp()
 {
-    const std::filesystem::path file = HelpFilePath();
-    std::error_code error;
-    if (std::filesystem::is_regular_file(file, error))
-        services_.windows.OpenHelpFile(file);
-    else
-        fw::ShowMessage("The help file " + file.string() + " is missing.", fw::MB_OK | fw::MB_ICONEXCLAMATION);
+    const std::string name = LoadVarnexString(ids::IDS_HELP_FILE);
+    if (name.empty())
+        return;
+    if (const std::optional<std::filesystem::path> file = FindHelpFile(options_.programFolder, name)) {
+        services_.windows.OpenHelpFile(*file);
+        return;
+    }
+    const auto places = HelpFileCandidates(options_.programFolder, name);
+    fw::ShowMessage("The help file " + name + " is missing: it is neither " + places[0].string() + " nor " +
+                        places[1].string() + ".",
+                    fw::MB_OK | fw::MB_ICONEXCLAMATION);
 }
 
 std::string CVarnexApp::GetTorvMachineInstallPath() const

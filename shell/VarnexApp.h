@@ -36,7 +36,7 @@ public:
     static const std::vector<AutomationClass>& DocumentClasses();
 
     struct Options {
-        std::filesystem::path programFolder{};            // where the help file lies
+        std::filesystem::path programFolder{};            // the program's folder; the help file is found from it
         const fw::Profile* machineProfile = nullptr;      // machine-wide settings of the machine side
         MachineLinkLoader machineLinkLoader{};            // none: the link is never loaded
         std::vector<AutomationClass> automationClasses{};  // factories of the document classes
@@ -86,9 +86,9 @@ public:
     const MachineLinkState& LinkState() const { return linkState_; }
     bool IsMachineLinkLoaded() const { return link_ != nullptr; }
 
-    // Help > Help: the help file beside the program, or a message that it is missing.
+    // Help > Help: the program's help file (see HelpFile.h) in the desktop's browser, or a message
+    // naming where it was looked for.
     void OnHelp();
-    std::filesystem::path HelpFilePath() const;
     // Help > TorvMachine Help, enabled while the link is loaded and the install path is known.
     void OnTorvMachineHelp();
     bool CanShowTorvMachineHelp() const;

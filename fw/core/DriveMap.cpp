@@ -117,20 +117,28 @@ DriveMap DriveMap::FromProfile(const Profile& profile)
 {
     DriveMap map = Default();
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
-        const fs::path folder = profile.GetProfileString("Drives", std::string(1, letter));
+        const fs::path folder = Cp1252ToUtf8(profile.GetProfileString("Drives", std::string(1, letter)));
         if (folder.is_absolute())
             map.Map(letter, folder);
     }
     return map;
 }
 
+std::optional<std::string> DriveMap::Refusal(std::string_view drive, const fs::path& folder)
+{
+    if (drive.size() != 1 || !DriveLetter(drive[0]))
+        return "The drive \"" + std::string(drive) + "\" is not a letter A-Z.";
+    if (!folder.is_absolute())
+        return "The folder of drive " + std::string(1, DriveLetter(drive[0])) + ": must be a full path starting with /, not \"" +
+               Utf8ToCp1252(folder.native()) + "\".";
+    return std::nullopt;
+}
+
 void DriveMap::Map(char drive, fs::path folder, bool createOnUse)
 {
+    if (const std::optional<std::string> refusal = Refusal(std::string_view(&drive, 1), folder))
+        throw std::invalid_argument(*refusal);
     const char letter = DriveLetter(drive);
-    if (!letter)
-        throw std::invalid_argument("drive letter must be A-Z");
-    if (!folder.is_absolute())
-        throw std::invalid_argument("drive folder must be absolute: " + folder.string());
     folder = folder.lexically_normal();
     if (!folder.has_filename())
         folder = folder.parent_path();   // no trailing separator

@@ -31,12 +31,17 @@ public:
     // C: -> $HOME/Varnex/C, made on first use.
     static DriveMap Default();
     // The drives of profile section "Drives": entries "A".."Z" whose values are absolute Linux
-    // folders (other values are ignored). Without a usable "C" entry, C: is the default one.
+    // folders, held in the profile as Windows-1252 text like every profile value (other values
+    // are ignored). Without a usable "C" entry, C: is the default one.
     static DriveMap FromProfile(const Profile& profile);
 
+    // Why Map refuses a drive, in words naming it; nothing when it takes it. A drive is one
+    // letter A-Z (either case); its folder is absolute.
+    static std::optional<std::string> Refusal(std::string_view drive, const std::filesystem::path& folder);
+
     // Maps a drive letter (either case) to an absolute folder; createOnUse makes the folder the
-    // first time a path on the drive is converted. Throws std::invalid_argument for a letter
-    // outside A-Z or a relative folder.
+    // first time a path on the drive is converted. Throws std::invalid_argument with the
+    // refusal's words for what Refusal refuses.
     void Map(char drive, std::filesystem::path folder, bool createOnUse = false);
 
     // The mapped letters, upper case, in order.

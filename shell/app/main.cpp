@@ -7,6 +7,7 @@
 #include "fw/qt/SettingsProfile.h"
 #include "shell/bus/AutomationServer.h"
 #include "shell/ui/DimensionControl.h"
+#include "shell/ui/ProgramIcon.h"
 #include "shell/ui/VarnexProgram.h"
 
 #include <QApplication>
@@ -35,6 +36,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Kestrom"));
     QApplication::setApplicationName(QStringLiteral("Varnex"));
+    QApplication::setWindowIcon(ProgramIcon());
 
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const CommandLineInfo commandLine = CommandLineInfo::Parse(arguments);

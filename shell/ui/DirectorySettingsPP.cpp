@@ -110,7 +110,7 @@ void CDirectorySettingsPP::OnBrowse(Folder folder)
 {
     if (!ConfirmChange())
         return;
-    const std::string chosen = browseFolder_();
+    const std::string chosen = browseFolder_(ShownFolder(folder));
     if (chosen.empty() || fw::ToQString(chosen) == edits_[folder]->text())
         return;
     if (folder == job) {
@@ -122,6 +122,14 @@ void CDirectorySettingsPP::OnBrowse(Folder folder)
         edits_[folder]->setText(fw::ToQString(chosen));
     }
     modified_ = true;
+}
+
+std::string CDirectorySettingsPP::ShownFolder(Folder folder) const
+{
+    const std::string text = fw::FromQString(edits_[folder]->text());
+    if (folder != job)
+        return text;
+    return fw::FromQString(drive_->currentText()) + ":" + text;
 }
 
 void CDirectorySettingsPP::OnOK()

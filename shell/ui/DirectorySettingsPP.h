@@ -20,8 +20,9 @@ class Profile;
 
 class CDirectorySettingsPP : public QWidget {
 public:
-    // The folder browser gives a Windows-form folder, empty on Cancel.
-    using FolderBrowser = std::function<std::string()>;
+    // The folder browser starts at the Windows-form folder shown in the field and gives the one
+    // chosen, empty on Cancel.
+    using FolderBrowser = std::function<std::string(const std::string& shown)>;
     enum Folder { job, machine, shape, tool };
 
     // drives: the drive letters offered, in order.
@@ -39,6 +40,8 @@ private:
     bool ConfirmChange();
     void OnFolderEdited();
     void OnBrowse(Folder folder);
+    // The folder a field shows in full: the job folder with the drive chosen.
+    std::string ShownFolder(Folder folder) const;
     void ShowValues();
     // Selects a drive letter, adding it when the list lacks it (a drive no longer present).
     void SelectDrive(char letter);

@@ -3,6 +3,7 @@
 #include "fw/core/DriveMap.h"
 #include "fw/core/MessageService.h"
 #include "fw/qt/QtText.h"
+#include "shell/FolderBrowseStart.h"
 
 #include <QFileDialog>
 #include <QProcess>
@@ -24,17 +25,28 @@ void TellNotOnADrive(const QStringList& natives)
                     fw::MB_OK | fw::MB_ICONEXCLAMATION);
 }
 
+QString StartFolder(const std::optional<std::filesystem::path>& start)
+{
+    return start ? QString::fromStdString(start->string()) : QString();
+}
+
 } // namespace
 
-std::string BrowseForFolder(QWidget* parent, const QString& title)
+std::string BrowseForFolder(QWidget* parent, const QString& title, const std::string& shown)
 {
-    const QString folder = QFileDialog::getExistingDirectory(parent, title);
+    const QString start = StartFolder(FolderBrowseStart(shown, fw::DriveMap::Instance()));
+    const QString folder = QFileDialog::getExistingDirectory(parent, title, start);
     if (folder.isEmpty())
         return {};
     if (std::optional<std::string> path = WindowsPath(folder))
         return *path;
     TellNotOnADrive({folder});
     return {};
+}
+
+QString BrowseForLinuxFolder(QWidget* parent, const QString& title, const QString& shown)
+{
+    return QFileDialog::getExistingDirectory(parent, title, StartFolder(FolderBrowseStart(shown.toStdString())));
 }
 
 std::vector<std::string> ChooseLegacyFiles(QWidget* parent)

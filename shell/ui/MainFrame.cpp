@@ -348,7 +348,11 @@ void CMainFrame::FillRecentFiles(QMenu* file)
 
 void CMainFrame::OnViewOptions()
 {
-    COptionsSheet sheet(fw::AppProfile(), [this] { return BrowseForFolder(this, QStringLiteral("Choose a Directory")); }, this);
+    COptionsSheet sheet(
+        fw::AppProfile(),
+        [this](const std::string& shown) { return BrowseForFolder(this, QStringLiteral("Choose a Directory"), shown); },
+        [this](const QString& shown) { return BrowseForLinuxFolder(this, QStringLiteral("Choose the Drive's Folder"), shown); },
+        this);
     sheet.exec();
 }
 

@@ -8,18 +8,21 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-COptionsSheet::COptionsSheet(fw::Profile& profile, CDirectorySettingsPP::FolderBrowser browse, QWidget* parent)
+COptionsSheet::COptionsSheet(fw::Profile& profile, CDirectorySettingsPP::FolderBrowser browse,
+                             CDrivesPP::FolderBrowser browseDrive, QWidget* parent)
     : QDialog(parent),
       windows_(new CWindowsPP(profile)),
       directories_(new CDirectorySettingsPP(profile, fw::DriveMap::Instance().Drives(), std::move(browse))),
+      drives_(new CDrivesPP(profile, std::move(browseDrive))),
+      tabs_(new QTabWidget(this)),
       buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply, this))
 {
     setWindowTitle(QStringLiteral("Varnex Settings"));
-    auto* tabs = new QTabWidget(this);
-    tabs->addTab(windows_, QStringLiteral("Windows"));
-    tabs->addTab(directories_, QStringLiteral("Directories"));
+    tabs_->addTab(windows_, QStringLiteral("Windows"));
+    tabs_->addTab(directories_, QStringLiteral("Directories"));
+    tabs_->addTab(drives_, QStringLiteral("Drives"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabs);
+    layout->addWidget(tabs_);
     layout->addWidget(buttons_);
     connect(buttons_, &QDialogButtonBox::accepted, this, &COptionsSheet::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &COptionsSheet::reject);
@@ -27,14 +30,22 @@ COptionsSheet::COptionsSheet(fw::Profile& profile, CDirectorySettingsPP::FolderB
             [this] { GuardCommand("COptionsSheet::OnApply", [this] { Apply(); }); });
 }
 
-void COptionsSheet::Apply()
+bool COptionsSheet::Apply()
 {
+    // The drives are checked first so that a refusal leaves every page unwritten.
+    if (!drives_->OnOK()) {
+        tabs_->setCurrentWidget(drives_);
+        return false;
+    }
     windows_->OnOK();
     directories_->OnOK();
+    return true;
 }
 
 void COptionsSheet::accept()
 {
-    GuardCommand("COptionsSheet::OnOK", [this] { Apply(); });
-    QDialog::accept();
+    bool applied = false;
+    GuardCommand("COptionsSheet::OnOK", [this, &applied] { applied = Apply(); });
+    if (applied)
+        QDialog::accept();
 }

@@ -121,6 +121,35 @@ TEST(DriveMap, ListsDrivesInOrderAndRefusesBadMappings)
     EXPECT_THROW(map.Map('E', "relative"), std::invalid_argument);
 }
 
+TEST(DriveMap, RefusalsNameTheDriveAndFolder)
+{
+    struct Case {
+        std::string drive;
+        fs::path folder;
+        std::optional<std::string> refusal;
+    };
+    const Case cases[] = {
+        {"D", "/mnt/shop", std::nullopt},
+        {"d", "/", std::nullopt},
+        {"1", "/x", "The drive \"1\" is not a letter A-Z."},
+        {"DE", "/x", "The drive \"DE\" is not a letter A-Z."},
+        {"", "/x", "The drive \"\" is not a letter A-Z."},
+        {"\xE4", "/x", "The drive \"\xE4\" is not a letter A-Z."},
+        {"e", "shop", "The folder of drive E: must be a full path starting with /, not \"shop\"."},
+        {"E", "", "The folder of drive E: must be a full path starting with /, not \"\"."},
+        {"E", "J\xC3\xBCrgen", "The folder of drive E: must be a full path starting with /, not \"J\xFCrgen\"."},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(fw::DriveMap::Refusal(c.drive, c.folder), c.refusal) << c.drive << " " << c.folder;
+    fw::DriveMap map;
+    try {
+        map.Map('E', "shop");
+        ADD_FAILURE() << "a relative folder was mapped";
+    } catch (const std::invalid_argument& refused) {
+        EXPECT_STREQ(refused.what(), "The folder of drive E: must be a full path starting with /, not \"shop\".");
+    }
+}
+
 class HomeFolder : public ::testing::Test {
 protected:
     void SetUp() override
@@ -164,6 +193,10 @@ TEST_F(HomeFolder, ReadsDrivesFromTheProfile)
     profile.WriteProfileString("Drives", "C", "/home/u/Varnex/C");
     map = fw::DriveMap::FromProfile(profile);
     EXPECT_EQ(map.Root('C'), fs::path("/home/u/Varnex/C"));
+
+    // Profile values are Windows-1252; the folder on disk is named in UTF-8.
+    profile.WriteProfileString("Drives", "G", "/media/J\xFCrgen");
+    EXPECT_EQ(fw::DriveMap::FromProfile(profile).Root('G'), fs::path("/media/J\xC3\xBCrgen"));
 }
 
 TEST_F(HomeFolder, InstanceIsTheDefaultUntilOneIsSet)

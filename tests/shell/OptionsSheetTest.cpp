@@ -1,4 +1,5 @@
 #include "shell/ui/OptionsSheet.h"
+#include "fw/core/DriveMap.h"
 #include "tests/shell/QtFixture.h"
 
 #include <QCheckBox>
@@ -6,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 
 namespace {
 
@@ -14,13 +16,19 @@ using Values = std::map<std::pair<std::string, std::string>, std::string>;
 class OptionsTest : public test::QtFixture {
 protected:
     std::deque<std::string> browsed;
+    std::vector<std::string> browsedFrom;   // the folder each browser started at
     CDirectorySettingsPP::FolderBrowser Browser()
     {
-        return [this] {
+        return [this](const std::string& shown) {
+            browsedFrom.push_back(shown);
             std::string folder = browsed.front();
             browsed.pop_front();
             return folder;
         };
+    }
+    CDrivesPP::FolderBrowser DriveBrowser()
+    {
+        return [this](const QString& shown) { return QString::fromStdString(Browser()(shown.toStdString())); };
     }
     // The user types into a folder edit.
     static void Type(QLineEdit& edit, const QString& text)
@@ -30,21 +38,23 @@ protected:
     }
 };
 
-TEST_F(OptionsTest, SheetHasItsTwoPagesInOrder)
+TEST_F(OptionsTest, SheetHasItsThreePagesInOrder)
 {
-    COptionsSheet sheet(Profile(), Browser());
+    COptionsSheet sheet(Profile(), Browser(), DriveBrowser());
     EXPECT_EQ(sheet.windowTitle(), "Varnex Settings");
     auto* tabs = sheet.findChild<QTabWidget*>();
     ASSERT_NE(tabs, nullptr);
-    ASSERT_EQ(tabs->count(), 2);
+    ASSERT_EQ(tabs->count(), 3);
     EXPECT_EQ(tabs->tabText(0), "Windows");
     EXPECT_EQ(tabs->tabText(1), "Directories");
+    EXPECT_EQ(tabs->tabText(2), "Drives");
     EXPECT_EQ(tabs->widget(0), &sheet.WindowsPage());
+    EXPECT_EQ(tabs->widget(2), &sheet.DrivesPage());
 }
 
 TEST_F(OptionsTest, OkWritesExactlyThePagesKeys)
 {
-    COptionsSheet sheet(Profile(), Browser());
+    COptionsSheet sheet(Profile(), Browser(), DriveBrowser());
     sheet.WindowsPage().CheckBox(1217)->click();   // part information
     EXPECT_TRUE(sheet.WindowsPage().IsModified());
     sheet.accept();
@@ -69,12 +79,12 @@ TEST_F(OptionsTest, OkWritesExactlyThePagesKeys)
 TEST_F(OptionsTest, CancelWritesNothingAndApplyWrites)
 {
     {
-        COptionsSheet sheet(Profile(), Browser());
+        COptionsSheet sheet(Profile(), Browser(), DriveBrowser());
         sheet.WindowsPage().CheckBox(1220)->click();
         sheet.reject();
     }
     EXPECT_TRUE(Profile().Values().empty());
-    COptionsSheet sheet(Profile(), Browser());
+    COptionsSheet sheet(Profile(), Browser(), DriveBrowser());
     sheet.WindowsPage().CheckBox(1220)->click();
     sheet.Buttons().button(QDialogButtonBox::Apply)->click();
     EXPECT_EQ(Profile().GetProfileInt("Current Settings", "Retain Tool Information Window Position", -1), 1);
@@ -143,6 +153,8 @@ TEST_F(OptionsTest, BrowsingTheJobFolderTakesItsDriveAlong)
     EXPECT_EQ(Profile().GetProfileInt("Directories", "Default Job Drive", 0), 4);
     EXPECT_EQ(Profile().GetProfileString("Directories", "Job/Group Directory"), "\\Work\\Jobs");
     EXPECT_EQ(messages->Shown().size(), 1u);
+    // Each browser started at the folder its field showed, the job folder with its drive.
+    EXPECT_EQ(browsedFrom, (std::vector<std::string>{"C:\\Kestrom\\Jobs", "C:\\Kestrom\\Machines", "C:\\Kestrom\\Machines"}));
 }
 
 TEST_F(OptionsTest, DecliningTheWarningBeforeBrowsingChangesNothing)
@@ -151,6 +163,95 @@ TEST_F(OptionsTest, DecliningTheWarningBeforeBrowsingChangesNothing)
     messages->Answer(fw::IDCANCEL);
     page.BrowseButton(CDirectorySettingsPP::tool).click();   // the browser is never shown
     EXPECT_FALSE(page.IsModified());
+}
+
+// The user types into a cell of the Drives page.
+void TypeCell(QTableWidget& table, int row, int column, const QString& text)
+{
+    table.item(row, column)->setText(text);
+}
+
+QStringList Column(const QTableWidget& table, int column)
+{
+    QStringList texts;
+    for (int row = 0; row < table.rowCount(); ++row)
+        texts.push_back(table.item(row, column)->text());
+    return texts;
+}
+
+TEST_F(OptionsTest, DrivesPageRoundTripsTheDriveMap)
+{
+    const QString defaultC = QString::fromStdString(fw::DriveMap::Default().Root('C')->string());
+    Profile().WriteProfileString("Drives", "D", "/mnt/shop");
+    Profile().WriteProfileString("Drives", "E", "/media/old");
+    {
+        COptionsSheet sheet(Profile(), Browser(), DriveBrowser());
+        QTableWidget& table = sheet.DrivesPage().Table();
+        EXPECT_EQ(Column(table, CDrivesPP::letterColumn), (QStringList{"C", "D", "E"}));
+        EXPECT_EQ(Column(table, CDrivesPP::folderColumn), (QStringList{defaultC, "/mnt/shop", "/media/old"}));
+
+        TypeCell(table, 1, CDrivesPP::folderColumn, "/mnt/shop2");
+        table.setCurrentCell(2, CDrivesPP::letterColumn);
+        sheet.DrivesPage().RemoveButton().click();
+        sheet.DrivesPage().AddButton().click();   // the first free letter
+        EXPECT_EQ(table.item(2, CDrivesPP::letterColumn)->text(), "A");
+        browsed = {"/media/stick"};
+        sheet.DrivesPage().BrowseButton().click();
+        EXPECT_TRUE(sheet.DrivesPage().IsModified());
+        sheet.accept();
+        EXPECT_EQ(sheet.result(), QDialog::Accepted);
+        EXPECT_EQ(browsedFrom, (std::vector<std::string>{""}));   // the new row's empty field
+    }
+    EXPECT_EQ(Profile().GetProfileString("Drives", "A"), "/media/stick");
+    EXPECT_EQ(Profile().GetProfileString("Drives", "D"), "/mnt/shop2");
+    EXPECT_EQ(Profile().GetProfileString("Drives", "E", "unset"), "");
+    EXPECT_EQ(Profile().GetProfileString("Drives", "C", "unset"), "unset");
+
+    CDrivesPP page(Profile(), DriveBrowser());
+    EXPECT_EQ(Column(page.Table(), CDrivesPP::letterColumn), (QStringList{"A", "C", "D"}));
+    EXPECT_EQ(Column(page.Table(), CDrivesPP::folderColumn), (QStringList{"/media/stick", defaultC, "/mnt/shop2"}));
+    browsed = {""};   // cancelled: the folder stays
+    page.Table().setCurrentCell(2, CDrivesPP::folderColumn);
+    page.BrowseButton().click();
+    EXPECT_EQ(browsedFrom.back(), "/mnt/shop2");
+    EXPECT_EQ(page.Table().item(2, CDrivesPP::folderColumn)->text(), "/mnt/shop2");
+}
+
+TEST_F(OptionsTest, ARefusedDriveKeepsTheSheetOpenWithWhatWasTyped)
+{
+    struct Case {
+        int row;
+        int column;
+        QString typed;
+        std::string message;
+    };
+    const Case cases[] = {
+        {1, CDrivesPP::letterColumn, "7", "The drive \"7\" is not a letter A-Z."},
+        {1, CDrivesPP::folderColumn, "mnt/shop", "The folder of drive D: must be a full path starting with /, not \"mnt/shop\"."},
+        {1, CDrivesPP::letterColumn, "c", "The drive C: is listed twice."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        Profile().WriteProfileString("Drives", "D", "/mnt/shop");
+        const Values before = Profile().Values();
+        COptionsSheet sheet(Profile(), Browser(), DriveBrowser());
+        sheet.WindowsPage().CheckBox(1217)->click();
+        QTableWidget& table = sheet.DrivesPage().Table();
+        TypeCell(table, c.row, c.column, c.typed);
+        table.setCurrentCell(0, 0);
+
+        const std::size_t shown = messages->Shown().size();
+        messages->Answer(fw::IDOK);
+        sheet.accept();
+        ASSERT_EQ(messages->Shown().size(), shown + 1);
+        EXPECT_EQ(messages->Shown().back().text, c.message);
+        EXPECT_EQ(messages->Shown().back().type, unsigned(fw::MB_OK | fw::MB_ICONEXCLAMATION));
+        EXPECT_NE(sheet.result(), QDialog::Accepted);
+        EXPECT_EQ(sheet.findChild<QTabWidget*>()->currentWidget(), &sheet.DrivesPage());
+        EXPECT_EQ(table.currentRow(), c.row);
+        EXPECT_EQ(table.item(c.row, c.column)->text(), c.typed);
+        EXPECT_EQ(Profile().Values(), before);   // no page wrote anything
+    }
 }
 
 } // namespace

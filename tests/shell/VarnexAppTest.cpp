@@ -410,21 +410,25 @@ TEST(VarnexApp, FreeOrReplaceDuringTheExitQuestionWaitsUntilItIsAnswered)
     fw::SetMessageService(std::move(previous));
 }
 
-TEST_F(AppFixture, HelpOpensTheHelpFileBesideTheProgramOrSaysItIsMissing)
+TEST_F(AppFixture, HelpOpensTheShippedHelpFileOrSaysWhereItLooked)
 {
-    const auto folder = std::filesystem::temp_directory_path() / ("varnex-help-" + std::to_string(::getpid()));
+    const auto root = std::filesystem::temp_directory_path() / ("varnex-help-" + std::to_string(::getpid()));
+    const auto folder = root / "bin";
     std::filesystem::create_directories(folder);
     auto app = MakeApp({.programFolder = folder});
 
     messages->Answer(fw::IDOK);
     app->OnHelp();
     ASSERT_EQ(messages->Shown().size(), 1u);
-    EXPECT_EQ(messages->Shown()[0].text, "The help file " + (folder / "Varnex.chm").string() + " is missing.");
+    EXPECT_EQ(messages->Shown()[0].text, "The help file Varnex.html is missing: it is neither " +
+                                             (folder / "Varnex.html").string() + " nor " +
+                                             (root / "share/varnex/help/Varnex.html").string() + ".");
+    EXPECT_TRUE(services.calls.empty());
 
-    std::ofstream(folder / "Varnex.chm") << "help";
+    std::ofstream(folder / "Varnex.html") << "help";
     app->OnHelp();
-    EXPECT_EQ(services.calls, (Calls{"OpenHelpFile(" + (folder / "Varnex.chm").string() + ")"}));
-    std::filesystem::remove_all(folder);
+    EXPECT_EQ(services.calls, (Calls{"OpenHelpFile(" + (folder / "Varnex.html").string() + ")"}));
+    std::filesystem::remove_all(root);
 }
 
 TEST_F(AppFixture, MachineHelpNeedsTheLinkAndTheInstallPath)

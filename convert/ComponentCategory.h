@@ -1,0 +1,9 @@
+#pragma once
+// Registers a component category with the program's category manager (fw::ComponentCategories)
+// in US English, under its description cut to 127 characters.
+
+#include "fw/core/Component.h"
+
+#include <string>
+
+fw::HRESULT CreateComponentCategory(const std::string& category, const std::string& description);
