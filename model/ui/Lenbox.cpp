@@ -55,17 +55,28 @@ QString Widened(const QString& mask, QChar separator, int digits)
     return field < digits ? QString(digits - field, QLatin1Char('9')) + text : text;
 }
 
-// Widens one mask property of the control, when it has that property.
-void WidenMask(QWidget& control, const char* property, QChar separator, int digits)
+// Widens the leading field of a mask property of the control, when it has that property.
+void Widen(QWidget& control, const char* property, QChar separator, int digits)
 {
     if (control.metaObject()->indexOfProperty(property) < 0)
         return;
     const QString mask = control.property(property).toString();
-    if (separator == QLatin1Char('\'') && !mask.contains(separator))
-        return;   // no feet field: the inch field is not widened for feet
     const QString wide = Widened(mask, separator, digits);
     if (wide != mask)
         control.setProperty(property, wide);
+}
+
+// Masks wide enough to type a length of `inches`: the feet field (or without one the inch field)
+// of the feet-inch-fraction mask and the whole fields of the two decimal masks.
+void WidenMasks(QWidget& control, double inches)
+{
+    const QString feet = control.property("FormatFeet").toString();
+    if (feet.contains(QLatin1Char('\'')))
+        Widen(control, "FormatFeet", QLatin1Char('\''), DigitsOf(inches / 12.0));
+    else if (feet.contains(QLatin1Char('"')))
+        Widen(control, "FormatFeet", QLatin1Char('"'), DigitsOf(inches));
+    Widen(control, "FormatInch", QLatin1Char('.'), DigitsOf(inches));
+    Widen(control, "FormatMetric", QLatin1Char('.'), DigitsOf(inches * 25.4 + 0.5));
 }
 
 } // namespace
@@ -111,10 +122,7 @@ void CLenbox::SetLimits(double minInches, double maxInches)
         return;
     minInches = Holdable(minInches);
     maxInches = Holdable(maxInches);
-    const double widest = std::max(std::fabs(minInches), std::fabs(maxInches));
-    WidenMask(*control_, "FormatFeet", QLatin1Char('\''), DigitsOf(widest / 12.0));
-    WidenMask(*control_, "FormatInch", QLatin1Char('.'), DigitsOf(widest));
-    WidenMask(*control_, "FormatMetric", QLatin1Char('.'), DigitsOf(widest * 25.4 + 0.5));
+    WidenMasks(*control_, std::max(std::fabs(minInches), std::fabs(maxInches)));
     // The control refuses a minimum above its maximum, so the side that moves away goes first.
     if (minInches > control_->property("MaxInches").toDouble()) {
         control_->setProperty("MaxInches", maxInches);

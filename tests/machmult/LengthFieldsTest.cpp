@@ -60,7 +60,7 @@ TEST_F(LengthFieldsTest, LimitsAreKeptInTheRangeOfLengthsAndWidenTheMasks)
         const char* metric;
     } cases[] = {
         {-1e12, 1e12, -1e6, 1e6, "99999'99\"99/99", "9999990.099999", "99999990"},
-        {0, 999999, 0, 999999, "99999'99\"99/99", "999999.099999", "99999990"},
+        {0, 999999, 0, 999999, "99999'99\"99/99", "999990.099999", "99999990"},
         {0, 1200, 0, 1200, "999'99\"99/99", "9990.099999", "99990"},   // 100 ft needs three feet digits
         {-12, 12, -12, 12, "99'99\"99/99", "9990.099999", "99990"},    // the defaults already hold it
     };
@@ -72,6 +72,10 @@ TEST_F(LengthFieldsTest, LimitsAreKeptInTheRangeOfLengthsAndWidenTheMasks)
         EXPECT_EQ(form.Control().GetFormatInch().toStdString(), c.inch) << c.max;
         EXPECT_EQ(form.Control().GetFormatMetric().toStdString(), c.metric) << c.max;
     }
+    CLenboxCtrl control;
+    ASSERT_TRUE(control.SetFormatFeet("99\"99/99"));   // no feet field: the inch field grows
+    CLenbox(&control).SetLimits(0, 1440);
+    EXPECT_EQ(control.GetFormatFeet().toStdString(), "9999\"99/99");
 }
 
 TEST_F(LengthFieldsTest, A120FootLengthIsTypedInFeetAndInEveryOtherForm)
@@ -141,7 +145,9 @@ TEST_F(LengthFieldsTest, AfterARefusedSetCallersShowTheControlsRealValue)
              dialog.SetValues(values);
              values.length = second;
              dialog.SetValues(values);
-             return Shown{Length(dialog, CAMultStockInfoDlg::IDC_LENGTH).GetDecimalInches(), std::nullopt};
+             const double shown = Length(dialog, CAMultStockInfoDlg::IDC_LENGTH).GetDecimalInches();
+             dialog.accept();
+             return Shown{shown, dialog.GetValues().length};
          }},
     };
     struct Case {
@@ -162,4 +168,19 @@ TEST_F(LengthFieldsTest, AfterARefusedSetCallersShowTheControlsRealValue)
             }
         }
     }
+}
+
+TEST_F(LengthFieldsTest, TheStockDialogTakesA120FootStockLength)
+{
+    CAMultStockInfoDlg dialog(nullptr, 0, 0);
+    dialog.SetValues({});
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    CLenboxCtrl& length = Length(dialog, CAMultStockInfoDlg::IDC_LENGTH);
+    length.setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(&length, "120'");
+    Length(dialog, CAMultStockInfoDlg::IDC_KERF).setFocus(Qt::TabFocusReason);   // leaving keeps it
+    dialog.accept();
+    EXPECT_EQ(dialog.GetValues().length, 1440.0);
 }
