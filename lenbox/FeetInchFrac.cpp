@@ -59,10 +59,10 @@ std::optional<std::vector<CVariable::Field>> CFeetInchFrac::SplitMask(std::strin
         const std::size_t at = rest.find(separator);
         if (rest.empty() || at == std::string_view::npos)
             continue;
-        fields.push_back({std::string(rest.substr(0, at)), 0, separator, false});
+        fields.push_back({std::string(rest.substr(0, at)), 0, separator, false, 0});
         rest.remove_prefix(at + 1);
         if (separator == '/')
-            fields.push_back({std::string(rest), 0, 0, true});
+            fields.push_back({std::string(rest), 0, 0, true, 0});
     }
     return fields;
 }
@@ -95,10 +95,14 @@ bool CFeetInchFrac::RebuildEditText()
         const int field = FieldOf(part);
         if (field < 0)
             continue;
-        std::optional<std::string> text = FormatField(Number(part), fields_[field].mask);
+        if (part != Denominator) {
+            texts.push_back(FormatFieldInFull(Number(part), fields_[field].mask));
+            continue;
+        }
+        std::optional<std::string> text = FormatField(denominator_, fields_[field].mask);
         if (!text)
             return false;
-        texts.push_back(part == Denominator ? AlignLeft(*text) : *text);
+        texts.push_back(AlignLeft(*text));
     }
     SetFieldTexts(texts);
     return true;
@@ -124,7 +128,7 @@ double CFeetInchFrac::GetValue() const
 
 bool CFeetInchFrac::TakeValue(double value)
 {
-    if (!std::isfinite(value) || (value < 0.0 && !signed_))
+    if (!std::isfinite(value))
         return false;
     const int sign = value < 0.0 ? -1 : 1;
     value = std::fabs(value) + 1.0 / maxDenominator_ / 2.0;
@@ -334,8 +338,8 @@ int CFeetInchFrac::SnapCaret(int pos)
 // denominator keeps the caret; beyond the end to the end.
 int CFeetInchFrac::CaretRight(int pos)
 {
-    if (pos >= MaskLength())
-        return MaskLength();
+    if (pos >= LayoutLength())
+        return LayoutLength();
     if (pos == SignPosition())
         return SnapCaret(pos);
     const int field = FieldAt(pos);
@@ -427,7 +431,7 @@ std::optional<double> CFeetInchFrac::ValueOfText(std::string_view text) const
 bool CFeetInchFrac::TakeText(std::string_view text)
 {
     std::optional<Parsed> p = Parse(text);
-    if (!p || (p->sign < 0 && !signed_))
+    if (!p)
         return false;
     const bool hasFeet = FieldOf(Feet) >= 0;
     const long long inches = hasFeet ? p->inch : p->feet * 12LL + p->inch;

@@ -54,9 +54,9 @@ std::optional<std::vector<CVariable::Field>> CFixedDecimal::SplitMask(std::strin
         return std::nullopt;
     const std::size_t dot = mask.find('.');
     if (dot == std::string_view::npos)
-        return std::vector<Field>{{std::string(mask), 0, 0, false}};
-    return std::vector<Field>{{std::string(mask.substr(0, dot)), 0, '.', false},
-                              {std::string(mask.substr(dot + 1)), 0, 0, true}};
+        return std::vector<Field>{{std::string(mask), 0, 0, false, 0}};
+    return std::vector<Field>{{std::string(mask.substr(0, dot)), 0, '.', false, 0},
+                              {std::string(mask.substr(dot + 1)), 0, 0, true, 0}};
 }
 
 int CFixedDecimal::MaskDecimals() const
@@ -66,11 +66,7 @@ int CFixedDecimal::MaskDecimals() const
 
 bool CFixedDecimal::RebuildEditText()
 {
-    std::vector<std::string> texts;
-    std::optional<std::string> whole = FormatField(whole_, fields_[kWhole].mask);
-    if (!whole)
-        return false;
-    texts.push_back(*whole);
+    std::vector<std::string> texts{FormatFieldInFull(whole_, fields_[kWhole].mask)};
     if (decimals_ > 0) {
         std::optional<std::string> fraction = FormatFraction(fraction_, fields_[kFraction].mask);
         if (!fraction)
@@ -104,7 +100,7 @@ double CFixedDecimal::GetValue() const
 // Rounded to the mask's decimals (half away from zero).
 bool CFixedDecimal::TakeValue(double value)
 {
-    if (!std::isfinite(value) || (value < 0.0 && !signed_))
+    if (!std::isfinite(value))
         return false;
     const int decimals = MaskDecimals();
     const long long scale = PowerOfTen(decimals);
@@ -156,9 +152,9 @@ int CFixedDecimal::SnapCaret(int pos)
 int CFixedDecimal::CaretRight(int pos)
 {
     const int last = int(fields_.size()) - 1;
-    if (pos >= MaskLength()) {
+    if (pos >= LayoutLength()) {
         EnterField(last);
-        return LeftOverBlanks(MaskLength(), last);
+        return LeftOverBlanks(LayoutLength(), last);
     }
     if (pos == SignPosition())
         return SnapCaret(pos);

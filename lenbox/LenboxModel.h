@@ -5,8 +5,8 @@
 // keys, clicks and focus changes here and shows DisplayText().
 //
 // Property setters throw LenboxError and leave the property unchanged. After every accepted edit
-// the value is carried to the other two forms; a value that any form cannot show is refused, so
-// the three forms always agree.
+// the value is carried to the other two forms, so the three forms always agree; a value wider
+// than a form's mask is written in full there.
 
 #include "lenbox/DecimalInch.h"
 #include "lenbox/FeetInchFrac.h"
@@ -56,9 +56,9 @@ public:
     double GetInitialValue() const { return initialValue_; }
     void SetInitialValue(double inches);
 
-    // The value in inches; writing it sets all three forms without a check against the limits.
-    // False, with nothing changed, when a form cannot show it or it is beyond the range of
-    // lengths (fw::kMaxInches). InitialValue, MaxInches and MinInches beyond that range are
+    // The value in inches; writing it sets all three forms without a check against the limits,
+    // each written in full however narrow its mask. False, with nothing changed, only when it is
+    // beyond the range of lengths (fw::kMaxInches) or not a number. InitialValue, MaxInches and MinInches beyond that range are
     // refused as invalid property values.
     double GetDecimalInches() const;
     bool SetDecimalInches(double inches);

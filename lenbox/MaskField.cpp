@@ -56,6 +56,14 @@ std::optional<std::string> FormatField(long long n, std::string_view mask)
     return text;
 }
 
+std::string FormatFieldInFull(long long n, std::string_view mask)
+{
+    n = std::max(n, 0LL);
+    if (std::size_t(DigitCount(n)) > mask.size())
+        return std::to_string(n);
+    return *FormatField(n, mask);
+}
+
 std::optional<std::string> FormatFraction(long long n, std::string_view mask)
 {
     std::optional<std::string> text = PaddedDigits(n, mask.size());

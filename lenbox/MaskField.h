@@ -26,6 +26,10 @@ std::optional<std::string> FormatField(long long n, std::string_view mask);
 // up to the first one that is not. Nothing when n does not fit.
 std::optional<std::string> FormatFraction(long long n, std::string_view mask);
 
+// As FormatField, except that a number with more digits than the mask has positions is written
+// in full (all its digits, nothing blanked).
+std::string FormatFieldInFull(long long n, std::string_view mask);
+
 // A field read back: blanks removed, read as a decimal integer; an empty field reads 0.
 int ReadField(std::string_view field);
 

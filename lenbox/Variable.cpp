@@ -66,7 +66,7 @@ void CVariable::SetSigned(bool isSigned)
 void CVariable::SetAppendage(std::string_view appendage)
 {
     appendage_ = RemoveBlanks(appendage);
-    editText_ = editText_.substr(0, mask_.size()) + appendage_;
+    editText_ = editText_.substr(0, LayoutLength()) + appendage_;
 }
 
 bool CVariable::SetFromText(std::string_view text)
@@ -78,12 +78,12 @@ bool CVariable::SetFromText(std::string_view text)
 
 EditRange CVariable::GetEditRange() const
 {
-    return {signed_ ? 1 : 0, MaskLength()};
+    return {signShown_ ? 1 : 0, LayoutLength()};
 }
 
 bool CVariable::TypeChar(char ch, bool keypad, int& start, int& end)
 {
-    if (start >= MaskLength())
+    if (start >= LayoutLength())
         return true;
     ch = TranslateKeypad(ch, keypad);
     int caret = std::max(start, 0);
@@ -91,13 +91,13 @@ bool CVariable::TypeChar(char ch, bool keypad, int& start, int& end)
     const int selEnd = end;
     if (!EditCopy([&](CVariable& v) { return v.TypeInto(ch, caret, selStart, selEnd); }))
         return false;
-    start = end = std::min(caret, MaskLength());
+    start = end = std::min(caret, LayoutLength());
     return true;
 }
 
 bool CVariable::TypeInto(char ch, int& caret, int start, int end)
 {
-    if (signed_ && (ch == '-' || ch == '+')) {
+    if (signShown_ && (ch == '-' || ch == '+')) {
         editText_[0] = ch == '-' ? '-' : ' ';
         sign_ = ch == '-' ? -1 : 1;
         caret = std::max(caret, 1);
@@ -145,7 +145,7 @@ int CVariable::MoveCaret(CaretKey key, int pos)
 // after the digits of the last field; from the sign position to the first field.
 int CVariable::CaretLeft(int pos)
 {
-    if (pos >= MaskLength()) {
+    if (pos >= LayoutLength()) {
         const int last = int(fields_.size()) - 1;
         EnterField(last);
         return DigitsEnd(last);
@@ -174,9 +174,9 @@ int CVariable::Delete(int start, int end)
 std::optional<int> CVariable::DeleteRange(int start, int end)
 {
     start = std::max(start, 0);
-    if (start >= MaskLength())
+    if (start >= LayoutLength())
         return start;
-    end = std::clamp(end, start + 1, MaskLength());
+    end = std::clamp(end, start + 1, LayoutLength());
     const std::optional<int> field = BlankSelection(start, end);
     if (!field)
         return std::nullopt;
@@ -185,8 +185,8 @@ std::optional<int> CVariable::DeleteRange(int start, int end)
 
 int CVariable::Backspace(int start, int end)
 {
-    start = std::clamp(start, 0, MaskLength());
-    end = std::clamp(end, start, MaskLength());
+    start = std::clamp(start, 0, LayoutLength());
+    end = std::clamp(end, start, LayoutLength());
     if (start == end) {
         if (start == 0)
             return 0;
@@ -215,7 +215,7 @@ int CVariable::Home()
 
 int CVariable::End()
 {
-    int pos = MaskLength();
+    int pos = LayoutLength();
     while (pos > 0 && editText_[pos - 1] == ' ')
         --pos;
     return SetCaret(pos);
@@ -227,21 +227,44 @@ void CVariable::LayOut(std::vector<Field> fields)
 {
     fields_ = std::move(fields);
     mask_ = signed_ ? "-" : "";
-    int pos = signed_ ? 1 : 0;
     for (Field& f : fields_) {
-        f.first = pos;
-        pos = f.End() + (f.separator ? 1 : 0);
+        f.width = int(f.mask.size());
         mask_ += f.mask;
         if (f.separator)
             mask_ += f.separator;
     }
+    signShown_ = signed_;
+    Place();
     editField_ = -1;
 }
 
+void CVariable::Place()
+{
+    int pos = signShown_ ? 1 : 0;
+    for (Field& f : fields_) {
+        f.first = pos;
+        pos = f.End() + (f.separator ? 1 : 0);
+    }
+}
+
+int CVariable::LayoutLength() const
+{
+    if (fields_.empty())
+        return signShown_ ? 1 : 0;
+    const Field& last = fields_.back();
+    return last.End() + (last.separator ? 1 : 0);
+}
+
+// Each text is at least as wide as its field's mask; a wider one widens its field, and a negative
+// value gets a sign position even when the mask has none, so the edit text shows the value in full.
 void CVariable::SetFieldTexts(const std::vector<std::string>& texts)
 {
+    signShown_ = signed_ || sign_ < 0;
+    for (std::size_t i = 0; i < fields_.size(); ++i)
+        fields_[i].width = std::max(int(fields_[i].mask.size()), int(texts[i].size()));
+    Place();
     editText_.clear();
-    if (signed_)
+    if (signShown_)
         editText_ += sign_ < 0 ? '-' : ' ';
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         editText_ += texts[i];
@@ -267,18 +290,18 @@ int CVariable::FieldNear(int pos) const
     int field = FieldAt(pos);
     if (field >= 0)
         return field;
-    return pos >= MaskLength() ? int(fields_.size()) - 1 : 0;
+    return pos >= LayoutLength() ? int(fields_.size()) - 1 : 0;
 }
 
 std::string CVariable::FieldText(int field) const
 {
     const Field& f = fields_[field];
-    return editText_.substr(f.first, f.mask.size());
+    return editText_.substr(f.first, f.width);
 }
 
 void CVariable::PutFieldText(int field, std::string_view text)
 {
-    editText_.replace(fields_[field].first, fields_[field].mask.size(), text);
+    editText_.replace(fields_[field].first, fields_[field].width, text);
 }
 
 bool CVariable::FieldEmpty(int field) const
@@ -325,7 +348,7 @@ int CVariable::EnterAt(int field, int pos)
 int CVariable::EnterNext(int field)
 {
     if (field + 1 >= int(fields_.size()))
-        return MaskLength();
+        return LayoutLength();
     EnterField(field + 1);
     return fields_[field + 1].first;
 }

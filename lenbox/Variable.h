@@ -4,7 +4,8 @@
 // the mask's layout: a sign position in front when the value is signed, then the digit fields,
 // each followed by its separator character (if it has one), then the unit appendage.
 //
-// Positions are indexes into the edit text. A field is "entered" when the caret goes into it:
+// A number wider than its field is written in full: the field then takes more positions than
+// its mask gives it until the next value is set. Positions are indexes into the edit text. A field is "entered" when the caret goes into it:
 // the field being edited is left-aligned (digits first, blanks behind); a field at rest takes its
 // own resting alignment. Every operation either succeeds completely or changes nothing.
 
@@ -31,14 +32,15 @@ public:
 
     // --- Value -------------------------------------------------------------------------------
     virtual double GetValue() const = 0;
-    // False, with nothing changed, when the value cannot be shown: a field too narrow for its
-    // number, a negative value without a sign position, a value that is not finite.
+    // A number wider than its field is written in full and widens the edit text beyond the mask;
+    // a negative value of an unsigned value is shown with a sign in front. False, with nothing
+    // changed, only for a value that is not finite or beyond a billion units.
     bool SetValue(double value);
     bool CanHold(double value) const;
 
     // --- Mask, appendage, sign ----------------------------------------------------------------
-    // False, with nothing changed, when the mask fails its check or the current value does not
-    // fit it; the value is laid out again in the new fields. Blanks and a leading '-' are
+    // False, with nothing changed, when the mask fails its check or the fraction's denominator
+    // does not fit it; the value is laid out again in the new fields. Blanks and a leading '-' are
     // ignored; the sign position follows IsSigned().
     bool SetMask(std::string_view mask);
     std::string GetMask() const;   // without blanks and '-'
@@ -80,7 +82,8 @@ protected:
         int first = 0;
         char separator = 0;       // the character after the field, 0 for none
         bool restsLeft = false;   // resting alignment
-        int Length() const { return int(mask.size()); }
+        int width = 0;            // digit positions: the mask's length, more for a number wider than it
+        int Length() const { return width > 0 ? width : int(mask.size()); }
         int End() const { return first + Length(); }   // one past the last digit position
     };
     using Edit = std::function<bool(CVariable&)>;
@@ -115,13 +118,18 @@ protected:
     virtual int CaretAfterBackspace(int caret, int field) const;
 
     // --- Shared machinery ----------------------------------------------------------------------
-    // Lays out the fields after the sign position and stores the mask they spell.
+    // Lays out the fields, each as wide as its mask, after the sign position and stores the mask
+    // they spell.
     void LayOut(std::vector<Field> fields);
+    // The positions of the fields from their widths.
+    void Place();
     // The edit text from one text per field, each field at rest.
     void SetFieldTexts(const std::vector<std::string>& texts);
-    int MaskLength() const { return int(mask_.size()); }
-    int SignPosition() const { return signed_ ? 0 : -1; }
-    void ReadSign() { sign_ = signed_ && editText_[0] == '-' ? -1 : 1; }
+    // The length of the edit text without its appendage: the mask's length unless a number
+    // wider than its field or a sign the mask has no room for is written in full.
+    int LayoutLength() const;
+    int SignPosition() const { return signShown_ ? 0 : -1; }
+    void ReadSign() { sign_ = signShown_ && editText_[0] == '-' ? -1 : 1; }
 
     // The field whose digits or separator stand at pos; -1 for the sign position and beyond.
     int FieldAt(int pos) const;
@@ -157,6 +165,7 @@ protected:
     std::string editText_;
     std::string appendage_;
     bool signed_ = false;
+    bool signShown_ = false;   // the edit text has a sign position: signed, or a negative value
     int sign_ = 1;
     std::vector<Field> fields_;
     int editField_ = -1;   // the field being edited, -1 for none

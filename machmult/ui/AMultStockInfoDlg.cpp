@@ -2,6 +2,7 @@
 
 #include "fw/core/FileSystem.h"
 #include "fw/core/MessageService.h"
+#include "fw/core/SaneLength.h"
 #include "fw/core/WinPath.h"
 #include "fw/qt/QtText.h"
 #include "machmult/MachineDoc.h"
@@ -26,6 +27,7 @@ CAMultStockInfoDlg::CAMultStockInfoDlg(QWidget* parent, int x, int y)
       kerf_(LengthEntry(*this, IDC_KERF))
 {
     setWindowTitle(QStringLiteral("Stock Information"));
+    length_.SetLimits(0.0, fw::kMaxInches);   // any stock length, however long
     machines_->setObjectName(ControlName(IDC_MACHINE));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;

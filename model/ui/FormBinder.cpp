@@ -58,9 +58,9 @@ void ClearRadio(QButtonGroup& group)
 
 void FormBinder::Length::Show(double inches)
 {
-    value = inches;
     edited = false;
-    lenbox.SetDecimalInches(inches);
+    // A value the control cannot hold is not kept behind what the control shows.
+    value = lenbox.SetDecimalInches(inches) ? inches : lenbox.GetDecimalInches();
 }
 
 CLenbox FormBinder::BindLength(QFormLayout& layout, int id, const QString& label, double min, double max,

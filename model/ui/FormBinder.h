@@ -65,7 +65,8 @@ public:
     bool StoreControl(const QWidget& control);
 
 private:
-    // A length as shown: the value given stays exact until the user changes the control.
+    // A length as shown: the value given stays exact until the user changes the control; a value
+    // the control cannot hold becomes the one it shows.
     struct Length {
         CLenbox lenbox;
         double value = 0.0;

@@ -23,11 +23,16 @@ public:
     QWidget* GetControl() const { return control_; }
     void Attach(QWidget* control) { control_ = control; }
 
-    void SetDecimalInches(double inches);
+    // The control never keeps the value it showed before: a value it cannot hold (beyond the
+    // range of lengths, or not a number) is shown as the nearest length it can hold, and false is
+    // returned; GetDecimalInches then reads what the control shows.
+    bool SetDecimalInches(double inches);
     double GetDecimalInches() const;
     long GetDimensionType() const;
     void SetDimensionType(long type);
-    // The range the control accepts (inches); widening or narrowing, the limits never cross.
+    // The range the control accepts (inches), within the range of lengths; widening or narrowing,
+    // the limits never cross. The control's masks are widened where they are too narrow for the
+    // range, so that every length of it can be typed.
     void SetLimits(double minInches, double maxInches);
     // False makes the control read-only: it shows its value and takes no keys.
     void SetEnableInput(bool enable);

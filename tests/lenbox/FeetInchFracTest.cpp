@@ -61,18 +61,51 @@ TEST(FeetInchFrac, ValuesGoIntoTheFieldsOfTheMask)
     }
 }
 
-TEST(FeetInchFrac, AValueTooWideForAFieldIsRefused)
+TEST(FeetInchFrac, AValueTooWideForTheMaskIsWrittenInFull)
 {
+    struct Case {
+        const char* mask;
+        double value;
+        const char* text;     // the edit text, wider than the mask
+        const char* packed;
+    } cases[] = {
+        {"99'99\"99/99", 1440.0, "120'  \"  /  ", "120'"},   // 120 ft in a two-digit feet field
+        {"99'99\"99/99", 1440.5, "120'  \" 1/2 ", "120'1/2"},
+        {"99'99\"99/99", 999999.0, "83333' 3\"  /  ", "83333'3\""},
+        {"99'99\"99/99", -1.0, "-  ' 1\"  /  ", "-1\""},   // no sign position in the mask
+        {"99\"99/99", 1440.0, "1440\"  /  ", "1440\""},    // no feet field
+        {"9'99\"99/99", 700.0, "58' 4\"  /  ", "58'4\""},
+    };
+    for (const Case& c : cases) {
+        CFeetInchFrac v = Made(c.mask, 64, 30.5);
+        ASSERT_TRUE(v.SetValue(c.value)) << c.mask << " " << c.value;
+        EXPECT_TRUE(v.CanHold(c.value));
+        EXPECT_EQ(v.GetEditText(), c.text) << c.mask << " " << c.value;
+        EXPECT_EQ(v.BuildText(true, 0), c.packed + std::string(v.GetEditText().size() - std::string(c.packed).size(), ' '));
+        EXPECT_DOUBLE_EQ(v.GetValue(), c.value);
+        EXPECT_EQ(v.GetMask(), c.mask);   // the mask itself stays
+        EXPECT_EQ(v.GetEditRange().last, int(std::string(c.text).size()));
+        ASSERT_TRUE(v.SetValue(30.5));    // a value that fits takes the mask's width again
+        EXPECT_EQ(v.GetEditText().size(), std::string(c.mask).size()) << c.mask;
+    }
     CFeetInchFrac v = Made(CFeetInchFrac::kBuiltInMask, 64, 30.5);
-    EXPECT_FALSE(v.SetValue(1200.0));   // 100 ft in a two-digit feet field
-    EXPECT_FALSE(v.CanHold(1200.0));
-    EXPECT_FALSE(v.SetValue(-1.0));   // no sign position
     EXPECT_FALSE(v.SetValue(std::nan("")));
+    EXPECT_FALSE(v.CanHold(INFINITY));
     EXPECT_EQ(v.GetEditText(), " 2' 6\" 1/2 ");
-    EXPECT_DOUBLE_EQ(v.GetValue(), 30.5);
-    EXPECT_TRUE(v.SetMask("999'99\"99/99"));
-    EXPECT_TRUE(v.SetValue(1200.0));
-    EXPECT_EQ(v.GetEditText(), "100'  \"  /  ");
+}
+
+TEST(FeetInchFrac, AWidenedFieldIsEditedInPlace)
+{
+    CFeetInchFrac v = Made(CFeetInchFrac::kBuiltInMask, 64, 1440.0);
+    TypeKeys(v, "150", v.SetCaret(0));   // overwrites the three feet digits
+    EXPECT_DOUBLE_EQ(v.GetValue(), 1800.0);
+    int caret = TypeKeys(v, "'6", 3);   // the feet mark moves on to the inch field
+    EXPECT_DOUBLE_EQ(v.GetValue(), 1806.0);
+    EXPECT_EQ(v.GetEditText().substr(0, 7), "150'6 \"");
+    EXPECT_EQ(caret, 5);
+    EXPECT_EQ(v.MoveCaret(CaretKey::Right, v.GetEditRange().last), v.GetEditRange().last);
+    v.Delete(0, 4);   // the feet digits, not the separator
+    EXPECT_DOUBLE_EQ(v.GetValue(), 6.0);
 }
 
 TEST(FeetInchFrac, PackedTextIsJustifiedInTheEditWidth)
@@ -303,8 +336,8 @@ TEST(FeetInchFrac, TextsFromOutsideAreParsed)
         {"5'6", 66.0, true},            // after the feet mark without an inch mark: inches
         {"1/16", 1.0 / 16, true},
         {"3/7", 3.0 / 64, true},        // an unknown denominator becomes the default
-        {"-2'6", -30.0, false},         // no sign position
-        {"123'", 1476.0, false},        // too wide for the feet field
+        {"-2'6", -30.0, true},          // shown with a sign the mask has no room for
+        {"123'", 1476.0, true},         // written in full
         {"5'6\"7", std::nullopt, false},
         {"5'x", std::nullopt, false},
         {"12345678901'", std::nullopt, false},
@@ -333,5 +366,9 @@ TEST(FeetInchFrac, ANewMaskLaysTheValueOutAgain)
     EXPECT_TRUE(v.SetMask("-99'99\"99/99"));   // the sign position follows the signed flag
     EXPECT_EQ(v.GetEditText(), " 2' 6\" 1/2 ");
     ASSERT_TRUE(v.SetValue(700.0));
-    EXPECT_FALSE(v.SetMask("9'99\"99/99"));    // 58 ft does not fit one digit
+    EXPECT_TRUE(v.SetMask("9'99\"99/99"));   // 58 ft written in full
+    EXPECT_EQ(v.GetEditText(), "58' 4\"  /  ");
+    ASSERT_TRUE(v.SetValue(700.015625));
+    EXPECT_FALSE(v.SetMask("9'99\"99/9"));   // but a denominator is never cut or widened
+    EXPECT_EQ(v.GetMask(), "9'99\"99/99");
 }

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <memory>
+
 using lenbox::CaretKey;
 using lenbox::CDecimalInch;
 using lenbox::CMetric;
@@ -64,17 +67,59 @@ TEST(FixedDecimal, MetricShowsWholeMillimetresByDefault)
     EXPECT_EQ(v.BuildText(true, 2), "  775(mm)");
 }
 
-TEST(FixedDecimal, ValuesThatCannotBeShownAreRefused)
+TEST(FixedDecimal, AValueTooWideForTheMaskIsWrittenInFull)
 {
+    struct Case {
+        bool metric;
+        const char* mask;
+        double value;
+        const char* text;
+        const char* packed;
+    } cases[] = {
+        {false, "9990.099999", 12345.0, "12345.0     (In)", "12345.0(In)"},   // four whole digits
+        {false, "90.09", 1440.25, "1440.25(In)", "1440.25(In)"},
+        {false, "9990.099999", -1.0, "-   1.0     (In)", "-1.0(In)"},   // no sign position in the mask
+        {true, "99990", 36576.0, "36576(mm)", "36576(mm)"},             // 120 ft fits the metric mask
+        {true, "990", 36576.0, "36576(mm)", "36576(mm)"},
+        {true, "99990", 25400000.0, "25400000(mm)", "25400000(mm)"},    // the longest length stored
+    };
+    for (const Case& c : cases) {
+        std::unique_ptr<lenbox::CVariable> v;
+        if (c.metric)
+            v = std::make_unique<CMetric>();
+        else
+            v = std::make_unique<CDecimalInch>();
+        v->SetAppendage(c.metric ? "(mm)" : "(In)");
+        ASSERT_TRUE(v->SetMask(c.mask));
+        ASSERT_TRUE(v->SetValue(c.value)) << c.mask << " " << c.value;
+        EXPECT_EQ(v->GetEditText(), c.text);
+        EXPECT_DOUBLE_EQ(v->GetValue(), c.value);
+        EXPECT_EQ(v->GetMask(), c.mask);
+        const std::string packed = v->BuildText(true, 2);
+        EXPECT_EQ(packed.size(), v->GetEditText().size());
+        EXPECT_EQ(packed.substr(packed.find_first_not_of(' ')), c.packed);
+        ASSERT_TRUE(v->SetValue(1.0));   // a value that fits takes the mask's width again
+        EXPECT_EQ(v->GetEditText().size(), std::string(c.mask).size() + 4) << c.mask;
+    }
     CDecimalInch v = Inches(12.5);
-    EXPECT_FALSE(v.SetValue(10000.0));
-    EXPECT_FALSE(v.SetValue(-1.0));
     EXPECT_FALSE(v.SetValue(1e300));
+    EXPECT_FALSE(v.SetValue(std::nan("")));
     EXPECT_EQ(v.GetEditText(), "  12.5     (In)");
     v.SetSigned(true);
     EXPECT_TRUE(v.SetValue(-1.5));
     EXPECT_EQ(v.GetEditText(), "-   1.5     (In)");
     EXPECT_EQ(v.BuildText(true, 0), "-1.5(In)        ");
+}
+
+TEST(FixedDecimal, AWidenedWholeFieldIsEditedInPlace)
+{
+    CDecimalInch v = Inches(12345.5);
+    EXPECT_EQ(v.GetEditText(), "12345.5     (In)");
+    int start = 1, end = 1;
+    ASSERT_TRUE(v.TypeChar('9', false, start, end));   // overwrites the second of five digits
+    EXPECT_DOUBLE_EQ(v.GetValue(), 19345.5);
+    EXPECT_EQ(v.GetEditRange().last, 12);
+    EXPECT_EQ(v.End(), 7);
 }
 
 TEST(FixedDecimal, TypedKeysFillTheFields)
@@ -187,10 +232,11 @@ TEST(FixedDecimal, TextsFromOutsideAreParsed)
         {".5", 0.5, true, true},
         {"7.", 7.0, true, true},
         {"1.1234567", 1.1234567, true, true},   // rounded to the mask's decimals when shown
-        {"-5.5", -5.5, false, true},
+        {"-5.5", -5.5, true, true},             // shown with a sign the mask has no room for
         {"5-5", 55.0, true, true},              // a '-' counts only in first place
         {"abc", 0.0, true, true},
-        {"12345", 12345.0, false, false},        // too wide for the whole field
+        {"12345", 12345.0, true, true},          // written in full
+        {"1234567890", 1234567890.0, false, false},   // beyond a billion
         {"1.2.3", 1.23, true, true},
     };
     for (const Case& c : cases) {
@@ -217,8 +263,9 @@ TEST(FixedDecimal, ANewMaskRoundsTheValueToItsDecimals)
     EXPECT_EQ(v.GetEditText(), " 3.14(In)");
     EXPECT_DOUBLE_EQ(v.GetValue(), 3.14);
     ASSERT_TRUE(v.SetValue(50.0));
-    EXPECT_FALSE(v.SetMask("0.09"));   // 50 does not fit one digit
-    EXPECT_EQ(v.GetMask(), "90.09");
+    EXPECT_TRUE(v.SetMask("0.09"));   // 50 written in full
+    EXPECT_EQ(v.GetEditText(), "50.0 (In)");
+    EXPECT_EQ(v.GetMask(), "0.09");
 }
 
 TEST(FixedDecimal, AppendageLosesItsBlanks)

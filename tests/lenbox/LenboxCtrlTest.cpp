@@ -149,7 +149,7 @@ TEST_F(CtrlTest, RefusedSettersFireErrorAndKeepTheValue)
     EXPECT_EQ(error[1][0].toInt(), 380);
     EXPECT_EQ(ctrl->GetMinInches(), 0.0);
     EXPECT_EQ(ctrl->GetDimensionType(), 0);
-    EXPECT_FALSE(ctrl->SetDecimalInches(5000.0));   // no mask can show it: no error, just refused
+    EXPECT_FALSE(ctrl->SetDecimalInches(2e6));   // beyond the range of lengths: no error, just refused
     EXPECT_EQ(error.count(), 2);
 }
 

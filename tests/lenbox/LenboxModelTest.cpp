@@ -175,17 +175,39 @@ TEST_F(ModelTest, AnEqualMaskChangesNothing)
     EXPECT_EQ(model.DecimalInch().GetEditText(), "    0.0 (In)");
 }
 
-TEST_F(ModelTest, DecimalInchesIsNotRangeCheckedButMustFitTheMasks)
+TEST_F(ModelTest, DecimalInchesIsNotRangeCheckedAndWrittenInFull)
 {
-    EXPECT_FALSE(model.SetDecimalInches(5000.0));   // 416 ft, 127000 mm: the default masks are too narrow
-    EXPECT_EQ(model.GetDecimalInches(), 0.0);
-    model.SetFormatFeet("999'99\"99/99");
-    model.SetFormatMetric("999990");
-    model.SetModified(false);
-    EXPECT_TRUE(model.SetDecimalInches(5000.0));
-    ExpectAllForms(5000.0);
-    EXPECT_TRUE(events.valueErrors.empty());
-    EXPECT_FALSE(model.IsModified());
+    struct Case {
+        double inches;
+        const char* feet;     // the edit texts of the default masks, widened where needed
+        const char* decimal;
+        const char* metric;
+    } cases[] = {
+        {1440.0, "120'  \"  /  ", "1440.0     (In)", "36576(mm)"},   // 120 ft: three feet digits
+        {5000.0, "416' 8\"  /  ", "5000.0     (In)", "127000(mm)"},
+        {-6.5, "-  ' 6\" 1/2 ", "-   6.5     (In)", "-  165(mm)"},   // unsigned masks get a sign
+        {1e6, "83333' 4\"  /  ", "1000000.0     (In)", "25400000(mm)"},
+    };
+    for (const Case& c : cases) {
+        model.SetModified(false);
+        EXPECT_TRUE(model.SetDecimalInches(c.inches)) << c.inches;
+        ExpectAllForms(c.inches);
+        EXPECT_EQ(model.FeetInchFrac().GetEditText(), c.feet);
+        EXPECT_EQ(model.DecimalInch().GetEditText(), c.decimal);
+        EXPECT_EQ(model.Metric().GetEditText(), c.metric);
+        EXPECT_EQ(model.GetFormatFeet(), "99'99\"99/99");   // the masks stay
+        EXPECT_TRUE(events.valueErrors.empty());
+        EXPECT_FALSE(model.IsModified());
+        for (int type : {FeetInchFracType, DecimalInchType, MetricType}) {
+            model.SetDimensionType(type);   // every form reads the value back unchanged
+            EXPECT_NEAR(model.GetDecimalInches(), c.inches, 0.5 / 25.4) << type;
+        }
+        model.SetDimensionType(FeetInchFracType);
+    }
+    ASSERT_TRUE(model.SetDecimalInches(30.5));
+    for (double refused : {2e6, -2e6, std::nan("")})
+        EXPECT_FALSE(model.SetDecimalInches(refused));   // beyond the range of lengths
+    ExpectAllForms(30.5);
 }
 
 TEST_F(ModelTest, SwitchingTheFormCarriesTheValue)
@@ -212,12 +234,20 @@ TEST_F(ModelTest, TypingCarriesTheValueToTheOtherForms)
     EXPECT_EQ(model.ToolTipText(), "2'6\"1/2,775(mm)");
 }
 
-TEST_F(ModelTest, ADigitThatAnotherFormCannotShowIsRefused)
+TEST_F(ModelTest, ADigitIsCarriedToAFormThatMustWidenForIt)
 {
+    model.SetMaxInches(2000.0);
     model.SetDimensionType(DecimalInchType);
-    TypeOver("1250");   // 104 ft: the feet field has two digits
-    EXPECT_DOUBLE_EQ(model.GetDecimalInches(), 125.0);
-    ExpectAllForms(125.0);
+    TypeOver("1440");   // 120 ft: wider than the two feet digits
+    ExpectAllForms(1440.0);
+    EXPECT_EQ(model.FeetInchFrac().GetEditText(), "120'  \"  /  ");
+    model.FocusOut();
+    EXPECT_TRUE(events.valueErrors.empty());
+    model.SetDimensionType(FeetInchFracType);
+    EXPECT_DOUBLE_EQ(model.GetDecimalInches(), 1440.0);
+    EXPECT_EQ(model.GetFeetInchFracString(), "120'  \"  /  ");
+    model.SetPacked(true);
+    EXPECT_EQ(model.DisplayText(false), "120'        ");
 }
 
 TEST_F(ModelTest, ChangedFiresOncePerFocusPeriod)
@@ -274,7 +304,7 @@ TEST_F(ModelTest, TextOutsideTheLimitsLeavesTheFormsAsTheyWere)
         ASSERT_FALSE(events.valueErrors.empty());
         EXPECT_DOUBLE_EQ(events.valueErrors.back().inches, c.inches);
         EXPECT_EQ(events.valueErrors.back().minText, "");   // 0.0 packed in feet-inch-fraction
-        EXPECT_EQ(events.valueErrors.back().maxText, "1200");   // not showable: a plain number
+        EXPECT_EQ(events.valueErrors.back().maxText, "100'");   // written in full
         ExpectAllForms(30.5);
     }
 }

@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QRadioButton>
+#include <QTest>
 
 using namespace uitest;
 using machinetest::Length;
@@ -282,4 +283,30 @@ TEST_F(MachineViewTest, AnUnexpectedFailureOfAHandlerIsReported)
     EXPECT_EQ(messages_->Shown()[0].text, "Unexpected error CMachineDoc::OnFileSave");
     EXPECT_EQ(messages_->Shown()[0].caption, "ERROR");
     EXPECT_EQ(messages_->Shown()[0].type, fw::MB_OK | fw::MB_ICONERROR);
+}
+
+TEST_F(MachineViewTest, AMaximumStockLengthOf120FeetIsTypedSavedAndShownAgain)
+{
+    CMachineView view(doc_);
+    view.show();
+    view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    Click(view, 1031);   // Beam Line
+    Type(Name(view), "long");
+    lenbox::CLenboxCtrl& maximum = Length(view, 1107);
+    ASSERT_EQ(maximum.GetDimensionType(), 0);
+    maximum.setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(&maximum, "120'");
+    Name(view).setFocus(Qt::TabFocusReason);
+    Save(view).trigger();
+    EXPECT_EQ(doc_.GetMachineRecord().maximumStock.GetValue(), 1440.0);
+
+    CMachineDoc& loaded = *static_cast<CMachineDoc*>(template_.OpenDocumentFile("", false));
+    ASSERT_TRUE(loaded.LoadMachine("LONG"));
+    EXPECT_EQ(loaded.GetMachineRecord().maximumStock.GetValue(), 1440.0);
+    CMachineView again(loaded);
+    EXPECT_EQ(Length(again, 1107).GetDecimalInches(), 1440.0);
+    EXPECT_TRUE(Length(again, 1107).GetFeetInchFracString().contains("120'"));
+    EXPECT_TRUE(messages_->Shown().empty());
+    view.hide();   // as closing it does: the focus leaves while the view is whole
 }

@@ -2,6 +2,7 @@
 
 #include "fw/core/DocTemplate.h"
 #include "fw/core/DriveMap.h"
+#include "records/MultRecord.h"
 
 #include "MultTestSupport.h"
 #include "UiTestSupport.h"
@@ -13,6 +14,8 @@
 #include <QMimeData>
 #include <QRadioButton>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace uitest;
 using machui::CMultView;
@@ -371,3 +374,40 @@ TEST_F(MultViewTest, AStoredMultShowsItsValuesAndAutoMultAsksForThePartSource)
 }
 
 } // namespace
+
+TEST_F(MultViewTest, AStockLengthOf120FeetIsTypedSavedAndShownAgain)
+{
+    CMultView view(doc_);
+    view.show();
+    view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    FillNewMult(view);
+    lenbox::CLenboxCtrl& length = Length(view, CMultView::IDC_LENGTH);
+    ASSERT_EQ(length.GetDimensionType(), 0);   // feet, inches and a fraction
+    length.setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(&length, "120'");
+    Edit(view, CMultView::IDC_REMARK_A).setFocus(Qt::TabFocusReason);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(doc_.Header().length.GetValue(), 1440.0);
+    Save(view).trigger();
+
+    // The mult file holds the inches as a double; the shop record the feet.
+    using Bytes = std::vector<std::uint8_t>;
+    const Bytes file = FileBytes(JobFile("J1/NONE/Mult 1.mlt"));
+    const Bytes inches = {0x00, 0x00, 0x00, 0x00, 0x00, 0x80, 0x96, 0x40};   // 1440.0
+    EXPECT_NE(std::search(file.begin(), file.end(), inches.begin(), inches.end()), file.end());
+    CMultDoc saved;
+    ASSERT_TRUE(saved.LoadMult(doc_.GetPathName()));
+    EXPECT_EQ(saved.Header().length.GetValue(), 1440.0);
+    const std::vector<std::uint8_t> image = MultRecordImage::Encode(saved.GetMultRecord());
+    EXPECT_EQ(Bytes(image.begin() + 36, image.begin() + 44),
+              (Bytes{0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x5E, 0x40}));   // 120.0 feet
+
+    CMultDoc& shown = *static_cast<CMultDoc*>(template_.OpenDocumentFile("", false));
+    ASSERT_TRUE(shown.SetMultRecord(MultRecordImage::Decode(image)));
+    CMultView again(shown);
+    EXPECT_EQ(Length(again, CMultView::IDC_LENGTH).GetDecimalInches(), 1440.0);
+    EXPECT_TRUE(Length(again, CMultView::IDC_LENGTH).GetFeetInchFracString().contains("120'"));
+    EXPECT_TRUE(messages->Shown().empty());
+    view.hide();   // as closing it does: the focus leaves while the view is whole
+}
