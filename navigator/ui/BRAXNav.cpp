@@ -9,6 +9,7 @@
 #include "fw/qt/QtText.h"
 #include "navigator/DataFormats.h"
 #include "navigator/NavNames.h"
+#include "navigator/NavPropertyStream.h"
 #include "navigator/ui/NavTree.h"
 #include "navigator/ui/TreeItem.h"
 
@@ -18,6 +19,7 @@
 #include <QFont>
 #include <QMenu>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -29,7 +31,6 @@ namespace {
 using nav::ItemKind;
 
 constexpr int kRefreshDelayMs = 150;
-constexpr int kDragDelayMs = 200;
 constexpr const char* kListingCaption = "BRAX Navigator Control";
 
 QString Q(const std::string& text) { return fw::ToQString(text); }
@@ -91,6 +92,10 @@ CBRAXNav::CBRAXNav(QWidget* parent)
     refreshTimer_.setInterval(kRefreshDelayMs);
     connect(&refreshTimer_, &QTimer::timeout, this, &CBRAXNav::OnFolderChanged);
     connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, [this] { refreshTimer_.start(); });
+    // While a drag rests in an edge zone the tree goes on scrolling without further moves.
+    dragClock_.start();
+    dragScrollTimer_.setInterval(scroller_.Settings().scrollDelayMs);
+    connect(&dragScrollTimer_, &QTimer::timeout, this, [this] { OnDragScroll(dragScrollPos_); });
 }
 
 CBRAXNav::~CBRAXNav()
@@ -116,6 +121,10 @@ nav::NavDialogs& CBRAXNav::Dialogs()
         ownDialogs_ = std::make_unique<nav::StandardNavDialogs>(window(), driveType_);
     return *ownDialogs_;
 }
+
+void CBRAXNav::SaveProperties(fw::Archive& ar) const { nav::WriteProperties(ar, properties_); }
+
+void CBRAXNav::LoadProperties(fw::Archive& ar) { properties_ = nav::ReadProperties(ar, properties_); }
 
 void CBRAXNav::ItemCreated(CTreeItem* item) { live_.insert(item); }
 
@@ -382,7 +391,7 @@ void CBRAXNav::OnDragMove(const QPoint& pos)
     if (!dragItem_)
         return;
     const bool moved = (pos - pressPos_).manhattanLength() >= QApplication::startDragDistance();
-    if (moved || (pressTime_.isValid() && pressTime_.elapsed() > kDragDelayMs))
+    if (moved || (pressTime_.isValid() && pressTime_.elapsed() > scroller_.Settings().delayMs))
         StartDrag();
 }
 
@@ -682,11 +691,41 @@ bool CBRAXNav::OnDragOver(CTreeItem* item)
     return takes;
 }
 
-void CBRAXNav::OnDragLeave() { highlight_ = nullptr; }
+void CBRAXNav::OnDragLeave()
+{
+    highlight_ = nullptr;
+    StopDragScroll();
+}
+
+void CBRAXNav::OnDragScroll(const QPoint& pos)
+{
+    const QSize size = tree_->viewport()->size();
+    const nav::ScrollStep step = scroller_.Over(pos.x(), pos.y(), size.width(), size.height(), dragClock_.elapsed());
+    dragScrollPos_ = pos;
+    ScrollTree(step);
+    if (!scroller_.InZone())
+        dragScrollTimer_.stop();
+    else if (!dragScrollTimer_.isActive())
+        dragScrollTimer_.start();
+}
+
+void CBRAXNav::StopDragScroll()
+{
+    scroller_.Leave();
+    dragScrollTimer_.stop();
+}
+
+void CBRAXNav::ScrollTree(const nav::ScrollStep& step)
+{
+    for (auto [bar, lines] : {std::pair{tree_->horizontalScrollBar(), step.dx}, std::pair{tree_->verticalScrollBar(), step.dy}})
+        if (lines)
+            bar->setValue(bar->value() + lines * bar->singleStep());
+}
 
 bool CBRAXNav::OnDrop(CTreeItem* target, const QMimeData& data)
 {
     highlight_ = nullptr;
+    StopDragScroll();
     if (!OnDragEnter(data) || !nav::TakesDrop(target->Kind(), dragKind_))
         return false;
     std::string_view name;

@@ -9,6 +9,7 @@
 // last right-click, double-click or marking click landed on. Items tell the control when they go,
 // so the context, drag and highlight items never outlive them.
 
+#include "navigator/DragScroll.h"
 #include "navigator/FileCopier.h"
 #include "navigator/ItemDescriber.h"
 #include "navigator/NavCommands.h"
@@ -29,6 +30,9 @@
 #include <vector>
 
 class CTreeItem;
+namespace fw {
+class Archive;
+}
 class NavTree;
 class QMenu;
 class QMimeData;
@@ -51,6 +55,10 @@ public:
     void SetDescriber(nav::ItemDescriber* describer);
     // Dialogs of the commands; none: the control's own.
     void SetDialogs(nav::NavDialogs* dialogs) { dialogs_ = dialogs; }
+    // The persisted properties (switches, labels, extensions) in a container's stream. Loading
+    // throws fw::ArchiveException on a stream the control cannot take and then changes nothing.
+    void SaveProperties(fw::Archive& ar) const;
+    void LoadProperties(fw::Archive& ar);
 
     // Methods.
     void ExpandRoot();
@@ -87,6 +95,11 @@ public:
     bool OnDragEnter(const QMimeData& data);
     bool OnDragOver(CTreeItem* item);
     void OnDragLeave();
+    // A drag over this point of the tree's viewport: scrolls one line toward an edge the point
+    // has stayed near for longer than the scroll delay, and keeps scrolling while it stays there.
+    void OnDragScroll(const QPoint& pos);
+    void StopDragScroll();
+    const nav::DragSettings& DragSettings() const { return scroller_.Settings(); }
     bool OnDrop(CTreeItem* target, const QMimeData& data);
     // Whether the events being fired report a drop the control has already copied.
     bool IsDropping() const { return dropping_; }
@@ -156,6 +169,7 @@ private:
     void MarkSiblings(CTreeItem* item);
     void SetCaret(CTreeItem* item);
     void StartDrag();
+    void ScrollTree(const nav::ScrollStep& step);
     // The command plans.
     void Carry(const nav::CommandPlan& plan);
     void DeletePaths(const std::vector<std::string>& paths, const char* handler);
@@ -186,6 +200,10 @@ private:
     nav::DragKind dragKind_ = nav::DragKind::none;
     QPoint pressPos_;
     QElapsedTimer pressTime_;
+    nav::DragScroller scroller_;
+    QElapsedTimer dragClock_;
+    QTimer dragScrollTimer_;
+    QPoint dragScrollPos_;
     QFileSystemWatcher watcher_;
     QTimer refreshTimer_;
     int refreshCount_ = 0;

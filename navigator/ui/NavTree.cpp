@@ -84,6 +84,7 @@ void NavTree::dragEnterEvent(QDragEnterEvent* event)
 
 void NavTree::dragMoveEvent(QDragMoveEvent* event)
 {
+    control_.OnDragScroll(event->position().toPoint());
     if (control_.OnDragOver(static_cast<CTreeItem*>(itemAt(event->position().toPoint())))) {
         event->setDropAction(Qt::CopyAction);
         event->accept();
@@ -100,6 +101,7 @@ void NavTree::dragLeaveEvent(QDragLeaveEvent* event)
 
 void NavTree::dropEvent(QDropEvent* event)
 {
+    control_.StopDragScroll();
     auto* target = static_cast<CTreeItem*>(itemAt(event->position().toPoint()));
     if (target && control_.OnDrop(target, *event->mimeData())) {
         event->setDropAction(Qt::CopyAction);

@@ -9,6 +9,7 @@
 #include "shell/CommandGuard.h"
 #include "shell/NavCommand.h"
 #include "shell/OptionSettings.h"
+#include "shell/ShopDiskPatterns.h"
 #include "shell/TemplateTable.h"
 #include "shell/VarnexApp.h"
 #include "shell/ui/MainFrame.h"
@@ -70,12 +71,10 @@ int CodeOf(nav::EventId id)
     case E::PrintStandardPart: return nav::Code(Action::printStandard, Object::part);
     case E::PrintFullPart: return nav::Code(Action::printCustom, Object::part);
     case E::OppositePart: return nav::Code(Action::opposites, Object::part);
-    case E::CreatePartDosDisk: return nav::Code(Action::shopDisk, Object::part);
     case E::CreateMult: return nav::Code(Action::create, Object::mult);
     case E::OpenMult: return nav::Code(Action::open, Object::mult);
     case E::PrintStandardMult: return nav::Code(Action::printStandard, Object::mult);
     case E::PrintFullMult: return nav::Code(Action::printCustom, Object::mult);
-    case E::CreateMultDosDisk: return nav::Code(Action::shopDisk, Object::mult);
     case E::CreateShape: return nav::Code(Action::create, Object::shape);
     case E::OpenShape: return nav::Code(Action::open, Object::shape);
     case E::PrintShape: return nav::Code(Action::printStandard, Object::shape);
@@ -126,6 +125,12 @@ FileCopy DroppedCopyOf(nav::EventId id, const std::string& list, const std::stri
     return nullptr;
 }
 
+// The part or mult template's extension of a shop-disk object.
+std::string ShopDiskExtension(nav::Object object)
+{
+    return Extension(object == nav::Object::part ? TemplateId::part : TemplateId::mult);
+}
+
 void SayNothingMarked(nav::Object object)
 {
     fw::ShowMessage(std::string("Nothing is marked in the Navigator: mark a ") + ObjectName(object) +
@@ -164,7 +169,7 @@ CBRAXNavBar::CBRAXNavBar(CMainFrame& frame, CVarnexApp& app)
     frame.NavigatorBar().setWidget(control_);
     frame.resizeDocks({&frame.NavigatorBar()}, {width}, Qt::Horizontal);
     connect(control_, &CBRAXNav::navEvent, this,
-            [this](const nav::NavEvent& e) { OnEvent(static_cast<int>(e.id), e.first, e.second); });
+            [this](const nav::NavEvent& e) { OnEvent(static_cast<int>(e.id), e.first, e.second, e.type); });
     frame.SetNavigatorHandlers([this](int code) { OnFileCommand(code); },
                                [this](bool enable) { control_->EnableRunMenu(enable ? 1 : 0); });
     frame.NavigatorBar().installEventFilter(this);
@@ -211,7 +216,9 @@ void CBRAXNavBar::OnFileCommand(int code)
         return;
     }
     case nav::Action::shopDisk: {
-        const std::string list = control_->strFileNames(FileKind(object));
+        const std::string list = shopdisk_list::MarkedPatterns(
+            [this](int type) { return control_->strFileNames(static_cast<nav::ItemKind>(type)); },
+            static_cast<int>(FileKind(object)), ShopDiskExtension(object));
         if (list.empty())
             SayNothingMarked(object);
         else
@@ -222,7 +229,7 @@ void CBRAXNavBar::OnFileCommand(int code)
     }
 }
 
-void CBRAXNavBar::OnEvent(int dispid, const std::string& first, const std::string& second)
+void CBRAXNavBar::OnEvent(int dispid, const std::string& first, const std::string& second, int type)
 {
     using E = nav::EventId;
     const auto id = static_cast<E>(dispid);
@@ -251,6 +258,13 @@ void CBRAXNavBar::OnEvent(int dispid, const std::string& first, const std::strin
         else
             app_.DoNavAction(nav::Code(nav::Action::runMults, nav::Object::mult), first.c_str());
         return;
+    case E::CreatePartDosDisk:
+    case E::CreateMultDosDisk: {
+        const nav::Object object = id == E::CreatePartDosDisk ? nav::Object::part : nav::Object::mult;
+        app_.DoNavAction(nav::Code(nav::Action::shopDisk, object),
+                         shopdisk_list::EventPatterns(first, type, ShopDiskExtension(object)).c_str());
+        return;
+    }
     case E::RenamePart:
         GuardCommand("CBRAXNavBar::OnRenamePart", [&] { app_.Files().RenamePartFile(first, second); });
         return;

@@ -28,7 +28,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void OnEvent(int dispid, const std::string& first, const std::string& second);
+    void OnEvent(int dispid, const std::string& first, const std::string& second, int type);
 
     CMainFrame& frame_;
     CVarnexApp& app_;

@@ -2,13 +2,22 @@
 
 #include "fw/core/MessageService.h"
 #include "navigator/DataFormats.h"
+#include "fw/core/Archive.h"
+#include "fw/core/ArchiveException.h"
 #include "navigator/NavCommands.h"
 #include "navigator/ui/BRAXNav.h"
+#include "navigator/ui/BRAXNavPP.h"
 #include "navigator/ui/TreeItem.h"
 #include "tests/fw/QtApp.h"
 #include "tests/fw/TempDrives.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
 #include <QMimeData>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -194,6 +203,134 @@ TEST_F(ControlTest, DiskChangesShowUpAndBurstsAreCoalesced)
     // Collapsing the root leaves nothing watched.
     nav_.RootItem()->setExpanded(false);
     EXPECT_TRUE(nav_.WatchedFolders().isEmpty());
+}
+
+TEST_F(ControlTest, DraggingNearAnEdgeScrollsAfterTheDelayAndStopsAway)
+{
+    for (int i = 0; i < 40; ++i)
+        TempDrives::Put(drives_.C() / "Kestrom/Jobs/J1/G1" / ("S" + std::to_string(10 + i) + ".prt"), "x");
+    nav_.resize(300, 160);
+    nav_.show();
+    Parts(kG1);
+    QScrollBar* bar = nav_.Tree().verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 5);
+    bar->setValue(0);
+    QWidget* viewport = nav_.Tree().viewport();
+    QMimeData data;
+    const std::string payload = nav::EncodePayload({kG1 + "\\P1.prt"});
+    data.setData(QString::fromStdString(nav::MimeTypeOf("BRAXPartListCF")), QByteArray(payload.data(), payload.size()));
+    const auto dragTo = [&](QPoint pos) {
+        QDragMoveEvent move(pos, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &move);
+    };
+    const int inset = nav_.DragSettings().scrollInset;
+
+    // Entering the bottom zone scrolls nothing at once; held there, the tree scrolls down line
+    // by line without further moves.
+    dragTo({viewport->width() / 2, viewport->height() - inset / 2});
+    EXPECT_EQ(bar->value(), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(bar->value() >= 3, 5000);
+
+    // Back in the middle it stops.
+    dragTo({viewport->width() / 2, viewport->height() / 2});
+    const int middle = bar->value();
+    QTest::qWait(4 * nav_.DragSettings().scrollDelayMs);
+    EXPECT_EQ(bar->value(), middle);
+
+    // The top zone scrolls up; leaving the tree stops it.
+    dragTo({viewport->width() / 2, inset / 2});
+    QTRY_VERIFY_WITH_TIMEOUT(bar->value() < middle, 5000);
+    QDragLeaveEvent leave;
+    QApplication::sendEvent(viewport, &leave);
+    const int left = bar->value();
+    QTest::qWait(4 * nav_.DragSettings().scrollDelayMs);
+    EXPECT_EQ(bar->value(), left);
+}
+
+TEST_F(ControlTest, PropertyPageShowsTheLastControlAndAppliesToAll)
+{
+    CBRAXNav other;
+    nav_.Properties().JobLabel = "Jobs";
+    nav_.Properties().ShowTools = 0;
+    other.Properties().JobLabel = "Work";
+    other.Properties().MultLabel = "Mults";
+    other.Properties().ShowParts = 0;
+
+    CBRAXNavPropertyFrame frame({&nav_, &other});
+    CBRAXNavPP& page = frame.Page();
+    EXPECT_EQ(frame.windowTitle(), QStringLiteral("BRAXNav Properties"));
+    EXPECT_EQ(page.Edit(CBRAXNavPP::kJobLabel)->text(), QStringLiteral("Work"));
+    EXPECT_EQ(page.Edit(CBRAXNavPP::kMultLabel)->text(), QStringLiteral("Mults"));
+    EXPECT_FALSE(page.Check(CBRAXNavPP::kShowParts)->isChecked());
+    EXPECT_TRUE(page.Check(CBRAXNavPP::kShowTools)->isChecked());
+    EXPECT_EQ(page.Check(CBRAXNavPP::kShowJobs)->text(), QStringLiteral("Display Jobs"));
+    EXPECT_FALSE(page.IsDirty());
+    EXPECT_FALSE(frame.ApplyButton().isEnabled());
+
+    if (const char* shots = std::getenv("VARNEX_SHOT_DIR")) {
+        frame.show();
+        QApplication::processEvents();
+        frame.grab().save(QDir(QString::fromLocal8Bit(shots)).filePath("nav-property-page.png"));
+    }
+
+    // A click or a typed text makes the page dirty; Apply writes the same to both controls.
+    page.Check(CBRAXNavPP::kShowShapes)->click();
+    EXPECT_TRUE(page.IsDirty());
+    EXPECT_TRUE(frame.ApplyButton().isEnabled());
+    page.Edit(CBRAXNavPP::kPartLabel)->clear();
+    QTest::keyClicks(page.Edit(CBRAXNavPP::kPartLabel), "Pieces");
+    EXPECT_EQ(nav_.Properties().PartLabel, "");
+    frame.ApplyButton().click();
+    EXPECT_FALSE(page.IsDirty());
+    EXPECT_FALSE(frame.ApplyButton().isEnabled());
+    for (CBRAXNav* control : {&nav_, &other}) {
+        const nav::NavProperties& p = control->Properties();
+        EXPECT_EQ(p.ShowShapes, 0);
+        EXPECT_EQ(p.ShowParts, 0);
+        EXPECT_EQ(p.ShowTools, 1);
+        EXPECT_EQ(p.PartLabel, "Pieces");
+        EXPECT_EQ(p.JobLabel, "Work");
+        // Folders and extensions are not the page's.
+        EXPECT_EQ(p.PartExtension, control == &nav_ ? ".prt" : "");
+    }
+
+    // Cancel changes nothing; OK applies what is pending.
+    page.Edit(CBRAXNavPP::kToolLabel)->setText("T");
+    QTest::keyClicks(page.Edit(CBRAXNavPP::kToolLabel), "x");
+    frame.reject();
+    EXPECT_EQ(other.Properties().ToolLabel, "");
+    CBRAXNavPropertyFrame again({&other});
+    QTest::keyClicks(again.Page().Edit(CBRAXNavPP::kToolLabel), "Tools");
+    again.accept();
+    EXPECT_EQ(other.Properties().ToolLabel, "Tools");
+    EXPECT_EQ(nav_.Properties().ToolLabel, "");
+}
+
+TEST_F(ControlTest, PropertyStreamLoadsOrChangesNothing)
+{
+    nav::NavProperties stored = nav_.Properties();
+    stored.ShowJobs = 0;
+    stored.JobLabel = "Work";
+    fw::Archive out;
+    CBRAXNav source;
+    source.Properties() = stored;
+    source.SaveProperties(out);
+    const std::vector<std::uint8_t> bytes = out.TakeBytes();
+
+    // Cut short: refused, and the control keeps what it had.
+    fw::Archive cut(std::vector<std::uint8_t>(bytes.begin(), bytes.end() - 1));
+    EXPECT_THROW(nav_.LoadProperties(cut), fw::ArchiveException);
+    EXPECT_EQ(nav_.Properties().ShowJobs, 1);
+
+    // Loaded: the root, made again, lists no drives; the folders stay as the host set them.
+    fw::Archive in{std::vector<std::uint8_t>(bytes)};
+    nav_.LoadProperties(in);
+    EXPECT_EQ(nav_.Properties().JobLabel, "Work");
+    EXPECT_EQ(nav_.Properties().JobDirectory, "\\Kestrom\\Jobs");
+    nav_.RootItem()->setExpanded(false);
+    nav_.ExpandRoot();
+    EXPECT_EQ(nav_.FindItem("C:\\", ItemKind::drive), nullptr);
+    EXPECT_NE(nav_.FindItem("C:\\Kestrom\\Shapes", ItemKind::shapesLabel), nullptr);
 }
 
 } // namespace

@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QDockWidget>
+#include <QMdiArea>
 #include <QMimeData>
 
 #include <cstdlib>
@@ -135,6 +136,58 @@ TEST_F(NavBarTest, NewUserWalkThroughTheNavigatorDock)
     EXPECT_FALSE(std::filesystem::exists(drives.C() / "Kestrom/Jobs/J1/G1/B12 1.mlt"));
     EXPECT_EQ(nav.FindItem(group, ItemKind::multsLabel)->childCount(), 0);
     EXPECT_EQ(nav.ContextItem(), nullptr);
+}
+
+TEST_F(NavBarTest, ReportEventsOpenTheReportWindowOnTheirFolder)
+{
+    VarnexProgram program({});
+    ASSERT_TRUE(program.Start({}));
+    CBRAXNav& nav = program.NavBar()->Control();
+    ASSERT_TRUE(nav.Expand(nav.FindItem("C:\\", ItemKind::drive)));
+    ASSERT_TRUE(nav.Expand(nav.FindItem("C:\\Kestrom\\Jobs", ItemKind::jobsLabel)));
+    const std::string job = "C:\\Kestrom\\Jobs\\J1";
+    const std::string group = job + "\\G1";
+    ASSERT_TRUE(nav.Expand(nav.FindItem(job, ItemKind::job)));
+    ASSERT_TRUE(nav.Expand(nav.FindItem(job, ItemKind::groupsLabel)));
+    ASSERT_TRUE(nav.Expand(nav.FindItem(group, ItemKind::group)));
+
+    // Double-clicks on labels, groups and jobs; Navigate from the context menu of a job.
+    struct Case {
+        std::string path;
+        ItemKind kind;
+        bool navigate;
+        ReportKind report;
+    };
+    const Case cases[] = {
+        {group, ItemKind::partsLabel, false, ReportKind::parts},
+        {group, ItemKind::multsLabel, false, ReportKind::mults},
+        {group, ItemKind::group, false, ReportKind::files},
+        {job, ItemKind::groupsLabel, false, ReportKind::files},
+        {job, ItemKind::job, true, ReportKind::files},
+        {group, ItemKind::partsLabel, true, ReportKind::files},
+    };
+    for (const Case& c : cases) {
+        CTreeItem* item = nav.FindItem(c.path, c.kind);
+        ASSERT_TRUE(item) << c.path;
+        if (c.navigate) {
+            nav.OnLeftButtonDown(item, Qt::NoModifier, QPoint(-1, -1));
+            nav.RunCommand(nav::cmd::kNavigate);
+        } else {
+            nav.OnDoubleClick(item);
+        }
+        CReportFrame* frame = program.Reports().Current();
+        ASSERT_TRUE(frame) << c.path;
+        EXPECT_EQ(frame->View().Kind(), c.report) << c.path;
+        EXPECT_EQ(frame->View().Folder(), c.path);
+        // One report window at a time.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(program.MainFrame()->MdiArea().subWindowList().size(), 1);
+    }
+    // A part's double-click opens the part, not a report.
+    CTreeItem* parts = nav.Expand(nav.FindItem(group, ItemKind::partsLabel));
+    ASSERT_TRUE(parts && parts->childCount() > 0);
+    nav.OnDoubleClick(parts->Child(0));
+    EXPECT_EQ(program.Reports().Current(), nullptr);
 }
 
 // A job of real parts and a mult, for the copies the navigator hands to the program.
