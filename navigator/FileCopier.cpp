@@ -89,7 +89,7 @@ std::string FileCopier::Refusal(const CopyPair& pair)
     }
 }
 
-void FileCopier::CollectFiles(const std::string& from, const std::string& to, std::vector<CopyPair>& files)
+void FileCopier::CollectFiles(const std::string& from, const std::string& to, std::vector<fw::FilePair>& files)
 {
     if (!fw::FileSystem::IsFolder(from)) {
         files.push_back({from, to});
@@ -102,7 +102,8 @@ void FileCopier::CollectFiles(const std::string& from, const std::string& to, st
 CopyOutcome FileCopier::Copy(const std::vector<CopyPair>& pairs) const
 {
     CopyOutcome outcome;
-    std::vector<CopyPair> files;
+    std::vector<fw::FilePair> files;
+    std::vector<std::string> folders;
     for (const CopyPair& pair : pairs) {
         if (std::string refusal = Refusal(pair); !refusal.empty()) {
             outcome.refusals.push_back(std::move(refusal));
@@ -111,28 +112,16 @@ CopyOutcome FileCopier::Copy(const std::vector<CopyPair>& pairs) const
         try {
             CollectFiles(pair.from, pair.to, files);
             if (fw::FileSystem::IsFolder(pair.from))
-                fw::FileSystem::CreateFolders(fw::WinPath::Join(pair.to, "x"));
+                folders.push_back(pair.to);   // made even when it receives no file
         } catch (const fw::FileException& e) {
             outcome.refusals.push_back("\"" + pair.from + "\" cannot be read: " + e.what());
         }
     }
-    std::vector<std::string> existing;
-    for (const CopyPair& file : files)
-        if (fw::FileSystem::Exists(file.to))
-            existing.push_back(file.to);
+    const std::vector<std::string> existing = fw::ExistingTargets(files);
     const bool replace = !existing.empty() && confirm_ && confirm_(existing);
-    for (const CopyPair& file : files) {
-        const bool exists = fw::FileSystem::Exists(file.to);
-        if (exists && !replace)
-            continue;
-        try {
-            fw::FileSystem::CreateFolders(file.to);
-            fw::FileSystem::CopyFile(file.from, file.to, !exists);
-            ++outcome.copied;
-        } catch (const fw::FileException& e) {
-            outcome.refusals.push_back("\"" + file.from + "\" could not be copied to \"" + file.to + "\": " + e.what());
-        }
-    }
+    fw::FileCopyResult written = fw::CopyFiles(files, folders, replace);
+    outcome.copied = written.copied;
+    outcome.refusals.insert(outcome.refusals.end(), written.failures.begin(), written.failures.end());
     return outcome;
 }
 

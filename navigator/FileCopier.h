@@ -3,6 +3,7 @@
 // own source or into a folder inside it is refused; existing files are replaced only after one
 // question for the whole copy; nothing is ever moved.
 
+#include "fw/core/FileCopy.h"
 #include "navigator/TreeItemKind.h"
 
 #include <functional>
@@ -42,7 +43,7 @@ public:
 
 private:
     // The files a pair writes, as (source file, destination file).
-    static void CollectFiles(const std::string& from, const std::string& to, std::vector<CopyPair>& files);
+    static void CollectFiles(const std::string& from, const std::string& to, std::vector<fw::FilePair>& files);
     ConfirmReplace confirm_;
 };
 

@@ -1,8 +1,6 @@
 #include "shell/CopyPlan.h"
 
 #include "fw/core/DriveMap.h"
-#include "fw/core/FileException.h"
-#include "fw/core/FileSystem.h"
 #include "fw/core/MessageService.h"
 #include "fw/core/Text1252.h"
 
@@ -67,7 +65,7 @@ void CopyPlan::AddFile(const std::string& from, const std::string& to)
         return;
     }
     const auto same = std::find_if(files_.begin(), files_.end(),
-                                   [&](const File& f) { return fw::EqualsNoCase1252(f.to, to); });
+                                   [&](const fw::FilePair& f) { return fw::EqualsNoCase1252(f.to, to); });
     if (same == files_.end())
         files_.push_back({from, to});
     else if (!fw::EqualsNoCase1252(same->from, from))
@@ -87,40 +85,18 @@ CopyOutcome CopyPlan::Carry() const
 {
     CopyOutcome outcome;
     outcome.problems = problems_;
-    std::vector<std::string> existing;
-    for (const File& file : files_)
-        if (fw::FileSystem::Exists(file.to))
-            existing.push_back(file.to);
+    const std::vector<std::string> existing = fw::ExistingTargets(files_);
     const int answer = existing.empty() ? fw::IDYES : AskReplace(existing);
     if (answer == fw::IDCANCEL)
         return outcome;
-    Write(answer == fw::IDYES, outcome);
+    {
+        const fw::WaitCursor wait;
+        fw::FileCopyResult written = fw::CopyFiles(files_, folders_, answer == fw::IDYES);
+        outcome.copied = written.copied;
+        outcome.problems.insert(outcome.problems.end(), written.failures.begin(), written.failures.end());
+    }
     if (!outcome.problems.empty())
         fw::Messages().MessageBox("Not everything was copied:\n" + Lines(outcome.problems, outcome.problems.size()),
                                   kCaption, fw::MB_OK | fw::MB_ICONEXCLAMATION);
     return outcome;
-}
-
-void CopyPlan::Write(bool replace, CopyOutcome& outcome) const
-{
-    const fw::WaitCursor wait;
-    for (const std::string& folder : folders_) {
-        try {
-            fw::FileSystem::CreateFolders(folder + "\\");
-        } catch (const fw::FileException& e) {
-            outcome.problems.push_back("The folder \"" + folder + "\" could not be made: " + e.what());
-        }
-    }
-    for (const File& file : files_) {
-        const bool exists = fw::FileSystem::Exists(file.to);
-        if (exists && !replace)
-            continue;
-        try {
-            fw::FileSystem::CreateFolders(file.to);
-            fw::FileSystem::CopyFile(file.from, file.to, !exists);
-            ++outcome.copied;
-        } catch (const fw::FileException& e) {
-            outcome.problems.push_back("\"" + file.from + "\" could not be copied to \"" + file.to + "\": " + e.what());
-        }
-    }
 }

@@ -5,6 +5,8 @@
 // it would replace, makes every target's folders, copies, and reports what failed in one message.
 // Nothing is moved or deleted; a file is never replaced without that question.
 
+#include "fw/core/FileCopy.h"
+
 #include <string>
 #include <vector>
 
@@ -36,15 +38,7 @@ public:
     static bool IsInside(const std::string& path, const std::string& folder);
 
 private:
-    struct File {
-        std::string from;
-        std::string to;
-    };
-
-    // Makes the folders and copies the files; existing targets only when replace is set.
-    void Write(bool replace, CopyOutcome& outcome) const;
-
-    std::vector<File> files_;
+    std::vector<fw::FilePair> files_;
     std::vector<std::string> folders_;
     std::vector<std::string> problems_;
 };

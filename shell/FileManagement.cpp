@@ -3,15 +3,12 @@
 #include "fw/core/AppProfile.h"
 #include "fw/core/FileException.h"
 #include "fw/core/FileSystem.h"
-#include "fw/core/MessageService.h"
 #include "fw/core/WinPath.h"
 #include "machmult/MultDoc.h"
 #include "model/JobPaths.h"
-#include "partprog/PartDoc.h"
 #include "shell/FileNameList.h"
 #include "shell/OptionSettings.h"
 #include "shell/TemplateTable.h"
-#include "shell/VarnexStrings.h"
 
 #include <cctype>
 #include <functional>
@@ -23,7 +20,6 @@ namespace {
 
 // Folders nested deeper than this below a copied folder are not followed (a link loop).
 constexpr int kDeepestTree = 64;
-constexpr const char* kRenameCaption = "Rename Part";
 
 std::vector<std::string> Names(const std::string& list)
 {
@@ -243,11 +239,6 @@ CopyOutcome IntoFolder(const std::string& list, const std::string& destination,
     return planner.plan.Carry();
 }
 
-void Tell(const std::string& text)
-{
-    fw::Messages().MessageBox(text, kRenameCaption, fw::MB_OK | fw::MB_ICONEXCLAMATION);
-}
-
 } // namespace
 
 CopyOutcome FileManagement::CopyPartFile(const std::string& list, const std::string& drive) const
@@ -345,41 +336,4 @@ CopyOutcome FileManagement::CopyDiffMultParts(const std::string& mults, const st
     return IntoFolder(mults, destination, [](Planner& p, const std::string& path, const std::string& folder) {
         p.MultPartsInto(path, Below(folder, std::string(fw::WinPath::Folder(path))));
     });
-}
-
-bool FileManagement::RenamePartFile(const std::string& path, const std::string& newName) const
-{
-    if (!fw::FileSystem::Exists(path)) {
-        fw::Messages().MessageBox(LoadVarnexString(ids::IDS_FILE_NOT_FOUND) + ": " + path, kRenameCaption,
-                                  fw::MB_OK | fw::MB_ICONHAND);
-        return false;
-    }
-    CPartDoc part;
-    part.SetPathName(path, false);
-    if (!part.LoadPart(path) || !part.GetPartShape()) {
-        Tell("The part file \"" + path + "\" could not be read; it keeps its name.");
-        return false;
-    }
-    PartRecord record = part.GetPartRecord();
-    record.mark = newName;
-    if (!part.SetPartRecord(record)) {
-        Tell("\"" + path + "\" keeps its name: \"" + newName + "\" is refused. " + CPartDoc::kInvalidName);
-        return false;
-    }
-    const std::string target = part.GetPartFilePath();
-    const std::string wanted =
-        fw::WinPath::Join(fw::WinPath::Folder(path), newName + std::string(fw::WinPath::Extension(path)));
-    if (!CopyPlan::SamePlace(target, wanted)) {
-        Tell("\"" + path + "\" keeps its name: the part would be saved as \"" + target + "\", outside its folder.");
-        return false;
-    }
-    if (fw::FileSystem::Exists(target)) {
-        Tell("\"" + target + "\" exists already; \"" + path + "\" keeps its name.");
-        return false;
-    }
-    if (!part.SaveDocument()) {
-        Tell("The part could not be saved as \"" + target + "\"; \"" + path + "\" keeps its name.");
-        return false;
-    }
-    return true;
 }

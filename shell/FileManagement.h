@@ -1,6 +1,6 @@
 #pragma once
 // The copies of jobs, groups, parts and mults that the navigator and the report window ask for:
-// to the same path on another drive, or pasted into another folder; and the rename of a part.
+// to the same path on another drive, or pasted into another folder.
 //
 // Paths are Windows-form; lists are '|' lists of which every name counts (a single path is a list
 // of one). A drive is named by its first letter ("E", "E:" or "E:\"). A mult always brings the
@@ -45,9 +45,4 @@ public:
     CopyOutcome CopyMultParts(const std::string& mults, const std::string& drive) const;
     CopyOutcome CopyDiffMultParts(const std::string& mults, const std::string& destination) const;
 
-    // Saves the part under the new mark in its own folder (the job and group folders below the
-    // Job/Group directory). False, with the reason shown and nothing written, when the file can't
-    // be read, the mark is not a valid name, the new file would lie elsewhere or exists already,
-    // or the save fails. The old file is left to the caller.
-    bool RenamePartFile(const std::string& path, const std::string& newName) const;
 };

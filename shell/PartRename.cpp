@@ -1,11 +1,13 @@
 #include "shell/PartRename.h"
 
 #include "fw/core/FileSystem.h"
+#include "fw/core/MessageService.h"
 #include "fw/core/WinPath.h"
 #include "model/JobPaths.h"
 #include "partprog/PartDoc.h"
-#include "shell/ReportLister.h"
 #include "records/PartRecord.h"
+#include "shell/ReportLister.h"
+#include "shell/VarnexStrings.h"
 
 namespace {
 
@@ -20,7 +22,7 @@ std::string Trim(const std::string& text)
 
 } // namespace
 
-PartRenameResult RenamePartFile(const std::string& oldPath, const std::string& enteredName, FileTrash& trash)
+PartRenameResult RenamePartFile(const std::string& oldPath, const std::string& enteredName, FileTrash* trash)
 {
     const std::string name = Trim(enteredName);
     if (name == fw::WinPath::Title(oldPath))
@@ -44,5 +46,35 @@ PartRenameResult RenamePartFile(const std::string& oldPath, const std::string& e
     const std::optional<PartRecord> check = ReadPartHeader(newPath);
     if (!check || check->mark != name)
         return {PartRenameResult::saveFailed, newPath};
-    return {trash.MoveToTrash(oldPath) ? PartRenameResult::renamed : PartRenameResult::oldKept, newPath};
+    const bool gone = !trash || trash->MoveToTrash(oldPath);
+    return {gone ? PartRenameResult::renamed : PartRenameResult::oldKept, newPath};
+}
+
+void ShowRenameOutcome(const PartRenameResult& result, const std::string& oldPath)
+{
+    const auto tell = [](const std::string& text, unsigned icon) {
+        fw::Messages().MessageBox(text, "Rename Part", fw::MB_OK | icon);
+    };
+    const std::string kept = "\"" + oldPath + "\" keeps its name.";
+    switch (result.status) {
+    case PartRenameResult::invalidName:
+        tell("A part name is 1 to 10 characters that can name a file; " + kept, fw::MB_ICONEXCLAMATION);
+        break;
+    case PartRenameResult::exists:
+        tell("\"" + result.newPath + "\" exists already; " + kept, fw::MB_ICONEXCLAMATION);
+        break;
+    case PartRenameResult::unreadable:
+        if (!fw::FileSystem::Exists(oldPath))
+            tell(LoadVarnexString(ids::IDS_FILE_NOT_FOUND) + ": " + oldPath, fw::MB_ICONHAND);
+        else
+            tell("The part file \"" + oldPath + "\" could not be read; it keeps its name.", fw::MB_ICONEXCLAMATION);
+        break;
+    case PartRenameResult::saveFailed:
+        tell("The part could not be saved as \"" + result.newPath + "\"; " + kept, fw::MB_ICONEXCLAMATION);
+        break;
+    case PartRenameResult::oldKept:
+        tell("Error while deleting files " + oldPath, fw::MB_ICONEXCLAMATION);
+        break;
+    default: break;
+    }
 }

@@ -1,7 +1,7 @@
 #pragma once
-// Renaming a part file from the report window: the part is read, given the new mark and saved
-// beside the old file; only when the new file reads back with that mark does the old one go to
-// the trash, so a failed save never costs the part.
+// Renaming a part file (the report window's and the navigator's Rename): the part is read, given
+// the new mark and saved beside the old file; only when the new file reads back with that mark
+// does the old one go to the trash, so a failed save never costs the part.
 
 #include <string>
 
@@ -28,5 +28,9 @@ struct PartRenameResult {
     std::string newPath;
 };
 
-// newName is trimmed of leading and trailing white space first.
-PartRenameResult RenamePartFile(const std::string& oldPath, const std::string& newName, FileTrash& trash);
+// newName is trimmed of leading and trailing white space first. Without a trash the old file stays
+// for the caller to remove (the navigator removes it itself once the new file stands).
+PartRenameResult RenamePartFile(const std::string& oldPath, const std::string& newName, FileTrash* trash);
+// Tells the user why a rename did nothing or left the old file (caption "Rename Part"); nothing
+// for a rename that went through or was not asked for (same name, no name).
+void ShowRenameOutcome(const PartRenameResult& result, const std::string& oldPath);

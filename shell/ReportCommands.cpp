@@ -122,6 +122,27 @@ std::string ReportCommandHandler(unsigned command)
     return entry ? entry->handler : "OnCommand";
 }
 
+ReportDriveCopy ReportDriveCopyOf(unsigned command)
+{
+    switch (command) {
+    case reportcmd::copyPart: return &FileManagement::CopyPartFile;
+    case reportcmd::copyMult: return &FileManagement::CopyMultFile;
+    case reportcmd::copyGroup: return &FileManagement::CopyGroup;
+    case reportcmd::copyJob: return &FileManagement::CopyJob;
+    default: return nullptr;
+    }
+}
+
+std::optional<CopyOutcome> CopyReportRows(unsigned command, const ReportSelection& s, const FileManagement& files,
+                                          const std::string& drive)
+{
+    const ReportDriveCopy copy = ReportDriveCopyOf(command);
+    const std::vector<std::string> names = s.SelectedNames();
+    if (!copy || names.empty())
+        return std::nullopt;
+    return (files.*copy)(SelectedPathList(s.Folder(), names), drive);
+}
+
 std::string GroupFilePatterns(const std::vector<std::string>& groups, const std::string& extension)
 {
     std::string list;

@@ -4,6 +4,7 @@
 // listed folder. The others act in the window (copy to a drive, new folder, delete, rename, view
 // modes, legacy shop disks of groups and jobs).
 
+#include "shell/FileManagement.h"
 #include "shell/NavServices.h"
 
 #include <optional>
@@ -49,6 +50,15 @@ std::optional<NavRequest> ReportNavRequest(unsigned command, const ReportSelecti
 std::string ReportCommandHandler(unsigned command);
 // The code that lists the folder again as the window's kind (0xB0, 0xC0, 0xD0).
 int ReportRefreshCode(ReportKind kind);
+
+// The copy to the same paths on another drive that a command makes of the selected rows: Copy Part
+// File, Copy Mult File, a group's and a job's Copy All Files. Null for the other commands.
+using ReportDriveCopy = CopyOutcome (FileManagement::*)(const std::string& list, const std::string& drive) const;
+ReportDriveCopy ReportDriveCopyOf(unsigned command);
+// Runs the command's copy on the selected rows (a '|' list) for the drive; nothing for the
+// commands that copy nothing or without a selected row.
+std::optional<CopyOutcome> CopyReportRows(unsigned command, const ReportSelection& selection,
+                                          const FileManagement& files, const std::string& drive);
 
 // Legacy shop disks of selected groups or jobs: for every group (of every job), the pattern of
 // its part or mult files ("C:\Kestrom\Jobs\J1\G1\*.prt|"), as a '|' list.

@@ -9,6 +9,7 @@
 #include "shell/CommandGuard.h"
 #include "shell/NavCommand.h"
 #include "shell/OptionSettings.h"
+#include "shell/PartRename.h"
 #include "shell/ShopDiskPatterns.h"
 #include "shell/TemplateTable.h"
 #include "shell/VarnexApp.h"
@@ -266,7 +267,8 @@ void CBRAXNavBar::OnEvent(int dispid, const std::string& first, const std::strin
         return;
     }
     case E::RenamePart:
-        GuardCommand("CBRAXNavBar::OnRenamePart", [&] { app_.Files().RenamePartFile(first, second); });
+        // The navigator moves the old file to the trash itself once the new one stands.
+        GuardCommand("CBRAXNavBar::OnRenamePart", [&] { ShowRenameOutcome(RenamePartFile(first, second, nullptr), first); });
         return;
     default: break;
     }

@@ -18,35 +18,39 @@ QVariant Alignment(bool centred)
 
 } // namespace
 
-void ReportModel::Fill(ReportKind kind, std::string folder, std::vector<ReportRow> rows)
+void ReportModel::Show(const CReportDoc* document)
 {
     beginResetModel();
-    kind_ = kind;
-    folder_ = std::move(folder);
-    rows_ = std::move(rows);
+    document_ = document;
     endResetModel();
 }
 
-void ReportModel::SortBy(int column, bool ascending)
+const std::string& ReportModel::Folder() const
 {
-    beginResetModel();
-    SortReportRows(rows_, kind_, column, ascending);
-    endResetModel();
+    static const std::string none;
+    return document_ ? document_->Folder() : none;
 }
 
-std::string ReportModel::PathOf(int row) const
+const DirectorySettings& ReportModel::Folders() const
 {
-    return fw::WinPath::Join(folder_, Row(row).name);
+    static const DirectorySettings none{};
+    return document_ ? document_->Folders() : none;
+}
+
+const std::vector<ReportRow>& ReportModel::Rows() const
+{
+    static const std::vector<ReportRow> none;
+    return document_ ? document_->Rows() : none;
 }
 
 int ReportModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : int(rows_.size());
+    return parent.isValid() ? 0 : int(Rows().size());
 }
 
 int ReportModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : int(ReportColumns(kind_).size());
+    return parent.isValid() ? 0 : int(ReportColumns(Kind()).size());
 }
 
 QVariant ReportModel::data(const QModelIndex& index, int role) const
@@ -60,11 +64,11 @@ QVariant ReportModel::data(const QModelIndex& index, int role) const
     case Qt::ToolTipRole:
         return column < row.texts.size() ? fw::ToQString(row.texts[column]) : QVariant();
     case Qt::TextAlignmentRole:
-        return Alignment(ReportColumns(kind_).at(column).centred);
+        return Alignment(ReportColumns(Kind()).at(column).centred);
     case Qt::DecorationRole:
         if (column != 0)
             return {};
-        if (kind_ == ReportKind::files && row.icon == 0 && row.texts[1].empty())
+        if (Kind() == ReportKind::files && row.icon == 0 && row.texts[1].empty())
             return QApplication::style()->standardIcon(QStyle::SP_DirIcon);
         return QApplication::style()->standardIcon(QStyle::SP_FileIcon);
     default:
@@ -76,7 +80,7 @@ QVariant ReportModel::headerData(int section, Qt::Orientation orientation, int r
 {
     if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
         return {};
-    const ReportColumn& column = ReportColumns(kind_)[std::size_t(section)];
+    const ReportColumn& column = ReportColumns(Kind())[std::size_t(section)];
     if (role == Qt::DisplayRole)
         return QString::fromLatin1(column.title);
     if (role == Qt::TextAlignmentRole)
@@ -89,7 +93,7 @@ Qt::ItemFlags ReportModel::flags(const QModelIndex& index) const
     if (!index.isValid())
         return Qt::NoItemFlags;
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (!ReportDragFormat(ClassifyReportPath(PathOf(index.row()), folders_)).empty())
+    if (!ReportDragFormat(ClassifyReportPath(PathOf(index.row()), Folders())).empty())
         flags |= Qt::ItemIsDragEnabled;
     return flags;
 }
@@ -108,12 +112,12 @@ QMimeData* ReportModel::mimeData(const QModelIndexList& indexes) const
     if (rows.empty())
         return nullptr;
     // The rows go in the format of the first; rows of another kind are left out.
-    const std::string format = ReportDragFormat(ClassifyReportPath(PathOf(*rows.begin()), folders_));
+    const std::string format = ReportDragFormat(ClassifyReportPath(PathOf(*rows.begin()), Folders()));
     if (format.empty())
         return nullptr;
     std::string list;
     for (int row : rows)
-        if (ReportDragFormat(ClassifyReportPath(PathOf(row), folders_)) == format)
+        if (ReportDragFormat(ClassifyReportPath(PathOf(row), Folders())) == format)
             list += PathOf(row) + "|";
     auto* mime = new QMimeData;
     mime->setData(QString::fromStdString(format), QByteArray(list.data(), qsizetype(list.size())));

@@ -1,9 +1,8 @@
 #pragma once
-// The rows of a report window as a table model; dragging rows out offers them as a '|' list in
+// The rows of a report document as a table model (empty without one); dragging rows out offers them as a '|' list in
 // the format of their kind ("BRAXPartListCF", "BRAXMultListCF", "BRAXJobListCF", "BRAXGroupListCF").
 
-#include "shell/OptionSettings.h"
-#include "shell/ReportLister.h"
+#include "shell/ReportDoc.h"
 
 #include <QAbstractTableModel>
 
@@ -11,16 +10,15 @@ class ReportModel : public QAbstractTableModel {
 public:
     explicit ReportModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
 
-    void Fill(ReportKind kind, std::string folder, std::vector<ReportRow> rows);
-    void SetFolders(DirectorySettings folders) { folders_ = std::move(folders); }
-    // Sorts by a column of the report's kind, equal rows keeping their order.
-    void SortBy(int column, bool ascending);
+    // Shows the rows of the document (none when null) as they are now.
+    void Show(const CReportDoc* document);
+    const CReportDoc* Document() const { return document_; }
 
-    ReportKind Kind() const { return kind_; }
-    const std::string& Folder() const { return folder_; }
-    const ReportRow& Row(int row) const { return rows_.at(std::size_t(row)); }
-    std::string PathOf(int row) const;
-    const DirectorySettings& Folders() const { return folders_; }
+    ReportKind Kind() const { return document_ ? document_->Kind() : ReportKind::files; }
+    const std::string& Folder() const;
+    const ReportRow& Row(int row) const { return Rows().at(std::size_t(row)); }
+    std::string PathOf(int row) const { return document_ ? document_->PathOf(std::size_t(row)) : std::string(); }
+    const DirectorySettings& Folders() const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -32,8 +30,7 @@ public:
     Qt::DropActions supportedDragActions() const override { return Qt::CopyAction | Qt::MoveAction; }
 
 private:
-    ReportKind kind_ = ReportKind::files;
-    std::string folder_;
-    std::vector<ReportRow> rows_;
-    DirectorySettings folders_;
+    const std::vector<ReportRow>& Rows() const;
+
+    const CReportDoc* document_ = nullptr;
 };

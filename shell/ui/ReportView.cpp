@@ -1,17 +1,24 @@
 #include "shell/ui/ReportView.h"
 
+#include "fw/core/DriveMap.h"
 #include "fw/core/FileSystem.h"
 #include "fw/core/MessageService.h"
 #include "fw/core/WinPath.h"
+#include "fw/qt/QtText.h"
 #include "shell/CommandGuard.h"
 #include "shell/FileNameList.h"
+#include "shell/ReportDoc.h"
 #include "shell/VarnexStrings.h"
+#include "shell/ui/ChooseDriveDlg.h"
 #include "shell/ui/NewItemDlg.h"
 #include "shell/ui/RenamePartDlg.h"
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QListView>
+#include <QMdiSubWindow>
 #include <QMenu>
+#include <QStackedLayout>
 
 #include <set>
 
@@ -24,19 +31,44 @@ const char* const kMultExtension = ".mlt";
 
 } // namespace
 
-CReportView::CReportView(QWidget* parent) : CListViewEx(parent)
+CReportView::CReportView(QWidget* parent)
+    : QWidget(parent), table_(new CListViewEx(this)), icons_(new QListView(this)), stack_(new QStackedLayout(this))
 {
-    setModel(&model_);
-    setDragEnabled(true);
-    setDragDropMode(QAbstractItemView::DragOnly);
-    horizontalHeader()->setSectionsClickable(true);
-    horizontalHeader()->setSortIndicatorShown(false);
-    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
+    table_->setModel(&model_);
+    icons_->setModel(&model_);
+    icons_->setSelectionModel(table_->selectionModel());
+    icons_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    icons_->setMovement(QListView::Static);
+    icons_->setResizeMode(QListView::Adjust);
+    icons_->setWrapping(true);
+    stack_->addWidget(table_);
+    stack_->addWidget(icons_);
+    for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(table_), static_cast<QAbstractItemView*>(icons_)}) {
+        view->setDragEnabled(true);
+        view->setDragDropMode(QAbstractItemView::DragOnly);
+        view->setContextMenuPolicy(Qt::DefaultContextMenu);
+        connect(view, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+            GuardCommand("CReportView::OnLButtonDblClk", [&] { OnDoubleClick(index); });
+        });
+    }
+    table_->horizontalHeader()->setSectionsClickable(true);
+    table_->horizontalHeader()->setSortIndicatorShown(false);
+    connect(table_->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
         GuardCommand("CReportView::OnColumnClick", [&] { OnColumnClick(column); });
     });
-    connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
-        GuardCommand("CReportView::OnLButtonDblClk", [&] { OnDoubleClick(index); });
-    });
+    setFocusProxy(table_);
+    drivePicker_ = [this]() -> std::optional<std::string> {
+        CChooseDriveDlg dialog(fw::DriveMap::Instance().Drives(), this);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.GetDrive();
+    };
+}
+
+CReportView::~CReportView()
+{
+    if (fw::Document* document = GetDocument())
+        document->RemoveView(this);
 }
 
 void CReportView::SetDispatcher(Dispatcher dispatcher)
@@ -45,18 +77,80 @@ void CReportView::SetDispatcher(Dispatcher dispatcher)
         dispatcher_ = std::move(dispatcher);
 }
 
-void CReportView::Fill(ReportKind kind, const std::string& path)
+void CReportView::SetDrivePicker(DrivePicker picker)
 {
-    model_.Fill(kind, path, ListReport(kind, path));
-    const std::vector<ReportColumn>& columns = ReportColumns(kind);
+    if (picker)
+        drivePicker_ = std::move(picker);
+}
+
+CReportDoc* CReportView::Document() const
+{
+    return dynamic_cast<CReportDoc*>(GetDocument());
+}
+
+void CReportView::OnUpdate(fw::View*, long hint, fw::Object*)
+{
+    model_.Show(Document());
+    if (hint == CReportDoc::hintSorted)
+        return;
+    SetColumnWidths();
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()); frame && Document())
+        frame->setWindowTitle(fw::ToQString(Document()->GetTitle()));
+}
+
+void CReportView::CloseFrame()
+{
+    model_.Show(nullptr);
+    if (fw::Document* document = GetDocument())
+        document->RemoveView(this);
+    // The frame goes once the running call is over: the caller may be this view (Refresh).
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()); frame && !frame->property("closing").toBool()) {
+        frame->setProperty("closing", true);
+        frame->hide();
+        frame->deleteLater();
+    }
+}
+
+void CReportView::SetColumnWidths()
+{
+    const std::vector<ReportColumn>& columns = ReportColumns(Kind());
     for (std::size_t i = 0; i < columns.size(); ++i)
-        setColumnWidth(int(i), columns[i].width);
+        table_->setColumnWidth(int(i), columns[i].width);
+}
+
+void CReportView::SetViewMode(ReportViewMode mode)
+{
+    mode_ = mode;
+    if (mode == ReportViewMode::details) {
+        stack_->setCurrentWidget(table_);
+        setFocusProxy(table_);
+        return;
+    }
+    const bool large = mode == ReportViewMode::icons;
+    const int side = large ? 32 : 16;
+    icons_->setViewMode(large ? QListView::IconMode : QListView::ListMode);
+    icons_->setFlow(mode == ReportViewMode::list ? QListView::TopToBottom : QListView::LeftToRight);
+    icons_->setIconSize(QSize(side, side));
+    icons_->setGridSize(large ? QSize(96, 64) : mode == ReportViewMode::tiles ? QSize(180, 24) : QSize());
+    icons_->setSpacing(large ? 0 : 2);
+    icons_->setWordWrap(large);
+    icons_->setMovement(QListView::Static);
+    icons_->setWrapping(true);
+    stack_->setCurrentWidget(icons_);
+    setFocusProxy(icons_);
+}
+
+QAbstractItemView& CReportView::ItemView() const
+{
+    if (mode_ == ReportViewMode::details)
+        return *table_;
+    return *icons_;
 }
 
 std::vector<std::string> CReportView::SelectedNames() const
 {
     std::set<int> rows;
-    for (const QModelIndex& index : selectionModel()->selectedRows())
+    for (const QModelIndex& index : Selection().selectedIndexes())
         rows.insert(index.row());
     std::vector<std::string> names;
     for (int row : rows)
@@ -66,7 +160,7 @@ std::vector<std::string> CReportView::SelectedNames() const
 
 std::string CReportView::ClickedName() const
 {
-    const QModelIndex index = indexAt(contextPoint_);
+    const QModelIndex index = ItemView().indexAt(contextPoint_);
     return index.isValid() ? model_.Row(index.row()).name : std::string();
 }
 
@@ -98,7 +192,7 @@ std::unique_ptr<QMenu> CReportView::ContextMenu(const QPoint& point)
 {
     contextPoint_ = point;
     auto menu = std::make_unique<QMenu>();
-    const QModelIndex hit = indexAt(point);
+    const QModelIndex hit = ItemView().indexAt(point);
     if (!hit.isValid()) {
         const std::vector<std::string> names = SelectedNames();
         const bool typeMenu = names.size() == 1 &&
@@ -106,32 +200,39 @@ std::unique_ptr<QMenu> CReportView::ContextMenu(const QPoint& point)
                                ClassifyReportPath(fw::WinPath::Join(Folder(), names[0]), model_.Folders()) == ReportItem::mult);
         if (typeMenu) {
             AddCommands(*menu, {{"Show &All Files", showAll}, {"Show &Part Files", showParts}, {"Show &Mult Files", showMults},
-                                {nullptr, 0}, {"&Details", details}, {"&Refresh", refreshReport}});
+                                {nullptr, 0}});
+            AddViewMenu(*menu);
+            AddCommands(*menu, {{"&Refresh", refreshReport}});
         } else {
-            AddCommands(*menu, {{"&New", newFolder}, {"&Details", details}, {"&Refresh", refreshFolder}});
+            AddCommands(*menu, {{"&New", newFolder}});
+            AddViewMenu(*menu);
+            AddCommands(*menu, {{"&Refresh", refreshFolder}});
         }
         return menu;
     }
-    if (!selectionModel()->isRowSelected(hit.row(), {}))
-        selectRow(hit.row());
+    if (!Selection().isSelected(model_.index(hit.row(), 0)))
+        Selection().select(hit, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     switch (ClassifyReportPath(model_.PathOf(hit.row()), model_.Folders())) {
     case ReportItem::part: {
         AddCommands(*menu, {{"&Open", partsOpen}, {"&New", partsNew}, {"&Run", partRun}, {"O&pposite", partsOpposite},
-                            {"Re&name", renamePart}, {"&Delete", deleteFiles}, {nullptr, 0}});
+                            {"Re&name", renamePart}, {"&Delete", deleteFiles}, {"&Copy Part File", copyPart},
+                            {nullptr, 0}});
         QMenu* print = menu->addMenu(QStringLiteral("&Print"));
         AddCommands(*print, {{"&Standard", partsPrintStandard}, {"&Custom", partsPrintCustom}});
         AddCommands(*menu, {{"Create &Legacy Shop Disk", partsShopDisk}, {"Read Legacy &Files", readLegacy}});
         break;
     }
     case ReportItem::mult: {
-        AddCommands(*menu, {{"&Open", multsOpen}, {"&New", multsNew}, {"&Run", multRun}, {"&Delete", deleteFiles}, {nullptr, 0}});
+        AddCommands(*menu, {{"&Open", multsOpen}, {"&New", multsNew}, {"&Run", multRun}, {"&Delete", deleteFiles},
+                            {"&Copy Mult File", copyMult}, {nullptr, 0}});
         QMenu* print = menu->addMenu(QStringLiteral("&Print"));
         AddCommands(*print, {{"&Standard", multsPrintStandard}, {"&Custom", multsPrintCustom}});
         AddCommands(*menu, {{"Create &Legacy Shop Disk", multsShopDisk}, {"Read Legacy &Files", multsReadLegacy}});
         break;
     }
     case ReportItem::job: {
-        AddCommands(*menu, {{"&Navigate", navigate}, {"&New", newFolder}, {"&Refresh", refreshFolder}, {"&Delete", deleteFiles}});
+        AddCommands(*menu, {{"&Navigate", navigate}, {"&New", newFolder}, {"&Refresh", refreshFolder}, {"&Delete", deleteFiles},
+                            {"&Copy All Files", copyJob}});
         QMenu* disk = menu->addMenu(QStringLiteral("&Legacy Shop Disk"));
         AddCommands(*disk, {{"Create &Parts", jobsPartsDisk}, {"Create &Mults", jobsMultsDisk}});
         AddCommands(*menu, {{"Read Legacy &Files", readLegacy}});
@@ -147,7 +248,8 @@ std::unique_ptr<QMenu> CReportView::ContextMenu(const QPoint& point)
         AddCommands(*menu, {{"&Open", partsOpen}, {"&New", shapesNew}, {"&Delete", deleteFiles}, {"Read Legacy &Files", readLegacy}});
         break;
     default: {
-        AddCommands(*menu, {{"&Navigate", navigate}, {"&New", newFolder}, {"&Refresh", refreshFolder}, {"&Delete", deleteFiles}});
+        AddCommands(*menu, {{"&Navigate", navigate}, {"&New", newFolder}, {"&Refresh", refreshFolder}, {"&Delete", deleteFiles},
+                            {"&Copy All Files", copyGroup}});
         QMenu* disk = menu->addMenu(QStringLiteral("&Legacy Shop Disk"));
         AddCommands(*disk, {{"Create &Parts", groupsPartsDisk}, {"Create &Mults", groupsMultsDisk}});
         AddCommands(*menu, {{"Read Legacy &Files", readLegacy}});
@@ -157,9 +259,21 @@ std::unique_ptr<QMenu> CReportView::ContextMenu(const QPoint& point)
     return menu;
 }
 
+void CReportView::AddViewMenu(QMenu& menu)
+{
+    QMenu* view = menu.addMenu(QStringLiteral("&View"));
+    AddCommands(*view, {{"&Details", details}, {"&Icons", viewIcons}, {"&List", viewList}, {"&Tiles", viewTiles}});
+    const ReportViewMode modes[] = {ReportViewMode::details, ReportViewMode::icons, ReportViewMode::list, ReportViewMode::tiles};
+    const QList<QAction*> actions = view->actions();
+    for (int i = 0; i < actions.size(); ++i) {
+        actions[i]->setCheckable(true);
+        actions[i]->setChecked(modes[i] == mode_);
+    }
+}
+
 void CReportView::contextMenuEvent(QContextMenuEvent* event)
 {
-    const QPoint point = viewport()->mapFromGlobal(event->globalPos());
+    const QPoint point = ItemView().viewport()->mapFromGlobal(event->globalPos());
     std::unique_ptr<QMenu> menu = ContextMenu(point);
     menu->exec(event->globalPos());
 }
@@ -175,6 +289,13 @@ void CReportView::RunCommand(unsigned command)
         case newFolder: OnNewFolder(); break;
         case deleteFiles: OnDelete(); break;
         case renamePart: OnRenamePart(); break;
+        case copyPart:
+        case copyMult:
+        case copyGroup:
+        case copyJob: OnCopyToDrive(command); break;
+        case viewIcons: SetViewMode(ReportViewMode::icons); break;
+        case viewList: SetViewMode(ReportViewMode::list); break;
+        case viewTiles: SetViewMode(ReportViewMode::tiles); break;
         case groupsPartsDisk: OnShopDisk(false, true); break;
         case groupsMultsDisk: OnShopDisk(false, false); break;
         case jobsPartsDisk: OnShopDisk(true, true); break;
@@ -186,7 +307,8 @@ void CReportView::RunCommand(unsigned command)
 
 void CReportView::OnColumnClick(int column)
 {
-    model_.SortBy(column, ReportSortDirection::Toggle());
+    if (CReportDoc* document = Document())
+        document->SortBy(column);
 }
 
 void CReportView::OnDoubleClick(const QModelIndex& index)
@@ -243,28 +365,19 @@ void CReportView::OnRenamePart()
     CRenamePartDlg dialog(std::string(fw::WinPath::Title(oldPath)), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const PartRenameResult result = RenamePartFile(oldPath, dialog.GetNewName(), *trash_);
-    switch (result.status) {
-    case PartRenameResult::unchanged: return;
-    case PartRenameResult::invalidName:
-        fw::ShowMessage("A part name is 1 to 10 characters that can name a file.", fw::MB_OK | fw::MB_ICONEXCLAMATION);
+    const PartRenameResult result = RenamePartFile(oldPath, dialog.GetNewName(), trash_);
+    ShowRenameOutcome(result, oldPath);
+    if (result.status == PartRenameResult::renamed || result.status == PartRenameResult::oldKept ||
+        result.status == PartRenameResult::blank)
+        Refresh();
+}
+
+void CReportView::OnCopyToDrive(unsigned command)
+{
+    if (SelectedNames().empty())
         return;
-    case PartRenameResult::exists:
-        fw::ShowMessage(result.newPath + " already exists.", fw::MB_OK | fw::MB_ICONEXCLAMATION);
-        return;
-    case PartRenameResult::unreadable:
-        fw::ShowMessage(LoadVarnexString(ids::IDS_FILE_NOT_FOUND), fw::MB_OK | fw::MB_ICONHAND);
-        return;
-    case PartRenameResult::saveFailed:
-        fw::ShowMessage("The part could not be saved as " + result.newPath + "; " + oldPath + " is kept.",
-                        fw::MB_OK | fw::MB_ICONEXCLAMATION);
-        return;
-    case PartRenameResult::oldKept:
-        fw::ShowMessage("Error while deleting files " + oldPath, fw::MB_OK | fw::MB_ICONEXCLAMATION);
-        break;
-    default: break;
-    }
-    Refresh();
+    if (const std::optional<std::string> drive = drivePicker_())
+        CopyReportRows(command, *this, files_, *drive);
 }
 
 void CReportView::OnShopDisk(bool jobs, bool parts)

@@ -12,7 +12,14 @@ CReportFrame::CReportFrame(std::unique_ptr<CReportView> view) : view_(view.get()
 {
     setWidget(view.release());
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Report"));
+}
+
+void CReportFrame::closeEvent(QCloseEvent* event)
+{
+    setProperty("closing", true);
+    if (CReportDoc* document = view_->Document())
+        document->GetDocTemplate()->CloseDocument(document);
+    QMdiSubWindow::closeEvent(event);
 }
 
 bool QtFileTrash::MoveToTrash(const std::string& path)
@@ -29,6 +36,29 @@ CReportWindows::CReportWindows(CReportView::Dispatcher dispatcher, Folders folde
 {
 }
 
+void CReportWindows::Attach(QMdiArea& area, fw::DocTemplate& reportTemplate)
+{
+    area_ = &area;
+    template_ = &reportTemplate;
+    template_->SetFrameFactory([this](fw::Document& document) { return MakeFrame(document); });
+}
+
+bool CReportWindows::MakeFrame(fw::Document& document)
+{
+    if (!area_)
+        return false;
+    auto view = std::make_unique<CReportView>();
+    view->SetDispatcher(dispatcher_);
+    view->SetTrash(&trash_);
+    document.AddView(view.get());
+    view->OnInitialUpdate();
+    auto* frame = new CReportFrame(std::move(view));
+    frame->setWindowTitle(fw::ToQString(document.GetTitle()));
+    area_->addSubWindow(frame);
+    frame->showMaximized();
+    return true;
+}
+
 CReportFrame* CReportWindows::Current() const
 {
     if (!area_)
@@ -41,34 +71,21 @@ CReportFrame* CReportWindows::Current() const
 
 void CReportWindows::CloseAll()
 {
-    if (!area_)
+    if (!template_)
         return;
-    // The caller may be the view itself (Refresh): the window goes once the call is over.
-    for (QMdiSubWindow* window : area_->subWindowList()) {
-        if (auto* frame = dynamic_cast<CReportFrame*>(window)) {
-            frame->setProperty("closing", true);
-            frame->hide();
-            frame->deleteLater();
-        }
-    }
+    // Each document's view closes its frame once the running call is over.
+    while (!template_->GetDocuments().empty())
+        template_->CloseDocument(template_->GetDocuments().front().get());
 }
 
 void CReportWindows::Open(ReportKind kind, const std::string& path)
 {
-    if (!area_)
+    if (!template_)
         return;
-    auto view = std::make_unique<CReportView>();
-    view->SetDispatcher(dispatcher_);
-    view->SetFolders(folders_ ? folders_() : DirectorySettings{});
-    view->SetTrash(&trash_);
-    std::string folder = path;
-    while (folder.size() > 3 && folder.back() == '\\')
-        folder.pop_back();
-    view->Fill(kind, folder);
-    auto* frame = new CReportFrame(std::move(view));
-    frame->setWindowTitle(fw::ToQString(folder));
-    area_->addSubWindow(frame);
-    frame->showMaximized();
+    auto* document = dynamic_cast<CReportDoc*>(template_->OpenDocumentFile({}));
+    if (!document)
+        return;
+    document->Fill(kind, path, folders_ ? folders_() : DirectorySettings{});
 }
 
 ReportPrintRequest PrintRequestOf(const CReportView& view)

@@ -1,9 +1,12 @@
 #pragma once
-// The report window: a maximized MDI child holding a report view. At most one exists; opening
-// one closes the others. The program's Print command prints what the active window shows.
+// The report windows: documents of the report template, each shown in a maximized MDI child
+// frame around its view. At most one exists; opening one closes the others. The program's Print
+// command prints what the active window shows.
 
+#include "fw/core/DocTemplate.h"
 #include "shell/NavServices.h"
 #include "shell/PartRename.h"
+#include "shell/ReportDoc.h"
 #include "shell/ui/ReportView.h"
 
 #include <QMdiSubWindow>
@@ -11,11 +14,14 @@
 
 class QMdiArea;
 
-// The frame of a report view: always opens maximized.
+// The frame of a report view: always opens maximized; closing it closes its document.
 class CReportFrame : public QMdiSubWindow {
 public:
     explicit CReportFrame(std::unique_ptr<CReportView> view);
     CReportView& View() const { return *view_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     CReportView* view_;
@@ -33,7 +39,9 @@ public:
 
     CReportWindows(CReportView::Dispatcher dispatcher, Folders folders);
 
-    void SetArea(QMdiArea* area) { area_ = area; }
+    // Where the windows open and the template of their documents (which must make CReportDoc);
+    // installs the template's frame factory.
+    void Attach(QMdiArea& area, fw::DocTemplate& reportTemplate);
     // The report window, if one is open.
     CReportFrame* Current() const;
 
@@ -41,7 +49,10 @@ public:
     void Open(ReportKind kind, const std::string& path) override;
 
 private:
+    bool MakeFrame(fw::Document& document);
+
     QPointer<QMdiArea> area_;
+    fw::DocTemplate* template_ = nullptr;
     CReportView::Dispatcher dispatcher_;
     Folders folders_;
     QtFileTrash trash_;

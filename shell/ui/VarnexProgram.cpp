@@ -35,6 +35,17 @@
 #include <QSessionManager>
 #include <QUrl>
 
+namespace {
+
+// The report windows' documents are the program's own, whatever else the options supply.
+VarnexDocuments::Factories WithReports(VarnexDocuments::Factories factories)
+{
+    factories[TemplateId::report] = [] { return std::make_unique<CReportDoc>(); };
+    return factories;
+}
+
+} // namespace
+
 VarnexProgram::Options VarnexProgram::Standard(std::filesystem::path programFolder, const fw::Profile* machineProfile)
 {
     // Every class the program's files may name, so that loading never depends on what the linker kept.
@@ -74,7 +85,7 @@ VarnexProgram::VarnexProgram(Options options)
       printing_(printers_, reportSource_),
       reports_([this](int code, std::optional<std::string> path) { app_.DoNavAction(code, path ? path->c_str() : nullptr); },
                [] { return DirectorySettings::Load(fw::AppProfile()); }),
-      documents_(options.documents, &poster_),
+      documents_(WithReports(options.documents), &poster_),
       app_(AppServices{documents_, reports_, printing_, *this, shopDisk_, shopDisk_, *this, serviceFile_, *this},
            CVarnexApp::Options{std::move(options.programFolder), options.machineProfile,
                                options.busMachineLink ? BusMachineLinkLoader([this] { return frame_.get(); })
@@ -112,7 +123,7 @@ void VarnexProgram::EnableSplashScreen(bool enable)
 bool VarnexProgram::CreateMainFrame()
 {
     frame_ = std::make_unique<CMainFrame>(app_);
-    reports_.SetArea(&frame_->MdiArea());
+    reports_.Attach(frame_->MdiArea(), documents_.Template(TemplateId::report));
     printers_.SetParent(frame_.get());
     frame_->SetPrintCommands([this] { OnFilePrint(); }, [this] { printers_.PrintSetup(); });
     navBar_ = std::make_unique<CBRAXNavBar>(*frame_, app_);

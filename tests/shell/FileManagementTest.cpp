@@ -2,6 +2,7 @@
 // trees on temporary drives C: and D:, with the user's answers scripted.
 
 #include "shell/FileManagement.h"
+#include "shell/PartRename.h"
 
 #include "tests/machmult/MultTestSupport.h"
 
@@ -336,24 +337,30 @@ TEST_F(MultCopyTest, AMultThatCannotBeReadOrAMissingPartIsReportedAndTheRestCopi
     EXPECT_EQ(Shown().size(), 1u);
 }
 
-// ---- Part rename ----
+// ---- Part rename (the navigator's: the old file is left to the navigator) ----
 
-TEST_F(MultCopyTest, RenameSavesThePartUnderTheNewMarkInItsFolder)
+TEST_F(MultCopyTest, RenameSavesThePartUnderTheNewMarkBesideTheOldFile)
 {
     const std::string a1 = Jobs("J1\\G1\\A1.prt");
-    ASSERT_TRUE(files.RenamePartFile(a1, "A7"));
+    const PartRenameResult result = RenamePartFile(a1, "A7", nullptr);
+    ASSERT_EQ(result.status, PartRenameResult::renamed);
     const std::unique_ptr<CPartDoc> renamed = CPartDoc::LoadByName("J1", "G1", "A7", false);
     ASSERT_TRUE(renamed);
     EXPECT_EQ(renamed->GetPartRecord().mark, "A7");
     EXPECT_EQ(renamed->GetPartRecord().length.GetValue(), 120.0);
     EXPECT_TRUE(fs::exists(JobFile("J1/G1/A1.prt")));   // the caller removes the old file
+    ShowRenameOutcome(result, a1);
     EXPECT_TRUE(Shown().empty());
+
+    // A part whose fields name another folder is still written beside its file.
+    TempDrives::Put(drives.C() / "Elsewhere/A1.prt", TempDrives::Get(JobFile("J1/G1/A1.prt")));
+    EXPECT_EQ(RenamePartFile("C:\\Elsewhere\\A1.prt", "A8", nullptr).status, PartRenameResult::renamed);
+    EXPECT_TRUE(fs::exists(drives.C() / "Elsewhere/A8.prt"));
 }
 
 TEST_F(MultCopyTest, RenameRefusesAndTellsWhy)
 {
     TempDrives::Put(JobFile("J1/G1/JUNK.prt"), "junk");
-    TempDrives::Put(drives.C() / "Elsewhere/A1.prt", TempDrives::Get(JobFile("J1/G1/A1.prt")));
     const struct {
         std::string path;
         std::string name;
@@ -362,13 +369,14 @@ TEST_F(MultCopyTest, RenameRefusesAndTellsWhy)
         {Jobs("J1\\G1\\GONE.prt"), "G2", "File Not Found"},
         {Jobs("J1\\G1\\JUNK.prt"), "J2", "could not be read"},
         {Jobs("J1\\G1\\A1.prt"), "B2", "exists already"},
-        {Jobs("J1\\G1\\A1.prt"), "TOO-LONG-MARK", "is refused"},
-        {"C:\\Elsewhere\\A1.prt", "A8", "outside its folder"},
+        {Jobs("J1\\G1\\A1.prt"), "TOO-LONG-MARK", "1 to 10 characters"},
     };
     const Tree before = TreeOf(drives.C());
     for (const auto& c : cases) {
         messages->Answer(fw::IDOK);
-        EXPECT_FALSE(files.RenamePartFile(c.path, c.name)) << c.path;
+        const PartRenameResult result = RenamePartFile(c.path, c.name, nullptr);
+        EXPECT_NE(result.status, PartRenameResult::renamed) << c.path;
+        ShowRenameOutcome(result, c.path);
         ASSERT_FALSE(Shown().empty());
         EXPECT_NE(Shown().back().text.find(c.says), std::string::npos) << Shown().back().text;
     }

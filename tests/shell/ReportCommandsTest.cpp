@@ -104,6 +104,46 @@ TEST_F(ReportFilesTest, ShopDiskPatternsOfGroupsAndJobs)
     EXPECT_EQ(JobFilePatterns({"C:\\Kestrom\\Jobs\\J2"}, ".prt"), "");
 }
 
+TEST_F(ReportFilesTest, CopyCommandsCopyTheSelectedRowsToTheDrive)
+{
+    PutPart("A1", 240.0);
+    PutPart("B2", 120.0);
+    PutFile(JobFile("J1/G1/M 1.mlt"), {'x'});   // no mult: copied, its parts reported as unreadable
+    const struct {
+        unsigned command;
+        const char* folder;
+        V selected;
+        V landed;   // below D:\Kestrom\Jobs
+        bool problems;
+    } cases[] = {
+        {copyPart, "C:\\Kestrom\\Jobs\\J1\\G1", {"A1.prt"}, {"J1/G1/A1.prt"}, false},
+        {copyMult, "C:\\Kestrom\\Jobs\\J1\\G1", {"M 1.mlt"}, {"J1/G1/M 1.mlt"}, true},
+        {copyGroup, "C:\\Kestrom\\Jobs\\J1", {"G1"}, {"J1/G1/A1.prt", "J1/G1/B2.prt", "J1/G1/M 1.mlt"}, false},
+        {copyJob, "C:\\Kestrom\\Jobs", {"J1"}, {"J1/G1/A1.prt", "J1/G1/B2.prt", "J1/G1/M 1.mlt"}, false},
+    };
+    const FileManagement files;
+    for (const auto& c : cases) {
+        std::filesystem::remove_all(drives.Root() / "D");
+        FakeSelection selection;
+        selection.folder = c.folder;
+        selection.selected = c.selected;
+        if (c.problems)
+            messages->Answer(fw::IDOK);
+        const std::optional<CopyOutcome> outcome = CopyReportRows(c.command, selection, files, "D");
+        ASSERT_TRUE(outcome) << c.command;
+        EXPECT_EQ(outcome->copied, int(c.landed.size())) << c.command;
+        EXPECT_EQ(outcome->problems.empty(), !c.problems) << c.command;
+        for (const std::string& file : c.landed)
+            EXPECT_TRUE(std::filesystem::exists(drives.Root() / "D/Kestrom/Jobs" / file)) << c.command << " " << file;
+    }
+    FakeSelection nothing;
+    nothing.folder = "C:\\Kestrom\\Jobs\\J1\\G1";
+    EXPECT_FALSE(CopyReportRows(copyPart, nothing, files, "D"));
+    nothing.selected = {"A1.prt"};
+    EXPECT_FALSE(CopyReportRows(partsOpen, nothing, files, "D"));
+    EXPECT_EQ(ReportDriveCopyOf(deleteFiles), nullptr);
+}
+
 class RecordingTrash : public FileTrash {
 public:
     bool MoveToTrash(const std::string& path) override
@@ -134,13 +174,13 @@ TEST_F(ReportFilesTest, RenameCases)
         {"ELEVENCHARS", PartRenameResult::invalidName},
     };
     for (const auto& c : refused)
-        EXPECT_EQ(RenamePartFile(a1, c.name, trash).status, c.status) << c.name;
+        EXPECT_EQ(RenamePartFile(a1, c.name, &trash).status, c.status) << c.name;
     EXPECT_TRUE(trash.trashed.empty());
     EXPECT_EQ(TempDrives::Get(JobFile("J1/G1/A1.prt")), before);
 
-    EXPECT_EQ(RenamePartFile("C:\\Kestrom\\Jobs\\J1\\G1\\GONE.prt", "X", trash).status, PartRenameResult::unreadable);
+    EXPECT_EQ(RenamePartFile("C:\\Kestrom\\Jobs\\J1\\G1\\GONE.prt", "X", &trash).status, PartRenameResult::unreadable);
 
-    const PartRenameResult renamed = RenamePartFile(a1, " C3 ", trash);
+    const PartRenameResult renamed = RenamePartFile(a1, " C3 ", &trash);
     EXPECT_EQ(renamed.status, PartRenameResult::renamed);
     EXPECT_EQ(renamed.newPath, "C:\\Kestrom\\Jobs\\J1\\G1\\C3.prt");
     EXPECT_EQ(trash.trashed, V{a1});
@@ -150,7 +190,7 @@ TEST_F(ReportFilesTest, RenameCases)
     EXPECT_EQ(part->Header().length.GetValue(), 240.0);
 
     trash.works = false;
-    EXPECT_EQ(RenamePartFile("C:\\Kestrom\\Jobs\\J1\\G1\\B2.prt", "D4", trash).status, PartRenameResult::oldKept);
+    EXPECT_EQ(RenamePartFile("C:\\Kestrom\\Jobs\\J1\\G1\\B2.prt", "D4", &trash).status, PartRenameResult::oldKept);
     EXPECT_TRUE(std::filesystem::exists(JobFile("J1/G1/B2.prt")));
     EXPECT_TRUE(std::filesystem::exists(JobFile("J1/G1/D4.prt")));
 }
@@ -164,7 +204,7 @@ TEST_F(ReportFilesTest, AFailedSaveKeepsTheOldFile)
     const std::string a1 = "C:\\Kestrom\\Jobs\\J1\\G1\\A1.prt";
     std::filesystem::permissions(JobFile("J1/G1"), std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
     messages->Answer(fw::IDOK);
-    const PartRenameResult result = RenamePartFile(a1, "Z9", trash);
+    const PartRenameResult result = RenamePartFile(a1, "Z9", &trash);
     std::filesystem::permissions(JobFile("J1/G1"), std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
     if (::geteuid() == 0)
         GTEST_SKIP() << "root writes into read-only folders";

@@ -18,6 +18,7 @@
 #include <QRegularExpression>
 
 #include <cstdlib>
+#include <filesystem>
 
 namespace {
 
@@ -56,7 +57,7 @@ protected:
     {
         test::QtApp();
         area.resize(1000, 600);
-        reports.SetArea(&area);
+        reports.Attach(area, reportTemplate);
     }
     static std::string Code(int code)
     {
@@ -71,6 +72,7 @@ protected:
         return frame->View();
     }
 
+    fw::DocTemplate reportTemplate{"\nReport\nReport\n\n\n\n", [] { return std::make_unique<CReportDoc>(); }};
     QMdiArea area;
     V calls;
     CReportWindows reports;
@@ -90,7 +92,7 @@ TEST_F(ReportWindowTest, AJobOfTwentyPartsSortedSelectedAndPrintedToPdf)
     EXPECT_EQ(view.Model().Row(0).texts[4], "1'");
     EXPECT_EQ(view.Model().Row(19).texts[4], "20'");
     for (int row : {0, 1, 2})
-        view.selectionModel()->select(view.Model().index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        view.Selection().select(view.Model().index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     const ReportPrintRequest request = PrintRequestOf(view);
     EXPECT_EQ(request.object, nav::Object::part);
     EXPECT_EQ(std::count(request.list.begin(), request.list.end(), '|'), 3);
@@ -145,17 +147,17 @@ TEST_F(ReportWindowTest, ContextMenuCommandsHandTheDispatcherTheRows)
     area.show();
     QApplication::processEvents();
     CReportView& view = View();
-    const QPoint onFirst = view.visualRect(view.Model().index(0, 0)).center();
+    const QPoint onFirst = view.Table().visualRect(view.Model().index(0, 0)).center();
     std::unique_ptr<QMenu> menu = view.ContextMenu(onFirst);
     V texts;
     for (QAction* action : menu->actions())
         if (!action->isSeparator())
             texts.push_back(action->text().toStdString());
-    EXPECT_EQ(texts, (V{"&Open", "&New", "&Run", "O&pposite", "Re&name", "&Delete", "&Print", "Create &Legacy Shop Disk",
+    EXPECT_EQ(texts, (V{"&Open", "&New", "&Run", "O&pposite", "Re&name", "&Delete", "&Copy Part File", "&Print", "Create &Legacy Shop Disk",
                         "Read Legacy &Files"}));
 
     view.RunCommand(reportcmd::partsOpen);
-    view.selectAll();
+    view.Table().selectAll();
     view.RunCommand(reportcmd::partsPrintStandard);
     view.RunCommand(reportcmd::refreshReport);
     EXPECT_EQ(calls, (V{"20 C:\\Kestrom\\Jobs\\J1\\G1\\A1.prt",
@@ -163,8 +165,8 @@ TEST_F(ReportWindowTest, ContextMenuCommandsHandTheDispatcherTheRows)
                         "C0 C:\\Kestrom\\Jobs\\J1\\G1"}));
 
     // Beside the rows with one part selected: the Type menu.
-    view.clearSelection();
-    view.selectRow(1);
+    view.Table().clearSelection();
+    view.Table().selectRow(1);
     std::unique_ptr<QMenu> beside = view.ContextMenu(QPoint(5, 390));
     EXPECT_EQ(beside->actions().front()->text().toStdString(), "Show &All Files");
 }
@@ -188,7 +190,7 @@ TEST_F(ReportWindowTest, DeleteAsksFirstAndReportsWhatCouldNotBeMoved)
     CReportView& view = View();
     ListTrash trash;
     view.SetTrash(&trash);
-    view.selectAll();
+    view.Table().selectAll();
 
     messages->Answer(fw::IDNO);
     view.RunCommand(reportcmd::deleteFiles);
@@ -221,6 +223,134 @@ TEST_F(ReportWindowTest, OnlyOneReportWindowAndADoubleClickOpensTheRow)
     ASSERT_EQ(files.Model().rowCount(), 1);
     files.OnDoubleClick(files.Model().index(0, 0));   // a folder: its file list
     EXPECT_EQ(calls, (V{"20 C:\\Kestrom\\Jobs\\J1\\G1\\A1.prt", "B0 C:\\Kestrom\\Jobs\\J1\\G1"}));
+}
+
+TEST_F(ReportWindowTest, AReportIsADocumentNamedAfterItsFolderThatClosesWithItsWindow)
+{
+    PutPart("A1", 240.0);
+    reports.Open(ReportKind::files, "C:\\Kestrom\\Jobs\\J1\\");
+    reports.CloseAll();
+    reports.Open(ReportKind::parts, std::string(kGroup) + "\\");
+    ASSERT_EQ(reportTemplate.GetDocuments().size(), 1u);
+    auto* document = dynamic_cast<CReportDoc*>(reportTemplate.GetDocuments().front().get());
+    ASSERT_TRUE(document);
+    EXPECT_EQ(document->Folder(), kGroup);
+    EXPECT_EQ(document->GetTitle(), "Part Report - C:\\Kestrom\\Jobs\\J1\\G1");
+    CReportFrame* frame = reports.Current();
+    ASSERT_TRUE(frame);
+    EXPECT_EQ(frame->windowTitle().toStdString(), document->GetTitle());
+    EXPECT_EQ(frame->View().Document(), document);
+    EXPECT_EQ(frame->View().Model().rowCount(), 1);
+
+    const struct {
+        ReportKind kind;
+        const char* title;
+    } titles[] = {{ReportKind::files, "Files - C:\\Kestrom\\Jobs"}, {ReportKind::mults, "Mult Report - C:\\Kestrom\\Jobs"}};
+    for (const auto& t : titles)
+        EXPECT_EQ(CReportDoc::TitleOf(t.kind, "C:\\Kestrom\\Jobs"), t.title);
+
+    frame->close();   // the user closes the window: its document goes with it
+    EXPECT_TRUE(reportTemplate.GetDocuments().empty());
+    EXPECT_FALSE(reports.Current());
+}
+
+TEST_F(ReportWindowTest, ViewModesShowTheRowsAndAreCheckedInTheMenu)
+{
+    for (int i = 1; i <= 12; ++i)
+        PutPart("P" + std::to_string(i), 12.0 * i);
+    reports.Open(ReportKind::parts, kGroup);
+    area.show();
+    CReportView& view = View();
+    view.Table().selectRow(2);
+    const V selected = view.SelectedNames();
+    ASSERT_EQ(selected.size(), 1u);
+
+    const struct {
+        unsigned command;   // 0: the window as it opens
+        ReportViewMode mode;
+        const char* checked;
+        const char* shot;
+    } cases[] = {
+        {0, ReportViewMode::details, "&Details", "details"},
+        {reportcmd::viewIcons, ReportViewMode::icons, "&Icons", "icons"},
+        {reportcmd::viewList, ReportViewMode::list, "&List", "list"},
+        {reportcmd::viewTiles, ReportViewMode::tiles, "&Tiles", "tiles"},
+    };
+    for (const auto& c : cases) {
+        if (c.command)
+            view.RunCommand(c.command);
+        QApplication::processEvents();
+        EXPECT_EQ(view.ViewMode(), c.mode) << c.shot;
+        EXPECT_TRUE(view.ItemView().isVisible()) << c.shot;
+        EXPECT_EQ(&view.ItemView() == &view.Table(), c.mode == ReportViewMode::details) << c.shot;
+        EXPECT_EQ(view.SelectedNames(), selected) << c.shot;   // the rows and the selection stay
+        // The row's place in this mode answers the context menu with the part's commands.
+        const QPoint onRow = view.ItemView().visualRect(view.Model().index(2, 0)).center();
+        std::unique_ptr<QMenu> rowMenu = view.ContextMenu(onRow);
+        EXPECT_EQ(rowMenu->actions().front()->text().toStdString(), "&Open") << c.shot;
+        EXPECT_EQ(view.ClickedName(), view.Model().Row(2).name) << c.shot;
+
+        std::unique_ptr<QMenu> beside = view.ContextMenu(QPoint(view.ItemView().viewport()->width() - 2,
+                                                                view.ItemView().viewport()->height() - 2));
+        QMenu* modes = nullptr;
+        for (QAction* action : beside->actions())
+            if (action->menu() && action->text() == QStringLiteral("&View"))
+                modes = action->menu();
+        ASSERT_TRUE(modes) << c.shot;
+        V checked;
+        for (QAction* action : modes->actions())
+            if (action->isChecked())
+                checked.push_back(action->text().toStdString());
+        EXPECT_EQ(checked, V{c.checked}) << c.shot;
+        if (const char* shots = std::getenv("VARNEX_SHOTS"))
+            area.grab().toImage().save(QString(shots) + "/reports-" + c.shot + ".png");
+    }
+    EXPECT_TRUE(calls.empty());
+    view.RunCommand(reportcmd::details);   // a file list of the folder, in a new window
+    EXPECT_EQ(calls, V{"B0 C:\\Kestrom\\Jobs\\J1\\G1"});
+}
+
+TEST_F(ReportWindowTest, CopyCommandsAskTheDriveAndCopyTheSelectedRows)
+{
+    PutPart("A1", 240.0);
+    PutPart("B2", 120.0);
+    reports.Open(ReportKind::parts, kGroup);
+    area.show();
+    CReportView& view = View();
+    int asked = 0;
+    std::optional<std::string> answer;
+    view.SetDrivePicker([&] {
+        ++asked;
+        return answer;
+    });
+    const auto onD = [&](const std::string& relative) { return std::filesystem::exists(drives.Root() / "D/Kestrom/Jobs" / relative); };
+
+    view.RunCommand(reportcmd::copyPart);   // nothing selected: nothing asked
+    EXPECT_EQ(asked, 0);
+    view.Table().selectAll();
+    view.RunCommand(reportcmd::copyPart);   // cancelled
+    EXPECT_EQ(asked, 1);
+    EXPECT_FALSE(onD("J1/G1/A1.prt"));
+    answer = "D:\\";
+    view.RunCommand(reportcmd::copyPart);
+    EXPECT_TRUE(onD("J1/G1/A1.prt"));
+    EXPECT_TRUE(onD("J1/G1/B2.prt"));
+
+    reports.CloseAll();
+    reports.Open(ReportKind::files, "C:\\Kestrom\\Jobs\\J1");
+    CReportView& groups = View();
+    groups.SetDrivePicker([&] { return answer; });
+    std::filesystem::remove_all(drives.Root() / "D");
+    const QPoint onGroup = groups.Table().visualRect(groups.Model().index(0, 0)).center();
+    std::unique_ptr<QMenu> menu = groups.ContextMenu(onGroup);
+    V texts;
+    for (QAction* action : menu->actions())
+        texts.push_back(action->text().toStdString());
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "&Copy All Files"), texts.end());
+    groups.RunCommand(reportcmd::copyGroup);
+    EXPECT_TRUE(onD("J1/G1/A1.prt"));
+    EXPECT_TRUE(onD("J1/G1/B2.prt"));
+    EXPECT_TRUE(messages->Shown().empty());
 }
 
 } // namespace

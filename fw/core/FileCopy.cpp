@@ -1,0 +1,42 @@
+#include "fw/core/FileCopy.h"
+
+#include "fw/core/FileException.h"
+#include "fw/core/FileSystem.h"
+
+namespace fw {
+
+std::vector<std::string> ExistingTargets(const std::vector<FilePair>& files)
+{
+    std::vector<std::string> existing;
+    for (const FilePair& file : files)
+        if (FileSystem::Exists(file.to))
+            existing.push_back(file.to);
+    return existing;
+}
+
+FileCopyResult CopyFiles(const std::vector<FilePair>& files, const std::vector<std::string>& folders, bool replace)
+{
+    FileCopyResult result;
+    for (const std::string& folder : folders) {
+        try {
+            FileSystem::CreateFolders(folder + "\\");
+        } catch (const FileException& e) {
+            result.failures.push_back("The folder \"" + folder + "\" could not be made: " + e.what());
+        }
+    }
+    for (const FilePair& file : files) {
+        const bool exists = FileSystem::Exists(file.to);
+        if (exists && !replace)
+            continue;
+        try {
+            FileSystem::CreateFolders(file.to);
+            FileSystem::CopyFile(file.from, file.to, !exists);
+            ++result.copied;
+        } catch (const FileException& e) {
+            result.failures.push_back("\"" + file.from + "\" could not be copied to \"" + file.to + "\": " + e.what());
+        }
+    }
+    return result;
+}
+
+} // namespace fw

@@ -1,0 +1,43 @@
+// The shared copy of files: which targets count as existing, what replace changes, that a failed
+// file neither stops the others nor passes as copied, and that folders are made even when empty.
+
+#include "fw/core/FileCopy.h"
+
+#include "tests/fw/TempDrives.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using V = std::vector<std::string>;
+
+TEST(FileCopyTest, ReplacesOnlyWhenToldAndGoesOnAfterAFailure)
+{
+    TempDrives drives;
+    TempDrives::Put(drives.C() / "A/one.prt", "new1");
+    TempDrives::Put(drives.C() / "A/two.prt", "new2");
+    TempDrives::Put(drives.C() / "B/one.prt", "old");
+    const std::vector<fw::FilePair> files{{"C:\\A\\one.prt", "C:\\B\\one.prt"},
+                                          {"C:\\A\\gone.prt", "C:\\B\\gone.prt"},
+                                          {"C:\\A\\two.prt", "D:\\X\\Y\\two.prt"}};
+    EXPECT_EQ(fw::ExistingTargets(files), V{"C:\\B\\one.prt"});
+
+    const struct {
+        bool replace;
+        const char* one;   // C:\B\one.prt afterwards
+        int copied;
+    } cases[] = {{false, "old", 1}, {true, "new1", 2}};
+    for (const auto& c : cases) {
+        const fw::FileCopyResult result = fw::CopyFiles(files, {"D:\\Empty\\Inner"}, c.replace);
+        EXPECT_EQ(result.copied, c.copied) << c.replace;
+        EXPECT_EQ(TempDrives::Get(drives.C() / "B/one.prt"), c.one) << c.replace;
+        EXPECT_EQ(TempDrives::Get(drives.Root() / "D/X/Y/two.prt"), "new2") << c.replace;
+        ASSERT_EQ(result.failures.size(), 1u) << c.replace;
+        EXPECT_EQ(result.failures[0].rfind("\"C:\\A\\gone.prt\" could not be copied to \"C:\\B\\gone.prt\": ", 0), 0u)
+            << result.failures[0];
+        EXPECT_TRUE(std::filesystem::is_directory(drives.Root() / "D/Empty/Inner")) << c.replace;
+        EXPECT_FALSE(std::filesystem::exists(drives.C() / "B/gone.prt")) << c.replace;
+    }
+}
+
+} // namespace
