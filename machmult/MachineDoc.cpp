@@ -7,7 +7,6 @@
 #include "fw/core/StringTable.h"
 #include "fw/core/Text1252.h"
 #include "fw/core/WinPath.h"
-#include "machmult/MachineForm.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -81,27 +80,17 @@ bool CMachineDoc::LoadMachine(const std::string& name)
     return ReadDocumentFile(path, true, true);
 }
 
-bool CMachineDoc::UpdateForms()
-{
-    for (fw::View* view : GetViews())
-        if (auto* form = dynamic_cast<MachineForm*>(view); form && !form->UpdateDocument())
-            return false;
-    return true;
-}
-
 fw::View* CMachineDoc::FirstFormView() const
 {
     for (fw::View* view : GetViews())
-        if (dynamic_cast<MachineForm*>(view))
+        if (view->HoldsEdits())
             return view;
     return nullptr;
 }
 
-MachineForm* CMachineDoc::FirstForm() const { return dynamic_cast<MachineForm*>(FirstFormView()); }
-
 bool CMachineDoc::OnFileSave()
 {
-    if (!UpdateForms() || !SaveDocument())
+    if (!CommitPendingEdits() || !SaveDocument())
         return false;
     SetDocumentState(stateStored);
     UpdateAllViews(nullptr);
@@ -110,15 +99,14 @@ bool CMachineDoc::OnFileSave()
 
 bool CMachineDoc::OnFileSaveNew()
 {
-    return UpdateForms() && SaveAndStartNew(FirstFormView(), false);
+    return CommitPendingEdits() && SaveAndStartNew(FirstFormView(), false);
 }
 
-void CMachineDoc::OnEditSpecifics()
+CMachineSpecData* CMachineDoc::OnEditSpecifics()
 {
-    if (!UpdateForms() || !spec_ || spec_->GetKind() != record_.kind)
-        return;
-    if (MachineForm* form = FirstForm())
-        form->EditSpecifics(*spec_);
+    if (!CommitPendingEdits() || !spec_ || spec_->GetKind() != record_.kind)
+        return nullptr;
+    return spec_.get();
 }
 
 std::optional<bool> CMachineDoc::IsCommandEnabled(unsigned command) const
@@ -136,7 +124,7 @@ void CMachineDoc::DeleteContents()
 
 bool CMachineDoc::OnSaveDocument(const std::string&)
 {
-    if (!UpdateForms())
+    if (!CommitPendingEdits())
         return false;
     if (IsSaveAllowed()) {
         if (std::optional<std::string> error = CheckMachineName(record_.name)) {

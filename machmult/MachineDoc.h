@@ -20,8 +20,6 @@
 #include <optional>
 #include <string>
 
-class MachineForm;
-
 class CMachineDoc : public CSmartDoc {
     FW_DECLARE_DYNAMIC(CMachineDoc)
 public:
@@ -63,8 +61,9 @@ public:
     // Save/New: saves, closes every view but the machine view and opens the key fields for a
     // new machine; saving stays refused until a key field changes. Stops at a failure.
     bool OnFileSaveNew();
-    // Specifics: the forms go into the document, then the spec dialog of the kind opens.
-    void OnEditSpecifics();
+    // Specifics: the views commit their edits; then the spec data to edit in the dialog of the
+    // machine's kind, or none (an edit refused, or no spec data of that kind).
+    CMachineSpecData* OnEditSpecifics();
     // Save and Save/New while saving is allowed; Specifics while the key-fields flag is set.
     std::optional<bool> IsCommandEnabled(unsigned command) const override;
 
@@ -81,9 +80,7 @@ public:
     void Serialize(fw::Archive& ar) override;
 
 private:
-    // Every machine form writes itself into the document; false at the first that cannot.
-    bool UpdateForms();
-    MachineForm* FirstForm() const;
+    // The first view that holds edits (the machine form); Save/New keeps it.
     fw::View* FirstFormView() const;
 
     MachineRecord record_;

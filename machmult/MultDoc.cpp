@@ -1,7 +1,6 @@
 #include "machmult/MultDoc.h"
 
 #include "machmult/MachineDoc.h"
-#include "machmult/MultForm.h"
 #include "model/JobPaths.h"
 #include "model/ShapeDoc.h"
 #include "partprog/PartDoc.h"
@@ -301,7 +300,7 @@ bool CMultDoc::CheckNames() const
 
 bool CMultDoc::OnSaveDocument(const std::string& path)
 {
-    return UpdateForms() && SaveUnder(path, SaveMode::replace) == SaveResult::saved;
+    return CommitPendingEdits() && SaveUnder(path, SaveMode::replace) == SaveResult::saved;
 }
 
 CMultDoc::SaveResult CMultDoc::SaveUnder(const std::string& path, SaveMode mode)
@@ -314,7 +313,7 @@ CMultDoc::SaveResult CMultDoc::SaveUnder(const std::string& path, SaveMode mode)
     return SaveTo(target, mode);
 }
 
-bool CMultDoc::SaveDocument() { return UpdateForms() && SaveUnderFreeName(); }
+bool CMultDoc::SaveDocument() { return CommitPendingEdits() && SaveUnderFreeName(); }
 
 bool CMultDoc::SaveUnderFreeName()
 {
@@ -340,7 +339,7 @@ bool CMultDoc::SaveUnderFreeName()
 
 bool CMultDoc::OnFileSave()
 {
-    if (!UpdateForms() || !CheckStock("Must Have Valid Shape A ") || !SaveUnderFreeName())
+    if (!CommitPendingEdits() || !CheckStock("Must Have Valid Shape A ") || !SaveUnderFreeName())
         return false;
     SetDocumentState(stateStored);
     UpdateAllViews(nullptr);
@@ -351,47 +350,42 @@ bool CMultDoc::DoFileSave() { return OnFileSave(); }
 
 bool CMultDoc::OnFileSaveNew()
 {
-    return UpdateForms() && CheckStock("Must Have Valid Shape C ") &&
-           SaveAndStartNew(FirstFormView(), true, kHintSaveNew);
+    return CommitPendingEdits() && CheckStock("Must Have Valid Shape C ") &&
+           SaveAndStartNew(FirstFormView(), true);
 }
 
 // --- Views and commands -------------------------------------------------------------------------
 
-bool CMultDoc::UpdateForms()
-{
-    for (fw::View* view : GetViews())
-        if (auto* form = dynamic_cast<MultForm*>(view); form && !form->UpdateDocument())
-            return false;
-    return true;
-}
-
 fw::View* CMultDoc::FirstFormView() const
 {
     for (fw::View* view : GetViews())
-        if (dynamic_cast<MultForm*>(view))
+        if (view->HoldsEdits())
             return view;
     return nullptr;
 }
 
-void CMultDoc::EnableKeyFields()
+void CMultDoc::ChooseMachine()
 {
-    CSmartDoc::EnableKeyFields();
-    for (fw::View* view : GetViews())
-        if (auto* form = dynamic_cast<MultForm*>(view))
-            form->EnableKeyFields(true);
+    SetModifiedFlag(true);
+    machineChosen_ = true;
+    ApplySaveRule();
+    Notify(DocChange::Kind::machine);
 }
 
-void CMultDoc::DisableKeyFields()
+void CMultDoc::SetLength(double inches, fw::View* sender)
 {
-    CSmartDoc::DisableKeyFields();
-    for (fw::View* view : GetViews())
-        if (auto* form = dynamic_cast<MultForm*>(view))
-            form->EnableKeyFields(false);
+    header_.length.SetValue(inches);
+    UpdateAllViews(sender);
+}
+
+bool CMultDoc::HasWhatSaveNeeds() const
+{
+    return GetShapeLookup() == ShapeLookup::found && (machineChosen_ || !header_.machine.empty());
 }
 
 bool CMultDoc::OnEditSpecifics()
 {
-    if (!UpdateForms() || !machine_ || !shape_)
+    if (!CommitPendingEdits() || !machine_ || !shape_)
         return false;
     if (const HandMultOpener& open = HandMultOpenerSlot())
         open(*this);
@@ -412,22 +406,6 @@ std::optional<bool> CMultDoc::IsCommandEnabled(unsigned command) const
     default:
         return CSmartDoc::IsCommandEnabled(command);
     }
-}
-
-bool CMultDoc::CanCloseFrame(std::span<fw::View* const> frameViews, int windowNumber)
-{
-    if (windowNumber <= 0)
-        return SaveModified();
-    if (IsModified())
-        for (fw::View* view : frameViews)
-            if (auto* form = dynamic_cast<MultForm*>(view)) {
-                const int answer = Tell(kUpdateQuestion, fw::MB_YESNOCANCEL | fw::MB_ICONQUESTION);
-                if (answer == fw::IDCANCEL)
-                    return false;
-                if (answer == fw::IDYES)
-                    form->UpdateDocument();
-            }
-    return true;
 }
 
 // --- Part sources and order ---------------------------------------------------------------------

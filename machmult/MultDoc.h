@@ -34,11 +34,9 @@ public:
     static constexpr const char* kExtension = ".mlt";
     static constexpr const char* kDocumentName = "Mult";
     static constexpr const char* kPartExtension = ".prt";
-    static constexpr long kHintSaveNew = ID_FILE_SAVE_NEW;
     static constexpr const char* kNoMachine = "A valid machine must be entered to perform this operation.";
     static constexpr const char* kBadNames =
         "Job, group and mark must be names of 1 to 10 characters without \\ / : * ? \" < > | or \"..\".";
-    static constexpr const char* kUpdateQuestion = "Update the Document with these values?";
 
     // Where GetPartSourceList looks for part files.
     enum PartSource { sourceJob, sourceGroup, sourceSelectedParts, sourceSelectedGroups };
@@ -71,16 +69,8 @@ public:
     bool OnSaveDocument(const std::string& path) override;
     // No shape, machine or parts; lengths 0; sequence and quantity 1; texts empty; imperial.
     void DeleteContents() override;
-    // Whether a frame showing the document may close. windowNumber is the frame's number among
-    // the document's windows (0 when it is the only one); frameViews are the views in it. Closing
-    // one of several windows of a modified mult asks, for each mult form in it, whether to hand
-    // its values to the document (Cancel keeps the frame open); the last window asks to save.
-    bool CanCloseFrame(std::span<fw::View* const> frameViews, int windowNumber);
-
     // CSmartDoc's operations.
     void ClearModel() override;
-    void EnableKeyFields() override;
-    void DisableKeyFields() override;
     // Saves under the first free name "<mark> <sequence>.mlt": in the save folder when set, else
     // in the folder of the path. A name taken, there or at the file's final path, raises the
     // sequence; the file is created only where no file is, so no save ever replaces a mult.
@@ -116,6 +106,12 @@ public:
     // <drive>:<Job/Group directory>\<job>\<group>\<mark> <sequence>.mlt, the drive the path's
     // (the default job drive without a path), "NONE" for an empty job or group.
     std::string BuildMultPath() const;
+
+    // The user named a machine (typed or picked): the document is modified, a machine counts as
+    // chosen, and the save rule decides again.
+    void ChooseMachine();
+    // The stock length in inches; the other views show everything again.
+    void SetLength(double inches, fw::View* sender);
 
     // Loads the machine of that name from the machine directory; false (the current one stays)
     // when it can't.
@@ -166,13 +162,16 @@ public:
     // Load and save errors; silent without a window.
     void ReportSaveLoadException(const std::string& path, std::exception_ptr error, bool saving) override;
 
+protected:
+    // A shape the last lookup found and a machine named.
+    bool HasWhatSaveNeeds() const override;
+
 private:
     // The text without leading and trailing blanks.
     static std::string Trim(const std::string& text);
     // A message box, or the default answer when windowless.
     int Tell(const std::string& text, unsigned type) const;
-    // Every mult form hands its fields over; false at the first that can't.
-    bool UpdateForms();
+    // The first view that holds edits (the mult form); Save/New keeps it and closes the others.
     fw::View* FirstFormView() const;
     // The shape and machine a save needs, with the message of the command when one is missing.
     bool CheckStock(const char* shapeMessage) const;
@@ -190,4 +189,5 @@ private:
     std::unique_ptr<CMultShape> shape_;
     std::unique_ptr<CMachine> machine_;
     std::string saveFolder_;
+    bool machineChosen_ = false;
 };

@@ -8,7 +8,6 @@
 #include "fw/core/StringTable.h"
 #include "fw/core/Text1252.h"
 #include "fw/core/WinPath.h"
-#include "model/ShapeForm.h"
 
 #include <array>
 #include <cmath>
@@ -237,13 +236,7 @@ void CShapeDoc::WarnIfNameDiffers(const std::string& path) const
         fw::ShowMessage(LoadString(IDS_SHAPE_NAME_MISMATCH), fw::MB_OK | fw::MB_ICONINFORMATION);
 }
 
-bool CShapeDoc::CopyFormsToDocument()
-{
-    for (fw::View* view : GetViews())
-        if (auto* form = dynamic_cast<ShapeForm*>(view); form && !form->CopyFormToDocument())
-            return false;
-    return true;
-}
+bool CShapeDoc::CopyFormsToDocument() { return CommitPendingEdits(); }
 
 bool CShapeDoc::SaveDocument()
 {
@@ -279,7 +272,7 @@ void CShapeDoc::OnFileSaveNew()
         return;
     fw::View* form = nullptr;
     for (fw::View* view : GetViews())
-        if (!form && dynamic_cast<ShapeForm*>(view))
+        if (!form && view->HoldsEdits())
             form = view;
     SaveAndStartNew(form, false);
 }

@@ -1,5 +1,7 @@
 #include "model/SmartDoc.h"
 
+#include "model/ShapeDoc.h"
+
 #include "fw/core/Archive.h"
 #include "fw/core/DocTemplate.h"
 #include "fw/core/File.h"
@@ -22,7 +24,7 @@ bool CSmartDoc::OnNewDocument()
 {
     if (!fw::Document::OnNewDocument())
         return false;
-    state_ = stateNew;
+    SetDocumentState(stateNew);
     return true;
 }
 
@@ -97,7 +99,7 @@ bool CSmartDoc::ReadDocumentFile(const std::string& path, bool reportUnopened, b
     return true;
 }
 
-bool CSmartDoc::SaveAndStartNew(fw::View* keep, bool clearModel, long hint)
+bool CSmartDoc::SaveAndStartNew(fw::View* keep, bool clearModel)
 {
     const bool wasModified = IsModified();
     SetModifiedFlag(true);
@@ -113,7 +115,72 @@ bool CSmartDoc::SaveAndStartNew(fw::View* keep, bool clearModel, long hint)
     EnableKeyFields();
     SetSaveAllowed(false);
     SetDocumentState(stateNew);
-    UpdateAllViews(nullptr, hint);
+    Notify(DocChange::Kind::startedNew);
+    return true;
+}
+
+void CSmartDoc::SetDocumentState(int state)
+{
+    state_ = state;
+    keyFieldsChanged_ = state != stateNew;
+}
+
+void CSmartDoc::SetSaveAllowed(bool allowed)
+{
+    if (allowed == saveAllowed_)
+        return;
+    saveAllowed_ = allowed;
+    Notify(DocChange::Kind::saveAllowed);
+}
+
+void CSmartDoc::SetKeyFieldsOpen(bool open)
+{
+    keyFields_ = open;
+    Notify(DocChange::Kind::keyFields);
+}
+
+void CSmartDoc::ApplySaveRule() { SetSaveAllowed(keyFieldsChanged_ && HasWhatSaveNeeds()); }
+
+std::optional<ShapeRecord> CSmartDoc::LookUpShape(const std::string& desctp, const std::string& desc)
+{
+    std::optional<ShapeRecord> record;
+    if (!desctp.empty() && !desc.empty()) {
+        CShapeDoc shape;
+        if (shape.LoadShape(desctp, desc))
+            record = shape.GetShapeData();
+    }
+    shapeLookup_ = record ? ShapeLookup::found : ShapeLookup::notFound;
+    ApplySaveRule();
+    Notify(DocChange::Kind::shape);
+    return record;
+}
+
+void CSmartDoc::Rename(const std::string& name)
+{
+    SetFileName(name);
+    SetTitle(name);
+}
+
+void CSmartDoc::KeyFieldEdited()
+{
+    SetModifiedFlag(true);
+    keyFieldsChanged_ = true;
+    ApplySaveRule();
+}
+
+bool CSmartDoc::CanCloseFrame(std::span<fw::View* const> frameViews, int windowNumber)
+{
+    if (windowNumber <= 0 || !IsModified())
+        return fw::Document::CanCloseFrame(frameViews, windowNumber);
+    for (fw::View* view : frameViews) {
+        if (!view->HoldsEdits())
+            continue;
+        const int answer = fw::ShowMessage(kUpdateQuestion, fw::MB_YESNOCANCEL | fw::MB_ICONQUESTION);
+        if (answer == fw::IDCANCEL)
+            return false;
+        if (answer == fw::IDYES && !view->CommitPendingEdits())
+            return false;
+    }
     return true;
 }
 

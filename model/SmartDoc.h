@@ -6,9 +6,11 @@
 
 #include "fw/core/Document.h"
 #include "model/CommandIds.h"
+#include "records/ShapeRecord.h"
 
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace fw {
@@ -21,16 +23,34 @@ class CSmartDoc : public fw::Document {
 public:
     enum State { stateNew = 1, stateStored = 2 };
 
+    // What changed, as the document tells its views (NotifyViews).
+    struct DocChange : fw::Change {
+        enum class Kind {
+            keyFields,     // the key fields opened or locked (KeyFieldsOpen)
+            saveAllowed,   // saving became allowed or refused (IsSaveAllowed)
+            startedNew,    // Save/New kept the header as the start of a new document
+            shape,         // a shape lookup found the shape or not
+            machine,       // a machine was chosen
+        };
+        explicit DocChange(Kind k) : kind(k) {}
+        // Only a document started anew is shown again by views that don't know the change.
+        bool ShowsEverything() const override { return kind == Kind::startedNew; }
+        Kind kind;
+    };
+
     // The message shown when a save would put a Save/New document on top of its old file.
     static constexpr unsigned IDS_SAVE_ON_TOP_OF_OLD = 208;
+    // Asked when a window with edits closes while another window shows the document.
+    static constexpr const char* kUpdateQuestion = "Update the Document with these values?";
 
     CSmartDoc();
     ~CSmartDoc() override;
 
     // Empties the document's model (the part's patterns, the mult's parts).
     virtual void ClearModel() {}
-    virtual void EnableKeyFields() { keyFields_ = 1; }
-    virtual void DisableKeyFields() { keyFields_ = 0; }
+    // Open or lock the key fields; the views are told (DocChange::keyFields).
+    virtual void EnableKeyFields() { SetKeyFieldsOpen(true); }
+    virtual void DisableKeyFields() { SetKeyFieldsOpen(false); }
     // Makes one view per face; the number made.
     virtual int CreateFaceViews() { return 0; }
     // The document's own save; by default File Save.
@@ -70,19 +90,60 @@ public:
     // The end of Save/New once the forms are in the document: saves (as modified, so the save
     // always writes), then keeps the header as the start of a new document: the model emptied
     // when asked, every view but keep closed, the key fields open, saving refused until a key
-    // field changes, the views told with the hint. A failed save changes nothing. True when saved.
-    bool SaveAndStartNew(fw::View* keep, bool clearModel, long hint = 0);
+    // field changes, the views told (DocChange::startedNew). A failed save changes nothing. True
+    // when saved.
+    bool SaveAndStartNew(fw::View* keep, bool clearModel);
 
-    int GetKeyFieldsFlag() const { return keyFields_; }
+    // Closing a window of a modified document while another window shows it asks, for each view
+    // in it that holds edits, "Update the Document with these values?": Yes has the view commit
+    // them (a view that refuses them keeps its window open, so nothing typed is lost), No goes
+    // on, Cancel keeps the window open. The last window asks to save.
+    bool CanCloseFrame(std::span<fw::View* const> frameViews, int windowNumber) override;
+
+    bool GetKeyFieldsFlag() const { return keyFields_; }
     int GetDocumentState() const { return state_; }
-    void SetDocumentState(int state) { state_ = state; }
-    bool IsSaveAllowed() const { return saveAllowed_ != 0; }
-    void SetSaveAllowed(bool allowed) { saveAllowed_ = allowed ? 1 : 0; }
+    // A stored document counts as having its key fields changed; a new one starts without.
+    void SetDocumentState(int state);
+    bool IsSaveAllowed() const { return saveAllowed_; }
+    // Sets the flag; the views are told when it changes (DocChange::saveAllowed).
+    void SetSaveAllowed(bool allowed);
+
+    // The save rule of a document edited in a window: saving is allowed once a key field was
+    // edited since the document became new (always for a stored one) and the document has what
+    // a save needs (HasWhatSaveNeeds). A form applies it as it first shows the document and the
+    // document again whenever one of its inputs changes; windowless documents are saved as their
+    // callers say.
+    void ApplySaveRule();
+    // A field that names the document's file was edited: the document is modified, its key
+    // fields count as changed, and the save rule decides again.
+    void KeyFieldEdited();
+    bool KeyFieldsChanged() const { return keyFieldsChanged_; }
+
+    // Where the last shape lookup left the document: none made yet, found or not found.
+    enum class ShapeLookup { none, found, notFound };
+    // Looks the designation type and size up in the shape directory; the record when found.
+    // An empty type or size finds nothing. The views are told (DocChange::shape) and the save
+    // rule decides again; the document's own shape is not changed.
+    std::optional<ShapeRecord> LookUpShape(const std::string& desctp, const std::string& desc);
+    ShapeLookup GetShapeLookup() const { return shapeLookup_; }
+
+    // The document takes name as its title and as its file name (SetFileName).
+    void Rename(const std::string& name);
+
+protected:
+    // Besides a changed key field, what the document needs before it may be saved (a found
+    // shape, a chosen machine); nothing by default.
+    virtual bool HasWhatSaveNeeds() const { return true; }
+    void SetKeyFieldsOpen(bool open);
+    // Tells every view but the sender of a change.
+    void Notify(DocChange::Kind kind, fw::View* sender = nullptr) { NotifyViews(sender, DocChange(kind)); }
 
 private:
-    int keyFields_ = 1;
+    bool keyFields_ = true;
     int state_ = stateStored;
-    int saveAllowed_ = 1;
+    bool saveAllowed_ = true;
+    bool keyFieldsChanged_ = true;
+    ShapeLookup shapeLookup_ = ShapeLookup::none;
     fw::Poster* poster_ = nullptr;
     // Lets a posted command find out whether the document still exists.
     std::shared_ptr<CSmartDoc*> self_;

@@ -5,7 +5,6 @@
 #include "fw/core/File.h"
 #include "fw/core/MessageService.h"
 #include "fw/core/WinPath.h"
-#include "model/ToolForm.h"
 
 const fw::RuntimeClass CToolDoc::classObject{"CToolDoc", fw::NO_SCHEMA, &CSmartDoc::classObject,
                                              []() -> std::unique_ptr<fw::Object> { return std::make_unique<CToolDoc>(); }};
@@ -110,13 +109,7 @@ bool CToolDoc::TryLoadTool(const std::string& name, std::exception_ptr* error)
     return true;
 }
 
-bool CToolDoc::CopyFormsToDocument()
-{
-    for (fw::View* view : GetViews())
-        if (auto* form = dynamic_cast<ToolForm*>(view); form && !form->CopyFormToDocument())
-            return false;
-    return true;
-}
+bool CToolDoc::CopyFormsToDocument() { return CommitPendingEdits(); }
 
 void CToolDoc::OnFileSave()
 {

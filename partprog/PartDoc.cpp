@@ -3,7 +3,6 @@
 #include "model/JobPaths.h"
 
 #include "model/ShapeDoc.h"
-#include "partprog/PartForm.h"
 #include "model/ToolFileLibrary.h"
 
 #include "fw/core/AppProfile.h"
@@ -179,7 +178,7 @@ bool CPartDoc::CheckNames()
 
 bool CPartDoc::OnSaveDocument(const std::string& path)
 {
-    if (!ApplyForms())
+    if (!CommitPendingEdits())
         return false;
     if (!shape_) {
         Tell(kNoShape, fw::MB_OK | fw::MB_ICONERROR);
@@ -202,28 +201,10 @@ void CPartDoc::ClearModel()
         shape_->DeleteAllPatterns();
 }
 
-void CPartDoc::EnableKeyFields()
+void CPartDoc::SetLength(double inches, fw::View* sender)
 {
-    CSmartDoc::EnableKeyFields();
-    for (fw::View* view : GetViews())
-        if (auto* form = dynamic_cast<PartForm*>(view))
-            form->EnableShapeFields(true);
-}
-
-void CPartDoc::DisableKeyFields()
-{
-    CSmartDoc::DisableKeyFields();
-    for (fw::View* view : GetViews())
-        if (auto* form = dynamic_cast<PartForm*>(view))
-            form->EnableShapeFields(false);
-}
-
-bool CPartDoc::ApplyForms()
-{
-    for (fw::View* view : GetViews())
-        if (auto* form = dynamic_cast<PartForm*>(view); form && !form->ApplyToDocument())
-            return false;
-    return true;
+    header_.length.SetValue(inches);
+    UpdateAllViews(sender);
 }
 
 std::optional<bool> CPartDoc::IsCommandEnabled(unsigned command) const
@@ -250,7 +231,7 @@ bool CPartDoc::SaveDocument()
 
 bool CPartDoc::OnFileSave()
 {
-    if (!ApplyForms())
+    if (!CommitPendingEdits())
         return false;
     if (!shape_) {
         Tell(kNoShape, fw::MB_OK | fw::MB_ICONERROR);
@@ -265,25 +246,25 @@ bool CPartDoc::OnFileSave()
 
 bool CPartDoc::OnFileSaveNew()
 {
-    if (!ApplyForms())
+    if (!CommitPendingEdits())
         return false;
     if (!shape_) {
         Tell(kNoShape, fw::MB_OK | fw::MB_ICONERROR);
         return false;
     }
-    return SaveAndStartNew(LastForm(), true, kHintSaveNew);
+    return SaveAndStartNew(LastForm(), true);
 }
 
 bool CPartDoc::OnEditSpecifics()
 {
-    return ApplyForms() && shape_;
+    return CommitPendingEdits() && shape_;
 }
 
 fw::View* CPartDoc::LastForm() const
 {
     const std::vector<fw::View*>& views = GetViews();
     const auto last =
-        std::find_if(views.rbegin(), views.rend(), [](fw::View* v) { return dynamic_cast<PartForm*>(v) != nullptr; });
+        std::find_if(views.rbegin(), views.rend(), [](const fw::View* v) { return v->HoldsEdits(); });
     return last == views.rend() ? nullptr : *last;
 }
 

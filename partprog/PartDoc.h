@@ -25,7 +25,6 @@
 class CPartDoc : public CSmartDoc, public IPartDoc {
     FW_DECLARE_DYNAMIC(CPartDoc)
 public:
-    static constexpr long kHintSaveNew = ID_FILE_SAVE_NEW;
     static constexpr const char* kNoShape = "Valid shape must be entered to perform this operation.";
     static constexpr const char* kInvalidName =
         "Job, group and mark must be names of 1 to 10 characters without \\ / : * ? \" < > | or \"..\".";
@@ -67,15 +66,12 @@ public:
 
     // CSmartDoc's operations.
     void ClearModel() override;
-    // Set or clear the key-fields flag and open or lock the shape fields of every part form.
-    void EnableKeyFields() override;
-    void DisableKeyFields() override;
     int CreateFaceViews() override;
     // Saves under the folder of the current path + mark + ".prt".
     bool SaveDocument() override;
 
-    // Has every part form give its fields; false at the first that refuses.
-    bool ApplyForms();
+    // The length in inches; the other views show everything again.
+    void SetLength(double inches, fw::View* sender);
 
     // Choose Shape while the key fields are open; Specifics with a part shape and the key fields
     // open; then CSmartDoc's commands.
@@ -193,6 +189,10 @@ public:
         int countX, countU;
     };
 
+protected:
+    // A shape the last lookup found.
+    bool HasWhatSaveNeeds() const override { return GetShapeLookup() == ShapeLookup::found; }
+
 private:
     // Adds a pattern of the operation to a face from the stored plane.
     fw::HRESULT AddAutomationPattern(int faceCode, int operation, const Grid& grid, const CPartTool& tool);
@@ -201,7 +201,7 @@ private:
     fw::HRESULT AddAutomationStencil(double x, double u, const std::string& text);
 
     bool ReadPart(const std::string& path, bool quietWhenUnopened);
-    // The last view that is a part form; Save/New keeps it and closes the others.
+    // The last view that holds edits (the part form); Save/New keeps it and closes the others.
     fw::View* LastForm() const;
     // A message box, or the default answer when windowless.
     int Tell(const std::string& text, unsigned type, const char* caption = nullptr) const;

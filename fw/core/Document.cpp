@@ -60,6 +60,23 @@ void Document::UpdateAllViews(View* sender, long hint, Object* hintObject)
             v->OnUpdate(sender, hint, hintObject);
 }
 
+void Document::NotifyViews(View* sender, const Change& change)
+{
+    const std::vector<View*> snapshot = views_;
+    for (View* v : snapshot)
+        if (v != sender && std::find(views_.begin(), views_.end(), v) != views_.end())
+            v->OnChange(sender, change);
+}
+
+bool Document::CommitPendingEdits()
+{
+    const std::vector<View*> snapshot = views_;
+    for (View* v : snapshot)
+        if (std::find(views_.begin(), views_.end(), v) != views_.end() && !v->CommitPendingEdits())
+            return false;
+    return true;
+}
+
 bool Document::OnNewDocument()
 {
     DeleteContents();
@@ -129,6 +146,11 @@ bool Document::SaveModified()
     default:
         return true;
     }
+}
+
+bool Document::CanCloseFrame(std::span<View* const>, int windowNumber)
+{
+    return windowNumber > 0 || SaveModified();
 }
 
 bool Document::DoSave(const std::string& path, bool replace)

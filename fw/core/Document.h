@@ -6,6 +6,7 @@
 #include "fw/core/Object.h"
 
 #include <exception>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,16 @@ namespace fw {
 class Archive;
 class Document;
 class DocTemplate;
+
+// What changed in a document, as a document family describes it to its views (each family
+// derives its own type).
+class Change {
+public:
+    virtual ~Change() = default;
+    // Whether a view that does not know the change shows the whole document again; otherwise
+    // such a view leaves itself as it is.
+    virtual bool ShowsEverything() const = 0;
+};
 
 // An observer of one document. The window that implements it closes its frame in CloseFrame.
 class View {
@@ -26,6 +37,20 @@ public:
     // hintObject say what changed (0 and null: everything).
     virtual void OnUpdate(View* sender, long hint, Object* hintObject) = 0;
     virtual void OnInitialUpdate() { OnUpdate(nullptr, 0, nullptr); }
+    // One of the document's states changed (Document::NotifyViews). By default the view shows
+    // everything again when the change asks for it, and otherwise ignores it.
+    virtual void OnChange(View* sender, const Change& change)
+    {
+        if (change.ShowsEverything())
+            OnUpdate(sender, 0, nullptr);
+    }
+    // Hands what the view holds in its fields to the document, through the document's own
+    // methods; false when a field is refused (the view has told the user, the document is
+    // unchanged). The document asks before it saves; views without fields have nothing to hand.
+    virtual bool CommitPendingEdits() { return true; }
+    // True for a view that edits the document in fields of its own, which CommitPendingEdits
+    // hands over: closing its window while another window shows the document asks about them.
+    virtual bool HoldsEdits() const { return false; }
     // Asks the view's frame window to close; the frame detaches the view from the document.
     virtual void CloseFrame() {}
 
@@ -61,6 +86,11 @@ public:
     void RemoveView(View* view);
     const std::vector<View*>& GetViews() const { return views_; }
     void UpdateAllViews(View* sender, long hint = 0, Object* hintObject = nullptr);
+    // Tells every view but the sender that a state changed.
+    void NotifyViews(View* sender, const Change& change);
+    // Every view commits its pending edits (View::CommitPendingEdits); false at the first that
+    // refuses.
+    bool CommitPendingEdits();
 
     // A fresh, empty document: contents deleted, no path, not modified.
     virtual bool OnNewDocument();
@@ -81,6 +111,10 @@ public:
 
     // Asks whether to save a modified document; false when the user cancels or the save fails.
     virtual bool SaveModified();
+    // Whether a window showing the document may close: frameViews are the document's views in
+    // it; windowNumber is 0 when it is the document's only window, above 0 while others show it.
+    // The last window asks to save a modified document (SaveModified); another one closes.
+    virtual bool CanCloseFrame(std::span<View* const> frameViews, int windowNumber);
     // Saves to path, or asks for a name when path is empty; with replace the document takes
     // the new path.
     virtual bool DoSave(const std::string& path, bool replace = true);

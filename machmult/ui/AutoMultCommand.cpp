@@ -4,7 +4,6 @@
 #include "fw/qt/QtText.h"
 #include "machmult/AutoMultCandidates.h"
 #include "machmult/MultDoc.h"
-#include "machmult/MultForm.h"
 #include "machmult/ui/AutoMultHost.h"
 #include "machmult/ui/AutoMultShapeListView.h"
 #include "machmult/ui/AutomultSetupDlg.h"
@@ -19,15 +18,6 @@
 namespace machui {
 
 namespace {
-
-// Every mult form of the document hands its fields over; false at the first that can't.
-bool UpdateForms(CMultDoc& doc)
-{
-    for (fw::View* view : doc.GetViews())
-        if (auto* form = dynamic_cast<MultForm*>(view); form && !form->UpdateDocument())
-            return false;
-    return true;
-}
 
 // Without a program to ask through, parts on another drive are left out.
 DriveAnswer AskDrive(const std::string& path)
@@ -72,7 +62,7 @@ CAutoMultShapeListView* OpenSetupWindow(std::unique_ptr<AutoMultJob> job)
 
 CAutoMultShapeListView* OnEditAutoMult(CMultDoc& doc)
 {
-    if (!UpdateForms(doc))
+    if (!doc.CommitPendingEdits())
         return nullptr;
     CAutomultSetupDlg setup;
     if (RunModal(setup) != QDialog::Accepted)
@@ -102,7 +92,7 @@ CAutoMultShapeListView* OnEditAutoMult(CMultDoc& doc)
     doc.SetModifiedFlag(false);
     std::vector<fw::View*> views(doc.GetViews().begin(), doc.GetViews().end());
     for (fw::View* v : views)
-        if (dynamic_cast<MultForm*>(v))
+        if (v->HoldsEdits())
             v->CloseFrame();
     return view;
 }

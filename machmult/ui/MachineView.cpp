@@ -88,9 +88,8 @@ CMachineView::CMachineView(CMachineDoc& doc, QWidget* parent)
                                form_.kind);
 
     connect(name_, &QLineEdit::textEdited, this, [this] {
-        MarkModified();
         if (CMachineDoc* d = GetMachineDoc())
-            d->SetSaveAllowed(true);
+            d->KeyFieldEdited();
         UpdateCommandStates();
     });
     connect(name_, &QLineEdit::editingFinished, this, [this] { PostFieldChanged(kNameId); });
@@ -117,10 +116,17 @@ CMachineView::CMachineView(CMachineDoc& doc, QWidget* parent)
     connect(saveNew_, &QAction::triggered, this,
             [this] { RunCommand("CMachineDoc::OnFileSaveNew", [](CMachineDoc& d) { d.OnFileSaveNew(); }); });
     connect(specifics_, &QAction::triggered, this,
-            [this] { RunCommand("CMachineDoc::OnEditSpecifics", [](CMachineDoc& d) { d.OnEditSpecifics(); }); });
+            [this] {
+        RunCommand("CMachineDoc::OnEditSpecifics", [this](CMachineDoc& d) {
+            if (CMachineSpecData* spec = d.OnEditSpecifics())
+                EditSpecifics(*spec);
+        });
+    });
 
     doc.AddView(this);
     OnInitialUpdate();
+    doc.ApplySaveRule();
+    UpdateCommandStates();
 }
 
 CMachineView::~CMachineView() = default;
@@ -137,7 +143,6 @@ void CMachineView::OnUpdate(fw::View*, long, fw::Object*)
     form_ = doc->GetMachineRecord();
     if (doc->GetDocumentState() == CSmartDoc::stateStored) {
         SetKeyFieldsEnabled(false);
-        doc->SetSaveAllowed(true);
     } else {
         if (!name_->isEnabled()) {   // just through Save/New
             SetKeyFieldsEnabled(true);
@@ -145,12 +150,19 @@ void CMachineView::OnUpdate(fw::View*, long, fw::Object*)
             form_.name = CMachineDoc::kNewDocumentName;
             doc->SetTitle(form_.name);
         }
-        doc->SetSaveAllowed(false);
     }
     binder_.Load();
     TellKeyFields();
     setWindowTitle(fw::ToQString(doc->GetTitle()));
     UpdateCommandStates();
+}
+
+void CMachineView::OnChange(fw::View* sender, const fw::Change& change)
+{
+    if (dynamic_cast<const CSmartDoc::DocChange*>(&change) && !change.ShowsEverything())
+        UpdateCommandStates();
+    else
+        fw::View::OnChange(sender, change);
 }
 
 void CMachineView::CloseFrame()
@@ -184,8 +196,7 @@ void CMachineView::OnFieldChanged(int controlId)
     if (!doc || !control || !binder_.StoreControl(*control))
         return;
     if (controlId == kNameId) {
-        doc->SetFileName(form_.name);
-        doc->SetTitle(form_.name);
+        doc->Rename(form_.name);
         setWindowTitle(fw::ToQString(form_.name));
     }
 }

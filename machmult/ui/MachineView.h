@@ -7,7 +7,6 @@
 // The window that hosts it puts ToolBarActions() on its toolbar (Save, Save/New, Specifics).
 
 #include "fw/core/Document.h"
-#include "machmult/MachineForm.h"
 #include "model/ui/FormBinder.h"
 #include "model/MachineRecord.h"
 
@@ -17,13 +16,14 @@
 #include <QWidget>
 
 class CMachineDoc;
+class CMachineSpecData;
 class QAction;
 class QButtonGroup;
 class QLineEdit;
 
 namespace machui {
 
-class CMachineView : public QWidget, public fw::View, public MachineForm {
+class CMachineView : public QWidget, public fw::View {
     Q_OBJECT
 public:
     // Attaches to the document and shows it.
@@ -36,10 +36,17 @@ public:
 
     // The document changed: fill the form from it and lock or open the key fields.
     void OnUpdate(fw::View* sender, long hint, fw::Object* hintObject) override;
+    // Saving allowed or refused and the key fields refresh the commands.
+    void OnChange(fw::View* sender, const fw::Change& change) override;
     void CloseFrame() override;
+    bool CommitPendingEdits() override { return UpdateDocument(); }
+    bool HoldsEdits() const override { return true; }
 
-    bool UpdateDocument() override;
-    void EditSpecifics(CMachineSpecData& spec) override;
+    // Validates the form and, when it is valid, hands it to the document (SetMachineData);
+    // false, with the document unchanged, when it is not.
+    bool UpdateDocument();
+    // Edits the spec data in the spec dialog of its kind (modal); it changes the data only on OK.
+    void EditSpecifics(CMachineSpecData& spec);
 
     // A field lost the focus: the name becomes the title and file name; a length is read again.
     void OnFieldChanged(int controlId);

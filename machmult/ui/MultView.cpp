@@ -199,10 +199,9 @@ void CMultView::OnInitialUpdate()
         LookupShape();
     } else {
         ShowSection({}, form_.measuringSystem);
-        shapeFound_ = false;
+        doc->LookUpShape({}, {});
     }
-    machineChosen_ = !form_.machine.empty();
-    ApplySaveRule();
+    UpdateCommandStates();
 }
 
 void CMultView::FillMachineList()
@@ -223,7 +222,30 @@ void CMultView::FillMachineList()
     loading_ = false;
 }
 
-void CMultView::OnUpdate(fw::View*, long hint, fw::Object*)
+void CMultView::OnUpdate(fw::View*, long, fw::Object*) { Show(false); }
+
+void CMultView::OnChange(fw::View* sender, const fw::Change& change)
+{
+    const auto* docChange = dynamic_cast<const CSmartDoc::DocChange*>(&change);
+    CMultDoc* doc = GetMultDoc();
+    if (!docChange || !doc) {
+        fw::View::OnChange(sender, change);
+        return;
+    }
+    switch (docChange->kind) {
+    case CSmartDoc::DocChange::Kind::keyFields:
+        EnableKeyFields(doc->GetKeyFieldsFlag());
+        break;
+    case CSmartDoc::DocChange::Kind::startedNew:
+        Show(true);
+        break;
+    default:
+        UpdateCommandStates();
+        break;
+    }
+}
+
+void CMultView::Show(bool startedNew)
 {
     CMultDoc* doc = GetMultDoc();
     if (!doc)
@@ -234,7 +256,6 @@ void CMultView::OnUpdate(fw::View*, long hint, fw::Object*)
         for (QWidget* key : std::initializer_list<QWidget*>{job_, group_, mark_, sequence_})
             key->setEnabled(false);
         SetStockFieldsEnabled(false);
-        keyFieldEdited_ = true;
     } else {
         for (QWidget* key : std::initializer_list<QWidget*>{job_, group_, mark_})
             key->setEnabled(true);
@@ -249,15 +270,14 @@ void CMultView::OnUpdate(fw::View*, long hint, fw::Object*)
             }
         }
         SetStockFieldsEnabled(true);
-        keyFieldEdited_ = false;
     }
     loading_ = true;
     binder_.Load();
     loading_ = false;
-    if (doc->GetDocumentState() == CSmartDoc::stateNew && hint == CMultDoc::kHintSaveNew)
+    if (doc->GetDocumentState() == CSmartDoc::stateNew && startedNew)
         sequence_->selectAll();
     setWindowTitle(fw::ToQString(doc->GetTitle()));
-    ApplySaveRule();
+    UpdateCommandStates();
 }
 
 void CMultView::CloseFrame()
@@ -288,7 +308,6 @@ bool CMultView::HandOver()
 
 void CMultView::EnableKeyFields(bool enable)
 {
-    keyFields_ = enable;
     if (!enable)
         for (QWidget* key : std::initializer_list<QWidget*>{shape_, size_, grade_, machine_, mark_, sequence_})
             key->setEnabled(false);
@@ -312,8 +331,7 @@ void CMultView::OnFieldChanged(int controlId)
         LookupShape();
         break;
     case IDC_LENGTH:
-        doc->Header().length.SetValue(form_.length.GetValue());
-        doc->UpdateAllViews(this);
+        doc->SetLength(form_.length.GetValue(), this);
         break;
     default:
         break;
@@ -322,31 +340,25 @@ void CMultView::OnFieldChanged(int controlId)
 
 bool CMultView::LookupShape()
 {
-    if (!binder_.Store())
+    CMultDoc* doc = GetMultDoc();
+    if (!doc || !binder_.Store())
         return false;
-    if (form_.shapeDesctp.empty() || form_.shapeDesc.empty()) {
-        shapeFound_ = false;
-        ApplySaveRule();
+    const std::optional<ShapeRecord> record = doc->LookUpShape(form_.shapeDesctp, form_.shapeDesc);
+    if (form_.shapeDesctp.empty() || form_.shapeDesc.empty())
         return false;
-    }
-    CShapeDoc shape;
-    shapeFound_ = shape.LoadShape(form_.shapeDesctp, form_.shapeDesc) != 0;
-    if (shapeFound_) {
-        const ShapeRecord& record = shape.GetShapeData();
-        ShowSection({record.depth.GetValue(), record.webThickness.GetValue(), record.flangeWidth.GetValue(),
-                     record.flangeThickness.GetValue()},
-                    record.measuringSystem);
-    } else {
+    if (record)
+        ShowSection({record->depth.GetValue(), record->webThickness.GetValue(), record->flangeWidth.GetValue(),
+                     record->flangeThickness.GetValue()},
+                    record->measuringSystem);
+    else
         ShowSection({}, form_.measuringSystem);
-    }
-    ApplySaveRule();
     HandOver();
-    return shapeFound_;
+    return record.has_value();
 }
 
 void CMultView::OnChooseShape()
 {
-    if (!keyFields_)
+    if (const CMultDoc* doc = GetMultDoc(); !doc || !doc->GetKeyFieldsFlag())
         return;
     const std::string title = ChooseShapeTitle(this, fw::FromQString(shape_->currentText()));
     if (!title.empty())
@@ -385,9 +397,9 @@ void CMultView::TakeShapeTitle(std::string_view title)
 
 void CMultView::ChooseMachine()
 {
-    MarkModified();
-    machineChosen_ = true;
-    ApplySaveRule();
+    if (CMultDoc* doc = GetMultDoc())
+        doc->ChooseMachine();
+    UpdateCommandStates();
 }
 
 void CMultView::OnMachineChanged()
@@ -398,9 +410,9 @@ void CMultView::OnMachineChanged()
 
 void CMultView::OnKeyFieldChanged()
 {
-    MarkModified();
-    keyFieldEdited_ = true;
-    ApplySaveRule();
+    if (CMultDoc* doc = GetMultDoc())
+        doc->KeyFieldEdited();
+    UpdateCommandStates();
 }
 
 void CMultView::OnMeasuringSystem(int system)
@@ -418,13 +430,6 @@ void CMultView::ShowSection(const std::array<double, 4>& values, int system)
         section_[i].SetDimensionType(system);
         section_[i].SetDecimalInches(values[i]);
     }
-}
-
-void CMultView::ApplySaveRule()
-{
-    if (CMultDoc* doc = GetMultDoc())
-        doc->SetSaveAllowed(shapeFound_ && machineChosen_ && keyFieldEdited_);
-    UpdateCommandStates();
 }
 
 void CMultView::SetStockFieldsEnabled(bool enabled)

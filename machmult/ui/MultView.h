@@ -10,7 +10,6 @@
 // Choose Shape, AutoMult).
 
 #include "fw/core/Document.h"
-#include "machmult/MultForm.h"
 #include "model/ui/FormBinder.h"
 #include "records/MultRecord.h"
 
@@ -33,7 +32,7 @@ class QSpinBox;
 namespace machui {
 
 
-class CMultView : public QWidget, public fw::View, public MultForm {
+class CMultView : public QWidget, public fw::View {
     Q_OBJECT
 public:
     // Control ids of the form.
@@ -57,11 +56,19 @@ public:
     QList<QAction*> ToolBarActions() const;
 
     void OnUpdate(fw::View* sender, long hint, fw::Object* hintObject) override;
+    // The document's key fields lock or open the form's; after Save/New the sequence is
+    // selected for the next mult; other changes refresh the commands.
+    void OnChange(fw::View* sender, const fw::Change& change) override;
     void CloseFrame() override;
+    bool CommitPendingEdits() override { return UpdateDocument(); }
+    bool HoldsEdits() const override { return true; }
 
-    // MultForm: every field checked and handed to the document (a refused name is reported).
-    bool UpdateDocument() override;
-    void EnableKeyFields(bool enable) override;
+    // Every field checked and handed to the document (a refused name is reported); false, with
+    // the document unchanged, when one is not valid.
+    bool UpdateDocument();
+    // Opens (true) or locks (false) the key fields: job, group, mark, sequence, shape, grade,
+    // machine and measuring system.
+    void EnableKeyFields(bool enable);
 
     // A field lost the focus: it is checked alone and takes its effect.
     void OnFieldChanged(int controlId);
@@ -83,6 +90,7 @@ private:
     void ConnectFields();
     void ConnectCommands();
     void OnInitialUpdate();
+    void Show(bool startedNew);
     void FillMachineList();
     // A machine named (typed or picked); picking one also hands the fields to the document.
     void ChooseMachine();
@@ -94,7 +102,6 @@ private:
     // Fields into the document without reporting a refused name.
     bool HandOver();
     void ShowSection(const std::array<double, 4>& values, int system);
-    void ApplySaveRule();
     // Shape, size, grade, machine and the measuring system.
     void SetStockFieldsEnabled(bool enabled);
     void SetDisplayType(int system);
@@ -107,10 +114,6 @@ private:
 
     MultRecord form_;   // the form's values as the document holds them
     FormBinder binder_;
-    bool machineChosen_ = false;
-    bool shapeFound_ = false;
-    bool keyFieldEdited_ = false;
-    bool keyFields_ = true;
     bool loading_ = false;   // the form is being filled: its signals are not the user's
     QLineEdit* job_;
     QLineEdit* group_;

@@ -117,6 +117,8 @@ void CShapeView::OnInitialUpdate()
     weight_->setText("1");
     updating_ = false;
     OnUpdate(nullptr, 0, nullptr);
+    if (CShapeDoc* doc = GetDocument())
+        doc->ApplySaveRule();
 }
 
 void CShapeView::OnUpdate(fw::View*, long, fw::Object*)
@@ -158,7 +160,6 @@ void CShapeView::ApplyDocumentState()
         desc_->setEnabled(false);
         for (QAbstractButton* button : systems_->buttons())
             button->setEnabled(false);
-        doc->SetSaveAllowed(true);
     } else if (state == CSmartDoc::stateNew) {
         if (!type_->isEnabled()) {
             type_->setEnabled(true);
@@ -173,7 +174,6 @@ void CShapeView::ApplyDocumentState()
         }
         for (QAbstractButton* button : systems_->buttons())
             button->setEnabled(true);
-        doc->SetSaveAllowed(false);
     }
 }
 
@@ -232,8 +232,7 @@ void CShapeView::OnKeyFieldEdited()
 {
     if (updating_ || !GetDocument())
         return;
-    GetDocument()->SetModifiedFlag(true);
-    GetDocument()->SetSaveAllowed(true);
+    GetDocument()->KeyFieldEdited();
 }
 
 // Leaving a field checks it once the focus has settled. Focus moved by the program (a refusal
@@ -301,8 +300,7 @@ void CShapeView::NameDocument()
     if (!doc)
         return;
     const std::string name = CShapeDoc::PadType(fw::FromQString(type_->currentText())) + fw::FromQString(desc_->text());
-    doc->SetFileName(name);
-    doc->SetTitle(name);
+    doc->Rename(name);
 }
 
 void CShapeView::Refuse(const std::string& text, QWidget& control)

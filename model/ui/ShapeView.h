@@ -3,7 +3,6 @@
 // section dimensions, weight per foot, formal description, kind and measuring system.
 
 #include "fw/core/Document.h"
-#include "model/ShapeForm.h"
 #include "model/ui/Lenbox.h"
 
 #include <QWidget>
@@ -17,7 +16,7 @@ class QComboBox;
 class QLineEdit;
 class QRadioButton;
 
-class CShapeView : public QWidget, public fw::View, public ShapeForm {
+class CShapeView : public QWidget, public fw::View {
     Q_OBJECT
 public:
     enum ControlId {
@@ -51,7 +50,9 @@ public:
     // only once its type or size has changed.
     void OnUpdate(fw::View* sender, long hint, fw::Object* hintObject) override;
     // Validates the whole form and, when valid, copies it into the document.
-    bool CopyFormToDocument() override;
+    bool CopyFormToDocument();
+    bool CommitPendingEdits() override { return CopyFormToDocument(); }
+    bool HoldsEdits() const override { return true; }
     // Closes the view's frame window and leaves the document.
     void CloseFrame() override;
 

@@ -3,7 +3,6 @@
 // and the measuring system.
 
 #include "fw/core/Document.h"
-#include "model/ToolForm.h"
 #include "model/ui/Lenbox.h"
 
 #include <QWidget>
@@ -14,7 +13,7 @@ class QComboBox;
 class QLineEdit;
 class QRadioButton;
 
-class CToolView : public QWidget, public fw::View, public ToolForm {
+class CToolView : public QWidget, public fw::View {
     Q_OBJECT
 public:
     enum ControlId {
@@ -37,7 +36,9 @@ public:
     // The form shows the document's tool.
     void OnUpdate(fw::View* sender, long hint, fw::Object* hintObject) override;
     // Validates the whole form and, when valid, copies it into the document.
-    bool CopyFormToDocument() override;
+    bool CopyFormToDocument();
+    bool CommitPendingEdits() override { return CopyFormToDocument(); }
+    bool HoldsEdits() const override { return true; }
     // Closes the view's frame window and leaves the document.
     void CloseFrame() override;
 

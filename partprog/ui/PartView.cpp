@@ -219,15 +219,37 @@ void CPartView::OnInitialUpdate()
     OnUpdate(nullptr, 0, nullptr);
     if (type_->currentText().isEmpty()) {
         ShowSection({}, system_);
-        shapeValid_ = false;
-        doc->SetSaveAllowed(false);
+        doc->LookUpShape({}, {});
         UpdateCommandStates();
     } else {
         LookUpShape();
     }
 }
 
-void CPartView::OnUpdate(fw::View*, long hint, fw::Object*)
+void CPartView::OnUpdate(fw::View*, long, fw::Object*) { Show(false); }
+
+void CPartView::OnChange(fw::View* sender, const fw::Change& change)
+{
+    const auto* docChange = dynamic_cast<const CSmartDoc::DocChange*>(&change);
+    CPartDoc* doc = GetDocument();
+    if (!docChange || !doc) {
+        fw::View::OnChange(sender, change);
+        return;
+    }
+    switch (docChange->kind) {
+    case CSmartDoc::DocChange::Kind::keyFields:
+        EnableShapeFields(doc->GetKeyFieldsFlag());
+        break;
+    case CSmartDoc::DocChange::Kind::startedNew:
+        Show(true);
+        break;
+    default:
+        UpdateCommandStates();
+        break;
+    }
+}
+
+void CPartView::Show(bool startedNew)
 {
     CPartDoc* doc = GetDocument();
     if (!doc)
@@ -235,9 +257,21 @@ void CPartView::OnUpdate(fw::View*, long hint, fw::Object*)
     updating_ = true;
     ShowRecord(doc->GetPartRecord());
     systemBox_->show();
-    ApplyDocumentState(hint);
+    ApplyDocumentState(startedNew);
     updating_ = false;
     UpdateCommandStates();
+}
+
+bool CPartView::IsShapeValid() const
+{
+    const CPartDoc* doc = GetDocument();
+    return doc && doc->GetShapeLookup() == CSmartDoc::ShapeLookup::found;
+}
+
+bool CPartView::KeyFieldsChanged() const
+{
+    const CPartDoc* doc = GetDocument();
+    return doc && doc->KeyFieldsChanged();
 }
 
 void CPartView::ShowRecord(const PartRecord& record)
@@ -263,21 +297,15 @@ void CPartView::ShowRecord(const PartRecord& record)
         button->setChecked(true);
 }
 
-void CPartView::ApplyDocumentState(long hint)
+void CPartView::ApplyDocumentState(bool startedNew)
 {
     CPartDoc* doc = GetDocument();
     const int state = doc->GetDocumentState();
     if (state == CSmartDoc::stateStored)
         SetKeyFieldsEnabled(false);
-    if (state != CSmartDoc::stateNew) {
-        keyFieldsChanged_ = true;
+    if (state != CSmartDoc::stateNew)
         return;
-    }
     QLineEdit& mark = Edit(IDC_MARK);
-    // Only a part that has just become new starts with its key fields unchanged: a later update
-    // (a shape the document could not build) keeps what the user typed in them.
-    if (!mark.isEnabled() || hint == CPartDoc::kHintSaveNew)
-        keyFieldsChanged_ = false;
     if (!mark.isEnabled()) {
         mark.setEnabled(true);
         mark.setFocus();
@@ -286,7 +314,7 @@ void CPartView::ApplyDocumentState(long hint)
         mark.setText(fw::ToQString(name));
         doc->SetTitle(name);
     }
-    if (hint == CPartDoc::kHintSaveNew) {
+    if (startedNew) {
         mark.setFocus();
         mark.selectAll();
     }
@@ -429,8 +457,7 @@ void CPartView::OnFieldChanged(int controlId)
         CheckText(controlId);
         break;
     case IDC_LENGTH:
-        doc->Header().length.SetValue(length_.GetDecimalInches());
-        doc->UpdateAllViews(this);
+        doc->SetLength(length_.GetDecimalInches(), this);
         break;
     default:
         break;
@@ -438,13 +465,7 @@ void CPartView::OnFieldChanged(int controlId)
     checksActive_ = true;
 }
 
-void CPartView::NameDocument()
-{
-    CPartDoc* doc = GetDocument();
-    const std::string mark = fw::FromQString(Edit(IDC_MARK).text());
-    doc->SetFileName(mark);
-    doc->SetTitle(mark);
-}
+void CPartView::NameDocument() { GetDocument()->Rename(fw::FromQString(Edit(IDC_MARK).text())); }
 
 bool CPartView::LookUpShape()
 {
@@ -453,29 +474,22 @@ bool CPartView::LookUpShape()
         return false;
     const std::string type = fw::FromQString(type_->currentText());
     const std::string size = fw::FromQString(Edit(IDC_DESC).text());
+    const std::optional<ShapeRecord> shape = doc->LookUpShape(type, size);
     if (type.empty() || size.empty()) {
-        shapeValid_ = false;
-        doc->SetSaveAllowed(false);
         UpdateCommandStates();
         return false;
     }
-    CShapeDoc shapeDoc;
-    const bool found = shapeDoc.LoadShape(type, size) != 0;
-    if (found) {
-        const ShapeRecord& shape = shapeDoc.GetShapeData();
-        ShowSection({shape.depth.GetValue(), shape.webThickness.GetValue(), shape.flangeWidth.GetValue(),
-                     shape.flangeThickness.GetValue()},
-                    shape.measuringSystem);
-        doc->SetSaveAllowed(keyFieldsChanged_);
+    if (shape) {
+        ShowSection({shape->depth.GetValue(), shape->webThickness.GetValue(), shape->flangeWidth.GetValue(),
+                     shape->flangeThickness.GetValue()},
+                    shape->measuringSystem);
     } else {
         fw::ShowMessage("Invalid Shape", fw::MB_OK);
         ShowSection({}, system_);
-        doc->SetSaveAllowed(false);
     }
-    shapeValid_ = found;
     ApplyToDocument();
     UpdateCommandStates();
-    return found;
+    return shape.has_value();
 }
 
 void CPartView::ShowSection(const std::array<double, 4>& values, int system)
@@ -585,9 +599,7 @@ void CPartView::OnKeyFieldEdited()
     CPartDoc* doc = GetDocument();
     if (updating_ || !doc)
         return;
-    keyFieldsChanged_ = true;
-    doc->SetSaveAllowed(shapeValid_);
-    doc->SetModifiedFlag(true);
+    doc->KeyFieldEdited();
     UpdateCommandStates();
 }
 

@@ -10,7 +10,6 @@
 
 #include "fw/core/Document.h"
 #include "model/ui/Lenbox.h"
-#include "partprog/PartForm.h"
 #include "records/PartRecord.h"
 
 #include <QList>
@@ -32,7 +31,7 @@ class QGroupBox;
 class QLineEdit;
 class QRadioButton;
 
-class CPartView : public QWidget, public fw::View, public PartForm {
+class CPartView : public QWidget, public fw::View {
     Q_OBJECT
 public:
     enum ControlId {
@@ -80,11 +79,18 @@ public:
     // Shows the document's header; locks the key fields of a stored part, opens them on a new
     // one (naming a part that was stored "Part").
     void OnUpdate(fw::View* sender, long hint, fw::Object* hintObject) override;
+    // The document's key fields open or lock the shape fields; after Save/New the mark is
+    // selected for the next part; other changes refresh the commands.
+    void OnChange(fw::View* sender, const fw::Change& change) override;
     void CloseFrame() override;
+    bool CommitPendingEdits() override { return ApplyToDocument(); }
+    bool HoldsEdits() const override { return true; }
 
-    // PartForm
-    bool ApplyToDocument() override;
-    void EnableShapeFields(bool enable) override;
+    // Takes the whole form and gives it to the document (CPartDoc::SetPartRecord); false, after
+    // telling the user and with the document unchanged, when a field is not valid.
+    bool ApplyToDocument();
+    // Enables or disables the shape designation and size fields.
+    void EnableShapeFields(bool enable);
 
     // A field was left (queued from its focus loss): checks it alone, unless another
     // application is active. The mark renames the document, the size looks the shape up, the
@@ -111,8 +117,8 @@ public:
     QRadioButton& SystemButton(int system) const;
     QRadioButton& LegButton(int leg) const;
     QGroupBox& SystemBox() const { return *systemBox_; }
-    bool IsShapeValid() const { return shapeValid_; }
-    bool KeyFieldsChanged() const { return keyFieldsChanged_; }
+    bool IsShapeValid() const;
+    bool KeyFieldsChanged() const;
     bool ChecksActive() const { return checksActive_; }
 
 signals:
@@ -129,7 +135,8 @@ private:
     QLineEdit* AddEdit(int id);
     void ShowRecord(const PartRecord& record);
     void ShowSection(const std::array<double, 4>& values, int system);
-    void ApplyDocumentState(long hint);
+    void Show(bool startedNew);
+    void ApplyDocumentState(bool startedNew);
     void SetKeyFieldsEnabled(bool enabled);
     // The whole form, every field checked; none (after the message) when one fails. Quantity 0
     // passes here.
@@ -163,8 +170,6 @@ private:
     QAction* chooseShape_;
     int system_ = 0;
     int leg_ = 0;
-    bool shapeValid_ = false;
-    bool keyFieldsChanged_ = false;
     bool checksActive_ = true;
     bool updating_ = false;
 };

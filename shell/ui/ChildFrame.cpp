@@ -151,7 +151,7 @@ void CChildFrame::closeEvent(QCloseEvent* event)
 {
     fw::Document* document = Document();
     const bool last = document && IsLastFrameOf(*document);
-    if (!closingWithoutQuestion_ && last && !document->SaveModified()) {
+    if (!closingWithoutQuestion_ && document && !document->CanCloseFrame(OwnViews(*document), last ? 0 : 1)) {
         event->ignore();
         return;
     }

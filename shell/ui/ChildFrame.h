@@ -3,8 +3,9 @@
 // own docked at the top and an optional status bar. It has no minimize or maximize buttons but a
 // context-help button.
 //
-// The frame's document is that of the views inside it (widgets that are fw::View). Closing the
-// last frame of a modified document asks whether to save it, then closes the document. A view
+// The frame's document is that of the views inside it (widgets that are fw::View). The document
+// decides whether the frame may close (fw::Document::CanCloseFrame): closing the last frame of a
+// modified document asks whether to save it, then closes the document. A view
 // that closes its parent (its CloseFrame, when the document closes it) closes the frame without a
 // question.
 

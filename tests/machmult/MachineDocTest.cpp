@@ -1,5 +1,4 @@
 #include "machmult/MachineDoc.h"
-#include "machmult/MachineForm.h"
 
 #include "fw/core/AppProfile.h"
 #include "fw/core/MessageService.h"
@@ -188,11 +187,12 @@ private:
 };
 
 // A form that hands the document a record, or fails to validate.
-class FakeForm : public fw::View, public MachineForm {
+class FakeForm : public fw::View {
 public:
     explicit FakeForm(CMachineDoc& doc, MachineRecord record) : record_(std::move(record)) { doc.AddView(this); }
 
-    bool UpdateDocument() override
+    bool HoldsEdits() const override { return true; }
+    bool CommitPendingEdits() override
     {
         ++updates;
         if (!valid)
@@ -200,7 +200,12 @@ public:
         static_cast<CMachineDoc*>(GetDocument())->SetMachineData(record_);
         return true;
     }
-    void EditSpecifics(CMachineSpecData& spec) override { edited.push_back(spec.GetKind()); }
+    // What the window does with the spec data Specifics gives.
+    void OnEditSpecifics()
+    {
+        if (CMachineSpecData* spec = static_cast<CMachineDoc*>(GetDocument())->OnEditSpecifics())
+            edited.push_back(spec->GetKind());
+    }
     void OnUpdate(fw::View*, long, fw::Object*) override { ++shown; }
     void CloseFrame() override { GetDocument()->RemoveView(this); }
 
@@ -429,7 +434,7 @@ TEST_F(MachineDocTest, AFormThatDoesNotValidateStopsEveryCommand)
     form.valid = false;
     EXPECT_FALSE(doc->OnFileSave());
     EXPECT_FALSE(doc->OnFileSaveNew());
-    doc->OnEditSpecifics();
+    form.OnEditSpecifics();
     EXPECT_TRUE(form.edited.empty());
     EXPECT_FALSE(std::filesystem::exists(Folder()));
     EXPECT_EQ(doc->GetDocumentState(), CSmartDoc::stateNew);
@@ -474,7 +479,7 @@ TEST_F(MachineDocTest, SpecificsOpensTheDialogOfKindsWithSpecData)
     for (int kind = machineNone; kind <= machineBurningTable; ++kind) {
         std::unique_ptr<CMachineDoc> doc = NewDoc();
         FakeForm form(*doc, Record("M", kind));
-        doc->OnEditSpecifics();
+        form.OnEditSpecifics();
         EXPECT_EQ(form.updates, 1);
         const bool hasDialog = kind == 1 || kind == 2 || kind == 4;
         EXPECT_EQ(form.edited, hasDialog ? std::vector<int>{kind} : std::vector<int>{}) << "kind " << kind;

@@ -488,7 +488,7 @@ TEST_F(MultDocTest, SaveNewKeepsTheHeaderForTheNextMult)
     EXPECT_FALSE(doc.IsSaveAllowed());
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.GetDocumentState(), CSmartDoc::stateNew);
-    EXPECT_EQ(form.hints.back(), CMultDoc::kHintSaveNew);
+    EXPECT_EQ(form.changes.back(), CSmartDoc::DocChange::Kind::startedNew);
 
     form.valid = false;   // a form that does not validate stops every command
     doc.SetSaveAllowed(true);
@@ -701,4 +701,43 @@ TEST_F(MultDocTest, SortingGivesTheOrderOfTheMovingWalk)
             order.push_back(part.GetListIndex());
         EXPECT_EQ(order, ReferenceOrder(parts)) << "round " << round;
     }
+}
+
+TEST_F(MultDocTest, ShapeFoundMachineChosenAndAKeyFieldEditedAllowSavingANewMult)
+{
+    using Kind = CSmartDoc::DocChange::Kind;
+    const struct {
+        const char* size;
+        bool chooseMachine;
+        bool keyEdited;
+        bool allowed;
+    } cases[] = {
+        {"12X26", true, true, true},
+        {"99X99", true, true, false},
+        {"12X26", false, true, false},
+        {"12X26", true, false, false},
+    };
+    for (const auto& c : cases) {
+        CMultDoc doc;
+        FakeMultForm form(doc);
+        doc.SetDocumentState(CSmartDoc::stateNew);
+        EXPECT_EQ(doc.LookUpShape("W ", c.size).has_value(), std::string(c.size) == "12X26");
+        if (c.chooseMachine) {
+            doc.ChooseMachine();
+            EXPECT_EQ(form.changes.back(), Kind::machine);
+            EXPECT_TRUE(doc.IsModified());
+        }
+        if (c.keyEdited)
+            doc.KeyFieldEdited();
+        EXPECT_EQ(doc.IsSaveAllowed(), c.allowed) << c.size << c.chooseMachine << c.keyEdited;
+        EXPECT_EQ(doc.IsCommandEnabled(ID_FILE_SAVE), c.allowed);
+    }
+
+    // A machine named in the header counts as chosen.
+    CMultDoc named;
+    MakeMult(named);
+    named.SetDocumentState(CSmartDoc::stateNew);
+    named.LookUpShape("W ", "12X26");
+    named.KeyFieldEdited();
+    EXPECT_TRUE(named.IsSaveAllowed());
 }

@@ -5,7 +5,6 @@
 
 #include "machmult/MultClasses.h"
 #include "machmult/MultDoc.h"
-#include "machmult/MultForm.h"
 #include "model/ModelClasses.h"
 #include "partprog/PartDoc.h"
 
@@ -60,15 +59,22 @@ inline Bytes MachineFile(const std::string& name, int kind)
 }
 
 // A form that hands the document a header, or fails to validate.
-class FakeMultForm : public fw::View, public MultForm {
+class FakeMultForm : public fw::View {
 public:
     explicit FakeMultForm(CMultDoc& doc) { doc.AddView(this); }
-    bool UpdateDocument() override
+    bool CommitPendingEdits() override
     {
         ++updates;
         return valid;
     }
-    void EnableKeyFields(bool enable) override { keyFields.push_back(enable); }
+    bool HoldsEdits() const override { return true; }
+    void OnChange(fw::View*, const fw::Change& change) override
+    {
+        const auto& docChange = dynamic_cast<const CSmartDoc::DocChange&>(change);
+        changes.push_back(docChange.kind);
+        if (docChange.kind == CSmartDoc::DocChange::Kind::keyFields)
+            keyFields.push_back(static_cast<CSmartDoc*>(GetDocument())->GetKeyFieldsFlag());
+    }
     void OnUpdate(fw::View*, long hint, fw::Object*) override { hints.push_back(hint); }
     void CloseFrame() override { GetDocument()->RemoveView(this); }
 
@@ -76,6 +82,7 @@ public:
     int updates = 0;
     std::vector<bool> keyFields;
     std::vector<long> hints;
+    std::vector<CSmartDoc::DocChange::Kind> changes;
 };
 
 class MultFixture : public testing::Test {

@@ -1,5 +1,4 @@
 #include "model/ShapeDoc.h"
-#include "model/ShapeForm.h"
 
 #include "fw/core/AppProfile.h"
 #include "fw/core/DocManager.h"
@@ -54,9 +53,10 @@ protected:
 };
 
 // A form that copies fixed values into its document, or refuses as invalid.
-struct TestForm : fw::View, ShapeForm {
+struct TestForm : fw::View {
+    bool HoldsEdits() const override { return true; }
     void OnUpdate(fw::View*, long, fw::Object*) override { ++updates; }
-    bool CopyFormToDocument() override
+    bool CommitPendingEdits() override
     {
         ++copies;
         if (valid)

@@ -26,7 +26,37 @@ public:
         ar >> text;
     }
     void DeleteContents() override { text.clear(); }
+    bool needs = true;   // what HasWhatSaveNeeds answers
+
+protected:
+    bool HasWhatSaveNeeds() const override { return needs; }
 };
+
+// A form: records the typed changes it is told, and commits (or refuses) its edits.
+struct RecordingForm : fw::View {
+    void OnUpdate(fw::View*, long, fw::Object*) override { ++updates; }
+    void OnChange(fw::View*, const fw::Change& change) override
+    {
+        changes.push_back(dynamic_cast<const CSmartDoc::DocChange&>(change).kind);
+    }
+    bool CommitPendingEdits() override
+    {
+        ++commits;
+        return commitOk;
+    }
+    bool HoldsEdits() const override { return holdsEdits; }
+    void CloseFrame() override
+    {
+        if (GetDocument())
+            GetDocument()->RemoveView(this);
+    }
+    bool holdsEdits = true;
+    bool commitOk = true;
+    int commits = 0;
+    int updates = 0;
+    std::vector<CSmartDoc::DocChange::Kind> changes;
+};
+using Kind = CSmartDoc::DocChange::Kind;
 
 // A view whose frame closes when asked (or, when stubborn, stays).
 struct TestView : fw::View {
@@ -226,4 +256,135 @@ TEST_F(SmartDocTest, FileCloseAsksToSaveAModifiedDocument)
     messages->Answer(fw::IDNO);
     doc->OnFileClose();
     EXPECT_TRUE(shapes->GetDocuments().empty());
+}
+
+TEST_F(SmartDocTest, SaveRuleFollowsKeyFieldsAndWhatTheSaveNeeds)
+{
+    const struct {
+        int state;
+        bool keyEdited;
+        bool needs;
+        bool allowed;
+    } cases[] = {
+        {CSmartDoc::stateNew, false, true, false},     // a new document names its old file still
+        {CSmartDoc::stateNew, true, true, true},
+        {CSmartDoc::stateNew, true, false, false},     // no shape found, no machine chosen
+        {CSmartDoc::stateStored, false, true, true},   // a stored document stands for its own file
+        {CSmartDoc::stateStored, false, false, false},
+    };
+    for (const auto& c : cases) {
+        CTestDoc doc;
+        RecordingForm form;
+        doc.AddView(&form);
+        doc.SetDocumentState(c.state);
+        doc.needs = c.needs;
+        doc.ApplySaveRule();
+        if (c.keyEdited) {
+            doc.KeyFieldEdited();
+            EXPECT_TRUE(doc.IsModified());
+            EXPECT_TRUE(doc.KeyFieldsChanged());
+        }
+        EXPECT_EQ(doc.IsSaveAllowed(), c.allowed) << c.state << c.keyEdited << c.needs;
+        EXPECT_EQ(doc.IsCommandEnabled(ID_FILE_SAVE), c.allowed);
+        // The form hears of each change of the flag; nothing asks it to show everything.
+        EXPECT_EQ(form.changes.empty(), c.allowed && !(c.state == CSmartDoc::stateNew));
+        EXPECT_EQ(form.updates, 0);
+    }
+}
+
+TEST_F(SmartDocTest, KeyFieldsAndSaveNewAreToldAsTypedChanges)
+{
+    CTestDoc* doc = NewDoc();
+    RecordingForm form;
+    RecordingForm other;
+    doc->AddView(&form);
+    doc->AddView(&other);
+    doc->text = "W12";
+    doc->SetPathName("C:\\A\\W12.shp", false);
+    doc->DisableKeyFields();
+    EXPECT_EQ(form.changes, std::vector<Kind>{Kind::keyFields});
+    EXPECT_FALSE(doc->GetKeyFieldsFlag());
+    form.changes.clear();
+
+    doc->KeyFieldEdited();
+    ASSERT_TRUE(doc->SaveAndStartNew(&form, true));
+    EXPECT_EQ(doc->GetViews(), std::vector<fw::View*>{&form});   // the other window closed
+    EXPECT_EQ(form.changes, (std::vector<Kind>{Kind::keyFields, Kind::saveAllowed, Kind::startedNew}));
+    EXPECT_TRUE(doc->GetKeyFieldsFlag());
+    EXPECT_FALSE(doc->IsSaveAllowed());
+    EXPECT_FALSE(doc->KeyFieldsChanged());
+    EXPECT_EQ(doc->GetDocumentState(), CSmartDoc::stateNew);
+
+    // A view that knows none of these changes shows everything again only for Save/New.
+    struct PlainView : fw::View {
+        void OnUpdate(fw::View*, long, fw::Object*) override { ++updates; }
+        int updates = 0;
+    } plain;
+    doc->AddView(&plain);
+    doc->DisableKeyFields();
+    doc->KeyFieldEdited();
+    EXPECT_EQ(plain.updates, 0);
+    doc->NotifyViews(nullptr, CSmartDoc::DocChange(Kind::startedNew));
+    EXPECT_EQ(plain.updates, 1);
+    doc->RemoveView(&plain);
+    doc->RemoveView(&form);
+}
+
+TEST_F(SmartDocTest, CommittingEditsStopsAtTheFirstRefusal)
+{
+    CTestDoc doc;
+    RecordingForm first, refusing, last;
+    refusing.commitOk = false;
+    for (RecordingForm* form : {&first, &refusing, &last})
+        doc.AddView(form);
+    EXPECT_FALSE(doc.CommitPendingEdits());
+    EXPECT_EQ(first.commits + refusing.commits + last.commits, 2);
+    refusing.commitOk = true;
+    EXPECT_TRUE(doc.CommitPendingEdits());
+    EXPECT_EQ(last.commits, 1);
+}
+
+TEST_F(SmartDocTest, ClosingAWindowAsksAboutTheEditsItHolds)
+{
+    const struct {
+        bool modified;
+        int windowNumber;   // 0: the document's last window
+        bool holdsEdits;
+        bool commitOk;
+        std::vector<int> answers;
+        std::string question;
+        bool closes;
+        int commits;
+    } cases[] = {
+        {true, 1, true, true, {fw::IDYES}, CSmartDoc::kUpdateQuestion, true, 1},
+        {true, 1, true, true, {fw::IDNO}, CSmartDoc::kUpdateQuestion, true, 0},
+        {true, 1, true, true, {fw::IDCANCEL}, CSmartDoc::kUpdateQuestion, false, 0},
+        {true, 1, true, false, {fw::IDYES}, CSmartDoc::kUpdateQuestion, false, 1},   // refused: nothing typed is lost
+        {true, 1, false, true, {}, "", true, 0},   // a window without fields of its own
+        {false, 1, true, true, {}, "", true, 0},
+        {true, 0, true, true, {fw::IDNO}, "Save changes to W12.shp?", true, 0},
+        {true, 0, true, true, {fw::IDCANCEL}, "Save changes to W12.shp?", false, 0},
+        {false, 0, true, true, {}, "", true, 0},
+    };
+    for (const auto& c : cases) {
+        fw::ScriptedMessages answers;
+        for (int a : c.answers)
+            answers->Answer(a);
+        CTestDoc doc;
+        doc.SetPathName("C:\\A\\W12.shp", false);
+        RecordingForm form;
+        form.holdsEdits = c.holdsEdits;
+        form.commitOk = c.commitOk;
+        doc.AddView(&form);
+        doc.SetModifiedFlag(c.modified);
+        fw::View* const frame[] = {&form};
+        EXPECT_EQ(doc.CanCloseFrame(frame, c.windowNumber), c.closes) << c.question << c.commitOk;
+        EXPECT_EQ(form.commits, c.commits) << c.question;
+        ASSERT_EQ(answers->Shown().size(), c.question.empty() ? 0u : 1u) << c.question;
+        if (!c.question.empty()) {
+            EXPECT_EQ(answers->Shown()[0].text, c.question);
+        }
+        EXPECT_TRUE(std::filesystem::exists(drives.C() / "A") == false);   // No and Cancel write nothing
+        doc.RemoveView(&form);
+    }
 }

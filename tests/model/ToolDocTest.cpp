@@ -2,7 +2,6 @@
 #include "model/PatternList.h"
 #include "model/ToolDoc.h"
 #include "model/ToolFileLibrary.h"
-#include "model/ToolForm.h"
 
 #include "fw/core/AppProfile.h"
 #include "fw/core/DocManager.h"
@@ -39,9 +38,10 @@ protected:
 };
 
 // A form that copies fixed values into its document, or refuses as invalid.
-struct TestForm : fw::View, ToolForm {
+struct TestForm : fw::View {
+    bool HoldsEdits() const override { return true; }
     void OnUpdate(fw::View*, long, fw::Object*) override {}
-    bool CopyFormToDocument() override
+    bool CommitPendingEdits() override
     {
         ++copies;
         if (valid)

@@ -1,6 +1,5 @@
 #include "model/JobPaths.h"
 #include "partprog/PartDoc.h"
-#include "partprog/PartForm.h"
 
 #include "model/ModelClasses.h"
 
@@ -62,9 +61,17 @@ struct CountingView : fw::View {
 };
 
 // A part form that gives the quantity it holds, or refuses.
-struct FakeForm : fw::View, PartForm {
+struct FakeForm : fw::View {
     void OnUpdate(fw::View*, long, fw::Object*) override {}
-    bool ApplyToDocument() override
+    bool HoldsEdits() const override { return true; }
+    void OnChange(fw::View*, const fw::Change& change) override
+    {
+        const auto& docChange = dynamic_cast<const CSmartDoc::DocChange&>(change);
+        changes.push_back(docChange.kind);
+        if (docChange.kind == CSmartDoc::DocChange::Kind::keyFields)
+            shapeFields = static_cast<CSmartDoc*>(GetDocument())->GetKeyFieldsFlag();
+    }
+    bool CommitPendingEdits() override
     {
         ++applied;
         if (refuse)
@@ -74,11 +81,11 @@ struct FakeForm : fw::View, PartForm {
         record.quantity = quantity;
         return doc.SetPartRecord(record);
     }
-    void EnableShapeFields(bool enable) override { shapeFields = enable; }
     bool refuse = false;
     std::uint32_t quantity = 9;
     int applied = 0;
     bool shapeFields = true;
+    std::vector<CSmartDoc::DocChange::Kind> changes;
 };
 
 class PartDocTest : public testing::Test {
@@ -491,4 +498,79 @@ TEST_F(PartDocTest, KeyFieldsDecideTheShapeFieldsAndCommands)
     EXPECT_EQ(doc.IsCommandEnabled(ID_FILE_SAVE), false);
     EXPECT_EQ(doc.IsCommandEnabled(0), std::nullopt);
     doc.RemoveView(&form);
+}
+
+TEST_F(PartDocTest, ShapeLookupAndKeyFieldsDecideWhetherANewPartMaySave)
+{
+    using Kind = CSmartDoc::DocChange::Kind;
+    const struct {
+        const char* type;
+        const char* size;
+        bool keyEdited;
+        bool found;
+        bool allowed;
+    } cases[] = {
+        {"W ", "12X26", true, true, true},
+        {"W ", "12X26", false, true, false},   // still named as the part it came from
+        {"W ", "99X99", true, false, false},
+        {"", "12X26", true, false, false},
+        {"W ", "", true, false, false},
+    };
+    for (const auto& c : cases) {
+        CPartDoc* doc = NewPart();
+        FakeForm form;
+        doc->AddView(&form);
+        if (c.keyEdited)
+            doc->KeyFieldEdited();
+        EXPECT_EQ(doc->LookUpShape(c.type, c.size).has_value(), c.found) << c.type << c.size;
+        EXPECT_EQ(doc->GetShapeLookup(), c.found ? CSmartDoc::ShapeLookup::found : CSmartDoc::ShapeLookup::notFound);
+        EXPECT_EQ(doc->IsSaveAllowed(), c.allowed) << c.type << c.size << c.keyEdited;
+        EXPECT_EQ(doc->IsCommandEnabled(ID_FILE_SAVE_NEW), c.allowed);
+        EXPECT_EQ(form.changes.back(), Kind::shape);
+        EXPECT_EQ(doc->GetPartShape(), nullptr);   // a lookup builds nothing
+        doc->RemoveView(&form);
+        parts->CloseDocument(doc);
+    }
+    EXPECT_TRUE(messages->Shown().empty());   // the lookup itself tells nobody
+}
+
+TEST_F(PartDocTest, ARefusedSaveOfANewPartWritesNothingAndKeyFieldsFollowTheDocument)
+{
+    auto doc = std::make_unique<CPartDoc>();
+    FakeForm form;
+    doc->AddView(&form);
+    MakeB12(*doc);
+    doc->SetDocumentState(CSmartDoc::stateNew);
+    ASSERT_TRUE(doc->LookUpShape("W ", "12X26"));   // found, but no key field edited yet
+    messages->Answer(fw::IDOK);
+    EXPECT_FALSE(doc->OnFileSave());
+    EXPECT_FALSE(std::filesystem::exists(JobFile("J1/G1/B12.prt")));
+    doc->KeyFieldEdited();
+    ASSERT_TRUE(doc->OnFileSave());
+    EXPECT_TRUE(std::filesystem::exists(JobFile("J1/G1/B12.prt")));
+    EXPECT_TRUE(doc->KeyFieldsChanged());   // a stored part stands for its own file
+
+    doc->DisableKeyFields();   // the part programming window opened
+    EXPECT_FALSE(form.shapeFields);
+    ASSERT_TRUE(doc->OnFileSaveNew());
+    EXPECT_TRUE(form.shapeFields);
+    EXPECT_EQ(form.changes.back(), CSmartDoc::DocChange::Kind::startedNew);
+    EXPECT_FALSE(doc->IsSaveAllowed());
+    EXPECT_FALSE(doc->KeyFieldsChanged());
+    doc->RemoveView(&form);
+}
+
+TEST_F(PartDocTest, TheLengthGoesToTheDocumentAndTheOtherViews)
+{
+    CPartDoc doc;
+    MakeB12(doc);
+    CountingView editing, other;
+    doc.AddView(&editing);
+    doc.AddView(&other);
+    doc.SetLength(120.5, &editing);
+    EXPECT_EQ(doc.Header().length.GetValue(), 120.5);
+    EXPECT_TRUE(editing.hints.empty());
+    EXPECT_EQ(other.hints, std::vector<long>{0});
+    doc.RemoveView(&editing);
+    doc.RemoveView(&other);
 }

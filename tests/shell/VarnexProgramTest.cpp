@@ -599,3 +599,94 @@ TEST_F(ProgramTest, SpecificsOpensThePartProgrammingWindowOnThePart)
     EXPECT_EQ(static_cast<CPartDoc*>(info->Document())->GetKeyFieldsFlag(), 1);
     CFaceView::SetToolChooser(chooser);
 }
+
+TEST_F(ProgramTest, ClosingThePartInformationWindowAsksAboutItsFieldsWhileTheProgrammingWindowStaysOpen)
+{
+    InstallDimensionControl();
+    const CFaceView::ToolChooser chooser = CFaceView::SetToolChooser([](QWidget*) { return std::string(); });
+    VarnexProgram program(VarnexProgram::Standard({}, nullptr));
+    program.Start({});
+    SaveB12();
+    const std::filesystem::path file = drives.C() / "Kestrom/Jobs/NONE/NONE/B12.prt";
+    const std::string stored = TempDrives::Get(file);
+    program.App().DoNavAction(0x21, "C:\\Kestrom\\Jobs\\NONE\\NONE\\B12.prt");
+    auto* info = dynamic_cast<CChildFrame*>(Windows(program)[0]);
+    auto* view = dynamic_cast<CPartView*>(info->View());
+    ASSERT_NE(view, nullptr);
+    auto* part = static_cast<CPartDoc*>(info->Document());
+    view->Edit(CPartView::IDC_QUANTITY).setText("5");
+    view->ToolBarActions()[3]->trigger();   // Specifics takes the form
+    ASSERT_EQ(Windows(program).size(), 2);
+    EXPECT_EQ(part->Header().quantity, 5u);
+    EXPECT_TRUE(part->IsModified());
+
+    // A window without fields of its own closes without a question while another shows the part.
+    EXPECT_TRUE(Windows(program)[1]->close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(Windows(program).size(), 1);
+    EXPECT_TRUE(messages->Shown().empty());
+
+    view->ToolBarActions()[3]->trigger();
+    ASSERT_EQ(Windows(program).size(), 2);
+    auto* programming = dynamic_cast<CChildFrame*>(Windows(program)[1]);
+    view->Edit(CPartView::IDC_QUANTITY).setText("7");   // typed, not yet in the document
+
+    messages->Answer(fw::IDCANCEL);
+    EXPECT_FALSE(info->close());   // Cancel keeps the window
+    ASSERT_EQ(messages->Shown().size(), 1u);
+    EXPECT_EQ(messages->Shown()[0].text, "Update the Document with these values?");
+    messages->Answer(fw::IDNO);
+    EXPECT_TRUE(info->close());   // No: the typed quantity goes, the document stays open
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(Windows(program).size(), 1);
+    EXPECT_EQ(part->Header().quantity, 5u);
+    EXPECT_EQ(messages->Shown().size(), 2u);
+
+    // The last window asks to save.
+    messages->Answer(fw::IDCANCEL);
+    EXPECT_FALSE(programming->close());
+    EXPECT_EQ(messages->Shown().back().text, "Save changes to B12.prt?");
+    messages->Answer(fw::IDNO);
+    EXPECT_TRUE(programming->close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(Windows(program).empty());
+    EXPECT_EQ(TempDrives::Get(file), stored);   // No keeps the file as it was
+    EXPECT_EQ(messages->Shown().size(), 4u);
+    CFaceView::SetToolChooser(chooser);
+}
+
+TEST_F(ProgramTest, ClosingTheMultFormBesideTheHandMultWindowAsksAboutItsFieldsAndTheLastAsksToSave)
+{
+    InstallDimensionControl();
+    VarnexProgram program(VarnexProgram::Standard({}, nullptr));
+    program.Start({});
+    SaveMultM1(1);
+    const std::filesystem::path file = drives.C() / "Kestrom/Jobs/J1/G1/M 1.mlt";
+    const std::string stored = TempDrives::Get(file);
+    program.App().DoNavAction(0x22, "C:\\Kestrom\\Jobs\\J1\\G1\\M 1.mlt");
+    auto* info = dynamic_cast<CChildFrame*>(Windows(program)[0]);
+    auto* view = dynamic_cast<machui::CMultView*>(info->View());
+    ASSERT_NE(view, nullptr);
+    const machui::ModalRunner previous = machui::SetModalRunner([](QDialog&) { return int(QDialog::Rejected); });
+    view->ToolBarActions()[3]->trigger();   // Specifics: the hand-mult window
+    machui::SetModalRunner(previous);
+    ASSERT_EQ(Windows(program).size(), 2);
+    auto* handMult = dynamic_cast<CChildFrame*>(Windows(program)[1]);
+
+    info->Document()->SetModifiedFlag();
+    messages->Answer(fw::IDCANCEL);
+    EXPECT_FALSE(info->close());
+    ASSERT_EQ(messages->Shown().size(), 1u);
+    EXPECT_EQ(messages->Shown()[0].text, "Update the Document with these values?");
+    messages->Answer(fw::IDYES);
+    EXPECT_TRUE(info->close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(Windows(program).size(), 1);
+
+    messages->Answer(fw::IDNO);
+    EXPECT_TRUE(handMult->close());
+    EXPECT_EQ(messages->Shown().back().text, "Save changes to M 1.mlt?");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(Windows(program).empty());
+    EXPECT_EQ(TempDrives::Get(file), stored);
+}
