@@ -39,3 +39,6 @@ inline constexpr unsigned ID_STENCIL = 32855;
 inline constexpr unsigned ID_FLIP = 32920;
 inline constexpr unsigned ID_FLOP = 32921;
 inline constexpr unsigned ID_ROTATE = 32922;
+// The part programming window: its panes.
+inline constexpr unsigned ID_VIEW_PATTERN_WINDOW = 32773;
+inline constexpr unsigned ID_VIEW_MATERIAL_WINDOW = 32774;

@@ -38,6 +38,14 @@ std::pair<double, double> Along(double slope, double length, bool reverse)
 
 CRefPlane::CRefPlane() { Recompute(); }
 
+void CRefPlane::SetUnits(int system)
+{
+    for (CDimension* length : {&startX_, &startU_, &rise_, &run_}) {
+        length->SetUnits(system);
+        length->UpdateFromValue();
+    }
+}
+
 void CRefPlane::Set(double startX, double startU, char xDirection, char uDirection, double rise, double run, char type)
 {
     startX_.SetValue(startX);

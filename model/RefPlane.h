@@ -41,6 +41,8 @@ public:
     // Turns the plane over across a face of that width.
     void FlopU(double width);
     std::string GetRiseText() const { return rise_.GetString(); }
+    // The measuring system the four lengths show their values in (CDimension::SetUnits).
+    void SetUnits(int system);
 
     const CDimension& GetStartX() const { return startX_; }
     const CDimension& GetStartU() const { return startU_; }

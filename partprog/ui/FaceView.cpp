@@ -99,6 +99,7 @@ double CFaceView::HeightInches() const
 
 void CFaceView::OnInitialUpdate()
 {
+    plane_.SetUnits(doc_.GetMeasuringSystem());
     if (kind_->centredPlane)
         plane_.Set(0, HeightInches() * 0.5, '+', '-', 0, 0, 'C');
     else
@@ -113,6 +114,7 @@ void CFaceView::OnInitialUpdate()
 
 void CFaceView::OnUpdate(fw::View*, long hint, fw::Object* hintObject)
 {
+    plane_.SetUnits(doc_.GetMeasuringSystem());
     const auto* partHint = dynamic_cast<const CPartHint*>(hintObject);
     if (hint == CPatternEditor::hintDetails && !hintObject)
         ResetScroll();

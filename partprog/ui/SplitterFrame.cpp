@@ -1,6 +1,7 @@
 #include "partprog/ui/SplitterFrame.h"
 
 #include "fw/core/AppProfile.h"
+#include "fw/qt/ChildMenus.h"
 #include "fw/qt/QtText.h"
 #include "fw/qt/ViewFrame.h"
 #include "model/ui/DimDlg.h"
@@ -21,9 +22,13 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
+
+#include <span>
+#include <vector>
 
 namespace {
 
@@ -147,6 +152,12 @@ void CSplitterFrame::BuildCommands()
     AddRoute(ID_FLOP, "Flop", "Roll On X Axis", {[this] { patternView_->Flop(); }, isPlate});
     AddRoute(ID_ROTATE, "Rotate", "Rotate", {[this] { patternView_->Rotate(); }, isPlate});
     AddRoute(ID_DELETE_PATTERN, "Delete Pattern", "Delete Pattern", {[this] { patternView_->Delete(); }, hasPatterns});
+    AddRoute(ID_VIEW_PATTERN_WINDOW, "&Pattern Window", "Pattern Window",
+             {[this] { ActivatePane(*patternView_); }, [] { return true; }});
+    AddRoute(ID_VIEW_MATERIAL_WINDOW, "&Material Window", "Material Window", {[this] {
+                 CFaceView* page = tabView_->GetPage(tabView_->GetCurrentPage());
+                 ActivatePane(page ? static_cast<QWidget&>(*page) : *tabView_);
+             }, [] { return true; }});
 
     QToolBar* toolBar = addToolBar("Programming Tools");
     toolBar->setObjectName("Programming Tools");
@@ -163,6 +174,58 @@ void CSplitterFrame::BuildCommands()
             toolBarActions_.push_back(actions_.at(command));
         }
     }
+    BuildMenus();
+}
+
+void CSplitterFrame::BuildMenus()
+{
+    constexpr int separator = 0;
+    constexpr int planeMenu = -1;
+    struct MenuItems {
+        const char* title;
+        std::vector<int> commands;
+    };
+    const MenuItems menus[] = {
+        {"&Edit", {ID_DELETE_PATTERN, ID_MIRROR, ID_FACE_COPY, separator, ID_STENCIL}},
+        {"&View", {ID_VIEW_MATERIAL_WINDOW, ID_VIEW_PATTERN_WINDOW, ID_STENCIL_LIST}},
+        {"&Tools", {ID_CHOOSE_TOOL, ID_CHOOSE_GLOBAL_TOOL, ID_COPY_TOOL, separator, planeMenu, separator,
+                    ID_TRIANGULATE, ID_FLIP, ID_FLOP, ID_ROTATE}},
+    };
+    const int planeCommands[] = {ID_TOP, ID_BOTTOM, ID_CENTER, ID_START, ID_END, ID_CENTERED_DOWN, ID_CENTERED_UP,
+                                 ID_CYCLE_TYPE, ID_HORIZONTAL, separator, ID_CUSTOMIZE, ID_ROTATE_DEGREES, ID_ADD_X};
+    const auto fill = [this, &planeCommands](QMenu& menu, std::span<const int> commands) {
+        for (const int command : commands) {
+            if (command == separator) {
+                menu.addSeparator();
+            } else if (command == planeMenu) {
+                QMenu* plane = menu.addMenu("Reference &Plane");
+                for (const int planeCommand : planeCommands) {
+                    if (planeCommand == separator)
+                        plane->addSeparator();
+                    else
+                        plane->addAction(actions_.at(planeCommand));
+                }
+            } else {
+                menu.addAction(actions_.at(command));
+            }
+        }
+    };
+    for (const MenuItems& items : menus) {
+        auto* menu = new QMenu(items.title, this);
+        menu->setObjectName(fw::kChildMenuName);
+        fill(*menu, items.commands);
+        connect(menu, &QMenu::aboutToShow, this, &CSplitterFrame::UpdateCommands);
+        menus_.push_back(menu);
+    }
+}
+
+void CSplitterFrame::ActivatePane(QWidget& pane)
+{
+    QWidget* target = (pane.focusPolicy() & Qt::TabFocus) ? &pane : pane.focusWidget();
+    for (QWidget* w = pane.nextInFocusChain(); !target && w && w != &pane; w = w->nextInFocusChain())
+        if (pane.isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(&pane))
+            target = w;
+    (target ? target : &pane)->setFocus(Qt::OtherFocusReason);
 }
 
 bool CSplitterFrame::Execute(int command)

@@ -2,7 +2,8 @@
 // The part programming window of a part: the "Part Programming" form above, the face views in
 // their tabs below, the "Programming Tools" toolbar and a status bar whose six panes describe the
 // current pattern. Commands go to the frame first, then to the current face view, then to the
-// form. The size, position and split are kept in the profile's "Layout" section.
+// form. Its Edit, View and Tools menus join the main menu bar while the window is active. The
+// size, position and split are kept in the profile's "Layout" section.
 
 #include <QMainWindow>
 #include <QPointer>
@@ -21,6 +22,7 @@ class DetailSettings;
 class QAction;
 class QDialog;
 class QLabel;
+class QMenu;
 class QSplitter;
 
 class CSplitterFrame : public QMainWindow {
@@ -43,6 +45,8 @@ public:
     QAction* Action(int command) const;
     // The toolbar's commands in order (null for a separator).
     const std::vector<QAction*>& ToolBarActions() const { return toolBarActions_; }
+    // Edit, View and Tools (with its Reference Plane submenu), for the main menu bar.
+    const std::vector<QMenu*>& Menus() const { return menus_; }
     QLabel& StatusPane(int index) const { return *panes_.at(std::size_t(index - 1)); }
     // The open stencil list window, or null.
     CStencilListView* StencilList() const;
@@ -73,6 +77,10 @@ private:
         std::function<bool()> enabled;
     };
     void BuildCommands();
+    void BuildMenus();
+    // Gives the focus back to the pane's field last focused, else to its first field, else to
+    // the pane itself.
+    static void ActivatePane(QWidget& pane);
     void AddRoute(int command, const char* text, const char* tip, Route route);
     int RunDialog(QDialog& dialog);
     QWidget& Host() const;
@@ -94,5 +102,6 @@ private:
     std::map<int, QAction*> actions_;
     std::map<int, Route> routes_;
     std::vector<QAction*> toolBarActions_;
+    std::vector<QMenu*> menus_;
     DialogRunner runDialog_;
 };

@@ -3,6 +3,7 @@
 #include "fw/core/AppProfile.h"
 #include "fw/core/MessageService.h"
 #include "fw/core/StringTable.h"
+#include "fw/qt/ChildMenus.h"
 #include "fw/qt/QtText.h"
 #include "shell/CommandGuard.h"
 #include "shell/ImportProgram.h"
@@ -18,12 +19,15 @@
 #include <QDockWidget>
 #include <QGuiApplication>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QStyle>
 #include <QToolBar>
+
+#include <algorithm>
 
 namespace {
 
@@ -66,6 +70,7 @@ CMainFrame::CMainFrame(CVarnexApp& app, QWidget* parent)
     mdiArea_.setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(&mdiArea_);
     CreateMenus();
+    connect(&mdiArea_, &QMdiArea::subWindowActivated, this, &CMainFrame::MergeChildMenus);
     CreateToolBar();
     CreateNavigatorBar();
     statusBar()->showMessage(kIdleMessage);
@@ -76,7 +81,10 @@ CMainFrame::CMainFrame(CVarnexApp& app, QWidget* parent)
 
 CMainFrame::~CMainFrame()
 {
-    // The MDI area is a member: take it out before the window deletes its central widget.
+    // The MDI area is a member: take it out before the window deletes its central widget, and
+    // hear no more of its windows while they go.
+    disconnect(&mdiArea_, nullptr, this, nullptr);
+    UnmergeChildMenus();
     takeCentralWidget();
 }
 
@@ -100,6 +108,50 @@ QToolBar* CMainFrame::ActiveChildToolBar(const QString& title) const
 {
     const QMdiSubWindow* active = mdiArea_.activeSubWindow();
     return active && active->widget() ? active->widget()->findChild<QToolBar*>(title) : nullptr;
+}
+
+void CMainFrame::MergeChildMenus()
+{
+    // The current window stays current while the program is in the background.
+    QMdiSubWindow* window = mdiArea_.currentSubWindow();
+    if (window && window == merged_.window)
+        return;
+    UnmergeChildMenus();
+    merged_.window = window;
+    if (!window || !window->widget())
+        return;
+    merged_.connections.push_back(connect(window, &QObject::destroyed, this, &CMainFrame::UnmergeChildMenus));
+    QAction* previous = menuBar()->actions().value(0);
+    for (QMenu* menu : window->widget()->findChildren<QMenu*>(QString::fromLatin1(fw::kChildMenuName))) {
+        const QList<QAction*> bar = menuBar()->actions();
+        const auto own = std::find_if(bar.begin(), bar.end(), [menu](QAction* a) { return a->menu() && a->text() == menu->title(); });
+        if (own == bar.end()) {
+            menuBar()->insertAction(bar.value(bar.indexOf(previous) + 1), menu->menuAction());
+            merged_.entries.emplace_back(menuBar(), menu->menuAction());
+            previous = menu->menuAction();
+            continue;
+        }
+        QMenu* target = (*own)->menu();
+        auto& separator = merged_.separators.emplace_back(std::make_unique<QAction>());
+        separator->setSeparator(true);
+        target->addAction(separator.get());
+        for (QAction* entry : menu->actions()) {
+            target->addAction(entry);
+            merged_.entries.emplace_back(target, entry);
+        }
+        merged_.connections.push_back(connect(target, &QMenu::aboutToShow, menu, &QMenu::aboutToShow));
+        previous = *own;
+    }
+}
+
+void CMainFrame::UnmergeChildMenus()
+{
+    for (const auto& [where, entry] : merged_.entries)
+        if (where && entry)
+            where->removeAction(entry);
+    for (const QMetaObject::Connection& connection : merged_.connections)
+        disconnect(connection);
+    merged_ = {};
 }
 
 QAction* CMainFrame::Command(std::string_view name) const

@@ -9,13 +9,17 @@
 
 #include <QMainWindow>
 #include <QMdiArea>
+#include <QPointer>
 
 #include <functional>
+#include <memory>
 #include <string_view>
+#include <vector>
 
 class CVarnexApp;
 class ImportProgram;
 class QDockWidget;
+class QMdiSubWindow;
 class QToolBar;
 
 class CMainFrame : public QMainWindow {
@@ -62,6 +66,9 @@ private:
     QAction* AddCommand(QMenu* menu, const QString& text, const char* name, std::function<void()> handler);
     // The toolbar of that object name in the active child window, or null.
     QToolBar* ActiveChildToolBar(const QString& title) const;
+    // The menus of the current child window (fw/qt/ChildMenus.h) replace those of the last one.
+    void MergeChildMenus();
+    void UnmergeChildMenus();
     void ForwardToNavigator(int code);
     void FillRecentFiles(QMenu* file);
     void OnViewOptions();
@@ -83,4 +90,14 @@ private:
     std::function<void()> print_;
     std::function<void()> printSetup_;
     std::unique_ptr<ImportProgram> import_;
+    // What the current child window added to the menus: its entries (each with the menu bar or
+    // menu it went into), the separators before them, the forwarded menu updates and the notice
+    // of the window's end.
+    struct MergedMenus {
+        QPointer<QMdiSubWindow> window;
+        std::vector<std::pair<QPointer<QWidget>, QPointer<QAction>>> entries;
+        std::vector<std::unique_ptr<QAction>> separators;
+        std::vector<QMetaObject::Connection> connections;
+    };
+    MergedMenus merged_;
 };

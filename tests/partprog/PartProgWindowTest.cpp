@@ -13,6 +13,7 @@
 #include "partprog/FaceTool.h"
 #include "partprog/ui/TabView.h"
 #include "model/ToolDoc.h"
+#include "fw/qt/ChildMenus.h"
 
 #include "LenboxFactory.h"
 #include "PartProgSupport.h"
@@ -22,6 +23,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QDropEvent>
 #include <QPushButton>
@@ -30,6 +32,7 @@
 #include <QTest>
 
 #include <cstdlib>
+#include <set>
 
 namespace {
 
@@ -375,6 +378,119 @@ TEST_F(PartProgWindowTest, PlaneDialogsChangeTheCurrentFacesPlane)
     ASSERT_TRUE(frame.Execute(ID_ROTATE_DEGREES));   // 90: refused, nothing changes
     EXPECT_EQ(messages->Shown().back().text, kNoRightAngles);
     EXPECT_EQ(plane.GetRise().GetValue(), 0);
+}
+
+// The entries of a menu and of its submenus, without separators.
+void CollectEntries(const QMenu& menu, std::set<QAction*>& entries)
+{
+    for (QAction* action : menu.actions()) {
+        if (action->menu())
+            CollectEntries(*action->menu(), entries);
+        else if (!action->isSeparator())
+            entries.insert(action);
+    }
+}
+
+TEST_F(PartProgWindowTest, MenusCarryTheWindowsCommandsAndThePaneCommandsMoveTheFocus)
+{
+    CPartDoc& doc = OpenSavedPart("W ", "12X26", 240);
+    CSplitterFrame frame(doc, details);
+    int stencilDialogs = 0;
+    frame.SetDialogRunner([&stencilDialogs](QDialog& dialog) {
+        stencilDialogs += dynamic_cast<CStencilDlg*>(&dialog) != nullptr;
+        return int(QDialog::Rejected);
+    });
+    frame.show();
+
+    QStringList titles;
+    std::set<QAction*> entries;
+    for (QMenu* menu : frame.Menus()) {
+        titles << menu->title();
+        EXPECT_EQ(menu->objectName(), fw::kChildMenuName);
+        CollectEntries(*menu, entries);
+    }
+    EXPECT_EQ(titles, (QStringList{"&Edit", "&View", "&Tools"}));
+    // Every toolbar command but the greyed saves has its menu entry, and so do Delete Pattern
+    // and the two pane commands.
+    std::set<QAction*> expected{frame.Action(ID_DELETE_PATTERN), frame.Action(ID_VIEW_MATERIAL_WINDOW),
+                                frame.Action(ID_VIEW_PATTERN_WINDOW)};
+    for (QAction* action : frame.ToolBarActions())
+        if (action && action != frame.Action(ID_FILE_SAVE) && action != frame.Action(ID_FILE_SAVE_NEW))
+            expected.insert(action);
+    EXPECT_EQ(entries, expected);
+    QMenu& view = *frame.Menus()[1];
+    EXPECT_EQ(view.actions(), (QList<QAction*>{frame.Action(ID_VIEW_MATERIAL_WINDOW), frame.Action(ID_VIEW_PATTERN_WINDOW),
+                                               frame.Action(ID_STENCIL_LIST)}));
+
+    // An entry runs the window's command.
+    frame.Action(ID_STENCIL)->trigger();
+    EXPECT_EQ(stencilDialogs, 1);
+
+    // Opening a menu brings its states up to date: a pattern added behind the form's back.
+    QMenu& edit = *frame.Menus()[0];
+    EXPECT_FALSE(frame.Action(ID_MIRROR)->isEnabled());
+    auto pattern = std::make_unique<CPattern>(10, 0, 1, 0, 1, 0, CPattern::hole, &frame.CurrentFaceView()->GetRefPlane(),
+                                              frame.CurrentFaceView()->GetTool(), 0);
+    ASSERT_TRUE(doc.AddPattern(pattern, doc.GetPartShape()->GetWebList()));
+    emit edit.aboutToShow();
+    EXPECT_TRUE(frame.Action(ID_MIRROR)->isEnabled());
+
+    // Pattern Window: the form's first field; Material Window: the current face; Pattern Window
+    // again: back to the field focused last.
+    frame.Action(ID_VIEW_PATTERN_WINDOW)->trigger();
+    ASSERT_NE(frame.focusWidget(), nullptr);
+    EXPECT_TRUE(frame.PatternView().isAncestorOf(frame.focusWidget()));
+    QLineEdit& countX = frame.PatternView().CountEdit(CPatternView::IDC_COUNT_X);
+    countX.setFocus();
+    frame.Action(ID_VIEW_MATERIAL_WINDOW)->trigger();
+    EXPECT_EQ(frame.focusWidget(), frame.CurrentFaceView());
+    QTest::keyClick(frame.CurrentFaceView(), Qt::Key_Tab);   // the next face
+    frame.Action(ID_VIEW_PATTERN_WINDOW)->trigger();
+    EXPECT_EQ(frame.focusWidget(), &countX);
+    frame.Action(ID_VIEW_MATERIAL_WINDOW)->trigger();
+    EXPECT_EQ(frame.focusWidget(), frame.TabView().GetPage(2));
+    frame.OnClose();
+}
+
+TEST_F(PartProgWindowTest, APlaneOfAMetricPartShowsAndTakesMillimetres)
+{
+    CPartDoc& doc = NewPart("W ", "12X26", 240);
+    doc.Header().measuringSystem = 2;
+    CSplitterFrame frame(doc, details);
+    CRefPlane& plane = frame.CurrentFaceView()->GetRefPlane();
+    EXPECT_EQ(plane.GetStartX().GetUnits(), 2);
+
+    int shownSystem = -1;
+    frame.SetDialogRunner([&shownSystem](QDialog& dialog) {
+        auto* custom = dynamic_cast<CRefDialog*>(&dialog);
+        if (!custom)
+            return int(QDialog::Rejected);
+        custom->open();
+        lenbox::CLenboxCtrl& startX = test::LenboxFactory::Of(custom->GetLenbox(CRefDialog::startX));
+        shownSystem = startX.GetDimensionType();
+        EXPECT_TRUE(startX.SetMetricString("508"));
+        custom->accept();
+        return int(QDialog::Accepted);
+    });
+    ASSERT_TRUE(frame.Execute(ID_CUSTOMIZE));
+    EXPECT_EQ(shownSystem, 2);
+    EXPECT_NEAR(plane.GetStartX().GetValue(), 20, 1e-9);
+    EXPECT_EQ(plane.GetStartX().GetText(), "508 mm");
+
+    // A pattern takes the plane with its unit; the status bar shows it so.
+    Type(frame.PatternView(), 30, 2, 1, 0);
+    ASSERT_TRUE(frame.PatternView().Add());
+    const CPattern* added = frame.CurrentFaceView()->GetCurrentPattern();
+    ASSERT_NE(added, nullptr);
+    EXPECT_EQ(added->GetRefPlane().GetStartX().GetUnits(), 2);
+    EXPECT_EQ(frame.StatusPane(3).text(), "Start X = 508 mm");
+
+    // The part going back to feet and inches takes the face's plane along at the next update.
+    doc.Header().measuringSystem = 0;
+    doc.UpdateAllViews(nullptr);
+    EXPECT_EQ(plane.GetStartX().GetUnits(), 0);
+    EXPECT_NEAR(plane.GetStartX().GetValue(), 20, 1e-9);
+    frame.OnClose();
 }
 
 } // namespace

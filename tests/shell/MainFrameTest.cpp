@@ -1,9 +1,12 @@
 #include "shell/ui/MainFrame.h"
+#include "fw/qt/ChildMenus.h"
 #include "shell/VarnexApp.h"
 #include "tests/shell/FakeServices.h"
 #include "tests/shell/QtFixture.h"
 
 #include <QDockWidget>
+#include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -111,6 +114,65 @@ TEST_F(MainFrameTest, MenusCarryTheirPrompts)
     for (QAction* tool : frame.ToolBar().actions())
         tools << tool->objectName();
     EXPECT_EQ(tools, (QStringList{"ID_FILE_NEW_PART", "ID_FILE_OPEN_PART", "ID_FILE_NEW_MULT", "ID_FILE_OPEN_MULT", "ID_APP_ABOUT"}));
+}
+
+// A child window with an "&Edit" menu of its own and an entry for the frame's "&View" menu.
+struct MenuChild {
+    explicit MenuChild(const QString& name) : widget(new QWidget)
+    {
+        for (const char* title : {"&Edit", "&View"}) {
+            auto* menu = new QMenu(QString::fromLatin1(title), widget);
+            menu->setObjectName(fw::kChildMenuName);
+            QObject::connect(menu->addAction(name + " " + title), &QAction::triggered, [this] { ++runs; });
+        }
+    }
+    QWidget* widget;
+    int runs = 0;
+};
+
+QStringList Texts(const QList<QAction*>& actions)
+{
+    QStringList texts;
+    for (const QAction* action : actions)
+        texts << action->text();
+    return texts;
+}
+
+TEST_F(MainFrameTest, TheActiveChildsMenusJoinTheMenuBarUntilAnotherIsActive)
+{
+    CMainFrame frame(app);
+    frame.show();
+    QMenu* view = FindAction(frame.menuBar()->actions(), "&View")->menu();
+    const QStringList ownView = Texts(view->actions());
+    MenuChild one("One"), two("Two");
+    QMdiSubWindow* first = frame.MdiArea().addSubWindow(one.widget);
+    QMdiSubWindow* second = frame.MdiArea().addSubWindow(two.widget);
+    first->show();
+    second->show();
+
+    const struct {
+        QMdiSubWindow* active;
+        MenuChild& child;
+        QString name;
+    } cases[] = {{first, one, "One"}, {second, two, "Two"}, {first, one, "One"}};
+    for (const auto& c : cases) {
+        frame.MdiArea().setActiveSubWindow(c.active);
+        EXPECT_EQ(Texts(frame.menuBar()->actions()), (QStringList{"&File", "&Edit", "&View", "&Machine", "&Help"}));
+        QMenu* edit = FindAction(frame.menuBar()->actions(), "&Edit")->menu();
+        EXPECT_EQ(Texts(edit->actions()), QStringList{c.name + " &Edit"});
+        EXPECT_EQ(Texts(view->actions()), ownView + QStringList({"", c.name + " &View"}));
+        const int before = c.child.runs;
+        view->actions().back()->trigger();
+        EXPECT_EQ(c.child.runs, before + 1) << c.name.toStdString();
+    }
+    EXPECT_EQ(two.runs, 1);
+
+    // The last window gone, only the frame's own menus are left.
+    delete first;
+    delete second;
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Texts(frame.menuBar()->actions()), (QStringList{"&File", "&View", "&Machine", "&Help"}));
+    EXPECT_EQ(Texts(view->actions()), ownView);
 }
 
 TEST_F(MainFrameTest, NavigatorBarIsDockedLeft)

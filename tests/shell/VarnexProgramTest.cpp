@@ -1,4 +1,6 @@
 #include "shell/ui/VarnexProgram.h"
+#include "shell/ui/MainFrame.h"
+#include "model/CommandIds.h"
 #include "shell/ui/ChildFrame.h"
 #include "shell/ui/DimensionControl.h"
 #include "shell/ui/SplashWnd.h"
@@ -13,6 +15,7 @@
 #include "partprog/PartDoc.h"
 #include "partprog/ui/FaceView.h"
 #include "partprog/ui/PartView.h"
+#include "partprog/ui/PatternView.h"
 #include "partprog/ui/SplitterFrame.h"
 #include "partprog/ui/TabView.h"
 #include "fw/core/Archive.h"
@@ -34,6 +37,7 @@
 #include <QToolBar>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -689,4 +693,120 @@ TEST_F(ProgramTest, ClosingTheMultFormBesideTheHandMultWindowAsksAboutItsFieldsA
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(Windows(program).empty());
     EXPECT_EQ(TempDrives::Get(file), stored);
+}
+namespace {
+
+// The titles of the main menu bar.
+QStringList MenuTitles(const QMainWindow& window)
+{
+    QStringList titles;
+    for (const QAction* menu : window.menuBar()->actions())
+        titles << menu->text();
+    return titles;
+}
+
+QMenu* MainMenu(const QMainWindow& window, const QString& title)
+{
+    for (const QAction* menu : window.menuBar()->actions())
+        if (menu->text() == title)
+            return menu->menu();
+    return nullptr;
+}
+
+QAction* Entry(const QMenu& menu, const QString& text)
+{
+    for (QAction* action : menu.actions())
+        if (action->text() == text)
+            return action;
+    return nullptr;
+}
+
+} // namespace
+
+TEST_F(ProgramTest, TheActivePartProgrammingWindowsMenusJoinTheMainMenusAndRunItsCommands)
+{
+    InstallDimensionControl();
+    const CFaceView::ToolChooser chooser = CFaceView::SetToolChooser([](QWidget*) { return std::string(); });
+    Profile().WriteProfileInt("Layout", "MaximizePattern", 0);
+    VarnexProgram program(VarnexProgram::Standard({}, nullptr));
+    program.Start({});
+    program.ShowMainFrame(CVarnexApp::kShowNormal);
+    SaveB12();
+    program.App().DoNavAction(0x21, "C:\\Kestrom\\Jobs\\NONE\\NONE\\B12.prt");
+    ASSERT_EQ(Windows(program).size(), 1);
+    auto* info = dynamic_cast<CChildFrame*>(Windows(program)[0]);
+    auto* partView = dynamic_cast<CPartView*>(info->View());
+    ASSERT_NE(partView, nullptr);
+    CMainFrame& main = *program.MainFrame();
+    const QStringList own{"&File", "&View", "&Machine", "&Help"};
+    EXPECT_EQ(MenuTitles(main), own);
+    QMenu* view = MainMenu(main, "&View");
+    ASSERT_NE(view, nullptr);
+    const qsizetype ownViewEntries = view->actions().size();
+
+    QAction* specifics = partView->ToolBarActions()[3];
+    specifics->trigger();
+    ASSERT_EQ(Windows(program).size(), 2);
+    auto* frame = dynamic_cast<CChildFrame*>(Windows(program)[1]);
+    auto* programming = frame->findChild<CSplitterFrame*>();
+    ASSERT_NE(programming, nullptr);
+    EXPECT_EQ(main.MdiArea().currentSubWindow(), frame);
+    EXPECT_EQ(MenuTitles(main), (QStringList{"&File", "&Edit", "&View", "&Tools", "&Machine", "&Help"}));
+    EXPECT_EQ(MainMenu(main, "&Edit"), programming->Menus()[0]);
+    EXPECT_EQ(MainMenu(main, "&Tools"), programming->Menus()[2]);
+
+    // View gains the window's entries after a separator; they act on this window.
+    ASSERT_EQ(view->actions().size(), ownViewEntries + 4);
+    EXPECT_TRUE(view->actions()[ownViewEntries]->isSeparator());
+    QAction* material = Entry(*view, "&Material Window");
+    ASSERT_EQ(material, programming->Action(ID_VIEW_MATERIAL_WINDOW));
+    material->trigger();
+    EXPECT_EQ(main.focusWidget(), programming->CurrentFaceView());
+    Entry(*view, "&Pattern Window")->trigger();
+    EXPECT_TRUE(programming->PatternView().isAncestorOf(main.focusWidget()));
+    // Opening View brings the window's entries up to date too.
+    programming->Action(ID_STENCIL_LIST)->setEnabled(false);
+    emit view->aboutToShow();
+    EXPECT_TRUE(programming->Action(ID_STENCIL_LIST)->isEnabled());
+
+    if (const char* shots = std::getenv("VARNEX_SHOTS")) {
+        main.resize(1200, 800);
+        frame->showMaximized();
+        main.grab().save(QString(shots) + "/partwin-merged-menus.png");
+        for (const char* title : {"&Tools", "&View"}) {
+            QMenu* menu = MainMenu(main, title);
+            menu->popup(main.mapToGlobal(QPoint(200, 20)));
+            menu->grab().save(QString(shots) + "/partwin-menu-" + QString(title).mid(1).toLower() + ".png");
+            menu->hide();
+        }
+        frame->showNormal();
+    }
+
+    // While the programming window is open the part's Specifics is greyed: one window per part.
+    EXPECT_FALSE(specifics->isEnabled());
+    specifics->trigger();
+    EXPECT_EQ(Windows(program).size(), 2);
+
+    // The part information window active: the menus are the main window's own again.
+    main.MdiArea().setActiveSubWindow(info);
+    EXPECT_EQ(MenuTitles(main), own);
+    EXPECT_EQ(view->actions().size(), ownViewEntries);
+    EXPECT_EQ(Entry(*view, "&Material Window"), nullptr);
+    main.MdiArea().setActiveSubWindow(frame);
+    EXPECT_EQ(view->actions().size(), ownViewEntries + 4);
+
+    // Closed, the window takes its entries along; Specifics opens a new programming window.
+    frame->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(Windows(program).size(), 1);
+    main.MdiArea().setActiveSubWindow(info);
+    EXPECT_EQ(MenuTitles(main), own);
+    EXPECT_EQ(view->actions().size(), ownViewEntries);
+    ASSERT_TRUE(specifics->isEnabled());
+    specifics->trigger();
+    ASSERT_EQ(Windows(program).size(), 2);
+    EXPECT_NE(Windows(program)[1]->findChild<CSplitterFrame*>(), nullptr);
+    EXPECT_EQ(MenuTitles(main).size(), 6);
+    EXPECT_TRUE(messages->Shown().empty());
+    CFaceView::SetToolChooser(chooser);
 }
