@@ -330,7 +330,9 @@ bool CMultView::LookupShape()
         return false;
     }
     CShapeDoc shape;
-    shapeFound_ = shape.LoadShape(form_.shapeDesctp, form_.shapeDesc) != 0;
+    LoadProblems problems;
+    shapeFound_ = shape.LoadShape(form_.shapeDesctp, form_.shapeDesc, problems) != 0;
+    ReportLoadProblems(problems);
     if (shapeFound_) {
         const ShapeRecord& record = shape.GetShapeData();
         ShowSection({record.depth.GetValue(), record.webThickness.GetValue(), record.flangeWidth.GetValue(),

@@ -460,7 +460,9 @@ bool CPartView::LookUpShape()
         return false;
     }
     CShapeDoc shapeDoc;
-    const bool found = shapeDoc.LoadShape(type, size) != 0;
+    LoadProblems problems;
+    const bool found = shapeDoc.LoadShape(type, size, problems) != 0;
+    ReportLoadProblems(problems);
     if (found) {
         const ShapeRecord& shape = shapeDoc.GetShapeData();
         ShowSection({shape.depth.GetValue(), shape.webThickness.GetValue(), shape.flangeWidth.GetValue(),
