@@ -145,8 +145,11 @@ private:
         CAutoMultShape& choice = choices_.FindOrInsert(desctp, desc, grade, &inserted);
         if (inserted) {
             choice.SetGrade(grade);
-            choice.LoadShape(desctp, desc);
-            choice.LoadMachine(mult_.Header().machine);
+            LoadProblems problems;
+            choice.LoadShape(desctp, desc, problems);
+            choice.LoadMachine(mult_.Header().machine, problems);
+            if (!mult_.IsWindowless())
+                ReportLoadProblems(problems);
         }
         const MultRecord& h = mult_.Header();
         const CMachine* machine = mult_.GetMachine();

@@ -19,10 +19,10 @@ std::string CAutoMultShape::GetShapeName() const
     return type + " " + record.desc;
 }
 
-bool CAutoMultShape::LoadShape(const std::string& desctp, const std::string& desc)
+bool CAutoMultShape::LoadShape(const std::string& desctp, const std::string& desc, LoadProblems& problems)
 {
     CShapeDoc shapeDoc;
-    if (!shapeDoc.LoadShape(desctp, desc))
+    if (!shapeDoc.LoadShape(desctp, desc, problems))
         return false;
     const ShapeRecord& record = shapeDoc.GetShapeData();
     std::unique_ptr<CMultShape> shape = CMultShape::Create(record.kind);
@@ -36,12 +36,12 @@ std::string CAutoMultShape::GetMachineName() const
     return machine_ ? machine_->GetMachineRecord().name : std::string();
 }
 
-bool CAutoMultShape::LoadMachine(const std::string& name)
+bool CAutoMultShape::LoadMachine(const std::string& name, LoadProblems& problems)
 {
     if (CMachineDoc::CheckMachineName(name))
         return false;
     CMachineDoc machineDoc;
-    if (!machineDoc.LoadMachine(name))
+    if (!machineDoc.LoadMachine(name, problems))
         return false;
     machine_ = machineDoc.CreateMachine();
     return true;

@@ -5,6 +5,7 @@
 
 #include "machmult/MultShape.h"
 #include "machmult/PartList.h"
+#include "model/LoadProblems.h"
 #include "records/Dimension.h"
 #include "model/Machine.h"
 
@@ -34,16 +35,18 @@ public:
     void SetShape(std::unique_ptr<CMultShape> shape, int kind);
     // "W 12X26": the shape's designation type and size; empty without a shape.
     std::string GetShapeName() const;
-    // Loads the shape file of that designation type and size; false (the shape stays) when it can't.
-    bool LoadShape(const std::string& desctp, const std::string& desc);
+    // Loads the shape file of that designation type and size; false (the shape stays) when it
+    // can't. What went wrong is added to problems, not shown.
+    bool LoadShape(const std::string& desctp, const std::string& desc, LoadProblems& problems);
 
     CMachine* GetMachine() const { return machine_.get(); }
     void SetMachine(std::unique_ptr<CMachine> machine) { machine_ = std::move(machine); }
     // The machine's name; empty without a machine.
     std::string GetMachineName() const;
     // Loads the machine of that name from the machine directory; false (the machine stays) when
-    // it can't, after the machine document's report.
-    bool LoadMachine(const std::string& name);
+    // it can't. A file that can't be read is added to problems; a name that can't name a file
+    // gives false alone.
+    bool LoadMachine(const std::string& name, LoadProblems& problems);
 
     CAutoMultPartList& GetParts() { return parts_; }
     const CAutoMultPartList& GetParts() const { return parts_; }

@@ -68,16 +68,20 @@ std::unique_ptr<CMachine> CMachineDoc::CreateMachine() const
     return machine;
 }
 
-bool CMachineDoc::LoadMachine(const std::string& name)
+bool CMachineDoc::LoadMachine(const std::string& name, LoadProblems& problems)
 {
     if (std::optional<std::string> error = CheckMachineName(name)) {
-        fw::Messages().Beep(fw::MB_ICONEXCLAMATION);
-        fw::ShowMessage(*error, fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        problems.push_back({LoadProblem::Kind::machineBadName, *error, {}, fw::MB_OK | fw::MB_ICONEXCLAMATION, true});
         return false;
     }
     const std::string folder = GetMachineDirectory();
     const std::string path = folder + (folder.empty() ? "" : "\\") + name + kExtension;
-    return ReadDocumentFile(path, true, true);
+    const ReadOutcome outcome = ReadFile(path);
+    if (outcome.status == ReadOutcome::read)
+        return true;
+    problems.push_back(FileLoadProblem(LoadProblem::Kind::machineUnreadable, path, outcome.error,
+                                       outcome.status == ReadOutcome::unopened));
+    return false;
 }
 
 fw::View* CMachineDoc::FirstFormView() const

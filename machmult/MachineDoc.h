@@ -51,9 +51,10 @@ public:
     // The machine of the document's kind with its record and the stations of its units.
     std::unique_ptr<CMachine> CreateMachine() const;
 
-    // Loads the file of that name from the machine directory without a window; false, after a
-    // beep and a report naming the file and the cause, when it cannot.
-    bool LoadMachine(const std::string& name);
+    // Loads the file of that name from the machine directory without a window and without
+    // showing anything; false when it cannot, with a problem (beep first) naming the bad name,
+    // or the file and the cause.
+    bool LoadMachine(const std::string& name, LoadProblems& problems);
 
     // File Save: the forms go into the document, which is saved under its name; then its key
     // fields lock. A form that does not validate or a refused save stops it and changes nothing.

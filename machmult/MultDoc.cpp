@@ -45,21 +45,6 @@ std::string NavigatorSelection(int kind)
     return provider ? provider(kind) : std::string();
 }
 
-// The machine document the mult loads its machine through; it reports a file that can't be read
-// only when the mult has a window.
-class MachineLoader : public CMachineDoc {
-public:
-    explicit MachineLoader(bool quiet) : quiet_(quiet) {}
-    void ReportSaveLoadException(const std::string& path, std::exception_ptr error, bool saving) override
-    {
-        if (!quiet_)
-            CMachineDoc::ReportSaveLoadException(path, error, saving);
-    }
-
-private:
-    bool quiet_;
-};
-
 } // namespace
 
 std::string CMultDoc::Trim(const std::string& text)
@@ -173,21 +158,41 @@ bool CMultDoc::SetMultRecord(const MultRecord& record)
 
 // --- Shape and machine --------------------------------------------------------------------------
 
+void CMultDoc::Report(const LoadProblems& problems) const
+{
+    if (!IsWindowless())
+        ReportLoadProblems(problems);
+}
+
 bool CMultDoc::LoadMachine(const std::string& name)
 {
-    if (IsWindowless() && CMachineDoc::CheckMachineName(name))
-        return false;   // not a machine file's name; only a window says so
-    MachineLoader machineDoc(IsWindowless());
-    if (!machineDoc.LoadMachine(name))
+    LoadProblems problems;
+    const bool loaded = ResolveMachine(name, problems);
+    Report(problems);
+    return loaded;
+}
+
+bool CMultDoc::LoadShape(const std::string& desctp, const std::string& desc)
+{
+    LoadProblems problems;
+    const bool loaded = ResolveShape(desctp, desc, problems);
+    Report(problems);
+    return loaded;
+}
+
+bool CMultDoc::ResolveMachine(const std::string& name, LoadProblems& problems)
+{
+    CMachineDoc machineDoc;
+    if (!machineDoc.LoadMachine(name, problems))
         return false;
     machine_ = machineDoc.CreateMachine();
     return true;
 }
 
-bool CMultDoc::LoadShape(const std::string& desctp, const std::string& desc)
+bool CMultDoc::ResolveShape(const std::string& desctp, const std::string& desc, LoadProblems& problems)
 {
     CShapeDoc shapeDoc;
-    if (!shapeDoc.LoadShape(desctp, desc))
+    if (!shapeDoc.LoadShape(desctp, desc, problems))
         return false;
     const ShapeRecord& record = shapeDoc.GetShapeData();
     std::unique_ptr<CMultShape> shape = CMultShape::Create(record.kind);
@@ -234,20 +239,29 @@ void CMultDoc::Serialize(fw::Archive& ar)
         header_.remarkB;
     header_.drop.Serialize(ar);
 
-    if (!LoadMachine(header_.machine))
-        machine_ = std::make_unique<CMachine>();
+    machine_ = std::make_unique<CMachine>();
     machine_->Serialize(ar);
-    if (!LoadShape(header_.shapeDesctp, header_.shapeDesc))
-        SetShape(std::make_unique<CMultShape>(), -1);
+    SetShape(std::make_unique<CMultShape>(), -1);
     shape_->Serialize(ar);
     parts_.Serialize(ar);
     header_.measuringSystem = ar.ReadLong();
     JobGroupFromPath();
 }
 
+LoadProblems CMultDoc::ResolveReferences()
+{
+    LoadProblems problems;
+    ResolveMachine(header_.machine, problems);
+    ResolveShape(header_.shapeDesctp, header_.shapeDesc, problems);
+    return problems;
+}
+
 bool CMultDoc::LoadMult(const std::string& path)
 {
-    return ReadDocumentFile(path, !IsWindowless(), true);
+    if (!ReadDocumentFile(path, !IsWindowless(), true))
+        return false;
+    Report(GetLoadProblems());
+    return true;
 }
 
 void CMultDoc::DeleteContents()

@@ -8,8 +8,9 @@
 // (length forms); shape designation type, size, grade, machine name, remark A, remark B
 // (strings); drop (length form); the machine's own form (nothing); the stock shape's own form
 // (its tool list); the parts as an object list (count, then each CMultPart with its class tag);
-// the measuring system (LONG). The section and the machine are not stored: loading takes them
-// again from the shape and machine files (a plain shape or machine when they are missing).
+// the measuring system (LONG). The section and the machine are not stored: once the bytes are
+// read (into a plain machine and shape), ResolveReferences takes them again from the machine and
+// shape files (the plain ones stay when those are missing).
 //
 // Job, group and mark become folder and file names: each must be a file name of at most 10
 // characters (an empty job or group stands as "NONE").
@@ -59,8 +60,13 @@ public:
     // for IMultDoc::kClassId and IMultDoc::kProgId.
     static std::unique_ptr<fw::Unknown> CreateAutomationObject();
 
-    // Framework steps.
+    // Framework steps. Serialize reads and writes the file's fields only; loading leaves a plain
+    // machine and a plain stock shape holding the archived tools, and touches no other file.
     void Serialize(fw::Archive& ar) override;
+    // After the bytes: the machine of the machine file, then the stock shape of the shape file
+    // (keeping the loaded tools); what can't be loaded keeps its plain stand-in and gives its
+    // problems (a shape file that is simply missing gives none).
+    LoadProblems ResolveReferences() override;
     // A new mult: sequence and quantity 1, path
     // <default job drive>:<Job/Group directory>\NONE\NONE\Mult 1.mlt.
     bool OnNewDocument() override;
@@ -114,13 +120,15 @@ public:
     void SetLength(double inches, fw::View* sender);
 
     // Loads the machine of that name from the machine directory; false (the current one stays)
-    // when it can't.
+    // when it can't. What went wrong is shown only when the document has a window.
     bool LoadMachine(const std::string& name);
     // Loads the shape file of that designation type and size as the stock shape of its kind,
-    // keeping the loaded tools; false (the current one stays) when it can't.
+    // keeping the loaded tools; false (the current one stays) when it can't. What went wrong is
+    // shown only when the document has a window.
     bool LoadShape(const std::string& desctp, const std::string& desc);
-    // Reads a mult file without a window; the path is not taken. False, with the document empty,
-    // when it can't (reported only when the document has a window).
+    // Reads a mult file; the path is not taken. False, with the document empty, when it can't.
+    // With a window that and what could not be resolved are shown; without one nothing is, and
+    // GetLoadProblems tells what could not be resolved.
     bool LoadMult(const std::string& path);
 
     // '|'-terminated part files and patterns of a source: the job's groups (each "<group>\*.prt"),
@@ -171,6 +179,11 @@ private:
     static std::string Trim(const std::string& text);
     // A message box, or the default answer when windowless.
     int Tell(const std::string& text, unsigned type) const;
+    // LoadMachine and LoadShape without showing anything: what went wrong is added to problems.
+    bool ResolveMachine(const std::string& name, LoadProblems& problems);
+    bool ResolveShape(const std::string& desctp, const std::string& desc, LoadProblems& problems);
+    // The problems, when the document has a window.
+    void Report(const LoadProblems& problems) const;
     // The first view that holds edits (the mult form); Save/New keeps it and closes the others.
     fw::View* FirstFormView() const;
     // The shape and machine a save needs, with the message of the command when one is missing.

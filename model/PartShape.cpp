@@ -303,6 +303,14 @@ void CPartShape::GetFaceToolList(CToolList& tools) const
     }
 }
 
+void CPartShape::RefreshTools(ToolLibrary& library)
+{
+    for (CPatternList* list : {&topFlange_, &web_, &bottomFlange_, &web2_})
+        for (CPattern& pattern : *list)
+            pattern.RefreshTool(library);
+    ApplyProfileFixUps();
+}
+
 void CPartShape::Serialize(fw::Archive& ar)
 {
     if (ar.IsLoading())

@@ -117,6 +117,10 @@ public:
     // when it touches neither. The list drops duplicates.
     void GetFaceToolList(CToolList& tools) const;
 
+    // Every hole pattern takes its tool's current data from the library (CPattern::RefreshTool),
+    // then the profile fix-ups flag the tools again.
+    void RefreshTools(ToolLibrary& library);
+
     CPatternList& GetTopFlangeList() { return topFlange_; }
     CPatternList& GetBottomFlangeList() { return bottomFlange_; }
     CPatternList& GetWebList() { return web_; }

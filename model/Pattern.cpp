@@ -282,7 +282,6 @@ void CPattern::Load(fw::Archive& ar)
     box_.minU = FiniteDouble(ar);
     box_.maxX = FiniteDouble(ar);
     box_.maxU = FiniteDouble(ar);
-    RefreshTool(ar);
     ComputeBox();
     // Finite lengths may still place an element beyond what a double holds.
     if (!std::isfinite(box_.minX) || !std::isfinite(box_.minU) || !std::isfinite(box_.maxX) ||
@@ -290,13 +289,10 @@ void CPattern::Load(fw::Archive& ar)
         throw fw::ArchiveException(fw::ArchiveException::badValue, "pattern box is not a number");
 }
 
-// A hole pattern takes the current sizes, type, orientation and measuring system of its tool
-// from the tool library; a tool the library does not have keeps its archived data.
-void CPattern::RefreshTool(fw::Archive& ar)
+void CPattern::RefreshTool(ToolLibrary& library)
 {
-    ToolLibrary* library = ar.GetService<ToolLibrary>();
-    if (operation_ != hole || !tool_ || !library)
+    if (operation_ != hole || !tool_)
         return;
-    if (std::optional<ToolRecord> record = library->LoadTool(tool_->GetShortName()))
+    if (std::optional<ToolRecord> record = library.LoadTool(tool_->GetShortName()))
         tool_->SetToolRecord(*record);
 }

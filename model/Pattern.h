@@ -9,6 +9,8 @@
 #include <memory>
 #include <span>
 
+class ToolLibrary;
+
 class CPattern : public fw::Object {
     FW_DECLARE_SERIAL(CPattern)
 public:
@@ -65,9 +67,13 @@ public:
     double GetMinX() const { return box_.minX; }
     double GetMinU() const { return box_.minU; }
 
+    // A hole pattern takes the current sizes, type, orientation and measuring system of its tool
+    // from the library; a tool the library does not have keeps its data.
+    void RefreshTool(ToolLibrary& library);
+
     // Start X, start U, count X, count U, increment X, increment U, operation, plane, tool kind,
-    // the tool's form, the box. On load a hole pattern's tool is refreshed from the archive's
-    // ToolLibrary and the box is recomputed; a box that is not finite is a bad value.
+    // the tool's form, the box. On load the box is recomputed; a box that is not finite is a bad
+    // value. The tool keeps its archived data (RefreshTool takes the tool file's).
     void Serialize(fw::Archive& ar) override;
 
 private:
@@ -78,7 +84,6 @@ private:
     void SetToolFlag(int which);
     void Store(fw::Archive& ar);
     void Load(fw::Archive& ar);
-    void RefreshTool(fw::Archive& ar);
 
     CDimension startX_;
     CDimension startU_;

@@ -124,12 +124,11 @@ bool CShapeDoc::OnNewDocument()
     return true;
 }
 
-bool CShapeDoc::OnOpenDocument(const std::string& path)
+LoadProblems CShapeDoc::ResolveReferences()
 {
-    if (!CSmartDoc::OnOpenDocument(path))
-        return false;
-    WarnIfNameDiffers(path);
-    return true;
+    LoadProblems problems;
+    CheckName(GetPathName(), problems);
+    return problems;
 }
 
 void CShapeDoc::DeleteContents() { record_ = ShapeRecord(); }
@@ -170,7 +169,7 @@ void CShapeDoc::SetShapeRecord(const ShapeRecord& r)
                  r.measuringSystem);
 }
 
-int CShapeDoc::LoadShape(const std::string& type, const std::string& desc)
+int CShapeDoc::LoadShape(const std::string& type, const std::string& desc, LoadProblems& problems)
 {
     DeleteContents();
     const std::string padded = PadType(type);
@@ -179,13 +178,14 @@ int CShapeDoc::LoadShape(const std::string& type, const std::string& desc)
     try {
         bytes = ReadShapeFile(path, padded + desc);
     } catch (...) {
-        return FailLoad(path, std::current_exception());
+        return FailLoad(path, std::current_exception(), problems);
     }
     if (!bytes) {
         if (!IsPlateType(padded))
             return 0;
         if (!SetPlateFromName(padded, desc))
-            return FailLoad(path, std::make_exception_ptr(fw::FileException(fw::FileException::fileNotFound, path)));
+            return FailLoad(path, std::make_exception_ptr(fw::FileException(fw::FileException::fileNotFound, path)),
+                            problems);
         SetModifiedFlag(false);
         return 1;
     }
@@ -193,18 +193,17 @@ int CShapeDoc::LoadShape(const std::string& type, const std::string& desc)
         fw::Archive ar(std::move(*bytes));
         Serialize(ar);
     } catch (...) {
-        return FailLoad(path, std::current_exception());
+        return FailLoad(path, std::current_exception(), problems);
     }
     SetModifiedFlag(false);
-    WarnIfNameDiffers(path);
+    CheckName(path, problems);
     return 1;
 }
 
-int CShapeDoc::FailLoad(const std::string& path, std::exception_ptr error)
+int CShapeDoc::FailLoad(const std::string& path, std::exception_ptr error, LoadProblems& problems)
 {
     DeleteContents();
-    fw::Messages().Beep(fw::MB_ICONEXCLAMATION);
-    ReportSaveLoadException(path, error, false);
+    problems.push_back(FileLoadProblem(LoadProblem::Kind::shapeUnreadable, path, error, true));
     return 0;
 }
 
@@ -230,10 +229,11 @@ int CShapeDoc::SetPlateFromName(const std::string& type, const std::string& desc
     return 1;
 }
 
-void CShapeDoc::WarnIfNameDiffers(const std::string& path) const
+void CShapeDoc::CheckName(const std::string& path, LoadProblems& problems) const
 {
     if (!fw::EqualsNoCase1252(fw::WinPath::Title(path), record_.desctp + record_.desc))
-        fw::ShowMessage(LoadString(IDS_SHAPE_NAME_MISMATCH), fw::MB_OK | fw::MB_ICONINFORMATION);
+        problems.push_back({LoadProblem::Kind::shapeNameMismatch, LoadString(IDS_SHAPE_NAME_MISMATCH), {},
+                            fw::MB_OK | fw::MB_ICONINFORMATION, false});
 }
 
 bool CShapeDoc::CopyFormsToDocument() { return CommitPendingEdits(); }
@@ -328,7 +328,8 @@ std::int32_t CShapeDoc::GetData(const std::string& szDesctp, const std::string& 
                                 double& dWebThickness, double& dBreathOfFlange, double& dFlangeThickness,
                                 double& dStandardFlangeGage, double& dWeightPerFoot, std::string& szFormal)
 {
-    if (!LoadShape(szDesctp, szDesc))
+    LoadProblems problems;   // an automation call answers with its status alone
+    if (!LoadShape(szDesctp, szDesc, problems))
         return 1;
     dDepth = record_.depth.GetValue();
     dWebThickness = record_.webThickness.GetValue();

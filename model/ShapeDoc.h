@@ -50,8 +50,8 @@ public:
 
     // A new shape: weight per foot 1.0, a beam, decimal inch.
     bool OnNewDocument() override;
-    // Opens the file and warns (message 133) when its data do not match its name.
-    bool OnOpenDocument(const std::string& path) override;
+    // After a file is read: message 133 as a problem when its data do not match its name.
+    LoadProblems ResolveReferences() override;
     void DeleteContents() override;
 
     // Sets every field, lengths in inches; the measuring system becomes the unit of the five
@@ -64,11 +64,12 @@ public:
     const ShapeRecord& GetShapeData() const { return record_; }
 
     // Fills the document from the catalog: 1 when the shape's file was loaded or, for the types
-    // "P " and "PL", the plate was made up from its size; 0 otherwise. A missing file of another
-    // type gives 0 silently (the caller reports it); a file that is empty, corrupt or cannot be
-    // read, and a plate size that cannot be read, beep and show the load error. On 0 the
-    // document is left empty.
-    int LoadShape(const std::string& type, const std::string& desc);
+    // "P " and "PL", the plate was made up from its size; 0 otherwise. Nothing is shown: a missing
+    // file of another type gives 0 and no problem (the caller words it); a file that is empty,
+    // corrupt or cannot be read, and a plate size that cannot be read, add the load error (after
+    // a beep); a file whose data name another shape adds message 133. On 0 the document is left
+    // empty.
+    int LoadShape(const std::string& type, const std::string& desc, LoadProblems& problems);
     // A plate from its size text: an optional unit letter ('D'/'d' decimal inch, 'M'/'m' metric,
     // else imperial), the thickness, 'X', the width. Weight per foot = thickness x width / 144 x
     // 489.024 (steel, 489.024 pounds per cubic foot). 0, with nothing changed, when there is no 'X'.
@@ -105,8 +106,8 @@ private:
                    double flangeWidth, double flangeThickness, double flangeGage, double weight,
                    const std::string& formal, int kind, int measuringSystem);
     // Message 133 when the file's name is not the loaded type + size (compared without case).
-    void WarnIfNameDiffers(const std::string& path) const;
-    int FailLoad(const std::string& path, std::exception_ptr error);
+    void CheckName(const std::string& path, LoadProblems& problems) const;
+    int FailLoad(const std::string& path, std::exception_ptr error, LoadProblems& problems);
 
     ShapeRecord record_;
 };

@@ -32,12 +32,14 @@ bool CSmartDoc::OnOpenDocument(const std::string& path)
 {
     const std::string previousPath = GetPathName();
     const std::string previousTitle = GetTitle();
+    loadProblems_.clear();
     SetPathName(path, false);
     if (!fw::Document::OnOpenDocument(path)) {
         SetPathName(previousPath, false);
         SetTitle(previousTitle);
         return false;
     }
+    loadProblems_ = ResolveReferences();
     SetPathName(path, true);
     return true;
 }
@@ -71,17 +73,14 @@ void CSmartDoc::SetFileName(const std::string& name)
     SetPathName(folder + name + extension, false);
 }
 
-bool CSmartDoc::ReadDocumentFile(const std::string& path, bool reportUnopened, bool reportUnreadable)
+CSmartDoc::ReadOutcome CSmartDoc::ReadFile(const std::string& path)
 {
+    loadProblems_.clear();
     std::vector<std::uint8_t> bytes;
     try {
         bytes = fw::File(path, fw::File::modeRead | fw::File::shareDenyWrite).ReadToEnd(maxFileSize);
     } catch (...) {
-        if (reportUnopened) {
-            fw::Messages().Beep(fw::MB_ICONEXCLAMATION);
-            ReportSaveLoadException(path, std::current_exception(), false);
-        }
-        return false;
+        return {ReadOutcome::unopened, std::current_exception()};
     }
     DeleteContents();
     SetModifiedFlag(true);
@@ -91,12 +90,23 @@ bool CSmartDoc::ReadDocumentFile(const std::string& path, bool reportUnopened, b
         Serialize(ar);
     } catch (...) {
         DeleteContents();
-        if (reportUnreadable)
-            ReportSaveLoadException(path, std::current_exception(), false);
-        return false;
+        return {ReadOutcome::unreadable, std::current_exception()};
     }
+    loadProblems_ = ResolveReferences();
     SetModifiedFlag(false);
-    return true;
+    return {};
+}
+
+bool CSmartDoc::ReadDocumentFile(const std::string& path, bool reportUnopened, bool reportUnreadable)
+{
+    const ReadOutcome outcome = ReadFile(path);
+    if (outcome.status == ReadOutcome::unopened && reportUnopened) {
+        fw::Messages().Beep(fw::MB_ICONEXCLAMATION);
+        ReportSaveLoadException(path, outcome.error, false);
+    }
+    if (outcome.status == ReadOutcome::unreadable && reportUnreadable)
+        ReportSaveLoadException(path, outcome.error, false);
+    return outcome.status == ReadOutcome::read;
 }
 
 bool CSmartDoc::SaveAndStartNew(fw::View* keep, bool clearModel)
@@ -141,12 +151,14 @@ void CSmartDoc::SetKeyFieldsOpen(bool open)
 
 void CSmartDoc::ApplySaveRule() { SetSaveAllowed(keyFieldsChanged_ && HasWhatSaveNeeds()); }
 
-std::optional<ShapeRecord> CSmartDoc::LookUpShape(const std::string& desctp, const std::string& desc)
+std::optional<ShapeRecord> CSmartDoc::LookUpShape(const std::string& desctp, const std::string& desc,
+                                                  LoadProblems* problems)
 {
     std::optional<ShapeRecord> record;
     if (!desctp.empty() && !desc.empty()) {
         CShapeDoc shape;
-        if (shape.LoadShape(desctp, desc))
+        LoadProblems found;
+        if (shape.LoadShape(desctp, desc, problems ? *problems : found))
             record = shape.GetShapeData();
     }
     shapeLookup_ = record ? ShapeLookup::found : ShapeLookup::notFound;

@@ -6,12 +6,14 @@
 
 #include "fw/core/Document.h"
 #include "model/CommandIds.h"
+#include "model/LoadProblems.h"
 #include "records/ShapeRecord.h"
 
 #include <memory>
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 
 namespace fw {
 class Poster;
@@ -56,10 +58,18 @@ public:
     // The document's own save; by default File Save.
     virtual bool SaveDocument() { return DoFileSave(); }
 
+    // Resolves what the bytes just read name in other files (shapes, tools, machines); what could
+    // not be resolved is returned, never shown. Runs after every successful read of a file.
+    virtual LoadProblems ResolveReferences() { return {}; }
+    // What the last read of a file could not resolve; a caller with a window reports them.
+    const LoadProblems& GetLoadProblems() const { return loadProblems_; }
+    LoadProblems TakeLoadProblems() { return std::exchange(loadProblems_, {}); }
+
     // On success the document is new: its key fields are editable.
     bool OnNewDocument() override;
     // The path is the document's own while it loads. A failed open leaves the previous path
-    // and adds nothing to the recent-file list.
+    // and adds nothing to the recent-file list. What the file names and could not be resolved
+    // is kept (GetLoadProblems) for the caller that shows the document.
     bool OnOpenDocument(const std::string& path) override;
     // Refused (message 208, nothing written) while saving is not allowed; otherwise makes the
     // folders of the path, saves (atomically) and takes the path, which joins the recent files.
@@ -81,10 +91,18 @@ public:
     // Save, Save As and Save/New are enabled exactly while saving is allowed.
     virtual std::optional<bool> IsCommandEnabled(unsigned command) const;
 
-    // Reads a file into the document without taking its path or a window: its bytes (at most
-    // maxFileSize), then the archive. A file that can't be opened changes nothing (reported after
-    // an exclamation beep when reportUnopened); one that can't be read leaves the document empty
-    // (reported when reportUnreadable). True when read whole; the document is then unmodified.
+    // The outcome of reading a file, with the error of a file that could not be opened or read.
+    struct ReadOutcome {
+        enum Status { read, unopened, unreadable } status = read;
+        std::exception_ptr error;
+    };
+    // Reads a file into the document without taking its path or a window, and reports nothing:
+    // its bytes (at most maxFileSize), then the archive, then ResolveReferences. A file that
+    // can't be opened changes nothing; one that can't be read leaves the document empty. When
+    // read whole the document is unmodified.
+    ReadOutcome ReadFile(const std::string& path);
+    // ReadFile, reporting a file that can't be opened (after an exclamation beep) when
+    // reportUnopened and one that can't be read when reportUnreadable. True when read whole.
     bool ReadDocumentFile(const std::string& path, bool reportUnopened, bool reportUnreadable);
 
     // The end of Save/New once the forms are in the document: saves (as modified, so the save
@@ -123,8 +141,10 @@ public:
     enum class ShapeLookup { none, found, notFound };
     // Looks the designation type and size up in the shape directory; the record when found.
     // An empty type or size finds nothing. The views are told (DocChange::shape) and the save
-    // rule decides again; the document's own shape is not changed.
-    std::optional<ShapeRecord> LookUpShape(const std::string& desctp, const std::string& desc);
+    // rule decides again; the document's own shape is not changed. What the lookup could not read is
+    // added to problems when given (the caller reports it), else dropped.
+    std::optional<ShapeRecord> LookUpShape(const std::string& desctp, const std::string& desc,
+                                           LoadProblems* problems = nullptr);
     ShapeLookup GetShapeLookup() const { return shapeLookup_; }
 
     // The document takes name as its title and as its file name (SetFileName).
@@ -145,6 +165,7 @@ private:
     bool keyFieldsChanged_ = true;
     ShapeLookup shapeLookup_ = ShapeLookup::none;
     fw::Poster* poster_ = nullptr;
+    LoadProblems loadProblems_;
     // Lets a posted command find out whether the document still exists.
     std::shared_ptr<CSmartDoc*> self_;
 };

@@ -1,5 +1,6 @@
 #include "model/ToolFileLibrary.h"
 
+#include "fw/core/Document.h"
 #include "fw/core/MessageService.h"
 #include "model/ToolDoc.h"
 
@@ -21,14 +22,13 @@ std::optional<ToolRecord> CToolFileLibrary::LoadTool(const std::string& shortNam
     return record;
 }
 
-void CToolFileLibrary::ReportFailures(bool windowless)
+void CToolFileLibrary::TakeFailures(LoadProblems& problems)
 {
-    if (!windowless && !failedFiles_.empty()) {
+    if (!failedFiles_.empty()) {
         std::string text;
         for (std::size_t i = 0; i < failedFiles_.size(); ++i)
             text += (i ? "\n" : "") + fw::SaveLoadErrorText(failedFiles_[i], errors_[i]);
-        fw::Messages().Beep(fw::MB_ICONEXCLAMATION);
-        fw::ShowMessage(text, fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        problems.push_back({LoadProblem::Kind::toolUnreadable, text, {}, fw::MB_OK | fw::MB_ICONEXCLAMATION, true});
     }
     failedFiles_.clear();
     errors_.clear();

@@ -1,9 +1,9 @@
 #pragma once
-// The tool library on disk: hole patterns being loaded take their tools' current data from the
-// tool files. Files that can't be read are collected and reported together once the load is
-// done, so that a part with many patterns of a missing tool shows one message, not one per
-// pattern, and a windowless load shows none.
+// The tool library on disk: hole patterns of a loaded part take their tools' current data from
+// the tool files. Files that can't be read are collected and become one load problem, so that a
+// part with many patterns of a missing tool shows one message, not one per pattern.
 
+#include "model/LoadProblems.h"
 #include "model/ToolLibrary.h"
 
 #include <exception>
@@ -19,9 +19,9 @@ public:
 
     // The tool files that could not be read, in the order they were asked for.
     const std::vector<std::string>& GetFailedFiles() const { return failedFiles_; }
-    // One beep and one message listing the files that could not be read; nothing when none
-    // failed or when windowless. The list is emptied.
-    void ReportFailures(bool windowless);
+    // One problem (after a beep) listing the files that could not be read, added to the list;
+    // nothing when none failed. The failures are forgotten.
+    void TakeFailures(LoadProblems& problems);
 
 private:
     std::map<std::string, std::optional<ToolRecord>> loaded_;

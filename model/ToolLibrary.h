@@ -1,7 +1,7 @@
 #pragma once
-// Where hole patterns look up the current data of their tools while a part is loaded: the
-// tool file named by the tool's short name. The loading document hands one to the archive
-// (fw::Archive::SetService<ToolLibrary>); without one, tools keep their archived data.
+// Where hole patterns look up the current data of their tools once a part's bytes are read:
+// the tool file named by the tool's short name (CPattern::RefreshTool). Until then, and for a
+// tool the library does not have, tools keep their archived data.
 
 #include "model/ToolRecord.h"
 

@@ -57,11 +57,9 @@ std::unique_ptr<CPartDoc> CPartDoc::LoadByName(const std::string& job, const std
     return part;
 }
 
-int CPartDoc::Tell(const std::string& text, unsigned type, const char* caption) const
+int CPartDoc::Tell(const std::string& text, unsigned type) const
 {
-    if (IsWindowless())
-        return fw::DefaultAnswer(type);
-    return caption ? fw::Messages().MessageBox(text, caption, type) : fw::ShowMessage(text, type);
+    return IsWindowless() ? fw::DefaultAnswer(type) : fw::ShowMessage(text, type);
 }
 
 std::string CPartDoc::JobGroupPath(const std::string& drive) const
@@ -104,30 +102,44 @@ void CPartDoc::Serialize(fw::Archive& ar)
     header_.measuringSystem = system;
     header_.channelLeg = channelLeg;
 
-    shapeError_ = 0;
-    if (!BuildShape(header_.shapeDesctp, header_.shapeDesc)) {
-        Tell("Shape  " + header_.shapeDesctp + header_.shapeDesc + "  does not Exist", fw::MB_OK, "SHAPE ERROR");
-        shape_ = std::make_unique<CPartShape>();
-        shapeError_ = 1;
-    }
+    shape_ = std::make_unique<CPartShape>();
     if (header_.channelLeg == 1)
         shape_->SetChannelLegFlag();
-
-    CToolFileLibrary tools;
-    if (!ar.GetService<ToolLibrary>())
-        ar.SetService<ToolLibrary>(&tools);
     shape_->Serialize(ar);
-    if (ar.GetService<ToolLibrary>() == &tools) {
-        ar.SetService<ToolLibrary>(nullptr);
-        tools.ReportFailures(IsWindowless());
-    }
     jobs::FromPath(GetPathName(), header_.jobId, header_.group);
+}
+
+LoadProblems CPartDoc::ResolveReferences()
+{
+    LoadProblems problems;
+    if (!shape_)
+        return problems;
+    shapeError_ = 0;
+    if (!BuildShape(header_.shapeDesctp, header_.shapeDesc, problems)) {
+        problems.push_back({LoadProblem::Kind::shapeMissing,
+                            "Shape  " + header_.shapeDesctp + header_.shapeDesc + "  does not Exist", "SHAPE ERROR",
+                            fw::MB_OK, false});
+        shapeError_ = 1;
+    }
+    CToolFileLibrary tools;
+    shape_->RefreshTools(tools);
+    tools.TakeFailures(problems);
+    return problems;
 }
 
 bool CPartDoc::BuildShape(const std::string& desctp, const std::string& desc)
 {
+    LoadProblems problems;
+    const bool built = BuildShape(desctp, desc, problems);
+    if (!IsWindowless())
+        ReportLoadProblems(problems);
+    return built;
+}
+
+bool CPartDoc::BuildShape(const std::string& desctp, const std::string& desc, LoadProblems& problems)
+{
     CShapeDoc shapeDoc;
-    if (!shapeDoc.LoadShape(desctp, desc))
+    if (!shapeDoc.LoadShape(desctp, desc, problems))
         return false;
     const ShapeRecord& record = shapeDoc.GetShapeData();
     auto shape = CPartShape::CreateOfKind(record.kind);
@@ -338,6 +350,8 @@ bool CPartDoc::ReadPart(const std::string& path, bool quietWhenUnopened)
     shapeError_ = 0;
     if (!ReadDocumentFile(path, !quietWhenUnopened && !IsWindowless(), !IsWindowless()))
         return false;
+    if (!IsWindowless())
+        ReportLoadProblems(GetLoadProblems());
     if (shapeError_) {
         // Read, but without its section: it differs from what the file describes.
         SetModifiedFlag(true);

@@ -7,7 +7,8 @@
 // File: job, group, mark (strings); quantity (LONG); length (length form); shape designation type,
 // size, grade, fabrication code (strings); measure web depth (LONG); remark A, remark B (strings);
 // measuring system, channel leg (LONG); then the part shape's own form, untagged. The section is
-// not stored: loading takes it again from the shape file of the designation type and size.
+// not stored: once the bytes are read (into a plain part shape), ResolveReferences takes it again
+// from the shape file of the designation type and size, and the hole tools from their tool files.
 //
 // Job, group and mark become folder and file names: each must be a file name of at most 10
 // characters (the record's width); an empty job or group stands as "NONE".
@@ -53,8 +54,13 @@ public:
     static std::unique_ptr<CPartDoc> LoadByName(const std::string& job, const std::string& group,
                                                 const std::string& mark, bool quiet);
 
-    // Framework steps.
+    // Framework steps. Serialize reads and writes the file's fields only; loading leaves a plain
+    // part shape holding the patterns as archived, and touches no other file.
     void Serialize(fw::Archive& ar) override;
+    // After the bytes: the part shape of the shape file takes the patterns (a missing file gives
+    // the "SHAPE ERROR" problem, the plain shape stays and the shape-error flag is set), then the
+    // hole patterns take their tools' current data (files that can't be read: one problem).
+    LoadProblems ResolveReferences() override;
     bool OnNewDocument() override;
     // Saves under the Job/Group directory + job\group\mark.prt on the drive of the path, once the
     // part forms have given their fields. Refused (nothing written) when a form refuses, without a
@@ -106,8 +112,10 @@ public:
     // Gives the pattern at the list's current position a copy of the tool; false without one.
     bool CopyToolToPattern(CPatternList& list, const CPartTool& tool);
 
-    // Reads a part file without a window; true when it was read and its shape file found. The
-    // path is not taken. TryLoadPart is silent when the file can't be opened.
+    // Reads a part file; true when it was read and its shape file found. The path is not taken.
+    // With a window, what could not be resolved is shown and a file that can't be opened or read
+    // is reported (TryLoadPart: not one that can't be opened); without one nothing is shown, and
+    // GetLoadProblems tells what could not be resolved.
     bool LoadPart(const std::string& path);
     bool TryLoadPart(const std::string& path);
 
@@ -122,7 +130,10 @@ public:
     std::string GetPartFilePath() const;
     std::string GetPartPathName() const { return GetPartFilePath(); }
 
-    // Builds the part shape from the shape file, moving the patterns of the old one into it.
+    // Builds the part shape from the shape file, moving the patterns of the old one into it; on
+    // failure the current one stays. What the shape file could not give is added to problems.
+    bool BuildShape(const std::string& desctp, const std::string& desc, LoadProblems& problems);
+    // The same for a shape the user gives: the problems are shown when the document has a window.
     bool BuildShape(const std::string& desctp, const std::string& desc);
 
     const PartRecord& Header() const { return header_; }
@@ -204,7 +215,7 @@ private:
     // The last view that holds edits (the part form); Save/New keeps it and closes the others.
     fw::View* LastForm() const;
     // A message box, or the default answer when windowless.
-    int Tell(const std::string& text, unsigned type, const char* caption = nullptr) const;
+    int Tell(const std::string& text, unsigned type) const;
     bool CheckNames();
     std::string JobGroupPath(const std::string& drive) const;
     void FillBlankJobGroup();

@@ -7,6 +7,14 @@
 
 namespace {
 
+// A document read without a window keeps what it could not resolve; once it is shown, the user
+// is told.
+void ReportOpenProblems(fw::Document* document)
+{
+    if (auto* smart = dynamic_cast<CSmartDoc*>(document))
+        ReportLoadProblems(smart->TakeLoadProblems());
+}
+
 // A template without a frame factory has no window for its documents in this build.
 bool CanShow(fw::DocTemplate& docTemplate)
 {
@@ -47,6 +55,8 @@ public:
         fw::DocTemplate& docTemplate = *document_.GetDocTemplate();
         if (!CanShow(docTemplate) || !docTemplate.CreateFrame(document_))
             docTemplate.CloseDocument(&document_);
+        else
+            ReportOpenProblems(&document_);
     }
 
 private:
@@ -134,5 +144,5 @@ void VarnexDocuments::OpenFile(const std::string& path)
         return;
     }
     if (CanShow(*docTemplate))
-        docTemplate->OpenDocumentFile(path, true);
+        ReportOpenProblems(docTemplate->OpenDocumentFile(path, true));
 }

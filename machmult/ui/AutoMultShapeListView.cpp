@@ -225,8 +225,11 @@ void CAutoMultShapeListView::OnEditInfo()
     const CAMultStockInfoDlg::Values& values = dialog.GetValues();
     choice->GetKerf().SetValue(values.kerf);
     choice->GetStockLength().SetValue(values.length);
-    if (values.machine != choice->GetMachineName())
-        choice->LoadMachine(values.machine);
+    if (values.machine != choice->GetMachineName()) {
+        LoadProblems problems;
+        choice->LoadMachine(values.machine, problems);
+        ReportLoadProblems(problems);
+    }
     Refresh();
 }
 

@@ -343,7 +343,9 @@ bool CMultView::LookupShape()
     CMultDoc* doc = GetMultDoc();
     if (!doc || !binder_.Store())
         return false;
-    const std::optional<ShapeRecord> record = doc->LookUpShape(form_.shapeDesctp, form_.shapeDesc);
+    LoadProblems problems;
+    const std::optional<ShapeRecord> record = doc->LookUpShape(form_.shapeDesctp, form_.shapeDesc, &problems);
+    ReportLoadProblems(problems);
     if (form_.shapeDesctp.empty() || form_.shapeDesc.empty())
         return false;
     if (record)

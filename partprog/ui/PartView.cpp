@@ -474,7 +474,9 @@ bool CPartView::LookUpShape()
         return false;
     const std::string type = fw::FromQString(type_->currentText());
     const std::string size = fw::FromQString(Edit(IDC_DESC).text());
-    const std::optional<ShapeRecord> shape = doc->LookUpShape(type, size);
+    LoadProblems problems;
+    const std::optional<ShapeRecord> shape = doc->LookUpShape(type, size, &problems);
+    ReportLoadProblems(problems);
     if (type.empty() || size.empty()) {
         UpdateCommandStates();
         return false;

@@ -216,6 +216,15 @@ public:
     std::vector<int> edited;
 };
 
+// LoadMachine; a load that fails always says why, one that succeeds has nothing to say.
+bool Load(CMachineDoc& doc, const std::string& name)
+{
+    LoadProblems problems;
+    const bool loaded = doc.LoadMachine(name, problems);
+    EXPECT_EQ(problems.size(), loaded ? 0u : 1u);
+    return loaded;
+}
+
 } // namespace
 
 TEST_F(MachineDocTest, GoldenFilesOfTheKindsWithSpecData)
@@ -238,7 +247,7 @@ TEST_F(MachineDocTest, GoldenFilesOfTheKindsWithSpecData)
 
         // Round trip: loaded and saved again, byte for byte.
         CMachineDoc loaded;
-        ASSERT_TRUE(loaded.LoadMachine(c.name));
+        ASSERT_TRUE(Load(loaded, c.name));
         EXPECT_EQ(loaded.GetMachineRecord().name, c.name);
         std::filesystem::remove(FileOf(c.name));
         ASSERT_TRUE(loaded.OnFileSave());
@@ -273,7 +282,7 @@ TEST_F(MachineDocTest, KindsWithoutSpecDataEndAfterTheTubingFlag)
         ASSERT_TRUE(other->OnFileSave());
         EXPECT_EQ(Written("K"), RecordBytes("K", std::uint32_t(kind))) << "kind " << kind;
         CMachineDoc loaded;
-        ASSERT_TRUE(loaded.LoadMachine("K"));
+        ASSERT_TRUE(Load(loaded, "K"));
         EXPECT_EQ(loaded.GetMachineRecord().kind, kind);
         EXPECT_EQ(loaded.GetSpecData(), nullptr);
     }
@@ -284,7 +293,7 @@ TEST_F(MachineDocTest, LengthsKeepTheirUnitLettersThroughLoadAndSave)
     const Bytes file = RecordBytes("UNITS", 0, "DMEDM");
     Put("UNITS", file);
     CMachineDoc doc;
-    ASSERT_TRUE(doc.LoadMachine("UNITS"));
+    ASSERT_TRUE(Load(doc, "UNITS"));
     EXPECT_EQ(doc.GetMachineRecord().minimumStock.GetUnits(), 2);
     MachineRecord edited = doc.GetMachineRecord();
     edited.minimumStock = Length(3, 0);   // the same value typed in another form
@@ -301,7 +310,7 @@ TEST_F(MachineDocTest, TruncatedAndCorruptFilesAreRefusedWithAClearError)
     for (std::size_t n = 1; n < good.size(); n += 7) {
         Put("BAD", Bytes(good.begin(), good.begin() + std::ptrdiff_t(n)));
         CMachineDoc doc;
-        EXPECT_FALSE(doc.LoadMachine("BAD")) << n << " bytes";
+        EXPECT_FALSE(Load(doc, "BAD")) << n << " bytes";
         EXPECT_EQ(doc.GetSpecData(), nullptr);
     }
     Bytes wrongKind = good;
@@ -313,11 +322,13 @@ TEST_F(MachineDocTest, TruncatedAndCorruptFilesAreRefusedWithAClearError)
     for (const Bytes& bytes : {wrongKind, unknownClass, typeMismatch, trailing, kindWithoutItsSpecData}) {
         Put("BAD", bytes);
         CMachineDoc doc;
-        const std::size_t before = messages_->Shown().size();
-        EXPECT_FALSE(doc.LoadMachine("BAD"));
-        ASSERT_EQ(messages_->Shown().size(), before + 1);
-        EXPECT_EQ(messages_->Shown().back().text, error);
+        LoadProblems problems;
+        EXPECT_FALSE(doc.LoadMachine("BAD", problems));
+        ASSERT_EQ(problems.size(), 1u);
+        EXPECT_EQ(problems[0].text, error);
+        EXPECT_FALSE(problems[0].beep);   // only a file that can't be opened beeps
     }
+    EXPECT_TRUE(messages_->Shown().empty());
 }
 
 TEST_F(MachineDocTest, LoadsByNameInAnyCase)
@@ -327,7 +338,7 @@ TEST_F(MachineDocTest, LoadsByNameInAnyCase)
     ASSERT_TRUE(doc->OnFileSave());
 
     CMachineDoc loaded;
-    ASSERT_TRUE(loaded.LoadMachine("beam1"));
+    ASSERT_TRUE(Load(loaded, "beam1"));
     EXPECT_EQ(loaded.GetMachineRecord().kind, machineBeamLine);
     EXPECT_EQ(loaded.GetSpecData()->GetUnits().GetCount(), 7u);
     EXPECT_FALSE(loaded.IsModified());
@@ -344,7 +355,13 @@ TEST_F(MachineDocTest, AMissingMachineBeepsAndNamesTheFile)
 {
     std::filesystem::create_directories(Folder());
     CMachineDoc doc;
-    EXPECT_FALSE(doc.LoadMachine("NOPE"));
+    LoadProblems problems;
+    EXPECT_FALSE(doc.LoadMachine("NOPE", problems));
+    EXPECT_TRUE(messages_->Beeps().empty());   // loading shows nothing; the caller reports
+    EXPECT_TRUE(Texts().empty());
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(problems[0].kind, LoadProblem::Kind::machineUnreadable);
+    ReportLoadProblems(problems);
     EXPECT_EQ(messages_->Beeps(), (std::vector<unsigned>{fw::MB_ICONEXCLAMATION}));
     EXPECT_EQ(Texts(), (std::vector<std::string>{"ERROR: File Not Found -- On File C:\\Kestrom\\Machines\\NOPE.mch"}));
 }
@@ -354,7 +371,7 @@ TEST_F(MachineDocTest, AZeroLengthFileIsAMachineWithNothingSet)
     Put("EMPTY", {});
     CMachineDoc doc;
     FillAngleLine(doc);
-    ASSERT_TRUE(doc.LoadMachine("EMPTY"));
+    ASSERT_TRUE(Load(doc, "EMPTY"));
     EXPECT_EQ(doc.GetMachineRecord().kind, machineNone);
     EXPECT_EQ(doc.GetMachineRecord().name, "");
     EXPECT_EQ(doc.GetSpecData(), nullptr);
@@ -369,7 +386,7 @@ TEST_F(MachineDocTest, TheMachineDirectoryComesFromTheProfile)
     EXPECT_TRUE(std::filesystem::exists(drives_.Root() / "D" / "Shop" / "Mach" / "M1.mch"));
     EXPECT_EQ(doc->GetPathName(), "D:\\Shop\\Mach\\M1.mch");
     CMachineDoc loaded;
-    EXPECT_TRUE(loaded.LoadMachine("M1"));
+    EXPECT_TRUE(Load(loaded, "M1"));
 }
 
 TEST_F(MachineDocTest, NamesThatCannotBeFileNamesAreRefused)
@@ -389,7 +406,7 @@ TEST_F(MachineDocTest, NamesThatCannotBeFileNamesAreRefused)
                       "or a control character, is not made of dots and holds no ..");
         EXPECT_EQ(doc->GetDocumentState(), CSmartDoc::stateNew);
         CMachineDoc loaded;
-        EXPECT_FALSE(loaded.LoadMachine(name));
+        EXPECT_FALSE(Load(loaded, name));
     }
     EXPECT_FALSE(std::filesystem::exists(Folder()));
     EXPECT_FALSE(CMachineDoc::CheckMachineName("ABCDEFGHIJ"));

@@ -302,7 +302,9 @@ TEST_F(MachineViewTest, AMaximumStockLengthOf120FeetIsTypedSavedAndShownAgain)
     EXPECT_EQ(doc_.GetMachineRecord().maximumStock.GetValue(), 1440.0);
 
     CMachineDoc& loaded = *static_cast<CMachineDoc*>(template_.OpenDocumentFile("", false));
-    ASSERT_TRUE(loaded.LoadMachine("LONG"));
+    LoadProblems problems;
+    ASSERT_TRUE(loaded.LoadMachine("LONG", problems));
+    EXPECT_TRUE(problems.empty());
     EXPECT_EQ(loaded.GetMachineRecord().maximumStock.GetValue(), 1440.0);
     CMachineView again(loaded);
     EXPECT_EQ(Length(again, 1107).GetDecimalInches(), 1440.0);

@@ -198,6 +198,51 @@ TEST_F(MultDocTest, MissingMachineAndShapeFilesOpenWithPlainOnes)
     EXPECT_TRUE(messages->Shown().empty());
 }
 
+TEST_F(MultDocTest, SerializeReadsTheBytesAloneAndTheLoaderResolvesTheFiles)
+{
+    // The shape and machine files are there, yet reading takes neither: plain stand-ins hold the
+    // archived tools and the names stay.
+    CMultDoc doc;
+    fw::Archive in(kGolden);
+    doc.Serialize(in);
+    EXPECT_TRUE(in.AtEnd());
+    EXPECT_EQ(doc.GetMachine()->GetRuntimeClass(), &CMachine::classObject);
+    EXPECT_EQ(doc.GetShape()->GetRuntimeClass(), &CMultShape::classObject);
+    EXPECT_EQ(doc.GetShapeKind(), -1);
+    EXPECT_EQ(doc.Header().machine, "PUNCH1");
+    EXPECT_EQ(Store(doc), kGolden);
+
+    EXPECT_TRUE(doc.ResolveReferences().empty());
+    EXPECT_EQ(doc.GetMachine()->GetKind(), 3);
+    EXPECT_EQ(doc.GetShape()->GetRuntimeClass(), &CBeamMultShape::classObject);
+    EXPECT_EQ(doc.GetShape()->GetTools().GetCount(), 1u);
+    EXPECT_EQ(Store(doc), kGolden);
+    EXPECT_TRUE(messages->Shown().empty());
+}
+
+TEST_F(MultDocTest, AMissingMachineIsReturnedByTheLoadAndShownOnlyWithAWindow)
+{
+    const std::string path = "C:\\Kestrom\\Jobs\\J1\\G1\\M 3.mlt";
+    const std::string missing = "ERROR: File Not Found -- On File C:\\Kestrom\\Machines\\PUNCH1.mch";
+    PutFile(JobFile("J1/G1/M 3.mlt"), kGolden);
+    std::filesystem::remove(drives.C() / "Kestrom/Machines/PUNCH1.mch");
+
+    CMultDoc windowless;
+    ASSERT_TRUE(windowless.LoadMult(path));
+    EXPECT_EQ(windowless.GetLoadProblems(), (LoadProblems{{LoadProblem::Kind::machineUnreadable, missing, {},
+                                                            fw::MB_OK | fw::MB_ICONEXCLAMATION, true}}));
+    EXPECT_TRUE(messages->Shown().empty());
+    EXPECT_TRUE(messages->Beeps().empty());
+
+    CMultDoc shown;
+    FakeMultForm form(shown);
+    messages->Answer(fw::IDOK);
+    ASSERT_TRUE(shown.LoadMult(path));
+    EXPECT_EQ(Texts(), std::vector<std::string>{missing});
+    EXPECT_EQ(messages->Beeps(), std::vector<unsigned>{fw::MB_ICONEXCLAMATION});
+    EXPECT_EQ(shown.GetMachine()->GetKind(), 0);
+}
+
 TEST_F(MultDocTest, BadFilesAreRefusedAndLeaveTheDocumentEmpty)
 {
     const std::string path = "C:\\Kestrom\\Jobs\\J1\\G1\\M 3.mlt";

@@ -103,7 +103,9 @@ TEST_F(ShapeDocTest, LoadShapeFindsFilesAndMakesUpPlates)
         SCOPED_TRACE(testing::Message() << '"' << c.type << "\" " << c.desc);
         CShapeDoc* doc = NewShape();
         doc->SetModifiedFlag(true);
-        EXPECT_EQ(doc->LoadShape(c.type, c.desc), c.result);
+        LoadProblems problems;
+        EXPECT_EQ(doc->LoadShape(c.type, c.desc, problems), c.result);
+        EXPECT_TRUE(problems.empty());   // a missing file is the caller's to word
         const ShapeRecord& r = doc->GetShapeData();
         EXPECT_EQ(r.desctp, c.desctp);
         EXPECT_DOUBLE_EQ(r.depth.GetValue(), c.depth);
@@ -131,7 +133,8 @@ TEST(ShapeChooser, FilterListsTheDesignationFirst)
 TEST_F(ShapeDocTest, PlateFromItsSize)
 {
     CShapeDoc* doc = NewShape();
-    ASSERT_EQ(doc->LoadShape("P", "D0.5X12"), 1);
+    LoadProblems problems;
+    ASSERT_EQ(doc->LoadShape("P", "D0.5X12", problems), 1);
     const ShapeRecord& r = doc->GetShapeData();
     EXPECT_EQ(r.desc, "D0.5X12");
     EXPECT_EQ(r.formal, "P D0.5X12");
@@ -150,11 +153,17 @@ TEST_F(ShapeDocTest, PlateFromItsSize)
     EXPECT_EQ(doc->GetShapeData().desc, "D0.5X12");
 }
 
-TEST_F(ShapeDocTest, UnreadablePlateSizeBeepsAndReports)
+TEST_F(ShapeDocTest, UnreadablePlateSizeIsAProblemThatBeepsWhenReported)
 {
-    messages->Answer(fw::IDOK);
     CShapeDoc* doc = NewShape();
-    EXPECT_EQ(doc->LoadShape("PL", "ABC"), 0);
+    LoadProblems problems;
+    EXPECT_EQ(doc->LoadShape("PL", "ABC", problems), 0);
+    EXPECT_TRUE(messages->Shown().empty());
+    EXPECT_TRUE(messages->Beeps().empty());
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(problems[0].kind, LoadProblem::Kind::shapeUnreadable);
+    messages->Answer(fw::IDOK);
+    ReportLoadProblems(problems);
     ASSERT_EQ(messages->Shown().size(), 1u);
     EXPECT_EQ(messages->Shown()[0].text, "ERROR: File Not Found -- On File C:\\Kestrom\\Shapes\\PLABC.shp");
     EXPECT_EQ(messages->Beeps(), std::vector<unsigned>{fw::MB_ICONEXCLAMATION});
@@ -172,21 +181,23 @@ TEST_F(ShapeDocTest, EmptyAndCorruptFilesAreErrorsNotShapes)
     for (const Bytes& bytes : {Bytes(), truncated, badKind, nanWeight}) {
         SCOPED_TRACE(bytes.size());
         PutShape("W 12X26", bytes);
-        fw::ScriptedMessages scoped;
-        scoped->Answer(fw::IDOK);
         CShapeDoc* doc = NewShape();
-        EXPECT_EQ(doc->LoadShape("W", "12X26"), 0);
-        ASSERT_EQ(scoped->Shown().size(), 1u);
-        EXPECT_EQ(scoped->Shown()[0].text, "ERROR: Invalid File -- On File C:\\Kestrom\\Shapes\\W 12X26.shp");
+        LoadProblems problems;
+        EXPECT_EQ(doc->LoadShape("W", "12X26", problems), 0);
+        ASSERT_EQ(problems.size(), 1u);
+        EXPECT_EQ(problems[0], (LoadProblem{LoadProblem::Kind::shapeUnreadable,
+                                            "ERROR: Invalid File -- On File C:\\Kestrom\\Shapes\\W 12X26.shp",
+                                            {}, fw::MB_OK | fw::MB_ICONEXCLAMATION, true}));
         EXPECT_EQ(doc->GetShapeData().desctp, "");
         EXPECT_EQ(doc->GetShapeData().weight, 0.0);
     }
     // A plate whose file is corrupt is not made up from its name.
     PutShape("PL0.5X10", Bytes{1, 2, 3});
-    fw::ScriptedMessages scoped;
-    scoped->Answer(fw::IDOK);
-    EXPECT_EQ(NewShape()->LoadShape("PL", "0.5X10"), 0);
-    EXPECT_EQ(NewShape()->LoadShape("PL", "1/2X10"), 1);
+    LoadProblems problems;
+    EXPECT_EQ(NewShape()->LoadShape("PL", "0.5X10", problems), 0);
+    EXPECT_EQ(NewShape()->LoadShape("PL", "1/2X10", problems), 1);
+    EXPECT_EQ(problems.size(), 1u);
+    EXPECT_TRUE(messages->Shown().empty());
 }
 
 TEST_F(ShapeDocTest, ShapeFileBytes)
@@ -211,20 +222,22 @@ TEST_F(ShapeDocTest, ShapeFileBytes)
 TEST_F(ShapeDocTest, FileWhoseNameDiffersFromItsShapeWarns)
 {
     PutShape("W 12X40", kW12X26);
-    messages->Answer(fw::IDOK).Answer(fw::IDOK);
+    const LoadProblem mismatch{LoadProblem::Kind::shapeNameMismatch, kMismatch, {},
+                               fw::MB_OK | fw::MB_ICONINFORMATION, false};
     CShapeDoc* doc = NewShape();
-    EXPECT_EQ(doc->LoadShape("W", "12X40"), 1);
+    LoadProblems problems;
+    EXPECT_EQ(doc->LoadShape("W", "12X40", problems), 1);
     EXPECT_EQ(doc->GetShapeData().desc, "12X26");   // the loaded data stay
-    ASSERT_TRUE(shapes->OpenDocumentFile("C:\\Kestrom\\Shapes\\W 12X40.shp", false));
-    ASSERT_EQ(messages->Shown().size(), 2u);
-    for (const fw::ShownMessage& shown : messages->Shown()) {
-        EXPECT_EQ(shown.text, kMismatch);
-        EXPECT_EQ(fw::MessageIcon(shown.type), fw::MB_ICONINFORMATION);
-    }
+    EXPECT_EQ(problems, LoadProblems{mismatch});
+    auto* opened = static_cast<CShapeDoc*>(shapes->OpenDocumentFile("C:\\Kestrom\\Shapes\\W 12X40.shp", false));
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(opened->GetLoadProblems(), LoadProblems{mismatch});   // kept for the caller that shows it
+    EXPECT_TRUE(messages->Shown().empty());
     // The same name in other case is no mismatch.
     PutShape("w 12x26", kW12X26);
-    EXPECT_TRUE(shapes->OpenDocumentFile("C:\\Kestrom\\Shapes\\w 12x26.shp", false));
-    EXPECT_EQ(messages->Shown().size(), 2u);
+    opened = static_cast<CShapeDoc*>(shapes->OpenDocumentFile("C:\\Kestrom\\Shapes\\w 12x26.shp", false));
+    ASSERT_TRUE(opened);
+    EXPECT_TRUE(opened->GetLoadProblems().empty());
 }
 
 TEST_F(ShapeDocTest, ShapeDataPadsShortTypesAndWarnsOfLongOnes)

@@ -217,8 +217,9 @@ Bytes ThreePatterns()
 void Load(CPatternList& list, const Bytes& bytes, ToolLibrary& library)
 {
     fw::Archive ar(bytes);
-    ar.SetService<ToolLibrary>(&library);
     list.Serialize(ar);
+    for (CPattern& pattern : list)
+        pattern.RefreshTool(library);
 }
 
 } // namespace
@@ -240,8 +241,9 @@ TEST_F(ToolDocTest, PatternsFindTheFilesTheToolDocumentSaves)
         EXPECT_EQ(pattern.GetTool()->GetSizeB().GetValue(), pattern.GetTool()->GetType() == "RD" ? 0.25 : 0.0);
     EXPECT_EQ(list.GetTail()->GetTool()->GetSizeA().GetValue(), 2.0);
     EXPECT_TRUE(library.GetFailedFiles().empty());
-    library.ReportFailures(false);
-    EXPECT_TRUE(messages->Shown().empty());
+    LoadProblems problems;
+    library.TakeFailures(problems);
+    EXPECT_TRUE(problems.empty());
 }
 
 TEST_F(ToolDocTest, MissingOrCorruptToolFilesKeepTheArchivedToolsAndReportOnce)
@@ -256,21 +258,21 @@ TEST_F(ToolDocTest, MissingOrCorruptToolFilesKeepTheArchivedToolsAndReportOnce)
         EXPECT_EQ(list.GetTail()->GetTool()->GetSizeA().GetValue(), 1.0);
         EXPECT_EQ(library.GetFailedFiles(), (std::vector<std::string>{"C:\\Kestrom\\Tools\\0.8125in.RD.tl",
                                                                       "C:\\Kestrom\\Tools\\1-SQ.tl"}));
+        LoadProblems problems;
+        library.TakeFailures(problems);
+        EXPECT_TRUE(messages->Shown().empty());   // collecting shows nothing
+        ASSERT_EQ(problems.size(), 1u);
+        EXPECT_EQ(problems[0].kind, LoadProblem::Kind::toolUnreadable);
         messages->Answer(fw::IDOK);
-        library.ReportFailures(false);
+        ReportLoadProblems(problems);
         ASSERT_EQ(messages->Shown().size(), 1u);
         EXPECT_EQ(messages->Shown()[0].text, "ERROR: File Not Found -- On File C:\\Kestrom\\Tools\\0.8125in.RD.tl\n"
                                              "ERROR: Invalid File -- On File C:\\Kestrom\\Tools\\1-SQ.tl");
         EXPECT_EQ(messages->Beeps().size(), 1u);
-        library.ReportFailures(false);
-        EXPECT_EQ(messages->Shown().size(), 1u);
+        library.TakeFailures(problems);   // the failures were taken once
+        EXPECT_EQ(problems.size(), 1u);
+        EXPECT_TRUE(library.GetFailedFiles().empty());
     }
-    CToolFileLibrary windowless;
-    CPatternList list;
-    Load(list, bytes, windowless);
-    windowless.ReportFailures(true);
-    EXPECT_EQ(messages->Shown().size(), 1u);
-    EXPECT_TRUE(windowless.GetFailedFiles().empty());
 }
 
 TEST_F(ToolDocTest, PartToolTakesTheToolDocumentAndItsFileName)

@@ -224,6 +224,125 @@ TEST_F(PartDocTest, MissingToolFilesKeepTheArchivedToolsSilentlyWhenWindowless)
     EXPECT_TRUE(messages->Beeps().empty());
 }
 
+namespace {
+
+// The tool files of part B12's tools: 7/8 inch round and 1 1/8 inch square, decimal inch.
+void PutToolFiles(const TempDrives& drives)
+{
+    const Bytes round = Cat({Dim(0x3FEC000000000000, 'D'), Dim(k0, 'D'), Str("RD"), Le32(0), Le32(1)});
+    const Bytes square = Cat({Dim(0x3FF2000000000000, 'D'), Dim(k0, 'D'), Str("SQ"), Le32(0), Le32(1)});
+    TempDrives::Put(drives.C() / "Kestrom/Tools/13_16RD.tl", std::string(round.begin(), round.end()));
+    TempDrives::Put(drives.C() / "Kestrom/Tools/1-SQ.tl", std::string(square.begin(), square.end()));
+}
+
+std::vector<LoadProblem::Kind> Kinds(const LoadProblems& problems)
+{
+    std::vector<LoadProblem::Kind> kinds;
+    for (const LoadProblem& problem : problems)
+        kinds.push_back(problem.kind);
+    return kinds;
+}
+
+} // namespace
+
+TEST_F(PartDocTest, SerializeReadsTheBytesAloneAndTheLoaderResolvesTheFiles)
+{
+    // Nothing but the bytes: no shape or tool file is needed, the names are kept.
+    std::filesystem::remove(drives.C() / "Kestrom/Shapes/W 12X26.shp");
+    CPartDoc doc;
+    fw::Archive in(kB12);
+    doc.Serialize(in);
+    EXPECT_TRUE(in.AtEnd());
+    EXPECT_EQ(doc.Header().shapeDesctp, "W ");
+    EXPECT_EQ(doc.Header().shapeDesc, "12X26");
+    EXPECT_EQ(doc.GetPartShape()->GetRuntimeClass(), &CPartShape::classObject);
+    EXPECT_EQ(ListSizes(doc), (std::vector<std::size_t>{1, 1, 0, 0, 1}));
+    EXPECT_EQ(Store(doc), kB12);
+
+    // With the files there, reading still takes none of them; the loader step does.
+    PutShape();
+    PutToolFiles(drives);
+    CPartDoc read;
+    fw::Archive again(kB12);
+    read.Serialize(again);
+    const CPartTool& round = *read.GetPartShape()->GetTopFlangeList().GetHead()->GetTool();
+    EXPECT_EQ(round.GetSizeA().GetValue(), 13.0 / 16);
+    EXPECT_EQ(read.GetPartShape()->GetDepth(), 0.0);
+    EXPECT_TRUE(read.ResolveReferences().empty());
+    EXPECT_EQ(read.GetShapeKind(), shapeBeam);
+    EXPECT_EQ(read.GetPartShape()->GetDepth(), 12.0);
+    EXPECT_EQ(ListSizes(read), (std::vector<std::size_t>{1, 1, 0, 0, 1}));
+    EXPECT_EQ(read.GetPartShape()->GetTopFlangeList().GetHead()->GetTool()->GetSizeA().GetValue(), 0.875);
+    EXPECT_EQ(read.GetPartShape()->GetWebList().GetHead()->GetTool()->GetSizeA().GetValue(), 1.125);
+    EXPECT_TRUE(messages->Shown().empty());
+}
+
+TEST_F(PartDocTest, WhatALoadCannotResolveIsReturnedAndShownOnlyWithAWindow)
+{
+    using Kind = LoadProblem::Kind;
+    const std::string path = "C:\\Kestrom\\Jobs\\J1\\G1\\B12.prt";
+    TempDrives::Put(JobFile("J1/G1/B12.prt"), std::string(kB12.begin(), kB12.end()));
+    const struct {
+        bool shape, tools, loaded;
+        std::vector<Kind> kinds;
+    } cases[] = {
+        {true, true, true, {}},
+        {true, false, true, {Kind::toolUnreadable}},
+        {false, true, false, {Kind::shapeMissing}},
+        {false, false, false, {Kind::shapeMissing, Kind::toolUnreadable}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "shape " << c.shape << ", tools " << c.tools);
+        std::filesystem::remove_all(drives.C() / "Kestrom/Shapes");
+        std::filesystem::remove_all(drives.C() / "Kestrom/Tools");
+        if (c.shape)
+            PutShape();
+        if (c.tools)
+            PutToolFiles(drives);
+
+        CPartDoc windowless;
+        EXPECT_EQ(windowless.LoadPart(path), c.loaded);
+        EXPECT_EQ(Kinds(windowless.GetLoadProblems()), c.kinds);
+        EXPECT_EQ(ListSizes(windowless), (std::vector<std::size_t>{1, 1, 0, 0, 1}));
+        EXPECT_TRUE(messages->Shown().empty());
+        EXPECT_TRUE(messages->Beeps().empty());
+
+        // With a window the same problems are shown, in the same order.
+        CPartDoc shown;
+        CountingView view;
+        shown.AddView(&view);
+        fw::ScriptedMessages scoped;
+        for (std::size_t i = 0; i < c.kinds.size(); ++i)
+            scoped->Answer(fw::IDOK);
+        EXPECT_EQ(shown.LoadPart(path), c.loaded);
+        shown.RemoveView(&view);
+        std::vector<std::string> texts;
+        for (const fw::ShownMessage& message : scoped->Shown())
+            texts.push_back(message.text);
+        std::vector<std::string> expected;
+        for (const LoadProblem& problem : windowless.GetLoadProblems())
+            expected.push_back(problem.text);
+        EXPECT_EQ(texts, expected);
+        EXPECT_EQ(scoped->Beeps().size(), c.tools ? 0u : 1u);   // the tool files' message beeps
+    }
+}
+
+TEST_F(PartDocTest, AFrameworkOpenKeepsWhatItCouldNotResolveForTheCallerThatShowsIt)
+{
+    TempDrives::Put(JobFile("J1/G1/B12.prt"), std::string(kB12.begin(), kB12.end()));
+    std::filesystem::remove(drives.C() / "Kestrom/Shapes/W 12X26.shp");
+    auto* doc = static_cast<CPartDoc*>(parts->OpenDocumentFile("C:\\Kestrom\\Jobs\\J1\\G1\\B12.prt", false));
+    ASSERT_NE(doc, nullptr);   // the open keeps the document
+    EXPECT_TRUE(messages->Shown().empty());
+    ASSERT_EQ(doc->GetLoadProblems().size(), 2u);
+    EXPECT_EQ(doc->GetLoadProblems()[0], (LoadProblem{LoadProblem::Kind::shapeMissing, "Shape  W 12X26  does not Exist",
+                                                      "SHAPE ERROR", fw::MB_OK, false}));
+    EXPECT_EQ(doc->GetShapeError(), 1);
+    EXPECT_FALSE(doc->IsModified());
+    EXPECT_EQ(doc->TakeLoadProblems().size(), 2u);
+    EXPECT_TRUE(doc->GetLoadProblems().empty());
+}
+
 TEST_F(PartDocTest, UnopenableFiles)
 {
     CPartDoc doc;

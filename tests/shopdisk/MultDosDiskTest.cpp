@@ -155,7 +155,8 @@ TEST_F(MultDosDiskTest, ShapesConvertWithTheKindOfTheirType)
         CShapeDoc shape;
         ASSERT_TRUE(std::filesystem::exists(drives.C() / "Kestrom/Shapes" / (std::string(type) + size + ".shp")))
             << type << size;
-        ASSERT_EQ(shape.LoadShape(type, size), 1) << type << size;
+        LoadProblems problems;
+        ASSERT_EQ(shape.LoadShape(type, size, problems), 1) << type << size;
         EXPECT_EQ(shape.GetShapeData().kind, kind) << type << size;
     }
 }
