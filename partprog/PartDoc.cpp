@@ -390,7 +390,7 @@ bool CPartDoc::SetPartRecord(const PartRecord& record)
             header_.shapeDesctp = record.shapeDesctp;
             header_.shapeDesc = record.shapeDesc;
         } else {
-            UpdateAllViews(nullptr);
+            UpdateAllViews(nullptr, kHintShapeNotBuilt);
         }
     }
     SetPathName(GetPartFilePath(), true);

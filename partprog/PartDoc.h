@@ -26,6 +26,8 @@ class CPartDoc : public CSmartDoc, public IPartDoc {
     FW_DECLARE_DYNAMIC(CPartDoc)
 public:
     static constexpr long kHintSaveNew = ID_FILE_SAVE_NEW;
+    // A record named a shape that could not be built: the part keeps the shape it has.
+    static constexpr long kHintShapeNotBuilt = ID_EDIT_CHOOSE_SHAPE;
     static constexpr const char* kNoShape = "Valid shape must be entered to perform this operation.";
     static constexpr const char* kInvalidName =
         "Job, group and mark must be names of 1 to 10 characters without \\ / : * ? \" < > | or \"..\".";

@@ -6,6 +6,7 @@
 #include "machmult/ui/CommandGuard.h"
 #include "machmult/ui/MachineSpecDlg.h"
 #include "machmult/ui/ModalRunner.h"
+#include "fw/qt/TabOrder.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -121,6 +122,7 @@ CMachineView::CMachineView(CMachineDoc& doc, QWidget* parent)
 
     doc.AddView(this);
     OnInitialUpdate();
+    fw::SetTabOrderByLayout(*this);
 }
 
 CMachineView::~CMachineView() = default;

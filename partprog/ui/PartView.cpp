@@ -9,6 +9,7 @@
 #include "model/JobPaths.h"
 #include "model/ShapeDoc.h"
 #include "partprog/PartDoc.h"
+#include "fw/qt/TabOrder.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -185,6 +186,7 @@ CPartView::CPartView(QWidget* parent)
     });
     connect(chooseShape_, &QAction::triggered, this,
             [this] { RunCommand("CPartView::OnChooseShape", [this](CPartDoc&) { ChooseShape(); }); });
+    fw::SetTabOrderByLayout(*this);
 }
 
 CPartView::~CPartView() = default;
@@ -233,7 +235,13 @@ void CPartView::OnUpdate(fw::View*, long hint, fw::Object*)
     if (!doc)
         return;
     updating_ = true;
+    // A designation the document could not find stays as the user typed it.
+    const QString typed[] = {type_->currentText(), Edit(IDC_DESC).text()};
     ShowRecord(doc->GetPartRecord());
+    if (hint == CPartDoc::kHintShapeNotBuilt) {
+        type_->setCurrentText(typed[0]);
+        Edit(IDC_DESC).setText(typed[1]);
+    }
     systemBox_->show();
     ApplyDocumentState(hint);
     updating_ = false;
@@ -468,7 +476,9 @@ bool CPartView::LookUpShape()
                     shape.measuringSystem);
         doc->SetSaveAllowed(keyFieldsChanged_);
     } else {
-        fw::ShowMessage("Invalid Shape", fw::MB_OK);
+        fw::ShowMessage("Invalid Shape: there is no shape " + CShapeDoc::PadType(type) + size + " (" +
+                            CShapeDoc::GetShapeFilePath(CShapeDoc::PadType(type) + size) + ").",
+                        fw::MB_OK);
         ShowSection({}, system_);
         doc->SetSaveAllowed(false);
     }

@@ -253,7 +253,8 @@ void CReportView::OnRenamePart()
         fw::ShowMessage(result.newPath + " already exists.", fw::MB_OK | fw::MB_ICONEXCLAMATION);
         return;
     case PartRenameResult::unreadable:
-        fw::ShowMessage(LoadVarnexString(ids::IDS_FILE_NOT_FOUND), fw::MB_OK | fw::MB_ICONHAND);
+        fw::ShowMessage(LoadVarnexString(ids::IDS_FILE_NOT_FOUND) + ": " + oldPath + " could not be read.",
+                        fw::MB_OK | fw::MB_ICONHAND);
         return;
     case PartRenameResult::saveFailed:
         fw::ShowMessage("The part could not be saved as " + result.newPath + "; " + oldPath + " is kept.",
