@@ -57,6 +57,8 @@ protected:
     }
 
     static QList<QMdiSubWindow*> Windows(VarnexProgram& program) { return program.MainFrame()->MdiArea().subWindowList(); }
+    // A new part (made in the group given, or by File > New) saved as B14 is titled "B14.prt".
+    void ExpectNewPartTitledAfterSave(const char* group);
 
     // Part B12 (2 off, W 12X26) saved as "C:\Kestrom\Jobs\NONE\NONE\B12.prt".
     // Mult "C:\Kestrom\Jobs\J1\G1\M 1.mlt" of that quantity on a W 12X26 stock and machine PUNCH1.
@@ -620,13 +622,21 @@ void FocusInWindow(VarnexProgram& program, QMdiSubWindow& window, QWidget& field
 
 } // namespace
 
+// File > New > Part, and New Part in a group of the navigator.
 TEST_F(ProgramTest, ANewPartIsTitledWithItsFileNameOnceSaved)
+{
+    for (const char* group : {static_cast<const char*>(nullptr), "C:\\Kestrom\\Jobs\\NONE\\NONE\\NULL"})
+        ExpectNewPartTitledAfterSave(group);
+}
+
+void ProgramTest::ExpectNewPartTitledAfterSave(const char* group)
 {
     InstallDimensionControl();
     VarnexProgram program(VarnexProgram::Standard({}, nullptr));
     program.Start({});
     SaveB12();   // and its shape
-    program.App().DoNavAction(0x11, nullptr);
+    std::filesystem::remove(drives.C() / "Kestrom/Jobs/NONE/NONE/B14.prt");
+    program.App().DoNavAction(0x11, group);
     ASSERT_EQ(Windows(program).size(), 1);
     auto* frame = dynamic_cast<CChildFrame*>(Windows(program)[0]);
     ASSERT_NE(frame, nullptr);
