@@ -33,6 +33,7 @@ public:
             startedNew,    // Save/New kept the header as the start of a new document
             shape,         // a shape lookup found the shape or not
             machine,       // a machine was chosen
+            shapeKept,     // a record named a shape that could not be built: the shape stays
         };
         explicit DocChange(Kind k) : kind(k) {}
         // Only a document started anew is shown again by views that don't know the change.

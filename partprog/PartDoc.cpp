@@ -385,7 +385,7 @@ bool CPartDoc::SetPartRecord(const PartRecord& record)
             header_.shapeDesctp = record.shapeDesctp;
             header_.shapeDesc = record.shapeDesc;
         } else {
-            UpdateAllViews(nullptr);
+            Notify(DocChange::Kind::shapeKept);
         }
     }
     SetPathName(GetPartFilePath(), true);

@@ -120,7 +120,8 @@ void NavDispatcher::Open(const std::optional<std::string>& path)
     if (path)
         services_.documents.OpenFile(*path);
     else
-        fw::ShowMessage(LoadVarnexString(ids::IDS_FILE_NOT_FOUND), fw::MB_OK | fw::MB_ICONHAND);
+        fw::ShowMessage(LoadVarnexString(ids::IDS_FILE_NOT_FOUND) + ": no file is marked to open.",
+                        fw::MB_OK | fw::MB_ICONHAND);
 }
 
 void NavDispatcher::Print(Object object, PrintMode mode, const std::string& list)

@@ -164,7 +164,7 @@ bool CPartDosDisk::CheckTarget(char drive, const std::string& target)
         return false;
     }
     if (target.empty() || target.size() > kMaxTargetName || !fw::WinPath::IsFileName(target)) {
-        fw::ShowMessage(target.empty() ? std::string(kInvalidFile)
+        fw::ShowMessage(target.empty() ? std::string(kInvalidFile) + ": no target name was given."
                                        : std::string(kInvalidFile) + ": the target name " + target +
                                              " must be a file name of at most 15 characters.",
                         fw::MB_OK | fw::MB_ICONEXCLAMATION);

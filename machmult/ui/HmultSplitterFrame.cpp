@@ -89,6 +89,10 @@ CHmultSplitterFrame::CHmultSplitterFrame(CMultDoc& doc, QWidget* parent)
     AddCommand(ID_FILE_SAVE_NEW, "Save/New", &CHmultSplitterFrame::OnFileSaveNew, "CHmultSplitterFrame::OnFileSaveNew");
     for (const int command : {ID_FILE_SAVE, ID_FILE_SAVE_NEW})
         toolBar->addAction(actions_.at(command));
+    QAction* save = actions_.at(ID_FILE_SAVE);
+    save->setShortcut(QKeySequence::Save);
+    save->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(save);
 
     // Both columns as wide as the form, the lists halving its height.
     const QSize form = handMultView_->sizeHint();

@@ -6,6 +6,7 @@
 #include "machmult/ui/CommandGuard.h"
 #include "machmult/ui/MachineSpecDlg.h"
 #include "machmult/ui/ModalRunner.h"
+#include "fw/qt/TabOrder.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -127,6 +128,7 @@ CMachineView::CMachineView(CMachineDoc& doc, QWidget* parent)
     OnInitialUpdate();
     doc.ApplySaveRule();
     UpdateCommandStates();
+    fw::SetTabOrderByLayout(*this);
 }
 
 CMachineView::~CMachineView() = default;

@@ -12,6 +12,7 @@
 #include "machmult/ui/CommandGuard.h"
 #include "machmult/ui/ModalRunner.h"
 #include "model/ShapeDoc.h"
+#include "fw/qt/TabOrder.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -117,6 +118,7 @@ CMultView::CMultView(CMultDoc& doc, QWidget* parent)
     ConnectCommands();
     doc.AddView(this);
     OnInitialUpdate();
+    fw::SetTabOrderByLayout(*this);
 }
 
 void CMultView::ConnectFields()

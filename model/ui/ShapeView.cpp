@@ -4,6 +4,7 @@
 #include "fw/core/MessageService.h"
 #include "fw/core/Number.h"
 #include "fw/qt/QtText.h"
+#include "fw/qt/TabOrder.h"
 #include "fw/qt/ViewFrame.h"
 #include "model/ShapeDoc.h"
 
@@ -100,6 +101,7 @@ CShapeView::CShapeView(QWidget* parent)
     for (QWidget* control : {static_cast<QWidget*>(type_), static_cast<QWidget*>(desc_),
                              static_cast<QWidget*>(weight_), static_cast<QWidget*>(formal_)})
         control->installEventFilter(this);
+    fw::SetTabOrderByLayout(*this);
 }
 
 CShapeDoc* CShapeView::GetDocument() const { return dynamic_cast<CShapeDoc*>(fw::View::GetDocument()); }

@@ -4,6 +4,7 @@
 #include "fw/qt/QtText.h"
 #include "fw/qt/ViewFrame.h"
 #include "model/ToolDoc.h"
+#include "fw/qt/TabOrder.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -84,6 +85,7 @@ CToolView::CToolView(QWidget* parent)
     sizeA_.OnChanged(this, [this] { MarkModified(); });
     sizeB_.OnChanged(this, [this] { MarkModified(); });
     orientation_->installEventFilter(this);
+    fw::SetTabOrderByLayout(*this);
 }
 
 CToolDoc* CToolView::GetDocument() const { return static_cast<CToolDoc*>(fw::View::GetDocument()); }

@@ -506,7 +506,8 @@ std::optional<std::string> CBRAXNav::PickDrive()
         return std::nullopt;
     const auto root = fw::DriveMap::Instance().Root(fw::WinPath::Drive(*drive));
     if (!root || !std::filesystem::is_directory(*root)) {
-        fw::Messages().MessageBox("Drive Not Found!", "Error! ", fw::MB_OK);
+        fw::Messages().MessageBox("Drive Not Found! " + *drive + " is not a folder the program can reach.", "Error! ",
+                                  fw::MB_OK);
         return std::nullopt;
     }
     return drive;

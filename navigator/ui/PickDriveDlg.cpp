@@ -30,7 +30,8 @@ CPickDriveDlg::CPickDriveDlg(const nav::DriveTypeOf& driveType, QWidget* parent)
     layout->addWidget(drives_);
     const std::vector<std::string> roots = DriveRoots(driveType);
     if (roots.empty())
-        fw::Messages().MessageBox("Failed to get drive letters", "Error! ", fw::MB_OK);
+        fw::Messages().MessageBox("Failed to get drive letters: no drive letter stands for a folder.", "Error! ",
+                                  fw::MB_OK);
     for (const std::string& root : roots)
         drives_->addItem(fw::ToQString(root));
     drives_->setCurrentIndex(roots.empty() ? -1 : 0);

@@ -9,6 +9,7 @@
 #include "model/JobPaths.h"
 #include "model/ShapeDoc.h"
 #include "partprog/PartDoc.h"
+#include "fw/qt/TabOrder.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -185,6 +186,7 @@ CPartView::CPartView(QWidget* parent)
     });
     connect(chooseShape_, &QAction::triggered, this,
             [this] { RunCommand("CPartView::OnChooseShape", [this](CPartDoc&) { ChooseShape(); }); });
+    fw::SetTabOrderByLayout(*this);
 }
 
 CPartView::~CPartView() = default;
@@ -243,19 +245,28 @@ void CPartView::OnChange(fw::View* sender, const fw::Change& change)
     case CSmartDoc::DocChange::Kind::startedNew:
         Show(true);
         break;
+    case CSmartDoc::DocChange::Kind::shapeKept:
+        Show(false, true);
+        break;
     default:
         UpdateCommandStates();
         break;
     }
 }
 
-void CPartView::Show(bool startedNew)
+void CPartView::Show(bool startedNew, bool keepDesignation)
 {
     CPartDoc* doc = GetDocument();
     if (!doc)
         return;
     updating_ = true;
+    // A designation the document could not find stays as the user typed it.
+    const QString typed[] = {type_->currentText(), Edit(IDC_DESC).text()};
     ShowRecord(doc->GetPartRecord());
+    if (keepDesignation) {
+        type_->setCurrentText(typed[0]);
+        Edit(IDC_DESC).setText(typed[1]);
+    }
     systemBox_->show();
     ApplyDocumentState(startedNew);
     updating_ = false;
@@ -486,7 +497,9 @@ bool CPartView::LookUpShape()
                      shape->flangeThickness.GetValue()},
                     shape->measuringSystem);
     } else {
-        fw::ShowMessage("Invalid Shape", fw::MB_OK);
+        fw::ShowMessage("Invalid Shape: there is no shape " + CShapeDoc::PadType(type) + size + " (" +
+                            CShapeDoc::GetShapeFilePath(CShapeDoc::PadType(type) + size) + ").",
+                        fw::MB_OK);
         ShowSection({}, system_);
     }
     ApplyToDocument();

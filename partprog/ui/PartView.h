@@ -135,7 +135,9 @@ private:
     QLineEdit* AddEdit(int id);
     void ShowRecord(const PartRecord& record);
     void ShowSection(const std::array<double, 4>& values, int system);
-    void Show(bool startedNew);
+    // Shows the document; keepDesignation leaves the shape designation as typed (one the document
+    // could not build).
+    void Show(bool startedNew, bool keepDesignation = false);
     void ApplyDocumentState(bool startedNew);
     void SetKeyFieldsEnabled(bool enabled);
     // The whole form, every field checked; none (after the message) when one fails. Quantity 0

@@ -1,6 +1,7 @@
 #include "partprog/ui/StencilDlg.h"
 
 #include "fw/qt/QtText.h"
+#include "fw/qt/TabOrder.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -36,6 +37,7 @@ CStencilDlg::CStencilDlg(QWidget* parent) : QDialog(parent), textEdit_(new QLine
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addWidget(buttons);
+    fw::SetTabOrderByLayout(*this);
 }
 
 void CStencilDlg::InitDialog()

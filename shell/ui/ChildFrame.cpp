@@ -5,6 +5,7 @@
 #include "fw/qt/QtText.h"
 #include "shell/CommandGuard.h"
 #include "shell/WindowPlacement.h"
+#include "shell/ui/FrameAccelerators.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>
@@ -39,6 +40,7 @@ CChildFrame::CChildFrame(QWidget* view, QWidget* parent) : QMdiSubWindow(parent)
     inner_->setCentralWidget(view);
     inner_->installEventFilter(this);
     setWidget(inner_);
+    AddFrameAccelerators(*this);
     connect(&idle_, &QTimer::timeout, this, &CChildFrame::UpdateCommands);
     idle_.start(kIdleUpdateMs);
 }

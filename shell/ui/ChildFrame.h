@@ -1,7 +1,8 @@
 #pragma once
 // A document window: an MDI child frame holding the views of one document, with a toolbar of its
 // own docked at the top and an optional status bar. It has no minimize or maximize buttons but a
-// context-help button.
+// context-help button. The frame's accelerator table (editing keys, next and previous pane)
+// works in it.
 //
 // The frame's document is that of the views inside it (widgets that are fw::View). The document
 // decides whether the frame may close (fw::Document::CanCloseFrame): closing the last frame of a

@@ -25,7 +25,8 @@ CChooseDriveDlg::CChooseDriveDlg(const std::vector<char>& drives, QWidget* paren
         combo_->addItem(QStringLiteral("%1:\\").arg(QChar::fromLatin1(letter)));
     connect(combo_, &QComboBox::currentTextChanged, this, [this](const QString& text) { drive_ = fw::FromQString(text); });
     if (drives.empty()) {
-        fw::Messages().MessageBox("Failed to get drive letters", "Error! ", fw::MB_OK);
+        fw::Messages().MessageBox("Failed to get drive letters: no drive letter stands for a folder.", "Error! ",
+                                  fw::MB_OK);
         buttons_->button(QDialogButtonBox::Ok)->setEnabled(false);
         return;
     }

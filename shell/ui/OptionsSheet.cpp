@@ -1,6 +1,7 @@
 #include "shell/ui/OptionsSheet.h"
 
 #include "fw/core/DriveMap.h"
+#include "fw/qt/TabOrder.h"
 #include "shell/CommandGuard.h"
 
 #include <QDialogButtonBox>
@@ -28,6 +29,7 @@ COptionsSheet::COptionsSheet(fw::Profile& profile, CDirectorySettingsPP::FolderB
     connect(buttons_, &QDialogButtonBox::rejected, this, &COptionsSheet::reject);
     connect(buttons_->button(QDialogButtonBox::Apply), &QPushButton::clicked, this,
             [this] { GuardCommand("COptionsSheet::OnApply", [this] { Apply(); }); });
+    fw::SetTabOrderByLayout(*this);
 }
 
 bool COptionsSheet::Apply()

@@ -13,6 +13,14 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
+namespace {
+
+constexpr const char* kShopDiskNameRule =
+    "is no shop-disk file name: it has 1 to 8 characters, each a letter, a digit or one of _ ^ $ ~ ! # % & - "
+    "{ } ( ) ' @ `.";
+
+} // namespace
+
 CShopDiskSetupDlg::CShopDiskSetupDlg(const std::vector<char>& drives, QWidget* parent)
     : QDialog(parent),
       file_(new CEditFix(this)),
@@ -55,7 +63,8 @@ void CShopDiskSetupDlg::accept()
     const std::string file = fw::FromQString(file_->text());
     if (!IsValidShopDiskFileName(file)) {
         fw::Messages().Beep(fw::MB_ICONEXCLAMATION);
-        fw::ShowMessage(LoadVarnexString(ids::IDS_INVALID_FILE), fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        fw::ShowMessage(LoadVarnexString(ids::IDS_INVALID_FILE) + ": \"" + file + "\" " + kShopDiskNameRule,
+                        fw::MB_OK | fw::MB_ICONEXCLAMATION);
         file_->setFocus();
         return;
     }

@@ -8,6 +8,7 @@
 #include "fw/core/AppProfile.h"
 #include "fw/core/MessageService.h"
 #include "tests/fw/TempDrives.h"
+#include "tests/support/TabChain.h"
 #include "tests/model/MachineTestSupport.h"
 
 #include <QAction>
@@ -311,4 +312,16 @@ TEST_F(MachineViewTest, AMaximumStockLengthOf120FeetIsTypedSavedAndShownAgain)
     EXPECT_TRUE(Length(again, 1107).GetFeetInchFracString().contains("120'"));
     EXPECT_TRUE(messages_->Shown().empty());
     view.hide();   // as closing it does: the focus leaves while the view is whole
+}
+
+TEST_F(MachineViewTest, TabVisitsTheFieldsInTheOrderTheyAreLaidOut)
+{
+    CMachineView view(doc_);
+    const QStringList expected = QString("1104 "                                 // name
+                                         "1106 1107 1108 1109 "                  // stock
+                                         "1118 1119 1120 1111 "                  // run parameters
+                                         "1121 1122 1123 1124 1125 1037 1127 "   // material types
+                                         "1116 1110 1031 1036 1113 1114 1115")   // machine type
+                                     .split(' ');
+    EXPECT_EQ(TabChain(view), expected);
 }

@@ -6,6 +6,7 @@
 
 #include "MultTestSupport.h"
 #include "UiTestSupport.h"
+#include "tests/support/TabChain.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -410,4 +411,15 @@ TEST_F(MultViewTest, AStockLengthOf120FeetIsTypedSavedAndShownAgain)
     EXPECT_TRUE(Length(again, CMultView::IDC_LENGTH).GetFeetInchFracString().contains("120'"));
     EXPECT_TRUE(messages->Shown().empty());
     view.hide();   // as closing it does: the focus leaves while the view is whole
+}
+
+TEST_F(MultViewTest, TabVisitsTheFieldsInTheOrderTheyAreLaidOut)
+{
+    CMultView view(doc_);
+    const QStringList expected = QString("1000 1001 1002 1004 1089 1100 1006 "   // job to kerf
+                                         "1007 1008 1010 1011 1013 1014 "        // shape to remarks
+                                         "1027 1028 1029 "                       // measuring system
+                                         "1019 1095 1020 1022")                  // section
+                                     .split(' ');
+    EXPECT_EQ(TabChain(view), expected);
 }

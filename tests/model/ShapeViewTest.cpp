@@ -8,6 +8,7 @@
 #include "FakeLenbox.h"
 #include "tests/fw/QtApp.h"
 #include "tests/fw/TempDrives.h"
+#include "tests/support/TabChain.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
@@ -290,4 +291,20 @@ TEST_F(ShapeViewTest, FileSaveTakesTheFormAndCloseFrameLeavesTheDocument)
     EXPECT_FALSE(view.DescEdit().isEnabled());
     view.CloseFrame();
     EXPECT_TRUE(doc->GetViews().empty());
+}
+
+// Tab goes down the form as it is laid out: the designation, its dimensions, then the weight.
+TEST_F(ShapeViewTest, TabVisitsTheFieldsInTheOrderTheyAreLaidOut)
+{
+    doc->AddView(&view);
+    view.OnInitialUpdate();
+    QStringList expected;
+    const int ids[] = {CShapeView::IDC_DESCTP, CShapeView::IDC_DESC, CShapeView::IDC_D, CShapeView::IDC_TW,
+                       CShapeView::IDC_BF, CShapeView::IDC_TF, CShapeView::IDC_SFG, CShapeView::IDC_WEIGHT,
+                       CShapeView::IDC_FORMAL,
+                       1031, 1032, 1033, 1034, 1036, 1037, 1038,   // the kinds
+                       1027, 1028, 1029};                          // the measuring systems
+    for (const int id : ids)
+        expected << QString::number(id);
+    EXPECT_EQ(TabChain(view), expected);
 }

@@ -7,6 +7,7 @@
 
 #include "FakeLenbox.h"
 #include "tests/fw/QtApp.h"
+#include "tests/support/TabChain.h"
 #include "tests/fw/TempDrives.h"
 
 #include <QComboBox>
@@ -223,4 +224,15 @@ TEST_F(ToolViewTest, SaveTakesTheFormAndCloseFrameLeavesTheDocument)
     EXPECT_FALSE(doc->IsModified());
     view.CloseFrame();
     EXPECT_TRUE(doc->GetViews().empty());
+}
+
+TEST_F(ToolViewTest, TabVisitsTheFieldsInTheOrderTheyAreLaidOut)
+{
+    QStringList expected;
+    const int ids[] = {CToolView::IDC_SIZE_A,      CToolView::IDC_SIZE_B,   CToolView::IDC_TYPE,
+                       CToolView::IDC_ORIENTATION, CToolView::IDC_IMPERIAL, CToolView::IDC_DECIMAL_INCH,
+                       CToolView::IDC_METRIC};
+    for (const int id : ids)
+        expected << QString::number(id);
+    EXPECT_EQ(TabChain(view), expected);
 }

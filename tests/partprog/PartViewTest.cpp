@@ -14,6 +14,7 @@
 #include "LenboxFactory.h"
 #include "tests/fw/QtApp.h"
 #include "tests/fw/TempDrives.h"
+#include "tests/support/TabChain.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -292,14 +293,16 @@ TEST_F(PartViewTest, ShapeLookupShowsTheSectionOrRefusesTheShape)
     view.Edit(CPartView::IDC_DESC).setText("99X99");
     view.OnFieldChanged(CPartView::IDC_DESC);
     ASSERT_EQ(messages->Shown().size(), 1u);
-    EXPECT_EQ(messages->Shown()[0].text, "Invalid Shape");
+    EXPECT_EQ(messages->Shown()[0].text,
+              "Invalid Shape: there is no shape W 99X99 (C:\\Kestrom\\Shapes\\W 99X99.shp).");
     EXPECT_EQ(messages->Shown()[0].type, fw::MB_OK);
     EXPECT_FALSE(view.IsShapeValid());
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(view.Section(i).GetDecimalInches(), 0.0);
     EXPECT_FALSE(doc.IsSaveAllowed());
-    EXPECT_EQ(doc.Header().shapeDesc, "12X26");   // the document keeps the shape it has, shown again
-    EXPECT_EQ(view.Edit(CPartView::IDC_DESC).text(), "12X26");
+    EXPECT_EQ(doc.Header().shapeDesc, "12X26");   // the document keeps the shape it has
+    EXPECT_EQ(view.TypeCombo().currentText(), "W ");   // the form what the user typed
+    EXPECT_EQ(view.Edit(CPartView::IDC_DESC).text(), "99X99");
     EXPECT_TRUE(view.KeyFieldsChanged());          // the mark typed still counts
 
     view.Edit(CPartView::IDC_DESC).setText("12X26");
@@ -431,15 +434,19 @@ TEST_F(PartViewTest, ADroppedShapeListGivesTheFirstShape)
     EXPECT_EQ(view.Section(0).GetDecimalInches(), 4.0);
 
     // A designation the combo does not list is taken as its two characters. No such shape: the
-    // part keeps the shape it has, shown again, but without a valid shape it can't be saved.
+    // part keeps the shape it has, the form the designation dropped, and without a valid shape
+    // the part can't be saved.
     bool shown = false;
     const auto watch = QObject::connect(&view.TypeCombo(), &QComboBox::currentTextChanged,
                                         [&](const QString& text) { shown = shown || text == "XY"; });
     EXPECT_TRUE(view.DropShapeList("D:\\Other\\XY7.shp|"));
     QObject::disconnect(watch);
     EXPECT_TRUE(shown);
-    EXPECT_EQ(Texts(), std::vector<std::string>{"Invalid Shape"});
-    EXPECT_EQ(view.TypeCombo().currentText(), "L ");
+    EXPECT_EQ(Texts(),
+              std::vector<std::string>{"Invalid Shape: there is no shape XY7 (C:\\Kestrom\\Shapes\\XY7.shp)."});
+    EXPECT_EQ(view.TypeCombo().currentText(), "XY");
+    EXPECT_EQ(view.Edit(CPartView::IDC_DESC).text(), "7");
+    EXPECT_EQ(doc.Header().shapeDesctp, "L ");
     EXPECT_EQ(view.Section(0).GetDecimalInches(), 0.0);
     EXPECT_FALSE(view.IsShapeValid());
     EXPECT_FALSE(doc.IsSaveAllowed());
@@ -500,4 +507,17 @@ TEST_F(PartViewTest, SpecificsAsksForThePartProgrammingWindowOnceThePartHasAShap
     EXPECT_TRUE(messages->Shown().empty());
     EXPECT_EQ(requests, 1);
     EXPECT_TRUE(view.TypeCombo().isEnabled());
+}
+
+// Tab goes down the part's fields as laid out, then through the groups beside them.
+TEST_F(PartViewTest, TabVisitsTheFieldsInTheOrderTheyAreLaidOut)
+{
+    ShowNewPart();
+    const QStringList expected = QString("1006 1007 1008 1009 1089 "   // job, group, mark, quantity, length
+                                         "1035 1012 1013 1014 1026 "   // shape, grade, fabcode, web depth
+                                         "1015 1016 "                  // remarks
+                                         "1027 1028 1029 1031 1032 "   // measuring system, channel legs
+                                         "1019 1095 1020 1022")        // the shape's section
+                                     .split(' ');
+    EXPECT_EQ(TabChain(view), expected);
 }

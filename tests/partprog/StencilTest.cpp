@@ -12,6 +12,7 @@
 
 #include "LenboxFactory.h"
 #include "tests/fw/TempDrives.h"
+#include "tests/support/TabChain.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
@@ -33,6 +34,13 @@ protected:
 
     static lenbox::CLenboxCtrl& Control(CLenbox& lenbox) { return test::LenboxFactory::Of(lenbox); }
 };
+
+TEST_F(StencilDlgTest, TabVisitsThePositionsThenTheText)
+{
+    EXPECT_EQ(TabChain(dialog), (QStringList{QString::number(CStencilDlg::IDC_X_POSITION),
+                                             QString::number(CStencilDlg::IDC_U_POSITION),
+                                             QString::number(CStencilDlg::IDC_TEXT), "OK", "Cancel"}));
+}
 
 TEST_F(StencilDlgTest, ShowsTheMarkInTheMeasuringSystem)
 {

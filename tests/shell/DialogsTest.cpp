@@ -52,7 +52,9 @@ TEST_F(DialogsTest, ChooseDriveWithoutDrivesCannotReturnOk)
     messages->Answer(fw::IDOK);
     CChooseDriveDlg dialog({});
     ASSERT_EQ(messages->Shown().size(), 1u);
-    EXPECT_EQ(messages->Shown()[0], (fw::ShownMessage{"Failed to get drive letters", "Error! ", fw::MB_OK, fw::IDOK}));
+    EXPECT_EQ(messages->Shown()[0],
+              (fw::ShownMessage{"Failed to get drive letters: no drive letter stands for a folder.", "Error! ", fw::MB_OK,
+                                fw::IDOK}));
     EXPECT_FALSE(dialog.Buttons().button(QDialogButtonBox::Ok)->isEnabled());
     dialog.setResult(QDialog::Rejected);
     dialog.accept();
@@ -194,7 +196,11 @@ TEST_F(DialogsTest, ShopDiskSetupRefusesInvalidFileNames)
         dialog.accept();
         EXPECT_EQ(dialog.result(), QDialog::Rejected) << name;
         ASSERT_EQ(box->Shown().size(), 1u);
-        EXPECT_EQ(box->Shown()[0], (fw::ShownMessage{"Invalid File", "Varnex", fw::MB_OK | fw::MB_ICONEXCLAMATION, fw::IDOK}));
+        EXPECT_EQ(box->Shown()[0],
+                  (fw::ShownMessage{"Invalid File: \"" + std::string(name) + "\" " +
+                                        "is no shop-disk file name: it has 1 to 8 characters, each a letter, a digit "
+                                        "or one of _ ^ $ ~ ! # % & - { } ( ) ' @ `.",
+                                    "Varnex", fw::MB_OK | fw::MB_ICONEXCLAMATION, fw::IDOK}));
         EXPECT_EQ(box->Beeps(), std::vector<unsigned>{fw::MB_ICONEXCLAMATION});
     }
 }

@@ -112,7 +112,7 @@ TEST(NavDispatcher, OpenWithoutPathSaysFileNotFound)
 
     EXPECT_EQ(services.calls, (Calls{"CloseReports"}));
     ASSERT_EQ(messages->Shown().size(), 1u);
-    EXPECT_EQ(messages->Shown()[0].text, "File Not Found");
+    EXPECT_EQ(messages->Shown()[0].text, "File Not Found: no file is marked to open.");
     EXPECT_EQ(messages->Shown()[0].type, fw::MB_OK | fw::MB_ICONHAND);
 }
 

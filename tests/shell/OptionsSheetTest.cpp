@@ -1,6 +1,7 @@
 #include "shell/ui/OptionsSheet.h"
 #include "fw/core/DriveMap.h"
 #include "tests/shell/QtFixture.h"
+#include "tests/support/TabChain.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -255,3 +256,14 @@ TEST_F(OptionsTest, ARefusedDriveKeepsTheSheetOpenWithWhatWasTyped)
 }
 
 } // namespace
+
+// Tab goes from the page tabs to the fields of the page shown, then to the buttons below.
+TEST_F(OptionsTest, TabVisitsThePageThenTheButtons)
+{
+    COptionsSheet sheet(Profile(), Browser(), DriveBrowser());
+    sheet.show();
+    const QStringList expected = QString("QTabBar check1223 check1221 check1218 check1217 check1222 check1219 check1220 "
+                                         "OK Cancel Apply")
+                                     .split(' ');
+    EXPECT_EQ(TabChain(sheet), expected);
+}

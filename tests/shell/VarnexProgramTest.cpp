@@ -3,6 +3,7 @@
 #include "model/CommandIds.h"
 #include "shell/ui/ChildFrame.h"
 #include "shell/ui/DimensionControl.h"
+#include "shell/ui/FrameAccelerators.h"
 #include "shell/ui/SplashWnd.h"
 #include "machmult/MachineDoc.h"
 #include "model/ShapeDoc.h"
@@ -26,6 +27,9 @@
 #include "tests/shell/TestDocument.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QSplitter>
 #include <QDir>
 #include <QLineEdit>
 #include <QTest>
@@ -57,6 +61,8 @@ protected:
     }
 
     static QList<QMdiSubWindow*> Windows(VarnexProgram& program) { return program.MainFrame()->MdiArea().subWindowList(); }
+    // A new part (made in the group given, or by File > New) saved as B14 is titled "B14.prt".
+    void ExpectNewPartTitledAfterSave(const char* group);
 
     // Part B12 (2 off, W 12X26) saved as "C:\Kestrom\Jobs\NONE\NONE\B12.prt".
     // Mult "C:\Kestrom\Jobs\J1\G1\M 1.mlt" of that quantity on a W 12X26 stock and machine PUNCH1.
@@ -807,6 +813,161 @@ TEST_F(ProgramTest, TheActivePartProgrammingWindowsMenusJoinTheMainMenusAndRunIt
     ASSERT_EQ(Windows(program).size(), 2);
     EXPECT_NE(Windows(program)[1]->findChild<CSplitterFrame*>(), nullptr);
     EXPECT_EQ(MenuTitles(main).size(), 6);
+    EXPECT_TRUE(messages->Shown().empty());
+    CFaceView::SetToolChooser(chooser);
+}
+
+namespace {
+
+// Makes window the active one of the program with the focus in field.
+void FocusInWindow(VarnexProgram& program, QMdiSubWindow& window, QWidget& field)
+{
+    if (CSplashWnd* splash = CSplashWnd::Instance())   // a key takes the splash away first
+        QTest::keyClick(splash, Qt::Key_Escape);
+    field.window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(field.window()));
+    program.MainFrame()->MdiArea().setActiveSubWindow(&window);
+    field.setFocus();
+    ASSERT_TRUE(field.hasFocus());
+}
+
+} // namespace
+
+// File > New > Part, and New Part in a group of the navigator.
+TEST_F(ProgramTest, ANewPartIsTitledWithItsFileNameOnceSaved)
+{
+    for (const char* group : {static_cast<const char*>(nullptr), "C:\\Kestrom\\Jobs\\NONE\\NONE\\NULL"})
+        ExpectNewPartTitledAfterSave(group);
+}
+
+void ProgramTest::ExpectNewPartTitledAfterSave(const char* group)
+{
+    InstallDimensionControl();
+    VarnexProgram program(VarnexProgram::Standard({}, nullptr));
+    program.Start({});
+    SaveB12();   // and its shape
+    std::filesystem::remove(drives.C() / "Kestrom/Jobs/NONE/NONE/B14.prt");
+    program.App().DoNavAction(0x11, group);
+    ASSERT_EQ(Windows(program).size(), 1);
+    auto* frame = dynamic_cast<CChildFrame*>(Windows(program)[0]);
+    ASSERT_NE(frame, nullptr);
+    auto* view = dynamic_cast<CPartView*>(frame->View());
+    ASSERT_NE(view, nullptr);
+
+    QLineEdit& mark = view->Edit(CPartView::IDC_MARK);
+    FocusInWindow(program, *frame, mark);
+    mark.selectAll();
+    QTest::keyClicks(&mark, "B14");
+    view->OnFieldChanged(CPartView::IDC_MARK);
+    view->TypeCombo().setCurrentText("W ");
+    view->Edit(CPartView::IDC_DESC).setText("12X26");
+    ASSERT_TRUE(view->LookUpShape());
+    QTest::keyClick(&mark, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(std::filesystem::exists(drives.C() / "Kestrom/Jobs/NONE/NONE/B14.prt"));
+    EXPECT_FALSE(frame->Document()->IsModified());
+    frame->UpdateCommands();   // as the program does while idle
+    EXPECT_EQ(frame->windowTitle(), "B14.prt");
+    EXPECT_EQ(frame->Document()->GetPathName(), "C:\\Kestrom\\Jobs\\NONE\\NONE\\B14.prt");
+    EXPECT_TRUE(messages->Shown().empty());
+}
+
+// The frame's editing keys, each of its two keys, on the focused field of a document window.
+TEST_F(ProgramTest, TheFramesEditingKeysActOnTheFocusedField)
+{
+    InstallDimensionControl();
+    VarnexProgram program(VarnexProgram::Standard({}, nullptr));
+    program.Start({});
+    program.App().DoNavAction(0x15, nullptr);   // File New > Machine
+    ASSERT_EQ(Windows(program).size(), 1);
+    auto* frame = dynamic_cast<CChildFrame*>(Windows(program)[0]);
+    ASSERT_NE(frame, nullptr);
+    auto* name = frame->findChild<QLineEdit*>(QStringLiteral("1104"));
+    ASSERT_NE(name, nullptr);
+    FocusInWindow(program, *frame, *name);
+
+    struct Key {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    };
+    const struct {
+        Key copy, cut, paste, undo;
+    } schemes[] = {
+        {{Qt::Key_C, Qt::ControlModifier}, {Qt::Key_X, Qt::ControlModifier}, {Qt::Key_V, Qt::ControlModifier},
+         {Qt::Key_Z, Qt::ControlModifier}},
+        {{Qt::Key_Insert, Qt::ControlModifier},
+         {Qt::Key_Delete, Qt::ShiftModifier},
+         {Qt::Key_Insert, Qt::ShiftModifier},
+         {Qt::Key_Backspace, Qt::AltModifier}},
+    };
+    const auto press = [name](const Key& k) { QTest::keyClick(name, k.key, k.modifiers); };
+    for (const auto& keys : schemes) {
+        name->setText("PUNCH");
+        name->selectAll();
+        QApplication::clipboard()->clear();
+        press(keys.copy);
+        EXPECT_EQ(QApplication::clipboard()->text(), "PUNCH");
+        press(keys.cut);
+        EXPECT_EQ(name->text(), "");
+        press(keys.paste);
+        press(keys.paste);
+        EXPECT_EQ(name->text(), "PUNCHPUNCH");
+        press(keys.undo);
+        EXPECT_EQ(name->text(), "PUNCH");
+    }
+
+    // The table's own commands, as a desktop whose key scheme lacks a key reaches them.
+    QAction* undo = FrameAccelerator(*frame, FrameCommand::undo);
+    ASSERT_NE(undo, nullptr);
+    EXPECT_TRUE(undo->isEnabled());
+    name->setText("A");
+    QTest::keyClicks(name, "B");
+    undo->trigger();
+    EXPECT_EQ(name->text(), "A");
+    name->selectAll();
+    FrameAccelerator(*frame, FrameCommand::cut)->trigger();
+    EXPECT_EQ(name->text(), "");
+    FrameAccelerator(*frame, FrameCommand::paste)->trigger();
+    EXPECT_EQ(name->text(), "A");
+    EXPECT_TRUE(messages->Shown().empty());
+}
+
+TEST_F(ProgramTest, F6AndShiftF6MoveTheFocusBetweenThePanesOfASplitWindow)
+{
+    InstallDimensionControl();
+    const CFaceView::ToolChooser chooser = CFaceView::SetToolChooser([](QWidget*) { return std::string(); });
+    VarnexProgram program(VarnexProgram::Standard({}, nullptr));
+    program.Start({});
+    SaveB12();
+    const std::filesystem::path folder = drives.C() / "Kestrom/Jobs/NONE/NONE";
+    TempDrives::Put(folder / "B12.pat", TempDrives::Get(folder / "B12.prt"));
+    program.Documents().OpenFile("C:\\Kestrom\\Jobs\\NONE\\NONE\\B12.pat");
+    ASSERT_EQ(Windows(program).size(), 1);
+    auto* frame = dynamic_cast<CChildFrame*>(Windows(program)[0]);
+    ASSERT_NE(frame, nullptr);
+    auto* splitter = frame->findChild<QSplitter*>();
+    ASSERT_NE(splitter, nullptr);
+    ASSERT_EQ(splitter->count(), 2);
+    QWidget* top = splitter->widget(0);
+    QWidget* bottom = splitter->widget(1);
+    const auto paneOfFocus = [&]() -> QWidget* {
+        QWidget* focus = QApplication::focusWidget();
+        for (QWidget* pane : {top, bottom})
+            if (focus && (focus == pane || pane->isAncestorOf(focus)))
+                return pane;
+        return nullptr;
+    };
+    QWidget* first = top;
+    while ((first->focusPolicy() & Qt::TabFocus) != Qt::TabFocus || !first->isVisible())
+        first = first->nextInFocusChain();
+    ASSERT_TRUE(top->isAncestorOf(first) || first == top);
+    FocusInWindow(program, *frame, *first);
+    ASSERT_EQ(paneOfFocus(), top);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    EXPECT_EQ(paneOfFocus(), bottom);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    EXPECT_EQ(paneOfFocus(), top);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_EQ(paneOfFocus(), bottom);
     EXPECT_TRUE(messages->Shown().empty());
     CFaceView::SetToolChooser(chooser);
 }

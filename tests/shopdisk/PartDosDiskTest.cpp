@@ -57,7 +57,7 @@ TEST_F(PartDosDiskTest, RefusesAnUnmappedDriveAndABadTarget)
     const std::vector<std::string> texts = Texts();
     ASSERT_EQ(texts.size(), 3u);
     EXPECT_EQ(texts[0], "ERROR:  Invalid drive.");
-    EXPECT_EQ(texts[1], "Invalid File");
+    EXPECT_EQ(texts[1], "Invalid File: no target name was given.");
     EXPECT_NE(texts[2].find("SIXTEENCHARSLONG"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(drives.Root() / "D" / "PART"));
 }
