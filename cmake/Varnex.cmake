@@ -1,27 +1,27 @@
 # Helpers shared by every subsystem folder.
 include(GoogleTest)
 
-# varnex_library(<name> [SHARED|STATIC] DIR <dir> [DEPS ...])
-# Builds a library from every .cpp directly in <dir> (not its subfolders).
+# varnex_library(<name> [SHARED|STATIC] DIR <dir> SOURCES <file>... [DEPS ...])
+# Builds a library from the listed .cpp files of <dir> (names relative to it); the test
+# `layering` checks that every .cpp of a folder is listed.
 function(varnex_library name)
-  cmake_parse_arguments(A "SHARED;STATIC" "DIR" "DEPS" ${ARGN})
-  file(GLOB srcs CONFIGURE_DEPENDS ${A_DIR}/*.cpp)
-  file(GLOB hdrs CONFIGURE_DEPENDS ${A_DIR}/*.h)
+  cmake_parse_arguments(A "SHARED;STATIC" "DIR" "SOURCES;DEPS" ${ARGN})
+  list(TRANSFORM A_SOURCES PREPEND ${A_DIR}/)
   if(A_SHARED)
-    add_library(${name} SHARED ${srcs} ${hdrs})
+    add_library(${name} SHARED ${A_SOURCES})
   else()
-    add_library(${name} STATIC ${srcs} ${hdrs})
+    add_library(${name} STATIC ${A_SOURCES})
   endif()
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC ${A_DEPS})
 endfunction()
 
-# varnex_test(<folder> [QT_APP] [DEPS ...]): one GoogleTest executable per folder from every
-# .cpp in tests/<folder>; widget tests (QT_APP: one QApplication, tests/fw/QtApp.h) run on the
-# offscreen Qt platform.
+# varnex_test(<folder> [QT_APP] [DEPS ...] SOURCES <file>...): one GoogleTest executable per
+# folder from the listed .cpp files of tests/<folder>; widget tests (QT_APP: one QApplication,
+# tests/support/QtEnvironment.cpp) run on the offscreen Qt platform.
 function(varnex_test folder)
-  cmake_parse_arguments(A "QT_APP" "" "DEPS" ${ARGN})
-  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  cmake_parse_arguments(A "QT_APP" "" "DEPS;SOURCES" ${ARGN})
+  set(srcs ${A_SOURCES})
   if(A_QT_APP)
     # Widget tests: one QApplication for the program's whole run.
     list(APPEND srcs ${PROJECT_SOURCE_DIR}/tests/support/QtEnvironment.cpp)
