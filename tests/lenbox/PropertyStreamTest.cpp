@@ -3,24 +3,15 @@
 
 #include "fw/core/Archive.h"
 
+#include "tests/support/HexBytes.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <sstream>
 
 using namespace lenbox;
 
 namespace {
-
-std::vector<std::uint8_t> Hex(const std::string& text)
-{
-    std::vector<std::uint8_t> bytes;
-    std::istringstream in(text);
-    std::string byte;
-    while (in >> byte)
-        bytes.push_back(std::uint8_t(std::stoul(byte, nullptr, 16)));
-    return bytes;
-}
 
 std::vector<std::uint8_t> Stored(const LenboxProperties& p)
 {

@@ -4,21 +4,11 @@
 
 #include "fw/core/ArchiveException.h"
 
+#include "tests/support/HexBytes.h"
+
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 namespace {
-
-std::vector<std::uint8_t> Hex(const std::string& text)
-{
-    std::vector<std::uint8_t> bytes;
-    std::istringstream in(text);
-    std::string byte;
-    while (in >> byte)
-        bytes.push_back(std::uint8_t(std::stoul(byte, nullptr, 16)));
-    return bytes;
-}
 
 std::vector<std::uint8_t> Stored(const nav::NavProperties& p)
 {

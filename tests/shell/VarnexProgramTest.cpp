@@ -86,6 +86,17 @@ protected:
         ASSERT_TRUE(saved.OnSaveDocument(saved.BuildMultPath()));
     }
 
+    // Part B12 saved and opened as a pattern file: the one part programming window, or null.
+    CChildFrame* OpenB12Pattern(VarnexProgram& program) const
+    {
+        SaveB12();
+        const std::filesystem::path folder = drives.C() / "Kestrom/Jobs/NONE/NONE";
+        TempDrives::Put(folder / "B12.pat", TempDrives::Get(folder / "B12.prt"));
+        program.Documents().OpenFile("C:\\Kestrom\\Jobs\\NONE\\NONE\\B12.pat");
+        const QList<QMdiSubWindow*> windows = Windows(program);
+        return windows.size() == 1 ? dynamic_cast<CChildFrame*>(windows[0]) : nullptr;
+    }
+
     void SaveB12() const
     {
         CShapeDoc shape;
@@ -558,13 +569,7 @@ TEST_F(ProgramTest, APatternFileOpensInThePartProgrammingWindow)
     const CFaceView::ToolChooser chooser = CFaceView::SetToolChooser([](QWidget*) { return std::string(); });
     VarnexProgram program(VarnexProgram::Standard({}, nullptr));
     program.Start({});
-    SaveB12();
-    const std::filesystem::path folder = drives.C() / "Kestrom/Jobs/NONE/NONE";
-    TempDrives::Put(folder / "B12.pat", TempDrives::Get(folder / "B12.prt"));
-
-    program.Documents().OpenFile("C:\\Kestrom\\Jobs\\NONE\\NONE\\B12.pat");
-    ASSERT_EQ(Windows(program).size(), 1);
-    auto* frame = dynamic_cast<CChildFrame*>(Windows(program)[0]);
+    CChildFrame* frame = OpenB12Pattern(program);
     ASSERT_NE(frame, nullptr);
     auto* programming = frame->findChild<CSplitterFrame*>();
     ASSERT_NE(programming, nullptr);
@@ -937,12 +942,7 @@ TEST_F(ProgramTest, F6AndShiftF6MoveTheFocusBetweenThePanesOfASplitWindow)
     const CFaceView::ToolChooser chooser = CFaceView::SetToolChooser([](QWidget*) { return std::string(); });
     VarnexProgram program(VarnexProgram::Standard({}, nullptr));
     program.Start({});
-    SaveB12();
-    const std::filesystem::path folder = drives.C() / "Kestrom/Jobs/NONE/NONE";
-    TempDrives::Put(folder / "B12.pat", TempDrives::Get(folder / "B12.prt"));
-    program.Documents().OpenFile("C:\\Kestrom\\Jobs\\NONE\\NONE\\B12.pat");
-    ASSERT_EQ(Windows(program).size(), 1);
-    auto* frame = dynamic_cast<CChildFrame*>(Windows(program)[0]);
+    CChildFrame* frame = OpenB12Pattern(program);
     ASSERT_NE(frame, nullptr);
     auto* splitter = frame->findChild<QSplitter*>();
     ASSERT_NE(splitter, nullptr);
