@@ -9,6 +9,7 @@
 #include "fw/core/WinPath.h"
 
 #include <algorithm>
+#include <string>
 #include <utility>
 
 using namespace torv;
@@ -26,6 +27,11 @@ constexpr const char* kSetupIsUp = "MachineSetup is up";
 constexpr const char* kLoadFailed = "Load TorvMachine Failed";
 constexpr const char* kFinalizeFailed = "FinalizeLoad TorvMachine Failed";
 constexpr const char* kLoadCaption = "Error! ";
+// A failure text with the status the machine side answered: "Load TorvMachine Failed (status 3)".
+std::string WithStatus(const char* text, std::int32_t status)
+{
+    return std::string(text) + " (status " + std::to_string(status) + ")";
+}
 constexpr const char* kNoPower = "No AC Power / No Hydraulics";
 constexpr const char* kMissingPart = "Can not run mult, mult part is not exist.";
 constexpr const char* kNoWeldStation = "Machine does not have a weld station";
@@ -103,10 +109,10 @@ bool TorvMachineLink::Load()
         }
         machine->SetResponse(&proxy_);
         // A failed load keeps the application: it may still report ready.
-        if (machine->Load() != kLoadOk)
-            fw::Messages().MessageBox(kLoadFailed, kLoadCaption, fw::MB_OK);
-        else if (machine->FinalizeLoad() != kLoadOk)
-            fw::Messages().MessageBox(kFinalizeFailed, kLoadCaption, fw::MB_OK);
+        if (const std::int32_t status = machine->Load(); status != kLoadOk)
+            fw::Messages().MessageBox(WithStatus(kLoadFailed, status), kLoadCaption, fw::MB_OK);
+        else if (const std::int32_t finalized = machine->FinalizeLoad(); finalized != kLoadOk)
+            fw::Messages().MessageBox(WithStatus(kFinalizeFailed, finalized), kLoadCaption, fw::MB_OK);
         else if (const std::unique_ptr<ITorvMachineControl> control = machine->GetControl()) {
             control->RegisterResponse(&proxy_);
             state_.loaded = 1;

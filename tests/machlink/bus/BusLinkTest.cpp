@@ -116,7 +116,7 @@ TEST_F(BusLinkTest, AFailedLoadIsReported)
     StartSimulator({QStringLiteral("--load-status"), QStringLiteral("3")});
     auto link = BusLink();
     EXPECT_TRUE(link->Load());
-    EXPECT_EQ(Shown(), (Lines{"Error! : Load TorvMachine Failed"}));
+    EXPECT_EQ(Shown(), (Lines{"Error! : Load TorvMachine Failed (status 3)"}));
     EXPECT_EQ(Flags(), (std::vector{0, 1, 1}));
 }
 
