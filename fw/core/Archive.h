@@ -21,7 +21,6 @@
 #include <map>
 #include <memory>
 #include <string>
-#include <typeindex>
 #include <unordered_map>
 #include <vector>
 
@@ -122,15 +121,6 @@ public:
     // data. Otherwise 0: an object serialized directly carries no schema in the archive.
     std::uint16_t GetObjectSchema() const { return objectSchema_; }
 
-    // --- Services ------------------------------------------------------------------------------
-    // Context handed to the objects being serialized (a document, a tool library, ...), by type.
-    template <class T> void SetService(T* service) { services_[std::type_index(typeid(T))] = service; }
-    template <class T> T* GetService() const
-    {
-        auto it = services_.find(std::type_index(typeid(T)));
-        return it == services_.end() ? nullptr : static_cast<T*>(it->second);
-    }
-
 private:
     void RequireStoring() const;
     void RequireLoading() const;
@@ -161,7 +151,6 @@ private:
     };
     std::vector<Loaded> loadTable_;          // index 0 is the null tag
     std::vector<std::unique_ptr<Object>> ownedRefs_;
-    std::unordered_map<std::type_index, void*> services_;
 };
 
 } // namespace fw

@@ -297,14 +297,3 @@ TEST(Archive, ModeMisuseIsRefused)
     Archive in(Bytes{});
     EXPECT_THROW(in.WriteByte(1), ArchiveException);
 }
-
-TEST(Archive, ServicesAreFoundByType)
-{
-    struct Library {
-        int id = 3;
-    } lib;
-    Archive ar;
-    EXPECT_EQ(ar.GetService<Library>(), nullptr);
-    ar.SetService(&lib);
-    EXPECT_EQ(ar.GetService<Library>()->id, 3);
-}
