@@ -48,12 +48,34 @@ int ToInt(std::uint32_t value) { return int(std::min<std::uint32_t>(value, INT_M
 
 QString ControlName(int id) { return QString::number(id); }
 
+void RefuseControl(const std::string& message, QWidget& control)
+{
+    fw::ShowMessage(message, fw::MB_OK | fw::MB_ICONEXCLAMATION);
+    control.setFocus();
+    if (auto* edit = qobject_cast<QLineEdit*>(&control))
+        edit->selectAll();
+    else if (auto* box = qobject_cast<QAbstractSpinBox*>(&control))
+        box->selectAll();
+}
+
+std::optional<std::string> CheckMaxChars(const std::string& text, std::size_t maxLength)
+{
+    if (text.size() <= maxLength)
+        return std::nullopt;
+    return "Enter no more than " + std::to_string(maxLength) + " characters.";
+}
+
 void ClearRadio(QButtonGroup& group)
 {
     group.setExclusive(false);
     for (QAbstractButton* button : group.buttons())
         button->setChecked(false);
     group.setExclusive(true);
+}
+
+FormBinder::TextCheck MaxChars(std::size_t maxLength)
+{
+    return [maxLength](const std::string& text) { return CheckMaxChars(text, maxLength); };
 }
 
 void FormBinder::Length::Show(double inches)
@@ -63,18 +85,17 @@ void FormBinder::Length::Show(double inches)
     value = lenbox.SetDecimalInches(inches) ? inches : lenbox.GetDecimalInches();
 }
 
-CLenbox FormBinder::BindLength(QFormLayout& layout, int id, const QString& label, double min, double max,
-                               std::function<void(Length&)> load, std::function<void(double)> store)
+void FormBinder::BindLength(const CLenbox& lenbox, double min, double max, std::function<void(Length&)> load,
+                            std::function<void(double)> store)
 {
     auto length = std::make_shared<Length>();
-    length->lenbox.Attach(CLenbox::CreateControl(layout.parentWidget()));
-    QWidget& control = Named(*length->lenbox.GetControl(), id);
+    length->lenbox = lenbox;
+    QWidget& control = *lenbox.GetControl();
     length->lenbox.SetLimits(min, max);
     length->lenbox.OnChanged(&control, [weak = std::weak_ptr<Length>(length)] {
         if (const std::shared_ptr<Length> l = weak.lock())
             l->edited = true;
     });
-    layout.addRow(label, &control);
     lengths_.push_back(length);
     bindings_.push_back({&control, [length, load] { load(*length); },
                          [length, &control, min, max] {
@@ -82,14 +103,22 @@ CLenbox FormBinder::BindLength(QFormLayout& layout, int id, const QString& label
                              if (inches >= min && inches <= max)
                                  return true;
                              const int system = int(length->lenbox.GetDimensionType());
-                             fw::ShowMessage(fw::StringTables::Get("VARNEX").Format(
-                                                 IDS_LENGTH_RANGE, {FormatLimit(min, system), FormatLimit(max, system)}),
-                                             fw::MB_OK | fw::MB_ICONEXCLAMATION);
-                             control.setFocus();
+                             RefuseControl(fw::StringTables::Get("VARNEX").Format(
+                                               IDS_LENGTH_RANGE, {FormatLimit(min, system), FormatLimit(max, system)}),
+                                           control);
                              return false;
                          },
                          [length, store] { store(length->Value()); }});
-    return length->lenbox;
+}
+
+CLenbox FormBinder::AddLength(QFormLayout& layout, int id, const QString& label, double min, double max,
+                              std::function<void(Length&)> load, std::function<void(double)> store)
+{
+    CLenbox lenbox;
+    lenbox.Attach(CLenbox::CreateControl(layout.parentWidget()));
+    layout.addRow(label, &Named(*lenbox.GetControl(), id));
+    BindLength(lenbox, min, max, std::move(load), std::move(store));
+    return lenbox;
 }
 
 void FormBinder::SetDimensionType(const CLenbox& lenbox, int system)
@@ -102,23 +131,37 @@ void FormBinder::SetDimensionType(const CLenbox& lenbox, int system)
         }
 }
 
+std::function<void(FormBinder::Length&)> FormBinder::LoadDimension(const CDimension& value)
+{
+    return [&value](Length& length) {
+        length.lenbox.SetDimensionType(value.GetUnits());
+        length.Show(value.GetValue());
+    };
+}
+
 CLenbox FormBinder::AddLength(QFormLayout& layout, int id, const QString& label, CDimension& value, double min,
                               double max)
 {
-    return BindLength(
-        layout, id, label, min, max,
-        [&value](Length& length) {
-            length.lenbox.SetDimensionType(value.GetUnits());
-            length.Show(value.GetValue());
-        },
-        [&value](double inches) { value.SetValue(inches); });
+    return AddLength(layout, id, label, min, max, LoadDimension(value),
+                     [&value](double inches) { value.SetValue(inches); });
 }
 
 CLenbox FormBinder::AddLength(QFormLayout& layout, int id, const QString& label, double& value, double min, double max)
 {
-    return BindLength(
+    return AddLength(
         layout, id, label, min, max, [&value](Length& length) { length.Show(value); },
         [&value](double inches) { value = inches; });
+}
+
+void FormBinder::BindLength(const CLenbox& length, CDimension& value, double min, double max)
+{
+    BindLength(length, min, max, LoadDimension(value), [&value](double inches) { value.SetValue(inches); });
+}
+
+void FormBinder::BindLength(const CLenbox& length, double& value, double min, double max)
+{
+    BindLength(
+        length, min, max, [&value](Length& l) { l.Show(value); }, [&value](double inches) { value = inches; });
 }
 
 QSpinBox& FormBinder::AddWhole(QFormLayout& layout, int id, const QString& label, std::uint32_t& value, int min, int max,
@@ -133,11 +176,9 @@ QSpinBox& FormBinder::AddWhole(QFormLayout& layout, int id, const QString& label
                          [&box, min, max] {
                              if (box.value() >= min && box.value() <= max)
                                  return true;
-                             fw::ShowMessage(fw::StringTables::Get("VARNEX").Format(
-                                                 IDS_WHOLE_NUMBER_RANGE, {std::to_string(min), std::to_string(max)}),
-                                             fw::MB_OK | fw::MB_ICONEXCLAMATION);
-                             box.setFocus();
-                             box.selectAll();
+                             RefuseControl(fw::StringTables::Get("VARNEX").Format(
+                                               IDS_WHOLE_NUMBER_RANGE, {std::to_string(min), std::to_string(max)}),
+                                           box);
                              return false;
                          },
                          [&box, &value] { value = std::uint32_t(box.value()); }});
@@ -148,21 +189,15 @@ QLineEdit& FormBinder::AddNumber(QFormLayout& layout, int id, const QString& lab
 {
     auto& edit = Named(*new QLineEdit, id);
     layout.addRow(label, &edit);
-    auto pending = std::make_shared<double>();
-    bindings_.push_back({&edit, [&edit, &value] { edit.setText(fw::ToQString(fw::FormatGeneral(value))); },
-                         [&edit, pending] {
-                             const std::optional<double> read = fw::ParseDouble(fw::FromQString(edit.text()));
-                             if (read && std::isfinite(*read)) {
-                                 *pending = *read;
-                                 return true;
-                             }
-                             fw::ShowMessage(fw::StringTables::Get("VARNEX").Get(IDS_NUMBER_INVALID),
-                                             fw::MB_OK | fw::MB_ICONEXCLAMATION);
-                             edit.setFocus();
-                             edit.selectAll();
-                             return false;
-                         },
-                         [&value, pending] { value = *pending; }});
+    BindEdit(
+        edit, [&value] { return fw::FormatGeneral(value); },
+        [](const std::string& text) -> std::optional<std::string> {
+            const std::optional<double> read = fw::ParseDouble(text);
+            if (read && std::isfinite(*read))
+                return std::nullopt;
+            return fw::StringTables::Get("VARNEX").Get(IDS_NUMBER_INVALID);
+        },
+        [&value](const std::string& text) { value = *fw::ParseDouble(text); });
     return edit;
 }
 
@@ -172,8 +207,7 @@ QLineEdit& FormBinder::AddText(QFormLayout& layout, int id, const QString& label
     if (maxLength > 0)
         edit.setMaxLength(maxLength);
     layout.addRow(label, &edit);
-    bindings_.push_back({&edit, [&edit, &value] { edit.setText(fw::ToQString(value)); }, [] { return true; },
-                         [&edit, &value] { value = fw::FromQString(edit.text()); }});
+    BindText(edit, value);
     return edit;
 }
 
@@ -187,17 +221,54 @@ QComboBox& FormBinder::AddCombo(QFormLayout& layout, int id, const QString& labe
     if (maxLength > 0)
         box.lineEdit()->setMaxLength(maxLength);
     layout.addRow(label, &box);
+    BindCombo(box, value);
+    return box;
+}
+
+void FormBinder::BindEdit(QLineEdit& edit, std::function<std::string()> load, TextCheck check,
+                          std::function<void(const std::string&)> store)
+{
+    bindings_.push_back({&edit, [&edit, load] { edit.setText(fw::ToQString(load())); },
+                         [&edit, check] {
+                             const std::optional<std::string> refusal =
+                                 check ? check(fw::FromQString(edit.text())) : std::nullopt;
+                             if (refusal)
+                                 RefuseControl(*refusal, edit);
+                             return !refusal;
+                         },
+                         [&edit, store] { store(fw::FromQString(edit.text())); }});
+}
+
+void FormBinder::BindText(QLineEdit& edit, std::string& value, TextCheck check)
+{
+    BindEdit(
+        edit, [&value] { return value; }, std::move(check), [&value](const std::string& text) { value = text; });
+}
+
+void FormBinder::BindCombo(QComboBox& box, std::string& value)
+{
     bindings_.push_back({&box, [&box, &value] { box.setEditText(fw::ToQString(value)); }, [] { return true; },
                          [&box, &value] { value = fw::FromQString(box.currentText()); }});
-    return box;
+}
+
+void FormBinder::BindChecked(QCheckBox& box, std::function<bool()> get, std::function<void(bool)> set)
+{
+    bindings_.push_back({&box, [&box, get] { box.setChecked(get()); }, [] { return true; },
+                         [&box, set] { set(box.isChecked()); }});
+}
+
+void FormBinder::BindCheck(QCheckBox& box, int& value)
+{
+    BindChecked(
+        box, [&value] { return value != 0; }, [&value](bool checked) { value = checked ? 1 : 0; });
 }
 
 QCheckBox& FormBinder::AddCheck(QBoxLayout& layout, int id, const QString& label, std::uint32_t& value)
 {
     auto& box = Named(*new QCheckBox(label), id);
     layout.addWidget(&box);
-    bindings_.push_back({&box, [&box, &value] { box.setChecked(value != 0); }, [] { return true; },
-                         [&box, &value] { value = box.isChecked() ? 1 : 0; }});
+    BindChecked(
+        box, [&value] { return value != 0; }, [&value](bool checked) { value = checked ? 1 : 0; });
     return box;
 }
 
@@ -247,9 +318,14 @@ QButtonGroup& FormBinder::AddRadio(QBoxLayout& layout, const QString& title,
                                    std::initializer_list<std::pair<int, QString>> buttons, std::int32_t& value)
 {
     QButtonGroup& group = MakeRadio(layout, title, buttons);
+    BindRadio(group, value);
+    return group;
+}
+
+void FormBinder::BindRadio(QButtonGroup& group, std::int32_t& value)
+{
     BindRadio(
         group, [&value] { return int(value); }, [&value](int id) { value = id; });
-    return group;
 }
 
 void FormBinder::Load()

@@ -1,8 +1,9 @@
 #pragma once
-// Makes the controls of a form, page or dialog and binds each one to the value it
-// edits: Load shows the values, Store reads every control back, all or nothing. Whole numbers
-// and lengths are checked against their ranges; the first that fails gets the range message and
-// the focus, and nothing is stored. Each control's object name is its control id.
+// Makes the controls of a form, page or dialog (or takes those a form laid out itself) and binds
+// each one to the value it edits: Load shows the values, Store reads every control back, all or
+// nothing. Whole numbers and lengths are checked against their ranges, texts by the form's own
+// checks; the first that fails gets its message and the focus, and nothing is stored. Each
+// control's object name is its control id.
 
 #include "records/Dimension.h"
 #include "model/ui/Lenbox.h"
@@ -10,10 +11,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -33,8 +36,17 @@ class QWidget;
 // The control of an id among a widget's children.
 QString ControlName(int id);
 
+// Shows why a control's value is refused and gives the control the focus, its text selected.
+void RefuseControl(const std::string& message, QWidget& control);
+
+// "Enter no more than N characters." for a text longer than maxLength bytes; none otherwise.
+std::optional<std::string> CheckMaxChars(const std::string& text, std::size_t maxLength);
+
 class FormBinder {
 public:
+    // Why a text is refused, or none when it is valid.
+    using TextCheck = std::function<std::optional<std::string>(const std::string&)>;
+
     // A dimension-entry control, its label and its limits (inches). The CDimension form shows
     // the value in its own measuring system.
     CLenbox AddLength(QFormLayout& layout, int id, const QString& label, CDimension& value, double min, double max);
@@ -55,6 +67,19 @@ public:
                            std::uint32_t& value);
     QButtonGroup& AddRadio(QBoxLayout& layout, const QString& title, std::initializer_list<std::pair<int, QString>> buttons,
                            std::int32_t& value);
+
+    // Controls the form made and laid out itself; the object names are left as they are.
+    void BindText(QLineEdit& edit, std::string& value, TextCheck check = {});
+    // A line edit whose text stands for a value: check refuses a text (and takes the focus with
+    // its message), store takes a text that check accepted.
+    void BindEdit(QLineEdit& edit, std::function<std::string()> load, TextCheck check,
+                  std::function<void(const std::string&)> store);
+    void BindCombo(QComboBox& box, std::string& value);
+    void BindCheck(QCheckBox& box, int& value);
+    void BindLength(const CLenbox& length, CDimension& value, double min, double max);
+    void BindLength(const CLenbox& length, double& value, double min, double max);
+    // The group's button ids are the values.
+    void BindRadio(QButtonGroup& group, std::int32_t& value);
 
     // Shows a length control's value in another measuring system without rounding it.
     void SetDimensionType(const CLenbox& length, int system);
@@ -83,12 +108,19 @@ private:
     QButtonGroup& MakeRadio(QBoxLayout& layout, const QString& title,
                             std::initializer_list<std::pair<int, QString>> buttons);
     void BindRadio(QButtonGroup& group, std::function<int()> get, std::function<void(int)> set);
-    CLenbox BindLength(QFormLayout& layout, int id, const QString& label, double min, double max,
-                       std::function<void(Length&)> load, std::function<void(double)> store);
+    void BindChecked(QCheckBox& box, std::function<bool()> get, std::function<void(bool)> set);
+    CLenbox AddLength(QFormLayout& layout, int id, const QString& label, double min, double max,
+                      std::function<void(Length&)> load, std::function<void(double)> store);
+    void BindLength(const CLenbox& lenbox, double min, double max, std::function<void(Length&)> load,
+                    std::function<void(double)> store);
+    static std::function<void(Length&)> LoadDimension(const CDimension& value);
 
     std::vector<Binding> bindings_;
     std::vector<std::shared_ptr<Length>> lengths_;
 };
+
+// A check of texts of at most maxLength bytes (see CheckMaxChars).
+FormBinder::TextCheck MaxChars(std::size_t maxLength);
 
 // Checks every button of a group off (the group stays exclusive for the user).
 void ClearRadio(QButtonGroup& group);

@@ -3,6 +3,7 @@
 #include "fw/core/DocTemplate.h"
 #include "fw/core/MessageService.h"
 #include "fw/core/Number.h"
+#include "fw/qt/LeaveWatch.h"
 #include "fw/qt/QtText.h"
 #include "fw/qt/TabOrder.h"
 #include "fw/qt/ViewFrame.h"
@@ -10,13 +11,11 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -92,16 +91,47 @@ CShapeView::CShapeView(QWidget* parent)
     layout->addLayout(form);
     layout->addLayout(groups);
 
-    connect(kinds_, &QButtonGroup::idClicked, this, &CShapeView::OnKindClicked);
+    // A kind checked anew, not one clicked again.
+    connect(kinds_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            MarkModified();
+    });
     connect(systems_, &QButtonGroup::idClicked, this, &CShapeView::OnSystemClicked);
     connect(type_, &QComboBox::currentTextChanged, this, &CShapeView::OnKeyFieldEdited);
     connect(desc_, &QLineEdit::textChanged, this, &CShapeView::OnKeyFieldEdited);
     connect(weight_, &QLineEdit::textChanged, this, &CShapeView::MarkModified);
     connect(formal_, &QLineEdit::textChanged, this, &CShapeView::MarkModified);
     for (QWidget* control : {static_cast<QWidget*>(type_), static_cast<QWidget*>(desc_),
-                             static_cast<QWidget*>(weight_), static_cast<QWidget*>(formal_)})
-        control->installEventFilter(this);
+                             static_cast<QWidget*>(weight_), static_cast<QWidget*>(formal_)}) {
+        const int id = control->objectName().toInt();
+        fw::OnUserLeaves(*control, *this, [this, id] { ValidateField(id); });
+    }
+    BindForm();
     fw::SetTabOrderByLayout(*this);
+}
+
+void CShapeView::BindForm()
+{
+    binder_.BindCombo(*type_, form_.desctp);
+    binder_.BindText(*desc_, form_.desc, MaxChars(kMaxDescLength));
+    CDimension* values[] = {&form_.depth, &form_.webThickness, &form_.flangeWidth, &form_.flangeThickness,
+                            &form_.flangeGage};
+    for (std::size_t i = 0; i < dimensions_.size(); ++i)
+        binder_.BindLength(dimensions_[i], *values[i], 0, kMaxDimension);
+    binder_.BindEdit(
+        *weight_, [this] { return fw::FormatGeneral(form_.weight); },
+        [](const std::string& text) -> std::optional<std::string> {
+            const std::optional<double> weight = fw::ParseDouble(text);
+            if (!weight)
+                return kEnterNumber;
+            if (*weight < kMinWeight || *weight > kMaxWeight)
+                return kWeightRange;
+            return std::nullopt;
+        },
+        [this](const std::string& text) { form_.weight = *fw::ParseDouble(text); });
+    binder_.BindText(*formal_, form_.formal, MaxChars(kMaxFormalLength));
+    binder_.BindRadio(*kinds_, form_.kind);
+    binder_.BindRadio(*systems_, form_.measuringSystem);
 }
 
 CShapeDoc* CShapeView::GetDocument() const { return dynamic_cast<CShapeDoc*>(fw::View::GetDocument()); }
@@ -112,6 +142,10 @@ QRadioButton& CShapeView::SystemButton(int system) const
 {
     return *static_cast<QRadioButton*>(systems_->button(system));
 }
+
+int CShapeView::GetKind() const { return kinds_->checkedId(); }
+
+int CShapeView::GetMeasuringSystem() const { return systems_->checkedId(); }
 
 void CShapeView::OnInitialUpdate()
 {
@@ -135,22 +169,11 @@ void CShapeView::OnUpdate(fw::View*, long, fw::Object*)
 
 void CShapeView::ShowShape()
 {
-    const ShapeRecord& shape = GetDocument()->GetShapeData();
-    SetDimensionUnits(shape.measuringSystem);
-    const CDimension* values[] = {&shape.depth, &shape.webThickness, &shape.flangeWidth, &shape.flangeThickness,
-                                  &shape.flangeGage};
-    for (std::size_t i = 0; i < dimensions_.size(); ++i)
-        dimensions_[i].SetDecimalInches(values[i]->GetValue());
-    type_->setCurrentText(fw::ToQString(shape.desctp));
-    desc_->setText(fw::ToQString(shape.desc));
-    weight_->setText(QString::fromStdString(fw::FormatGeneral(shape.weight)));
-    formal_->setText(fw::ToQString(shape.formal));
-    kind_ = shape.kind;
-    system_ = shape.measuringSystem;
-    if (QAbstractButton* button = kinds_->button(kind_))
-        button->setChecked(true);
-    if (QAbstractButton* button = systems_->button(system_))
-        button->setChecked(true);
+    form_ = GetDocument()->GetShapeData();
+    for (CDimension* value : {&form_.depth, &form_.webThickness, &form_.flangeWidth, &form_.flangeThickness,
+                              &form_.flangeGage})
+        value->SetUnits(form_.measuringSystem);
+    binder_.Load();
 }
 
 void CShapeView::ApplyDocumentState()
@@ -181,23 +204,20 @@ void CShapeView::ApplyDocumentState()
 
 void CShapeView::SetDimensionUnits(int system)
 {
-    for (CLenbox& dimension : dimensions_)
+    for (const CLenbox& dimension : dimensions_)
         if (dimension.GetDimensionType() != system)
-            dimension.SetDimensionType(system);
+            binder_.SetDimensionType(dimension, system);
 }
 
 bool CShapeView::CopyFormToDocument()
 {
-    double weight = 0;
-    if (!ValidateLength(*desc_, kMaxDescLength) || !ValidateWeight(&weight) ||
-        !ValidateLength(*formal_, kMaxFormalLength))
+    if (!binder_.Store())
         return false;
     if (CShapeDoc* doc = GetDocument())
-        doc->SetShapeData(fw::FromQString(type_->currentText()), fw::FromQString(desc_->text()),
-                          dimensions_[0].GetDecimalInches(), dimensions_[1].GetDecimalInches(),
-                          dimensions_[2].GetDecimalInches(), dimensions_[3].GetDecimalInches(),
-                          dimensions_[4].GetDecimalInches(), weight, fw::FromQString(formal_->text()),
-                          std::max(kind_, 0), std::max(system_, 0));
+        doc->SetShapeData(form_.desctp, form_.desc, form_.depth.GetValue(), form_.webThickness.GetValue(),
+                          form_.flangeWidth.GetValue(), form_.flangeThickness.GetValue(),
+                          form_.flangeGage.GetValue(), form_.weight, form_.formal, std::max(form_.kind, 0),
+                          std::max(form_.measuringSystem, 0));
     return true;
 }
 
@@ -206,19 +226,11 @@ void CShapeView::CloseFrame()
     fw::CloseViewFrame(*this, *this);
 }
 
-void CShapeView::OnKindClicked(int kind)
-{
-    if (kind == kind_)
-        return;
-    kind_ = kind;
-    MarkModified();
-}
-
+// The dimensions are shown in the system chosen at once; the shape takes them with the form.
 void CShapeView::OnSystemClicked(int system)
 {
-    if (system == system_)
+    if (system == dimensions_[0].GetDimensionType())
         return;
-    system_ = system;
     SetDimensionUnits(system);
     MarkModified();
 }
@@ -237,62 +249,13 @@ void CShapeView::OnKeyFieldEdited()
     GetDocument()->KeyFieldEdited();
 }
 
-// Leaving a field checks it once the focus has settled. Focus moved by the program (a refusal
-// putting it back, a message box) checks nothing, so that two invalid fields can't refuse each
-// other in turn.
-bool CShapeView::eventFilter(QObject* watched, QEvent* event)
-{
-    const auto userMoved = [](Qt::FocusReason r) {
-        return r == Qt::TabFocusReason || r == Qt::BacktabFocusReason || r == Qt::MouseFocusReason;
-    };
-    if (event->type() == QEvent::FocusOut && userMoved(static_cast<QFocusEvent*>(event)->reason())) {
-        const int id = watched->objectName().toInt();
-        QTimer::singleShot(0, this, [this, id] { ValidateField(id); });
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
 bool CShapeView::ValidateField(int id)
 {
-    switch (id) {
-    case IDC_DESC:
-        if (!ValidateLength(*desc_, kMaxDescLength))
-            return false;
-        NameDocument();
-        return true;
-    case IDC_DESCTP:
-        NameDocument();
-        return true;
-    case IDC_WEIGHT:
-        return ValidateWeight();
-    case IDC_FORMAL:
-        return ValidateLength(*formal_, kMaxFormalLength);
-    default:
-        return true;
-    }
-}
-
-bool CShapeView::ValidateLength(QLineEdit& edit, int maxLength)
-{
-    if (fw::FromQString(edit.text()).size() <= std::size_t(maxLength))
-        return true;
-    Refuse("Enter no more than " + std::to_string(maxLength) + " characters.", edit);
-    return false;
-}
-
-bool CShapeView::ValidateWeight(double* weight)
-{
-    const std::optional<double> value = fw::ParseDouble(fw::FromQString(weight_->text()));
-    if (!value) {
-        Refuse(kEnterNumber, *weight_);
+    QWidget* control = findChild<QWidget*>(QString::number(id));
+    if (!control || !binder_.StoreControl(*control))
         return false;
-    }
-    if (*value < kMinWeight || *value > kMaxWeight) {
-        Refuse(kWeightRange, *weight_);
-        return false;
-    }
-    if (weight)
-        *weight = *value;
+    if (id == IDC_DESC || id == IDC_DESCTP)
+        NameDocument();
     return true;
 }
 
@@ -303,10 +266,4 @@ void CShapeView::NameDocument()
         return;
     const std::string name = CShapeDoc::PadType(fw::FromQString(type_->currentText())) + fw::FromQString(desc_->text());
     doc->Rename(name);
-}
-
-void CShapeView::Refuse(const std::string& text, QWidget& control)
-{
-    fw::ShowMessage(text, fw::MB_OK | fw::MB_ICONEXCLAMATION);
-    control.setFocus();
 }

@@ -3,7 +3,9 @@
 // section dimensions, weight per foot, formal description, kind and measuring system.
 
 #include "fw/core/Document.h"
+#include "model/ui/FormBinder.h"
 #include "model/ui/Lenbox.h"
+#include "records/ShapeRecord.h"
 
 #include <QWidget>
 
@@ -38,6 +40,7 @@ public:
     static constexpr int kMaxFormalLength = 30;
     static constexpr double kMinWeight = 1.0;
     static constexpr double kMaxWeight = 1500.0;
+    static constexpr double kMaxDimension = 1200.0;   // inches
 
     explicit CShapeView(QWidget* parent = nullptr);
 
@@ -65,27 +68,21 @@ public:
     QRadioButton& KindButton(int kind) const;
     QRadioButton& SystemButton(int system) const;
     // The kind and measuring system chosen in the form; -1 while none is.
-    int GetKind() const { return kind_; }
-    int GetMeasuringSystem() const { return system_; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    int GetKind() const;
+    int GetMeasuringSystem() const;
 
 private:
+    void BindForm();
     void ShowShape();
     void ApplyDocumentState();
-    void OnKindClicked(int kind);
     void OnSystemClicked(int system);
     void OnKeyFieldEdited();
     void MarkModified();
     void SetDimensionUnits(int system);
     // Checks one field as its control is left; false (after a message) when it is not valid.
     bool ValidateField(int id);
-    bool ValidateLength(QLineEdit& edit, int maxLength);
-    bool ValidateWeight(double* weight = nullptr);
     // The type, padded to two characters, and the size name the document's title and file.
     void NameDocument();
-    void Refuse(const std::string& text, QWidget& control);
 
     QComboBox* type_;
     QLineEdit* desc_;
@@ -94,7 +91,8 @@ private:
     QLineEdit* formal_;
     QButtonGroup* kinds_;
     QButtonGroup* systems_;
-    int kind_ = -1;
-    int system_ = -1;
+    // The shape as the form shows it; the binder checks the fields into it.
+    ShapeRecord form_;
+    FormBinder binder_;
     bool updating_ = false;
 };

@@ -1,22 +1,21 @@
 #include "model/ui/ToolView.h"
 
-#include "fw/core/MessageService.h"
+#include "fw/core/Number.h"
+#include "fw/qt/LeaveWatch.h"
 #include "fw/qt/QtText.h"
+#include "fw/qt/TabOrder.h"
 #include "fw/qt/ViewFrame.h"
 #include "model/ToolDoc.h"
-#include "fw/qt/TabOrder.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
-#include <charconv>
+#include <algorithm>
 
 namespace {
 
@@ -26,19 +25,15 @@ const char* const kSystems[] = {"&Imperial", "&Decimal Inch", "&Metric"};
 const char* const kEnterInteger = "Please enter an integer.";
 const char* const kOrientationRange = "Please enter an integer between -180 and 180.";
 
-std::optional<int> ParseInteger(const std::string& text)
+// Why an orientation is refused, or none for a whole number from -180 to 180.
+std::optional<std::string> CheckOrientation(const std::string& text)
 {
-    const std::size_t first = text.find_first_not_of(' ');
-    const std::size_t last = text.find_last_not_of(' ');
-    if (first == std::string::npos)
-        return std::nullopt;
-    int value = 0;
-    const char* begin = text.data() + first + (text[first] == '+' ? 1 : 0);
-    const char* end = text.data() + last + 1;
-    auto [ptr, ec] = std::from_chars(begin, end, value);
-    if (ec != std::errc() || ptr != end)
-        return std::nullopt;
-    return value;
+    const std::optional<int> value = fw::ParseInt(text);
+    if (!value)
+        return kEnterInteger;
+    if (*value < CToolView::kMinOrientation || *value > CToolView::kMaxOrientation)
+        return kOrientationRange;
+    return std::nullopt;
 }
 
 } // namespace
@@ -84,13 +79,27 @@ CToolView::CToolView(QWidget* parent)
     connect(orientation_, &QLineEdit::textChanged, this, &CToolView::MarkModified);
     sizeA_.OnChanged(this, [this] { MarkModified(); });
     sizeB_.OnChanged(this, [this] { MarkModified(); });
-    orientation_->installEventFilter(this);
+    fw::OnUserLeaves(*orientation_, *this, [this] { binder_.StoreControl(*orientation_); });
+    BindForm();
     fw::SetTabOrderByLayout(*this);
+}
+
+void CToolView::BindForm()
+{
+    binder_.BindLength(sizeA_, form_.sizeA, 0, kMaxSize);
+    binder_.BindLength(sizeB_, form_.sizeB, 0, kMaxSize);
+    binder_.BindCombo(*type_, form_.type);
+    binder_.BindEdit(
+        *orientation_, [this] { return std::to_string(form_.orientation); }, &CheckOrientation,
+        [this](const std::string& text) { form_.orientation = *fw::ParseInt(text); });
+    binder_.BindRadio(*systems_, form_.system);
 }
 
 CToolDoc* CToolView::GetDocument() const { return static_cast<CToolDoc*>(fw::View::GetDocument()); }
 
 QRadioButton& CToolView::SystemButton(int system) const { return *static_cast<QRadioButton*>(systems_->button(system)); }
+
+int CToolView::GetMeasuringSystem() const { return systems_->checkedId(); }
 
 void CToolView::OnUpdate(fw::View*, long, fw::Object*)
 {
@@ -98,36 +107,30 @@ void CToolView::OnUpdate(fw::View*, long, fw::Object*)
     if (!doc)
         return;
     double a = 0, b = 0;
-    std::string type;
-    int orientation = 0, system = 0;
-    doc->GetToolData(a, b, type, orientation, system);
+    doc->GetToolData(a, b, form_.type, form_.orientation, form_.system);
+    for (auto [size, inches] : {std::pair{&form_.sizeA, a}, std::pair{&form_.sizeB, b}}) {
+        size->SetUnits(form_.system);
+        size->SetValue(inches);
+    }
     updating_ = true;
-    SetSizeUnits(system);
-    sizeA_.SetDecimalInches(a);
-    sizeB_.SetDecimalInches(b);
-    type_->setCurrentText(fw::ToQString(type));
-    orientation_->setText(QString::number(orientation));
-    system_ = system;
-    if (QAbstractButton* button = systems_->button(system))
-        button->setChecked(true);
+    binder_.Load();
     updating_ = false;
 }
 
 void CToolView::SetSizeUnits(int system)
 {
-    for (CLenbox* size : {&sizeA_, &sizeB_})
+    for (const CLenbox* size : {&sizeA_, &sizeB_})
         if (size->GetDimensionType() != system)
-            size->SetDimensionType(system);
+            binder_.SetDimensionType(*size, system);
 }
 
 bool CToolView::CopyFormToDocument()
 {
-    int orientation = 0;
-    if (!ValidateOrientation(&orientation))
+    if (!binder_.Store())
         return false;
     if (CToolDoc* doc = GetDocument())
-        doc->SetToolData(sizeA_.GetDecimalInches(), sizeB_.GetDecimalInches(), fw::FromQString(type_->currentText()),
-                         orientation, system_ < 0 ? 0 : system_);
+        doc->SetToolData(form_.sizeA.GetValue(), form_.sizeB.GetValue(), form_.type, form_.orientation,
+                         std::max(form_.system, 0));
     return true;
 }
 
@@ -138,9 +141,8 @@ void CToolView::CloseFrame()
 
 void CToolView::OnSystemClicked(int system)
 {
-    if (system == system_)
+    if (system == sizeA_.GetDimensionType())
         return;
-    system_ = system;
     SetSizeUnits(system);
     MarkModified();
 }
@@ -149,40 +151,4 @@ void CToolView::MarkModified()
 {
     if (!updating_ && GetDocument())
         GetDocument()->SetModifiedFlag(true);
-}
-
-// The user leaving the orientation checks it once the focus has settled. Focus moved by the
-// program (a refusal putting it back, a message box) checks nothing, so that a refusal can't
-// start another one.
-bool CToolView::eventFilter(QObject* watched, QEvent* event)
-{
-    const auto userMoved = [](Qt::FocusReason r) {
-        return r == Qt::TabFocusReason || r == Qt::BacktabFocusReason || r == Qt::MouseFocusReason;
-    };
-    if (watched == orientation_ && event->type() == QEvent::FocusOut &&
-        userMoved(static_cast<QFocusEvent*>(event)->reason()))
-        QTimer::singleShot(0, this, [this] { ValidateOrientation(); });
-    return QWidget::eventFilter(watched, event);
-}
-
-bool CToolView::ValidateOrientation(int* orientation)
-{
-    const std::optional<int> value = ParseInteger(fw::FromQString(orientation_->text()));
-    if (!value) {
-        Refuse(kEnterInteger, *orientation_);
-        return false;
-    }
-    if (*value < kMinOrientation || *value > kMaxOrientation) {
-        Refuse(kOrientationRange, *orientation_);
-        return false;
-    }
-    if (orientation)
-        *orientation = *value;
-    return true;
-}
-
-void CToolView::Refuse(const char* text, QWidget& control)
-{
-    fw::ShowMessage(text, fw::MB_OK | fw::MB_ICONEXCLAMATION);
-    control.setFocus();
 }

@@ -3,9 +3,13 @@
 // and the measuring system.
 
 #include "fw/core/Document.h"
+#include "model/ui/FormBinder.h"
 #include "model/ui/Lenbox.h"
+#include "records/Dimension.h"
 
 #include <QWidget>
+
+#include <string>
 
 class CToolDoc;
 class QButtonGroup;
@@ -28,6 +32,7 @@ public:
     static constexpr int kMaxTypeLength = 2;   // the type combo holds no more
     static constexpr int kMinOrientation = -180;
     static constexpr int kMaxOrientation = 180;
+    static constexpr double kMaxSize = 1200.0;   // inches
 
     explicit CToolView(QWidget* parent = nullptr);
 
@@ -48,24 +53,28 @@ public:
     QLineEdit& OrientationEdit() const { return *orientation_; }
     QRadioButton& SystemButton(int system) const;
     // The measuring system chosen in the form; -1 while none is.
-    int GetMeasuringSystem() const { return system_; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    int GetMeasuringSystem() const;
 
 private:
+    // The tool as the form shows it; the binder checks the fields into it.
+    struct Form {
+        CDimension sizeA;
+        CDimension sizeB;
+        std::string type;
+        int orientation = 0;
+        int system = -1;
+    };
+    void BindForm();
     void OnSystemClicked(int system);
     void MarkModified();
     void SetSizeUnits(int system);
-    // An integer from -180 to 180, else false after a message.
-    bool ValidateOrientation(int* orientation = nullptr);
-    void Refuse(const char* text, QWidget& control);
 
     CLenbox sizeA_;
     CLenbox sizeB_;
     QComboBox* type_;
     QLineEdit* orientation_;
     QButtonGroup* systems_;
-    int system_ = -1;
+    Form form_;
+    FormBinder binder_;
     bool updating_ = false;
 };

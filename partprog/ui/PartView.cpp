@@ -3,13 +3,15 @@
 #include "fw/core/DocTemplate.h"
 #include "fw/core/DriveMap.h"
 #include "fw/core/MessageService.h"
+#include "fw/core/Number.h"
 #include "fw/core/WinPath.h"
+#include "fw/qt/LeaveWatch.h"
 #include "fw/qt/QtText.h"
+#include "fw/qt/TabOrder.h"
 #include "fw/qt/ViewFrame.h"
 #include "model/JobPaths.h"
 #include "model/ShapeDoc.h"
 #include "partprog/PartDoc.h"
-#include "fw/qt/TabOrder.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -19,7 +21,6 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFocusEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -30,27 +31,33 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include <charconv>
-
 namespace {
 
 const char* const kTypes[] = {"C ", "FB", "HP", "L ", "M ", "MC", "MT", "PL", "S ", "TS", "W ", "WT"};
 const char* const kSectionLabels[] = {"D:", "TW:", "BF:", "TF:"};
 constexpr int kSectionIds[] = {CPartView::IDC_D, CPartView::IDC_TW, CPartView::IDC_BF, CPartView::IDC_TF};
 
-// The longest text of each text field.
-constexpr std::pair<int, std::size_t> kTextLimits[] = {
-    {CPartView::IDC_JOB, 10},     {CPartView::IDC_GROUP, 10},   {CPartView::IDC_MARK, 10},
-    {CPartView::IDC_DESC, 20},    {CPartView::IDC_GRADE, 10},   {CPartView::IDC_FABCODE, 10},
-    {CPartView::IDC_REMARKA, 40}, {CPartView::IDC_REMARKB, 40},
-};
+constexpr std::size_t kMaxNameLength = 10;
+constexpr const char* kQuantityRange = "Please enter an integer between 1 and 9999.";
 
-std::size_t MaxLength(int id)
+// Job, group and mark name folders and the part's file; an empty job or group stands as "NONE".
+FormBinder::TextCheck NameCheck(bool mayBeEmpty)
 {
-    for (const auto& [field, length] : kTextLimits)
-        if (field == id)
-            return length;
-    return 0;
+    return [mayBeEmpty](const std::string& name) -> std::optional<std::string> {
+        if (std::optional<std::string> tooLong = CheckMaxChars(name, kMaxNameLength))
+            return tooLong;
+        if ((mayBeEmpty && name.empty()) || jobs::IsName(name))
+            return std::nullopt;
+        return std::string(CPartDoc::kInvalidName);
+    };
+}
+
+std::optional<std::uint32_t> ReadQuantity(const std::string& text)
+{
+    const std::optional<int> value = fw::ParseInt(text);
+    if (value && *value >= 1 && std::uint32_t(*value) <= CPartView::kMaxQuantity)
+        return std::uint32_t(*value);
+    return std::nullopt;
 }
 
 QString Name(int id) { return QString::number(id); }
@@ -156,17 +163,21 @@ CPartView::CPartView(QWidget* parent)
     layout->addWidget(new QLabel("Part Information", this));
     layout->addLayout(columns);
 
+    BindForm();
     for (int id : {IDC_JOB, IDC_GROUP, IDC_MARK})
         connect(&Edit(id), &QLineEdit::textChanged, this, &CPartView::OnKeyFieldEdited);
     for (int id : {IDC_QUANTITY, IDC_DESC, IDC_GRADE, IDC_FABCODE, IDC_REMARKA, IDC_REMARKB})
         connect(&Edit(id), &QLineEdit::textChanged, this, &CPartView::MarkModified);
     for (int id : {IDC_MARK, IDC_QUANTITY, IDC_DESC, IDC_GRADE, IDC_FABCODE, IDC_REMARKA, IDC_REMARKB})
-        Edit(id).installEventFilter(this);
-    type_->installEventFilter(this);
+        fw::OnUserLeaves(Edit(id), *this, [this, id] { OnFieldChanged(id); });
     connect(type_, &QComboBox::currentTextChanged, this, &CPartView::MarkModified);
     connect(webDepth_, &QCheckBox::clicked, this, &CPartView::MarkModified);
     connect(systems_, &QButtonGroup::idClicked, this, &CPartView::OnSystemClicked);
-    connect(legs_, &QButtonGroup::idClicked, this, &CPartView::OnLegClicked);
+    // A leg checked anew, not one clicked again.
+    connect(legs_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            MarkModified();
+    });
     length_.OnChanged(this, [this] { MarkModified(); });
     length_.OnKillFocus(this, [this] { PostFieldChanged(IDC_LENGTH); });
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
@@ -190,6 +201,29 @@ CPartView::CPartView(QWidget* parent)
 }
 
 CPartView::~CPartView() = default;
+
+void CPartView::BindForm()
+{
+    binder_.BindText(Edit(IDC_JOB), form_.jobId, NameCheck(true));
+    binder_.BindText(Edit(IDC_GROUP), form_.group, NameCheck(true));
+    binder_.BindText(Edit(IDC_MARK), form_.mark, NameCheck(false));
+    binder_.BindEdit(
+        Edit(IDC_QUANTITY), [this] { return std::to_string(form_.quantity); },
+        [](const std::string& text) {
+            return ReadQuantity(text) ? std::nullopt : std::optional<std::string>(kQuantityRange);
+        },
+        [this](const std::string& text) { form_.quantity = *ReadQuantity(text); });
+    binder_.BindLength(length_, form_.length, 0, kMaxLength);
+    binder_.BindCombo(*type_, form_.shapeDesctp);
+    binder_.BindText(Edit(IDC_DESC), form_.shapeDesc, MaxChars(20));
+    binder_.BindText(Edit(IDC_GRADE), form_.grade, MaxChars(10));
+    binder_.BindText(Edit(IDC_FABCODE), form_.fabCode, MaxChars(10));
+    binder_.BindCheck(*webDepth_, form_.measureWebDepth);
+    binder_.BindText(Edit(IDC_REMARKA), form_.remarkA, MaxChars(40));
+    binder_.BindText(Edit(IDC_REMARKB), form_.remarkB, MaxChars(40));
+    binder_.BindRadio(*systems_, form_.measuringSystem);
+    binder_.BindRadio(*legs_, form_.channelLeg);
+}
 
 QLineEdit* CPartView::AddEdit(int id)
 {
@@ -220,7 +254,7 @@ void CPartView::OnInitialUpdate()
         Edit(IDC_MARK).setEnabled(false);
     OnUpdate(nullptr, 0, nullptr);
     if (type_->currentText().isEmpty()) {
-        ShowSection({}, system_);
+        ShowSection({}, form_.measuringSystem);
         doc->LookUpShape({}, {});
         UpdateCommandStates();
     } else {
@@ -262,7 +296,9 @@ void CPartView::Show(bool startedNew, bool keepDesignation)
     updating_ = true;
     // A designation the document could not find stays as the user typed it.
     const QString typed[] = {type_->currentText(), Edit(IDC_DESC).text()};
-    ShowRecord(doc->GetPartRecord());
+    form_ = doc->GetPartRecord();
+    form_.length.SetUnits(form_.measuringSystem);
+    binder_.Load();
     if (keepDesignation) {
         type_->setCurrentText(typed[0]);
         Edit(IDC_DESC).setText(typed[1]);
@@ -283,29 +319,6 @@ bool CPartView::KeyFieldsChanged() const
 {
     const CPartDoc* doc = GetDocument();
     return doc && doc->KeyFieldsChanged();
-}
-
-void CPartView::ShowRecord(const PartRecord& record)
-{
-    Edit(IDC_JOB).setText(fw::ToQString(record.jobId));
-    Edit(IDC_GROUP).setText(fw::ToQString(record.group));
-    Edit(IDC_MARK).setText(fw::ToQString(record.mark));
-    Edit(IDC_QUANTITY).setText(QString::number(record.quantity));
-    length_.SetDimensionType(record.measuringSystem);
-    length_.SetDecimalInches(record.length.GetValue());
-    type_->setCurrentText(fw::ToQString(record.shapeDesctp));
-    Edit(IDC_DESC).setText(fw::ToQString(record.shapeDesc));
-    Edit(IDC_GRADE).setText(fw::ToQString(record.grade));
-    Edit(IDC_FABCODE).setText(fw::ToQString(record.fabCode));
-    webDepth_->setChecked(record.measureWebDepth != 0);
-    Edit(IDC_REMARKA).setText(fw::ToQString(record.remarkA));
-    Edit(IDC_REMARKB).setText(fw::ToQString(record.remarkB));
-    system_ = record.measuringSystem;
-    leg_ = record.channelLeg;
-    if (QAbstractButton* button = systems_->button(system_))
-        button->setChecked(true);
-    if (QAbstractButton* button = legs_->button(leg_))
-        button->setChecked(true);
 }
 
 void CPartView::ApplyDocumentState(bool startedNew)
@@ -356,135 +369,51 @@ void CPartView::CloseFrame()
     fw::CloseViewFrame(*this, *this);
 }
 
-std::optional<PartRecord> CPartView::TakeForm()
-{
-    for (int id : {IDC_JOB, IDC_GROUP, IDC_MARK})
-        if (!CheckText(id) || !CheckName(id))
-            return std::nullopt;
-    const std::optional<std::uint32_t> quantity = CheckQuantity(1);
-    if (!quantity)
-        return std::nullopt;
-    for (int id : {IDC_DESC, IDC_GRADE, IDC_FABCODE, IDC_REMARKA, IDC_REMARKB})
-        if (!CheckText(id))
-            return std::nullopt;
-    const auto text = [this](int id) { return fw::FromQString(Edit(id).text()); };
-    PartRecord record;
-    record.jobId = text(IDC_JOB);
-    record.group = text(IDC_GROUP);
-    record.mark = text(IDC_MARK);
-    record.quantity = *quantity;
-    record.length = length_.GetDecimalInches();
-    record.shapeDesctp = fw::FromQString(type_->currentText());
-    record.shapeDesc = text(IDC_DESC);
-    record.grade = text(IDC_GRADE);
-    record.fabCode = text(IDC_FABCODE);
-    record.measureWebDepth = webDepth_->isChecked() ? 1 : 0;
-    record.remarkA = text(IDC_REMARKA);
-    record.remarkB = text(IDC_REMARKB);
-    record.measuringSystem = system_;
-    record.channelLeg = leg_;
-    return record;
-}
-
 bool CPartView::ApplyToDocument()
 {
     CPartDoc* doc = GetDocument();
     if (!doc)
         return false;
-    const std::optional<PartRecord> record = TakeForm();
-    if (!record)
+    if (!binder_.Store())
         return false;
-    if (!doc->SetPartRecord(*record)) {   // the names were checked: only a refusal of the document itself
-        Refuse(CPartDoc::kInvalidName, Edit(IDC_MARK));
+    if (!doc->SetPartRecord(form_)) {   // the names were checked: only a refusal of the document itself
+        RefuseControl(CPartDoc::kInvalidName, Edit(IDC_MARK));
         return false;
     }
     UpdateCommandStates();
     return true;
 }
 
-bool CPartView::CheckText(int id) const
-{
-    QLineEdit& edit = Edit(id);
-    const std::size_t maxLength = MaxLength(id);
-    if (fw::FromQString(edit.text()).size() <= maxLength)
-        return true;
-    Refuse("Enter no more than " + std::to_string(maxLength) + " characters.", edit);
-    return false;
-}
-
-// Job, group and mark name folders and the part's file; an empty job or group stands as "NONE".
-bool CPartView::CheckName(int id) const
-{
-    const std::string name = fw::FromQString(Edit(id).text());
-    if ((id != IDC_MARK && name.empty()) || jobs::IsName(name))
-        return true;
-    Refuse(CPartDoc::kInvalidName, Edit(id));
-    return false;
-}
-
-std::optional<std::uint32_t> CPartView::CheckQuantity(std::uint32_t min) const
-{
-    QLineEdit& edit = Edit(IDC_QUANTITY);
-    const std::string text = edit.text().trimmed().toStdString();
-    std::uint32_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (!text.empty() && error == std::errc() && end == text.data() + text.size() && value >= min &&
-        value <= kMaxQuantity)
-        return value;
-    Refuse("Please enter an integer between " + std::to_string(min) + " and " + std::to_string(kMaxQuantity) + ".",
-           edit);
-    return std::nullopt;
-}
-
-void CPartView::Refuse(const std::string& text, QWidget& control) const
-{
-    fw::ShowMessage(text, fw::MB_OK | fw::MB_ICONEXCLAMATION);
-    control.setFocus();
-    if (auto* edit = qobject_cast<QLineEdit*>(&control))
-        edit->selectAll();
-}
-
 void CPartView::OnFieldChanged(int controlId)
 {
     CPartDoc* doc = GetDocument();
-    if (!checksActive_ || !doc)
+    QWidget* control = findChild<QWidget*>(Name(controlId));
+    if (!checksActive_ || !doc || !control || !binder_.StoreControl(*control))
         return;
     switch (controlId) {
     case IDC_MARK:
-        if (CheckText(IDC_MARK) && CheckName(IDC_MARK))
-            NameDocument();
-        break;
-    case IDC_QUANTITY:
-        CheckQuantity(1);
+        NameDocument();
         break;
     case IDC_DESC:
-        if (CheckText(IDC_DESC))
-            LookUpShape();
-        break;
-    case IDC_GRADE:
-    case IDC_FABCODE:
-    case IDC_REMARKA:
-    case IDC_REMARKB:
-        CheckText(controlId);
+        LookUpShape();
         break;
     case IDC_LENGTH:
-        doc->SetLength(length_.GetDecimalInches(), this);
+        doc->SetLength(form_.length.GetValue(), this);
         break;
     default:
         break;
     }
-    checksActive_ = true;
 }
 
-void CPartView::NameDocument() { GetDocument()->Rename(fw::FromQString(Edit(IDC_MARK).text())); }
+void CPartView::NameDocument() { GetDocument()->Rename(form_.mark); }
 
 bool CPartView::LookUpShape()
 {
     CPartDoc* doc = GetDocument();
-    if (!doc || !TakeForm())
+    if (!doc || !binder_.Store())
         return false;
-    const std::string type = fw::FromQString(type_->currentText());
-    const std::string size = fw::FromQString(Edit(IDC_DESC).text());
+    const std::string type = form_.shapeDesctp;
+    const std::string size = form_.shapeDesc;
     LoadProblems problems;
     const std::optional<ShapeRecord> shape = doc->LookUpShape(type, size, &problems);
     ReportLoadProblems(problems);
@@ -500,7 +429,7 @@ bool CPartView::LookUpShape()
         fw::ShowMessage("Invalid Shape: there is no shape " + CShapeDoc::PadType(type) + size + " (" +
                             CShapeDoc::GetShapeFilePath(CShapeDoc::PadType(type) + size) + ").",
                         fw::MB_OK);
-        ShowSection({}, system_);
+        ShowSection({}, form_.measuringSystem);
     }
     ApplyToDocument();
     UpdateCommandStates();
@@ -549,18 +478,6 @@ void CPartView::ChooseShape()
     const std::string title = TheChooser()(CShapeDoc::GetShapeDirectory(), filter, this);
     if (!title.empty())
         SetShapeFromTitle(title);
-}
-
-bool CPartView::eventFilter(QObject* watched, QEvent* event)
-{
-    // Focus moved by the program (a refusal putting it back, a message box) checks nothing, so
-    // that two invalid fields can't refuse each other in turn.
-    const auto userMoved = [](Qt::FocusReason r) {
-        return r == Qt::TabFocusReason || r == Qt::BacktabFocusReason || r == Qt::MouseFocusReason;
-    };
-    if (event->type() == QEvent::FocusOut && userMoved(static_cast<QFocusEvent*>(event)->reason()))
-        PostFieldChanged(watched->objectName().toInt());
-    return QWidget::eventFilter(watched, event);
 }
 
 void CPartView::dragEnterEvent(QDragEnterEvent* event)
@@ -618,21 +535,13 @@ void CPartView::OnKeyFieldEdited()
     UpdateCommandStates();
 }
 
+// The length is shown in the system chosen at once; the part takes it with the whole form.
 void CPartView::OnSystemClicked(int system)
 {
-    if (system == system_)
+    if (system == length_.GetDimensionType())
         return;
     MarkModified();
-    length_.SetDimensionType(system);
-    system_ = system;
-}
-
-void CPartView::OnLegClicked(int leg)
-{
-    if (leg == leg_)
-        return;
-    MarkModified();
-    leg_ = leg;
+    binder_.SetDimensionType(length_, system);
 }
 
 void CPartView::UpdateCommandStates()

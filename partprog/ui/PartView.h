@@ -9,6 +9,7 @@
 // The window that hosts it puts ToolBarActions() on its toolbar.
 
 #include "fw/core/Document.h"
+#include "model/ui/FormBinder.h"
 #include "model/ui/Lenbox.h"
 #include "records/PartRecord.h"
 
@@ -56,6 +57,7 @@ public:
         IDC_MEASURING_SYSTEM = 1189,
     };
     static constexpr std::uint32_t kMaxQuantity = 9999;
+    static constexpr double kMaxLength = 1200.0;   // inches
     // The drag format of a navigator shape list.
     static constexpr const char* kShapeListFormat = "BRAXShapeListCF";
 
@@ -126,34 +128,25 @@ signals:
     void ProgrammingWindowRequested();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
     QLineEdit* AddEdit(int id);
-    void ShowRecord(const PartRecord& record);
+    void BindForm();
     void ShowSection(const std::array<double, 4>& values, int system);
     // Shows the document; keepDesignation leaves the shape designation as typed (one the document
     // could not build).
     void Show(bool startedNew, bool keepDesignation = false);
     void ApplyDocumentState(bool startedNew);
     void SetKeyFieldsEnabled(bool enabled);
-    // The whole form, every field checked; none (after the message) when one fails. Quantity 0
-    // passes here.
-    std::optional<PartRecord> TakeForm();
-    bool CheckText(int id) const;
-    bool CheckName(int id) const;
-    std::optional<std::uint32_t> CheckQuantity(std::uint32_t min) const;
-    void Refuse(const std::string& text, QWidget& control) const;
     void NameDocument();
     void SetShapeFromTitle(const std::string& title);
     void PostFieldChanged(int id);
     void MarkModified();
     void OnKeyFieldEdited();
     void OnSystemClicked(int system);
-    void OnLegClicked(int leg);
     void UpdateCommandStates();
     // Runs a toolbar command; an unexpected failure is reported under the handler's name.
     void RunCommand(std::string_view handler, const std::function<void(CPartDoc&)>& command);
@@ -170,8 +163,9 @@ private:
     QAction* separator_;
     QAction* specifics_;
     QAction* chooseShape_;
-    int system_ = 0;
-    int leg_ = 0;
+    // The header as the form shows it; the binder checks the fields into it.
+    PartRecord form_;
+    FormBinder binder_;
     bool checksActive_ = true;
     bool updating_ = false;
 };

@@ -25,6 +25,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QRadioButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -412,10 +413,12 @@ TEST_F(PartViewTest, MeasuringSystemAndChannelLegMarkTheDocumentOnlyWhenTheyChan
     view.LegButton(1).click();
     EXPECT_TRUE(doc.IsModified());
 
-    // The length goes to the document as soon as it is left; the other views are told.
+    // The length typed goes to the document as soon as it is left; the other views are told.
     CountingView other;
     doc.AddView(&other);
-    view.Length().SetDecimalInches(120.0);
+    lenbox::CLenboxCtrl& length = test::LenboxFactory::Of(view.Length());
+    length.setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(&length, "10'");
     view.OnFieldChanged(CPartView::IDC_LENGTH);
     EXPECT_EQ(doc.Header().length.GetValue(), 120.0);
     EXPECT_EQ(other.updates, 1);
