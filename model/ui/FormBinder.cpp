@@ -245,6 +245,24 @@ void FormBinder::BindText(QLineEdit& edit, std::string& value, TextCheck check)
         edit, [&value] { return value; }, std::move(check), [&value](const std::string& text) { value = text; });
 }
 
+void FormBinder::BindInteger(QLineEdit& edit, std::uint32_t& value, std::uint32_t min, std::uint32_t max)
+{
+    const auto read = [min, max](const std::string& text) -> std::optional<std::uint32_t> {
+        const std::optional<int> number = fw::ParseInt(text);
+        if (!number || *number < 0 || std::uint32_t(*number) < min || std::uint32_t(*number) > max)
+            return std::nullopt;
+        return std::uint32_t(*number);
+    };
+    BindEdit(
+        edit, [&value] { return std::to_string(value); },
+        [read, min, max](const std::string& text) -> std::optional<std::string> {
+            if (read(text))
+                return std::nullopt;
+            return "Please enter an integer between " + std::to_string(min) + " and " + std::to_string(max) + ".";
+        },
+        [read, &value](const std::string& text) { value = *read(text); });
+}
+
 void FormBinder::BindCombo(QComboBox& box, std::string& value)
 {
     bindings_.push_back({&box, [&box, &value] { box.setEditText(fw::ToQString(value)); }, [] { return true; },

@@ -74,6 +74,9 @@ public:
     // its message), store takes a text that check accepted.
     void BindEdit(QLineEdit& edit, std::function<std::string()> load, TextCheck check,
                   std::function<void(const std::string&)> store);
+    // A whole number typed as text, from min to max; anything else is refused with "Please enter
+    // an integer between <min> and <max>."
+    void BindInteger(QLineEdit& edit, std::uint32_t& value, std::uint32_t min, std::uint32_t max);
     void BindCombo(QComboBox& box, std::string& value);
     void BindCheck(QCheckBox& box, int& value);
     void BindLength(const CLenbox& length, CDimension& value, double min, double max);

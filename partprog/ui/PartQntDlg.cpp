@@ -1,14 +1,11 @@
 #include "partprog/ui/PartQntDlg.h"
 
-#include "fw/core/MessageService.h"
 #include "fw/qt/QtText.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
-
-#include <charconv>
 
 CPartQntDlg::CPartQntDlg(QWidget* parent, int x, int y) : QDialog(parent), x_(x), y_(y)
 {
@@ -24,11 +21,12 @@ CPartQntDlg::CPartQntDlg(QWidget* parent, int x, int y) : QDialog(parent), x_(x)
     layout->addWidget(labelControl_);
     layout->addWidget(edit_);
     layout->addWidget(buttons);
+    binder_.BindInteger(*edit_, quantity_, 0, kMaxQuantity);
 }
 
 void CPartQntDlg::InitDialog()
 {
-    edit_->setText(QString::number(quantity_));
+    binder_.Load();
     labelControl_->setText(fw::ToQString(label_));
     if (x_ != 0 || y_ != 0)
         move(x_, y_);
@@ -48,15 +46,6 @@ int CPartQntDlg::exec()
 
 void CPartQntDlg::accept()
 {
-    const std::string text = edit_->text().trimmed().toStdString();
-    std::uint32_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() || value > kMaxQuantity) {
-        fw::ShowMessage("Please enter an integer between 0 and 9999.", fw::MB_OK | fw::MB_ICONEXCLAMATION);
-        edit_->setFocus();
-        edit_->selectAll();
-        return;
-    }
-    quantity_ = value;
-    QDialog::accept();
+    if (binder_.Store())
+        QDialog::accept();
 }

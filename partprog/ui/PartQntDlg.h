@@ -2,6 +2,8 @@
 // "Enter Quantity to use for part": how many of a part hand multing places, 0 to 9999. Opens at
 // the screen position it is given, or centred when that is (0, 0).
 
+#include "model/ui/FormBinder.h"
+
 #include <QDialog>
 
 #include <cstdint>
@@ -38,5 +40,6 @@ private:
     int x_;
     int y_;
     QLineEdit* edit_;
+    FormBinder binder_;
     QLabel* labelControl_;
 };

@@ -3,7 +3,6 @@
 #include "fw/core/DocTemplate.h"
 #include "fw/core/DriveMap.h"
 #include "fw/core/MessageService.h"
-#include "fw/core/Number.h"
 #include "fw/core/WinPath.h"
 #include "fw/qt/LeaveWatch.h"
 #include "fw/qt/QtText.h"
@@ -38,7 +37,6 @@ const char* const kSectionLabels[] = {"D:", "TW:", "BF:", "TF:"};
 constexpr int kSectionIds[] = {CPartView::IDC_D, CPartView::IDC_TW, CPartView::IDC_BF, CPartView::IDC_TF};
 
 constexpr std::size_t kMaxNameLength = 10;
-constexpr const char* kQuantityRange = "Please enter an integer between 1 and 9999.";
 
 // Job, group and mark name folders and the part's file; an empty job or group stands as "NONE".
 FormBinder::TextCheck NameCheck(bool mayBeEmpty)
@@ -50,14 +48,6 @@ FormBinder::TextCheck NameCheck(bool mayBeEmpty)
             return std::nullopt;
         return std::string(CPartDoc::kInvalidName);
     };
-}
-
-std::optional<std::uint32_t> ReadQuantity(const std::string& text)
-{
-    const std::optional<int> value = fw::ParseInt(text);
-    if (value && *value >= 1 && std::uint32_t(*value) <= CPartView::kMaxQuantity)
-        return std::uint32_t(*value);
-    return std::nullopt;
 }
 
 QString Name(int id) { return QString::number(id); }
@@ -207,12 +197,7 @@ void CPartView::BindForm()
     binder_.BindText(Edit(IDC_JOB), form_.jobId, NameCheck(true));
     binder_.BindText(Edit(IDC_GROUP), form_.group, NameCheck(true));
     binder_.BindText(Edit(IDC_MARK), form_.mark, NameCheck(false));
-    binder_.BindEdit(
-        Edit(IDC_QUANTITY), [this] { return std::to_string(form_.quantity); },
-        [](const std::string& text) {
-            return ReadQuantity(text) ? std::nullopt : std::optional<std::string>(kQuantityRange);
-        },
-        [this](const std::string& text) { form_.quantity = *ReadQuantity(text); });
+    binder_.BindInteger(Edit(IDC_QUANTITY), form_.quantity, 1, kMaxQuantity);
     binder_.BindLength(length_, form_.length, 0, kMaxLength);
     binder_.BindCombo(*type_, form_.shapeDesctp);
     binder_.BindText(Edit(IDC_DESC), form_.shapeDesc, MaxChars(20));
