@@ -78,6 +78,16 @@ FormBinder::TextCheck MaxChars(std::size_t maxLength)
     return [maxLength](const std::string& text) { return CheckMaxChars(text, maxLength); };
 }
 
+FormBinder::TextCheck RuleCheck(std::function<std::string(std::string_view)> rule)
+{
+    return [rule = std::move(rule)](const std::string& text) -> std::optional<std::string> {
+        std::string refusal = rule(text);
+        if (refusal.empty())
+            return std::nullopt;
+        return refusal;
+    };
+}
+
 void FormBinder::Length::Show(double inches)
 {
     edited = false;

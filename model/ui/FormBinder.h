@@ -18,6 +18,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -124,6 +125,9 @@ private:
 
 // A check of texts of at most maxLength bytes (see CheckMaxChars).
 FormBinder::TextCheck MaxChars(std::size_t maxLength);
+
+// A check from a rule that gives why a text is refused, or an empty text for a valid one.
+FormBinder::TextCheck RuleCheck(std::function<std::string(std::string_view)> rule);
 
 // Checks every button of a group off (the group stays exclusive for the user).
 void ClearRadio(QButtonGroup& group);

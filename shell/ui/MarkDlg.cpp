@@ -1,6 +1,5 @@
 #include "shell/ui/MarkDlg.h"
 
-#include "fw/core/MessageService.h"
 #include "fw/qt/QtText.h"
 #include "shell/ui/EditFix.h"
 
@@ -48,13 +47,14 @@ CMarkDlg::CMarkDlg(const std::string& captionText, const std::string& mark, Hand
     connect(buttons, &QDialogButtonBox::accepted, this, &CMarkDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
+    binder_.BindText(*edit_, mark_, RuleCheck(&NewItemNameError));
     ShowValues();
     doAllBox_->setEnabled(HasHandSuffix(mark_));
 }
 
 void CMarkDlg::ShowValues()
 {
-    edit_->setText(fw::ToQString(mark_));
+    binder_.Load();
     left_->setChecked(hand_ == Hand::left);
     right_->setChecked(hand_ == Hand::right);
     doAllBox_->setChecked(doAll_);
@@ -71,13 +71,8 @@ void CMarkDlg::OnHand(Hand hand)
 
 void CMarkDlg::accept()
 {
-    const std::string mark = fw::FromQString(edit_->text());
-    if (const std::string error = NewItemNameError(mark); !error.empty()) {
-        fw::ShowMessage(error, fw::MB_OK | fw::MB_ICONEXCLAMATION);
-        edit_->setFocus();
+    if (!binder_.Store())
         return;
-    }
-    mark_ = mark;
     hand_ = left_->isChecked() ? Hand::left : right_->isChecked() ? Hand::right : Hand::none;
     doAll_ = doAllBox_->isChecked();
     QDialog::accept();

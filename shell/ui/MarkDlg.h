@@ -5,6 +5,8 @@
 
 #include "shell/NameRules.h"
 
+#include "model/ui/FormBinder.h"
+
 #include <QDialog>
 
 #include <string>
@@ -44,4 +46,5 @@ private:
     std::string mark_;
     Hand hand_;
     bool doAll_;
+    FormBinder binder_;
 };

@@ -1,6 +1,5 @@
 #include "shell/ui/NewItemDlg.h"
 
-#include "fw/core/MessageService.h"
 #include "fw/qt/QtText.h"
 #include "shell/NameRules.h"
 
@@ -19,15 +18,11 @@ CNewItemDlg::CNewItemDlg(const std::string& name, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(edit_);
     layout->addWidget(buttons);
+    binder_.BindText(*edit_, name_, RuleCheck(&NewItemNameError));
 }
 
 void CNewItemDlg::accept()
 {
-    const std::string text = fw::FromQString(edit_->text());
-    if (const std::string error = NewItemNameError(text); !error.empty()) {
-        fw::ShowMessage(error, fw::MB_OK | fw::MB_ICONEXCLAMATION);
-        return;
-    }
-    name_ = text;
-    QDialog::accept();
+    if (binder_.Store())
+        QDialog::accept();
 }

@@ -2,6 +2,8 @@
 // "Name": asks the name of a new item (a job or group folder). OK takes 1 to 10 characters that
 // can stand as a file name; anything else is refused with a message and the dialog stays open.
 
+#include "model/ui/FormBinder.h"
+
 #include <QDialog>
 
 #include <string>
@@ -21,4 +23,5 @@ public:
 private:
     QLineEdit* edit_;
     std::string name_;
+    FormBinder binder_;
 };

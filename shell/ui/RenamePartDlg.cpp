@@ -1,6 +1,5 @@
 #include "shell/ui/RenamePartDlg.h"
 
-#include "fw/core/MessageService.h"
 #include "fw/qt/QtText.h"
 #include "shell/NameRules.h"
 
@@ -19,15 +18,11 @@ CRenamePartDlg::CRenamePartDlg(const std::string& oldName, QWidget* parent)
     auto* layout = new QFormLayout(this);
     layout->addRow(QStringLiteral("New Part Name:"), edit_);
     layout->addRow(buttons);
+    binder_.BindText(*edit_, newName_, RuleCheck(&FileNameError));
 }
 
 void CRenamePartDlg::accept()
 {
-    const std::string name = fw::FromQString(edit_->text());
-    if (const std::string error = FileNameError(name); !error.empty()) {
-        fw::ShowMessage(error, fw::MB_OK | fw::MB_ICONEXCLAMATION);
-        return;
-    }
-    newName_ = name;
-    QDialog::accept();
+    if (binder_.Store())
+        QDialog::accept();
 }

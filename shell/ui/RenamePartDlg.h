@@ -2,6 +2,8 @@
 // "Enter New Part Name": the new name of a part file, titled "Rename Part " and the old name.
 // A name that can't stand as a file name is refused with a message.
 
+#include "model/ui/FormBinder.h"
+
 #include <QDialog>
 
 #include <string>
@@ -21,4 +23,5 @@ public:
 private:
     QLineEdit* edit_;
     std::string newName_;
+    FormBinder binder_;
 };
