@@ -89,12 +89,9 @@ CopyOutcome CopyPlan::Carry() const
     const int answer = existing.empty() ? fw::IDYES : AskReplace(existing);
     if (answer == fw::IDCANCEL)
         return outcome;
-    {
-        const fw::WaitCursor wait;
-        fw::FileCopyResult written = fw::CopyFiles(files_, folders_, answer == fw::IDYES);
-        outcome.copied = written.copied;
-        outcome.problems.insert(outcome.problems.end(), written.failures.begin(), written.failures.end());
-    }
+    fw::FileCopyResult written = fw::CopyFiles(files_, folders_, answer == fw::IDYES);
+    outcome.copied = written.copied;
+    outcome.problems.insert(outcome.problems.end(), written.failures.begin(), written.failures.end());
     if (!outcome.problems.empty())
         fw::Messages().MessageBox("Not everything was copied:\n" + Lines(outcome.problems, outcome.problems.size()),
                                   kCaption, fw::MB_OK | fw::MB_ICONEXCLAMATION);

@@ -2,6 +2,7 @@
 
 #include "fw/core/FileException.h"
 #include "fw/core/FileSystem.h"
+#include "fw/core/MessageService.h"
 
 namespace fw {
 
@@ -24,7 +25,16 @@ FileCopyResult CopyFiles(const std::vector<FilePair>& files, const std::vector<s
             result.failures.push_back("The folder \"" + folder + "\" could not be made: " + e.what());
         }
     }
-    for (const FilePair& file : files) {
+    const int total = int(files.size());
+    Progress progress("Copying Files", total);
+    for (int done = 0; done < total; ++done) {
+        const FilePair& file = files[std::size_t(done)];
+        if (!progress.Step(done, file.from)) {
+            result.failures.push_back("Copying was stopped at file " + std::to_string(done + 1) + " of " +
+                                      std::to_string(total) + ": \"" + file.from +
+                                      "\" and the files after it were not copied.");
+            break;
+        }
         const bool exists = FileSystem::Exists(file.to);
         if (exists && !replace)
             continue;

@@ -1,7 +1,8 @@
 #pragma once
 // The copy of a set of files that the program's copy commands share: the targets that would be
 // replaced are found first (so that the caller can ask once), then every folder is made and every
-// file copied, each failure noted while the rest goes on. Paths are Windows-form.
+// file copied, each failure noted while the rest goes on. The copy shows its progress and the user
+// can stop it between two files. Paths are Windows-form.
 
 #include <string>
 #include <vector>
@@ -16,7 +17,9 @@ struct FilePair {
 
 struct FileCopyResult {
     int copied = 0;                      // files written
-    std::vector<std::string> failures;   // one line per folder not made or file not copied, in order
+    // One line per folder not made or file not copied, in order, and a last one when the user
+    // stopped the copy.
+    std::vector<std::string> failures;
 };
 
 // The targets of the pairs that exist already, in the pairs' order.

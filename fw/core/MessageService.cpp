@@ -66,6 +66,22 @@ WaitCursor::~WaitCursor()
     service_.EndWaitCursor();
 }
 
+void MessageService::BeginProgress(const std::string&, int) {}
+bool MessageService::StepProgress(int, const std::string&) { return true; }
+void MessageService::EndProgress() {}
+
+Progress::Progress(const std::string& title, int total) : service_(Messages())
+{
+    service_.BeginProgress(title, total);
+}
+
+Progress::~Progress()
+{
+    service_.EndProgress();
+}
+
+bool Progress::Step(int done, const std::string& item) { return service_.StepProgress(done, item); }
+
 int SilentMessageService::MessageBox(const std::string&, const std::string&, unsigned type)
 {
     return DefaultAnswer(type);
@@ -116,6 +132,17 @@ void ScriptedMessageService::EndWaitCursor()
 {
     if (waitDepth_ > 0)
         --waitDepth_;
+}
+
+void ScriptedMessageService::BeginProgress(const std::string& title, int total)
+{
+    progress_.push_back(title + " (" + std::to_string(total) + ")");
+}
+
+bool ScriptedMessageService::StepProgress(int done, const std::string& item)
+{
+    progress_.push_back(std::to_string(done) + ": " + item);
+    return done != stopAt_;
 }
 
 ScriptedMessages::ScriptedMessages(ScriptedMessageService::WhenUnscripted whenUnscripted)

@@ -1,5 +1,6 @@
 #pragma once
-// Message boxes, beeps and the wait cursor all go through one process-wide message service,
+// Message boxes, beeps, the wait cursor and the progress of long work all go through one
+// process-wide message service,
 // so that windowless runs never block on a modal box and tests can script the user's answers.
 
 #include <deque>
@@ -60,6 +61,13 @@ public:
     // Nested: the cursor is back to normal after as many ends as begins.
     virtual void BeginWaitCursor() = 0;
     virtual void EndWaitCursor() = 0;
+    // Long work of total steps under a title, with a Stop button; shown only once the work has
+    // lasted a moment. StepProgress tells the steps done and the item now at work and answers
+    // false once the user has asked to stop. Not nested. Without a window nothing is shown and
+    // nothing stops.
+    virtual void BeginProgress(const std::string& title, int total);
+    virtual bool StepProgress(int done, const std::string& item);
+    virtual void EndProgress();
 };
 
 // The current service; a SilentMessageService until one is installed.
@@ -77,6 +85,21 @@ public:
     ~WaitCursor();
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    MessageService& service_;
+};
+
+// Shows the progress of long work on the current service for its lifetime.
+class Progress {
+public:
+    Progress(const std::string& title, int total);
+    ~Progress();
+    Progress(const Progress&) = delete;
+    Progress& operator=(const Progress&) = delete;
+
+    // False once the user has asked to stop.
+    bool Step(int done, const std::string& item);
 
 private:
     MessageService& service_;
@@ -115,13 +138,19 @@ public:
 
     // Queues answers for the next boxes, in order.
     ScriptedMessageService& Answer(int answer);
+    // The user asks to stop long work when it tells the given number of steps done.
+    void StopProgressAt(int done) { stopAt_ = done; }
 
     int MessageBox(const std::string& text, const std::string& caption, unsigned type) override;
     void Beep(unsigned sound = MB_OK) override;
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
+    void BeginProgress(const std::string& title, int total) override;
+    bool StepProgress(int done, const std::string& item) override;
 
     const std::vector<ShownMessage>& Shown() const { return shown_; }
+    // Each progress as "title (total)", then each step as "done: item".
+    const std::vector<std::string>& ProgressLog() const { return progress_; }
     const std::vector<unsigned>& Beeps() const { return beeps_; }
     std::size_t UnusedAnswers() const { return answers_.size(); }
     int WaitCursorDepth() const { return waitDepth_; }
@@ -134,6 +163,8 @@ private:
     std::vector<unsigned> beeps_;
     int waitDepth_ = 0;
     int waitCount_ = 0;
+    std::vector<std::string> progress_;
+    int stopAt_ = -1;
 };
 
 // Installs a ScriptedMessageService for a scope and puts the previous service back at its end.

@@ -89,6 +89,29 @@ void QtMessageService::BeginWaitCursor()
     ++waitDepth_;
 }
 
+void QtMessageService::BeginProgress(const std::string& title, int total)
+{
+    EndProgress();
+    progress_ = new QProgressDialog(QString(), "&Stop", 0, total, QApplication::activeWindow());
+    progress_->setWindowTitle(ToQString(title));
+    progress_->setWindowModality(Qt::WindowModal);
+    progress_->setMinimumDuration(500);
+    progress_->setAutoClose(false);
+    progress_->setAutoReset(false);
+    progress_->setValue(0);
+}
+
+bool QtMessageService::StepProgress(int done, const std::string& item)
+{
+    if (!progress_)
+        return true;
+    progress_->setLabelText(ToQString(item));
+    progress_->setValue(done);   // lets the dialog show and take the Stop click
+    return !progress_->wasCanceled();
+}
+
+void QtMessageService::EndProgress() { delete progress_.data(); }
+
 void QtMessageService::EndWaitCursor()
 {
     if (waitDepth_ == 0)

@@ -1,10 +1,13 @@
 #pragma once
-// Message boxes as QMessageBox, beeps and the wait cursor through QApplication. Use on the
-// application's thread.
+// Message boxes as QMessageBox, beeps and the wait cursor through QApplication, the progress of
+// long work as a QProgressDialog with a Stop button. Use on the application's thread.
 
 #include "fw/core/MessageService.h"
 
 #include <QMessageBox>
+#include <QPointer>
+#include <QProgressDialog>
+
 #include <memory>
 
 namespace fw {
@@ -17,9 +20,15 @@ public:
     void Beep(unsigned sound = MB_OK) override;
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
+    // Shown over the active window, modal to it, once the work has lasted half a second.
+    void BeginProgress(const std::string& title, int total) override;
+    bool StepProgress(int done, const std::string& item) override;
+    void EndProgress() override;
 
 private:
     int waitDepth_ = 0;
+    // Owned here; a parent window that goes first takes it with it.
+    QPointer<QProgressDialog> progress_;
 };
 
 // The box for a message type: icon, buttons in order, default button; not yet shown.

@@ -1,7 +1,10 @@
 // The shared copy of files: which targets count as existing, what replace changes, that a failed
-// file neither stops the others nor passes as copied, and that folders are made even when empty.
+// file neither stops the others nor passes as copied, that folders are made even when empty, and
+// that the user can stop the copy between two files.
 
 #include "fw/core/FileCopy.h"
+
+#include "fw/core/MessageService.h"
 
 #include "tests/fw/TempDrives.h"
 
@@ -38,6 +41,26 @@ TEST(FileCopyTest, ReplacesOnlyWhenToldAndGoesOnAfterAFailure)
         EXPECT_TRUE(std::filesystem::is_directory(drives.Root() / "D/Empty/Inner")) << c.replace;
         EXPECT_FALSE(std::filesystem::exists(drives.C() / "B/gone.prt")) << c.replace;
     }
+}
+
+TEST(FileCopyTest, ShowsItsProgressAndStopsBetweenTwoFilesWhenAsked)
+{
+    TempDrives drives;
+    std::vector<fw::FilePair> files;
+    for (const char* name : {"one", "two", "three"}) {
+        TempDrives::Put(drives.C() / "A" / (std::string(name) + ".prt"), name);
+        files.push_back({std::string("C:\\A\\") + name + ".prt", std::string("C:\\B\\") + name + ".prt"});
+    }
+    fw::ScriptedMessages messages;
+    messages->StopProgressAt(2);
+    const fw::FileCopyResult result = fw::CopyFiles(files, {}, false);
+    EXPECT_EQ(messages->ProgressLog(),
+              (V{"Copying Files (3)", "0: C:\\A\\one.prt", "1: C:\\A\\two.prt", "2: C:\\A\\three.prt"}));
+    EXPECT_EQ(result.copied, 2);
+    EXPECT_EQ(result.failures,
+              V{"Copying was stopped at file 3 of 3: \"C:\\A\\three.prt\" and the files after it were not copied."});
+    EXPECT_EQ(TempDrives::Get(drives.C() / "B/two.prt"), "two");
+    EXPECT_FALSE(std::filesystem::exists(drives.C() / "B/three.prt"));
 }
 
 } // namespace

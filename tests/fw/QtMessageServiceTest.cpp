@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QPushButton>
 #include <QApplication>
+#include <QProgressDialog>
 #include <QTimer>
 
 namespace {
@@ -84,6 +85,32 @@ TEST(QtMessageService, ClosedWithoutAButtonAnswersCancelOrTheDefault)
         QTimer::singleShot(0, [] { qobject_cast<QDialog*>(QApplication::activeModalWidget())->reject(); });
         EXPECT_EQ(service.MessageBox("Stop?", "Varnex", type), expected);
     }
+}
+
+// The progress window among the top-level windows, if any.
+QProgressDialog* ShownProgress()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* progress = qobject_cast<QProgressDialog*>(widget))
+            return progress;
+    return nullptr;
+}
+
+TEST(QtMessageService, ProgressShowsTheItemAndAnswersFalseOnceStopIsClicked)
+{
+    test::QtApp();
+    fw::QtMessageService service;
+    service.BeginProgress("Copying Files", 10);
+    QProgressDialog* dialog = ShownProgress();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), "Copying Files");
+    EXPECT_TRUE(service.StepProgress(3, "C:\\A\\one.prt"));
+    EXPECT_EQ(dialog->labelText(), "C:\\A\\one.prt");
+    EXPECT_EQ(dialog->value(), 3);
+    dialog->cancel();
+    EXPECT_FALSE(service.StepProgress(4, "C:\\A\\two.prt"));
+    service.EndProgress();
+    EXPECT_EQ(ShownProgress(), nullptr);
 }
 
 TEST(QtMessageService, WaitCursorNestsAndIgnoresAnExtraEnd)
