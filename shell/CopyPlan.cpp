@@ -22,20 +22,10 @@ std::optional<std::filesystem::path> Normal(const std::string& winPath)
     }
 }
 
-std::string Lines(const std::vector<std::string>& lines, std::size_t most)
-{
-    std::string text;
-    for (std::size_t i = 0; i < lines.size() && i < most; ++i)
-        text += lines[i] + '\n';
-    if (lines.size() > most)
-        text += "... and " + std::to_string(lines.size() - most) + " more\n";
-    return text;
-}
-
 // Yes: replace, No: keep them, Cancel: copy nothing.
 int AskReplace(const std::vector<std::string>& existing)
 {
-    const std::string text = "These files exist already:\n" + Lines(existing, kNamesAsked) +
+    const std::string text = "These files exist already:\n" + fw::MessageLines(existing, kNamesAsked) +
                              "\nReplace them? No keeps them and copies the other files; Cancel copies nothing.";
     return fw::Messages().MessageBox(text, CopyPlan::kCaption,
                                      fw::MB_YESNOCANCEL | fw::MB_ICONQUESTION | fw::MB_DEFBUTTON2);
@@ -93,7 +83,7 @@ CopyOutcome CopyPlan::Carry() const
     outcome.copied = written.copied;
     outcome.problems.insert(outcome.problems.end(), written.failures.begin(), written.failures.end());
     if (!outcome.problems.empty())
-        fw::Messages().MessageBox("Not everything was copied:\n" + Lines(outcome.problems, outcome.problems.size()),
+        fw::Messages().MessageBox("Not everything was copied:\n" + fw::MessageLines(outcome.problems, outcome.problems.size()),
                                   kCaption, fw::MB_OK | fw::MB_ICONEXCLAMATION);
     return outcome;
 }

@@ -1,5 +1,6 @@
 #include "shopdisk/MultDosDisk.h"
 #include "shopdisk/OpenReported.h"
+#include "shopdisk/ShopDiskReport.h"
 
 #include "machmult/MachinePartOf.h"
 #include "machmult/MultDoc.h"
@@ -17,11 +18,6 @@
 #include <set>
 
 namespace {
-
-void Tell(const std::string& text)
-{
-    fw::ShowMessage(text, fw::MB_OK | fw::MB_ICONEXCLAMATION);
-}
 
 std::string TrimRight(std::string text)
 {
@@ -60,6 +56,7 @@ void CMultDosDisk::CreateDosDisk(char drive, const std::string& targetName, cons
     if (!CPartDosDisk::CheckTarget(drive, target) || files.empty())
         return;
     const fw::WaitCursor wait;
+    ShopDiskReport report;
     const std::string multFile = CPartDosDisk::RecordFilePath(drive, "MULT", target);
     const std::string toolFile = CPartDosDisk::RecordFilePath(drive, "MULT\\TOOLLIST", target);
     const std::string partFile = CPartDosDisk::RecordFilePath(drive, "MULT\\PARTLIST", target);
@@ -72,11 +69,11 @@ void CMultDosDisk::CreateDosDisk(char drive, const std::string& targetName, cons
         for (const std::string& file : CPartDosDisk::FilesOf(entry)) {
             CMultDoc mult;
             if (!mult.LoadMult(file)) {
-                Tell("The mult file " + file + " could not be read; it is not written to the shop disk.");
+                report.Add("The mult file " + file + " could not be read; it is not written to the shop disk.");
                 continue;
             }
             if (!mult.GetMachine()) {
-                Tell("The mult file " + file + " names no machine; it is not written to the shop disk.");
+                report.Add("The mult file " + file + " names no machine; it is not written to the shop disk.");
                 continue;
             }
             const MultRecord record = mult.GetMultRecord();
@@ -92,7 +89,7 @@ void CMultDosDisk::CreateDosDisk(char drive, const std::string& targetName, cons
                 std::copy(image.begin(), image.end(), stored->buffer.begin());
                 access.Add(std::move(stored));
             } catch (const RecordImageError& e) {
-                Tell("The mult file " + file + " is not written to the shop disk: " + e.what());
+                report.Add("The mult file " + file + " is not written to the shop disk: " + e.what());
                 continue;
             }
             const std::string root = std::string(1, fw::WinPath::Drive(file)) + ":" + jobs::Directory();
@@ -104,6 +101,7 @@ void CMultDosDisk::CreateDosDisk(char drive, const std::string& targetName, cons
         }
     }
     access.Close();
+    report.Tell();
     if (!partFiles.empty())
         CPartDosDisk::CreateDosDisk(drive, target, partFiles);
 }
@@ -111,6 +109,7 @@ void CMultDosDisk::CreateDosDisk(char drive, const std::string& targetName, cons
 void CMultDosDisk::ReadDosDisk(const std::string& recordFile)
 {
     const fw::WaitCursor wait;
+    ShopDiskReport report;
     const std::string folder(fw::WinPath::Folder(recordFile));
     const std::string name(fw::WinPath::FileName(recordFile));
     const std::string diskRoot(fw::WinPath::Folder(folder));
@@ -125,14 +124,14 @@ void CMultDosDisk::ReadDosDisk(const std::string& recordFile)
         try {
             record = MultRecordImage::Decode(access.Read(address).buffer, &links);
         } catch (const RecordImageError& e) {
-            Tell("The mult record file " + recordFile + " holds a record that cannot be read: " + e.what());
+            report.Add("The mult record file " + recordFile + " holds a record that cannot be read: " + e.what());
             continue;
         }
         if (!links.partFileSet.empty() && convertedSets.insert(links.partFileSet).second)
             CPartDosDisk::ReadDosDisk(diskRoot + "\\PART\\" + links.partFileSet + ".REC");
         CMultDoc mult;
         if (!mult.SetMultRecord(record)) {
-            Tell("The mult " + record.job + " " + record.group + " " + record.mark + " of " + recordFile +
+            report.Add("The mult " + record.job + " " + record.group + " " + record.mark + " of " + recordFile +
                  " is not converted: " + CMultDoc::kBadNames);
             continue;
         }
@@ -142,7 +141,7 @@ void CMultDosDisk::ReadDosDisk(const std::string& recordFile)
         try {
             ReadPartList(parts, mult.GetParts());
         } catch (const RecordImageError& e) {
-            Tell("The part list of mult " + record.mark + " in " + recordFile + " cannot be read: " + e.what());
+            report.Add("The part list of mult " + record.mark + " in " + recordFile + " cannot be read: " + e.what());
         }
         parts.Close();
         parts.Reset();
@@ -152,7 +151,7 @@ void CMultDosDisk::ReadDosDisk(const std::string& recordFile)
             LoadToolsForParts(*machine, mult.GetParts());
         }
         if (!mult.SaveDocument())
-            Tell("The mult " + record.job + " " + record.group + " " + record.mark + " of " + recordFile +
+            report.Add("The mult " + record.job + " " + record.group + " " + record.mark + " of " + recordFile +
                  " could not be saved.");
     }
 }

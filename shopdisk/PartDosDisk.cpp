@@ -1,5 +1,6 @@
 #include "shopdisk/PartDosDisk.h"
 #include "shopdisk/OpenReported.h"
+#include "shopdisk/ShopDiskReport.h"
 
 #include "model/PatternList.h"
 #include "model/StencilPatternList.h"
@@ -71,11 +72,6 @@ struct PartDiskFiles {
                 folder + "\\STENCIL\\" + name};
     }
 };
-
-void Tell(const std::string& text)
-{
-    fw::ShowMessage(text, fw::MB_OK | fw::MB_ICONEXCLAMATION);
-}
 
 // Writes the patterns and stencils of a loaded part and returns where their chains start.
 // False when a detail file cannot be opened (it has been reported).
@@ -178,6 +174,7 @@ void CPartDosDisk::CreateDosDisk(char drive, const std::string& target, const st
     if (!CheckTarget(drive, target) || files.empty())
         return;
     const fw::WaitCursor wait;
+    ShopDiskReport report;
     const PartDiskFiles disk = PartDiskFiles::Of(RecordFilePath(drive, "PART", target));
     CPartAccess access;
     if (!OpenReported(access, disk.parts))
@@ -187,7 +184,7 @@ void CPartDosDisk::CreateDosDisk(char drive, const std::string& target, const st
             CPartDoc part;
             part.DeleteContents();
             if (!part.LoadPart(file) || !part.GetPartShape()) {
-                Tell("The part file " + file + " could not be read; it is not written to the shop disk.");
+                report.Add("The part file " + file + " could not be read; it is not written to the shop disk.");
                 continue;
             }
             const PartRecord record = part.GetPartRecord();
@@ -200,10 +197,10 @@ void CPartDosDisk::CreateDosDisk(char drive, const std::string& target, const st
                 std::copy(image.begin(), image.end(), stored->buffer.begin());
                 access.Add(std::move(stored));
                 if (!part.GetPartShape()->GetWeb2List().IsEmpty())
-                    Tell("The part file " + file + " is written to the shop disk without the patterns of its second web: "
+                    report.Add("The part file " + file + " is written to the shop disk without the patterns of its second web: "
                          "the shop disk has no place for them.");
             } catch (const RecordImageError& e) {
-                Tell("The part file " + file + " is not written to the shop disk: " + e.what());
+                report.Add("The part file " + file + " is not written to the shop disk: " + e.what());
             }
         }
     }
@@ -212,6 +209,7 @@ void CPartDosDisk::CreateDosDisk(char drive, const std::string& target, const st
 void CPartDosDisk::ReadDosDisk(const std::string& recordFile)
 {
     const fw::WaitCursor wait;
+    ShopDiskReport report;
     const PartDiskFiles disk = PartDiskFiles::Of(recordFile);
     CPartAccess access;
     if (!OpenReported(access, disk.parts, CPowerFile::readFlags))
@@ -223,13 +221,13 @@ void CPartDosDisk::ReadDosDisk(const std::string& recordFile)
         try {
             record = PartRecordImage::Decode(access.Read(address).buffer, &chains);
         } catch (const RecordImageError& e) {
-            Tell(std::string("The part record file ") + recordFile + " holds a record that cannot be read: " + e.what());
+            report.Add(std::string("The part record file ") + recordFile + " holds a record that cannot be read: " + e.what());
             continue;
         }
         CPartDoc part;
         part.DeleteContents();
         if (!part.SetPartRecord(record)) {
-            Tell("The part " + record.jobId + " " + record.group + " " + record.mark + " of " + recordFile +
+            report.Add("The part " + record.jobId + " " + record.group + " " + record.mark + " of " + recordFile +
                  " is not converted: " + CPartDoc::kInvalidName);
             continue;
         }
@@ -245,7 +243,7 @@ void CPartDosDisk::ReadDosDisk(const std::string& recordFile)
         if (!ReadDetails(access, disk, chains, part))
             return;
         if (!part.SaveDocument())
-            Tell("The part " + record.jobId + " " + record.group + " " + record.mark + " of " + recordFile +
+            report.Add("The part " + record.jobId + " " + record.group + " " + record.mark + " of " + recordFile +
                  " could not be saved to " + part.GetPartFilePath() + ".");
     }
 }

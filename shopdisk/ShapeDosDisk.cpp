@@ -1,5 +1,6 @@
 #include "shopdisk/ShapeDosDisk.h"
 #include "shopdisk/OpenReported.h"
+#include "shopdisk/ShopDiskReport.h"
 
 #include "model/ShapeDoc.h"
 #include "records/RecordImage.h"
@@ -10,6 +11,7 @@
 void CShapeDosDisk::ReadDosDisk(const std::string& recordFile)
 {
     const fw::WaitCursor wait;
+    ShopDiskReport report;
     CShapeAccess access;
     if (!OpenReported(access, recordFile, CPowerFile::readFlags))
         return;
@@ -20,12 +22,9 @@ void CShapeDosDisk::ReadDosDisk(const std::string& recordFile)
             CShapeDoc shape;
             shape.SetShapeRecord(record);
             if (!shape.SaveDocument())
-                fw::ShowMessage("The shape " + record.desctp + record.desc + " of " + recordFile +
-                                    " could not be saved.",
-                                fw::MB_OK | fw::MB_ICONEXCLAMATION);
+                report.Add("The shape " + record.desctp + record.desc + " of " + recordFile + " could not be saved.");
         } catch (const RecordImageError& e) {
-            fw::ShowMessage("The shape record file " + recordFile + " holds a record that cannot be read: " + e.what(),
-                            fw::MB_OK | fw::MB_ICONEXCLAMATION);
+            report.Add("The shape record file " + recordFile + " holds a record that cannot be read: " + e.what());
         }
     }
 }

@@ -51,6 +51,16 @@ std::unique_ptr<MessageService> SetMessageService(std::unique_ptr<MessageService
     return service;
 }
 
+std::string MessageLines(const std::vector<std::string>& lines, std::size_t most)
+{
+    std::string text;
+    for (std::size_t i = 0; i < lines.size() && i < most; ++i)
+        text += lines[i] + '\n';
+    if (lines.size() > most)
+        text += "... and " + std::to_string(lines.size() - most) + " more\n";
+    return text;
+}
+
 int ShowMessage(const std::string& text, unsigned type)
 {
     return Messages().MessageBox(text, kMessageCaption, type);

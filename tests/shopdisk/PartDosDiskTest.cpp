@@ -4,6 +4,7 @@
 
 #include "tests/machmult/MultTestSupport.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -73,6 +74,21 @@ TEST_F(PartDosDiskTest, AnUnreadablePartIsNamedAndNotWrittenAsABlankRecord)
     EXPECT_NE(texts.back().find("BAD.prt"), std::string::npos);
     // One record: 7-byte chunk head and 227 bytes.
     EXPECT_EQ(std::filesystem::file_size(drives.Root() / "D/PART/DEFAULT.REC"), 234u);
+}
+
+TEST_F(PartDosDiskTest, ManyUnreadablePartsAreToldInOneMessage)
+{
+    PutPart("B1", 240.0);
+    for (int i = 0; i < 25; ++i)
+        PutFile(JobFile("J1/G1/BAD" + std::to_string(10 + i) + ".prt"), Bytes{1, 2, 3});
+    messages->Answer(fw::IDOK);
+    CPartDosDisk::CreateDosDisk('D', "DEFAULT", {kJobParts});
+    ASSERT_EQ(messages->Shown().size(), 1u);
+    const std::string& text = messages->Shown()[0].text;
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 20);   // 20 files, then how many more
+    EXPECT_TRUE(text.starts_with("The part file C:\\Kestrom\\Jobs\\J1\\G1\\BAD")) << text;
+    EXPECT_TRUE(text.ends_with("could not be read; it is not written to the shop disk.\n... and 5 more")) << text;
+    EXPECT_EQ(std::filesystem::file_size(drives.Root() / "D/PART/DEFAULT.REC"), 234u);   // B1 alone
 }
 
 TEST_F(PartDosDiskTest, CancelOnAMissingShapeEndsTheConversion)
