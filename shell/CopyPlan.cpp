@@ -11,7 +11,6 @@
 namespace {
 
 // The existing files named in the replace question; the rest are counted.
-constexpr std::size_t kNamesAsked = 20;
 
 std::optional<std::filesystem::path> Normal(const std::string& winPath)
 {
@@ -25,8 +24,8 @@ std::optional<std::filesystem::path> Normal(const std::string& winPath)
 // Yes: replace, No: keep them, Cancel: copy nothing.
 int AskReplace(const std::vector<std::string>& existing)
 {
-    const std::string text = "These files exist already:\n" + fw::MessageLines(existing, kNamesAsked) +
-                             "\nReplace them? No keeps them and copies the other files; Cancel copies nothing.";
+    const std::string text = "These files exist already:\n" + fw::MessageLines(existing) +
+                             "\n\nReplace them? No keeps them and copies the other files; Cancel copies nothing.";
     return fw::Messages().MessageBox(text, CopyPlan::kCaption,
                                      fw::MB_YESNOCANCEL | fw::MB_ICONQUESTION | fw::MB_DEFBUTTON2);
 }
@@ -83,7 +82,7 @@ CopyOutcome CopyPlan::Carry() const
     outcome.copied = written.copied;
     outcome.problems.insert(outcome.problems.end(), written.failures.begin(), written.failures.end());
     if (!outcome.problems.empty())
-        fw::Messages().MessageBox("Not everything was copied:\n" + fw::MessageLines(outcome.problems, outcome.problems.size()),
+        fw::Messages().MessageBox("Not everything was copied:\n" + fw::MessageLines(outcome.problems),
                                   kCaption, fw::MB_OK | fw::MB_ICONEXCLAMATION);
     return outcome;
 }

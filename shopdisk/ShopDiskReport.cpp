@@ -14,8 +14,7 @@ void ShopDiskReport::Tell()
 {
     if (problems_.empty())
         return;
-    std::string text = fw::MessageLines(problems_, kMostShown);
-    text.pop_back();   // the last line's end
+    const std::string text = fw::MessageLines(problems_);
     problems_.clear();
     fw::ShowMessage(text, fw::MB_OK | fw::MB_ICONEXCLAMATION);
 }

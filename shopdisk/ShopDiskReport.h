@@ -15,11 +15,9 @@ public:
     ShopDiskReport& operator=(const ShopDiskReport&) = delete;
 
     void Add(std::string problem) { problems_.push_back(std::move(problem)); }
-    // Tells the problems so far in one message (the first kMostShown, then how many more) and
+    // Tells the problems so far in one message (a long list shortened, see fw::MessageLines) and
     // starts a new list.
     void Tell();
-
-    static constexpr std::size_t kMostShown = 20;
 
 private:
     std::vector<std::string> problems_;

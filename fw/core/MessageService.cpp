@@ -55,9 +55,9 @@ std::string MessageLines(const std::vector<std::string>& lines, std::size_t most
 {
     std::string text;
     for (std::size_t i = 0; i < lines.size() && i < most; ++i)
-        text += lines[i] + '\n';
+        text += (i == 0 ? "" : "\n") + lines[i];
     if (lines.size() > most)
-        text += "... and " + std::to_string(lines.size() - most) + " more\n";
+        text += "\n... and " + std::to_string(lines.size() - most) + " more";
     return text;
 }
 

@@ -75,8 +75,10 @@ MessageService& Messages();
 // Installs a service (null installs a silent one) and returns the one it replaces.
 std::unique_ptr<MessageService> SetMessageService(std::unique_ptr<MessageService> service);
 
-// Lines for a message, each ended by '\n': the first `most` of them, then "... and N more".
-std::string MessageLines(const std::vector<std::string>& lines, std::size_t most);
+// A list for a message, one item a line: the first `most` items, then "... and N more", so that
+// a long list never runs off the screen.
+inline constexpr std::size_t kMessageLinesShown = 20;
+std::string MessageLines(const std::vector<std::string>& lines, std::size_t most = kMessageLinesShown);
 
 // A message box with the program's caption on the current service.
 int ShowMessage(const std::string& text, unsigned type = MB_OK);

@@ -50,20 +50,12 @@ std::string MoveToTrash(const std::string& winPath)
     }
 }
 
-std::string JoinLines(const std::vector<std::string>& lines)
-{
-    std::string text;
-    for (const std::string& line : lines)
-        text += (text.empty() ? "" : "\n") + line;
-    return text;
-}
-
 } // namespace
 
 CBRAXNav::CBRAXNav(QWidget* parent)
     : QWidget(parent),
       copier_([](const std::vector<std::string>& existing) {
-          return fw::Messages().MessageBox("These files exist already:\n" + JoinLines(existing) + "\n\nReplace them?",
+          return fw::Messages().MessageBox("These files exist already:\n" + fw::MessageLines(existing) + "\n\nReplace them?",
                                            "Files", fw::MB_YESNO | fw::MB_ICONQUESTION | fw::MB_DEFBUTTON2) ==
                  fw::IDYES;
       }),
@@ -520,7 +512,7 @@ void CBRAXNav::DeletePaths(const std::vector<std::string>& paths, const char* ha
             return;
         const std::string question = paths.size() == 1 ? "Move \"" + paths.front() + "\" to the trash?"
                                                        : "Move these " + std::to_string(paths.size()) +
-                                                             " items to the trash?\n" + JoinLines(paths);
+                                                             " items to the trash?\n" + fw::MessageLines(paths);
         if (fw::Messages().MessageBox(question, "Delete Files", fw::MB_YESNO | fw::MB_ICONQUESTION) != fw::IDYES)
             return;
         std::vector<std::string> failures;
@@ -529,7 +521,7 @@ void CBRAXNav::DeletePaths(const std::vector<std::string>& paths, const char* ha
                 failures.push_back(std::move(failure));
         RefreshAll();
         if (!failures.empty())
-            fw::Messages().MessageBox(JoinLines(failures), "Delete Files", fw::MB_OK | fw::MB_ICONEXCLAMATION);
+            fw::Messages().MessageBox(fw::MessageLines(failures), "Delete Files", fw::MB_OK | fw::MB_ICONEXCLAMATION);
     } catch (...) {
         ShowUnexpected(handler);
     }
@@ -743,7 +735,7 @@ bool CBRAXNav::OnDrop(CTreeItem* target, const QMimeData& data)
                           : target;
     const nav::CopyOutcome outcome = copier_.Copy(nav::DropCopies(into->Kind(), into->Path(), dragKind_, paths));
     if (!outcome.refusals.empty())
-        fw::Messages().MessageBox(JoinLines(outcome.refusals), "Files", fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        fw::Messages().MessageBox(fw::MessageLines(outcome.refusals), "Files", fw::MB_OK | fw::MB_ICONEXCLAMATION);
 
     const std::string targetPath = into->Path();
     const std::string drive = targetPath.substr(0, 2);

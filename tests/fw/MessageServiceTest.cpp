@@ -111,4 +111,15 @@ TEST(MessageService, InstallingNullInstallsASilentService)
     fw::SetMessageService(std::move(previous));
 }
 
+TEST(MessageLines, ShowsTheFirstItemsAndCountsTheRest)
+{
+    const std::vector<std::string> three{"a", "b", "c"};
+    EXPECT_EQ(fw::MessageLines({}), "");
+    EXPECT_EQ(fw::MessageLines(three), "a\nb\nc");
+    EXPECT_EQ(fw::MessageLines(three, 3), "a\nb\nc");
+    EXPECT_EQ(fw::MessageLines(three, 2), "a\nb\n... and 1 more");
+    EXPECT_EQ(fw::MessageLines(std::vector<std::string>(fw::kMessageLinesShown + 4, "x")).size(),
+              2 * fw::kMessageLinesShown - 1 + std::string("\n... and 4 more").size());
+}
+
 } // namespace
