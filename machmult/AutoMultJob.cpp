@@ -2,6 +2,8 @@
 
 #include "machmult/AutoMultWorker.h"
 
+#include "fw/core/MessageService.h"
+
 enumZone ZoneOfFaceCode(int code)
 {
     // Side 1 of a face is the engine's far zone, side 2 its near one, side 3 the whole face.
@@ -19,14 +21,19 @@ std::string AutoMultSummary::Text() const
                                             "Automatic multing was stopped.", "Automatic multing failed."};
     std::string text = kEnds[int(end)];
     text += "\n" + std::to_string(saved.size()) + (saved.size() == 1 ? " mult saved." : " mults saved.");
+    // Each list is shortened, so that the report of a large job still fits on the screen.
+    std::vector<std::string> paths;
     for (const std::string& path : saved)
-        text += "\n  " + path;
-    for (const std::string& problem : problems)
-        text += "\n" + problem;
-    if (!left.empty())
-        text += "\nParts not multed:";
+        paths.push_back("  " + path);
+    if (!paths.empty())
+        text += "\n" + fw::MessageLines(paths);
+    if (!problems.empty())
+        text += "\n" + fw::MessageLines(problems);
+    std::vector<std::string> parts;
     for (const LeftPart& part : left)
-        text += "\n  " + part.key + ": " + std::to_string(part.quantity) + " - " + part.reason;
+        parts.push_back("  " + part.key + ": " + std::to_string(part.quantity) + " - " + part.reason);
+    if (!parts.empty())
+        text += "\nParts not multed:\n" + fw::MessageLines(parts);
     return text;
 }
 

@@ -37,7 +37,7 @@ struct AutoMultSummary {
     std::vector<LeftPart> left;         // parts not (wholly) placed on a mult
 
     // The end-of-run report: how the run ended, the mults saved, then the problems and the parts
-    // left, one a line.
+    // left, one a line; each list shortened as fw::MessageLines does.
     std::string Text() const;
 };
 

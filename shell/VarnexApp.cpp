@@ -285,9 +285,8 @@ void CVarnexApp::OnConvertLegacyFiles()
     }
     if (skipped.empty())
         return;
-    std::string text = "These files were not converted, as only record files in folders named PART, MULT or "
-                       "SHAPE can be read:";
-    for (const std::string& file : skipped)
-        text += "\n" + file;
-    fw::ShowMessage(text, fw::MB_OK | fw::MB_ICONEXCLAMATION);
+    fw::ShowMessage("These files were not converted, as only record files in folders named PART, MULT or "
+                    "SHAPE can be read:\n" +
+                        fw::MessageLines(skipped),
+                    fw::MB_OK | fw::MB_ICONEXCLAMATION);
 }

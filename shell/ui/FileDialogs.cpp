@@ -20,8 +20,10 @@ std::optional<std::string> WindowsPath(const QString& native)
 
 void TellNotOnADrive(const QStringList& natives)
 {
-    fw::ShowMessage("These lie on no drive of the program and can't be used:\n" +
-                        fw::FromQString(natives.join(QLatin1Char('\n'))),
+    std::vector<std::string> paths;
+    for (const QString& native : natives)
+        paths.push_back(fw::FromQString(native));
+    fw::ShowMessage("These lie on no drive of the program and can't be used:\n" + fw::MessageLines(paths),
                     fw::MB_OK | fw::MB_ICONEXCLAMATION);
 }
 
