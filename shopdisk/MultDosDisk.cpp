@@ -55,8 +55,8 @@ void CMultDosDisk::CreateDosDisk(char drive, const std::string& targetName, cons
     const std::string target = TrimRight(targetName);
     if (!CPartDosDisk::CheckTarget(drive, target) || files.empty())
         return;
+    ShopDiskReport report;   // told once the wait cursor is gone
     const fw::WaitCursor wait;
-    ShopDiskReport report;
     const std::string multFile = CPartDosDisk::RecordFilePath(drive, "MULT", target);
     const std::string toolFile = CPartDosDisk::RecordFilePath(drive, "MULT\\TOOLLIST", target);
     const std::string partFile = CPartDosDisk::RecordFilePath(drive, "MULT\\PARTLIST", target);
@@ -108,8 +108,8 @@ void CMultDosDisk::CreateDosDisk(char drive, const std::string& targetName, cons
 
 void CMultDosDisk::ReadDosDisk(const std::string& recordFile)
 {
+    ShopDiskReport report;   // told once the wait cursor is gone
     const fw::WaitCursor wait;
-    ShopDiskReport report;
     const std::string folder(fw::WinPath::Folder(recordFile));
     const std::string name(fw::WinPath::FileName(recordFile));
     const std::string diskRoot(fw::WinPath::Folder(folder));

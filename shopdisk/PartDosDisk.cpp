@@ -173,8 +173,8 @@ void CPartDosDisk::CreateDosDisk(char drive, const std::string& target, const st
 {
     if (!CheckTarget(drive, target) || files.empty())
         return;
+    ShopDiskReport report;   // told once the wait cursor is gone
     const fw::WaitCursor wait;
-    ShopDiskReport report;
     const PartDiskFiles disk = PartDiskFiles::Of(RecordFilePath(drive, "PART", target));
     CPartAccess access;
     if (!OpenReported(access, disk.parts))
@@ -208,8 +208,8 @@ void CPartDosDisk::CreateDosDisk(char drive, const std::string& target, const st
 
 void CPartDosDisk::ReadDosDisk(const std::string& recordFile)
 {
+    ShopDiskReport report;   // told once the wait cursor is gone
     const fw::WaitCursor wait;
-    ShopDiskReport report;
     const PartDiskFiles disk = PartDiskFiles::Of(recordFile);
     CPartAccess access;
     if (!OpenReported(access, disk.parts, CPowerFile::readFlags))

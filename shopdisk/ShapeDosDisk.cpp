@@ -10,8 +10,8 @@
 
 void CShapeDosDisk::ReadDosDisk(const std::string& recordFile)
 {
+    ShopDiskReport report;   // told once the wait cursor is gone
     const fw::WaitCursor wait;
-    ShopDiskReport report;
     CShapeAccess access;
     if (!OpenReported(access, recordFile, CPowerFile::readFlags))
         return;
