@@ -168,12 +168,6 @@ void FormBinder::BindLength(const CLenbox& length, CDimension& value, double min
     BindLength(length, min, max, LoadDimension(value), [&value](double inches) { value.SetValue(inches); });
 }
 
-void FormBinder::BindLength(const CLenbox& length, double& value, double min, double max)
-{
-    BindLength(
-        length, min, max, [&value](Length& l) { l.Show(value); }, [&value](double inches) { value = inches; });
-}
-
 QSpinBox& FormBinder::AddWhole(QFormLayout& layout, int id, const QString& label, std::uint32_t& value, int min, int max,
                                std::pair<int, int> upDown)
 {

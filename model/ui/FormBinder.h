@@ -81,7 +81,6 @@ public:
     void BindCombo(QComboBox& box, std::string& value);
     void BindCheck(QCheckBox& box, int& value);
     void BindLength(const CLenbox& length, CDimension& value, double min, double max);
-    void BindLength(const CLenbox& length, double& value, double min, double max);
     // The group's button ids are the values.
     void BindRadio(QButtonGroup& group, std::int32_t& value);
 

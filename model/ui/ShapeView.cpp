@@ -1,7 +1,6 @@
 #include "model/ui/ShapeView.h"
 
 #include "fw/core/DocTemplate.h"
-#include "fw/core/MessageService.h"
 #include "fw/core/Number.h"
 #include "fw/qt/LeaveWatch.h"
 #include "fw/qt/QtText.h"

@@ -2,7 +2,6 @@
 
 #include "fw/core/Number.h"
 #include "fw/qt/LeaveWatch.h"
-#include "fw/qt/QtText.h"
 #include "fw/qt/TabOrder.h"
 #include "fw/qt/ViewFrame.h"
 #include "model/ToolDoc.h"
