@@ -12,14 +12,20 @@ namespace {
 constexpr const char* kDirectories = "Directories";
 }
 
+namespace {
+bool IsBlank(std::string_view name) { return name.find_first_not_of(' ') == std::string_view::npos; }
+} // namespace
+
 bool IsName(std::string_view name)
 {
-    return name.size() <= kNameLength && fw::WinPath::IsFileName(name);
+    // A file name ending in a dot or a blank is not kept as typed on every system (and a legacy
+    // field drops trailing blanks), so it would name another file.
+    return name.size() <= kNameLength && fw::WinPath::IsFileName(name) && name.back() != '.' && name.back() != ' ';
 }
 
-bool IsFolderName(std::string_view name) { return name.empty() || IsName(name); }
+bool IsFolderName(std::string_view name) { return IsBlank(name) || IsName(name); }
 
-std::string FolderName(std::string_view name) { return std::string(name.empty() ? kNone : name); }
+std::string FolderName(std::string_view name) { return std::string(IsBlank(name) ? kNone : name); }
 
 std::string DefaultDrive()
 {

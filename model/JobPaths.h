@@ -14,11 +14,12 @@ inline constexpr std::size_t kNameLength = 10;
 // The folder standing in for a blank job or group.
 inline constexpr std::string_view kNone = "NONE";
 
-// A mark, job or group name: at most 10 characters and a valid file name.
+// A mark, job or group name: at most 10 characters and a valid file name that ends in neither a
+// dot nor a blank.
 bool IsName(std::string_view name);
-// A job or group: blank (saved under "NONE") or a name.
+// A job or group: empty or blank (saved under "NONE") or a name.
 bool IsFolderName(std::string_view name);
-// name, or "NONE" when it is blank.
+// name, or "NONE" when it is empty or blank.
 std::string FolderName(std::string_view name);
 
 // The default job drive of the profile ("Default Job Drive", 3 = C), as "C:".

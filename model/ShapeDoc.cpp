@@ -2,6 +2,7 @@
 
 #include "fw/core/AppProfile.h"
 #include "fw/core/Archive.h"
+#include "fw/core/Component.h"
 #include "fw/core/File.h"
 #include "fw/core/MessageService.h"
 #include "fw/core/SaneLength.h"
@@ -111,6 +112,20 @@ std::string CShapeDoc::GetShapeFilePath(const std::string& name)
 std::string CShapeDoc::InvalidNameCharacters(std::string_view name)
 {
     return fw::WinPath::BadNameCharacters(name);
+}
+
+std::string CShapeDoc::NameFault(std::string_view type, std::string_view desc)
+{
+    const std::string_view trimmedType = type.substr(std::min(type.size(), type.find_first_not_of(' ')));
+    if (trimmedType.empty())
+        return "The designation type is blank.";
+    if (trimmedType.size() > 2)
+        return "The designation type \"" + std::string(type) + "\" is longer than the 2 characters of its field.";
+    if (Trim(desc).empty())
+        return "The size is blank.";
+    if (desc.back() == '.' || desc.back() == ' ')
+        return "The size \"" + std::string(desc) + "\" ends in a dot or a blank, which a file name drops.";
+    return {};
 }
 
 bool CShapeDoc::OnNewDocument()
@@ -248,11 +263,17 @@ bool CShapeDoc::SaveDocument()
 bool CShapeDoc::OnSaveDocument(const std::string&)
 {
     CopyFormsToDocument();
+    if (const std::string fault = NameFault(record_.desctp, record_.desc); !fault.empty()) {
+        fw::SetErrorInfo(fault);
+        fw::ShowMessage("The shape cannot be saved: " + fault, fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        return false;
+    }
     const std::string name = PadType(record_.desctp) + record_.desc;
     if (const std::string invalid = InvalidNameCharacters(name); !invalid.empty()) {
-        fw::ShowMessage("The shape " + name + " cannot be saved: its name holds characters that cannot stand in a "
-                        "file name (" + invalid + ").",
-                        fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        const std::string text = "The shape " + name + " cannot be saved: its name holds characters that cannot stand "
+                                 "in a file name (" + invalid + ").";
+        fw::SetErrorInfo(text);
+        fw::ShowMessage(text, fw::MB_OK | fw::MB_ICONEXCLAMATION);
         return false;
     }
     return CSmartDoc::OnSaveDocument(GetShapeFilePath(name));
@@ -312,6 +333,15 @@ std::int16_t CShapeDoc::UpdateShapeMembers(const std::string& strDesctp, const s
         return 1;
     if (nType < 0 || nType > kLastKind || iMeasuringSystem < 0 || iMeasuringSystem > kLastMeasuringSystem)
         return 1;
+    std::string fault = NameFault(strDesctp, strDesc);
+    const std::string name = PadType(strDesctp) + strDesc;
+    if (const std::string bad = InvalidNameCharacters(name); fault.empty() && !bad.empty())
+        fault = "The designation type and size \"" + name + "\" hold characters that cannot stand in a file name (" +
+                bad + ").";
+    if (!fault.empty()) {
+        fw::SetErrorInfo(fault);
+        return 1;
+    }
     SetFields(PadType(strDesctp), strDesc, dimtD, dimtTW, dimtBF, dimtTF, dimtSFG, dWeight, strFormal, nType,
               iMeasuringSystem);
     UpdateAllViews(nullptr);

@@ -47,6 +47,12 @@ public:
     static std::string GetShapeFilePath(const std::string& name);
     // The characters of a shape name that cannot stand in a file name; empty when it can.
     static std::string InvalidNameCharacters(std::string_view name);
+    // Why type and size name no shape file of their own, naming the field; empty when they do. The
+    // type keeps the two characters of its record field (a longer one would share its file name
+    // with another shape: "W 1" + "2X26" and "W" + "12X26"); neither may be blank, and the size
+    // may not end in a dot or a blank, which a file name drops. (Characters that cannot stand in
+    // a file name are InvalidNameCharacters.)
+    static std::string NameFault(std::string_view type, std::string_view desc);
 
     // A new shape: weight per foot 1.0, a beam, decimal inch.
     bool OnNewDocument() override;
@@ -78,7 +84,8 @@ public:
     // Saves under the shape's own name (through OnSaveDocument); the document's path follows.
     bool SaveDocument() override;
     // The forms go into the document, which is saved as the shape directory + type + size +
-    // ".shp", whatever path is given; refused, with a message, when that name cannot be a file name.
+    // ".shp", whatever path is given; refused, with a message (also kept as the error info), when
+    // type and size name no file of their own or that name cannot be a file name.
     bool OnSaveDocument(const std::string& path) override;
     // File Save: the forms go into the document and it is saved; once saved it stands for its file.
     void OnFileSave();
@@ -89,7 +96,8 @@ public:
 
     void Serialize(fw::Archive& ar) override;
 
-    // IShapeDoc.
+    // IShapeDoc. UpdateShapeMembers and SaveShape give 1, with the cause as the error info, for a
+    // name that NameFault or InvalidNameCharacters refuses.
     std::int16_t UpdateShapeMembers(const std::string& strDesctp, const std::string& strDesc, double dimtD,
                                     double dimtTW, double dimtBF, double dimtTF, double dimtSFG, double dWeight,
                                     const std::string& strFormal, std::int16_t nType,

@@ -56,6 +56,10 @@ std::string BusServiceFile::Text() const
 
 bool BusServiceFile::IsOurs() const
 {
+    // A FIFO or device of that name would block the read: only a plain file can be ours.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(FilePath(), error))
+        return false;
     std::ifstream in(FilePath());
     std::string first;
     return in && std::getline(in, first) && first == kMarker;

@@ -2,6 +2,7 @@
 
 #include "fw/core/Archive.h"
 #include "fw/core/DriveMap.h"
+#include "fw/core/FileHead.h"
 #include "fw/core/FileSystem.h"
 #include "fw/core/Text1252.h"
 #include "fw/core/WinPath.h"
@@ -14,12 +15,12 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 
 namespace {
 
-// The header fields of a part or mult file stand well within this many bytes.
-constexpr std::size_t kHeaderBytes = 64 * 1024;
+// The header fields of a part or mult file usually stand within this many bytes (more is read
+// when its texts are longer).
+constexpr std::size_t kHeaderBytes = 4096;
 
 const std::vector<ReportColumn> kFileColumns = {{"Name", 150, false}, {"Size", 150, false}, {"Last Modified", 150, false}};
 const std::vector<ReportColumn> kPartColumns = {{"NAME", 150, true},    {"JOBID", 100, true}, {"GROUP", 100, true},
@@ -29,17 +30,6 @@ const std::vector<ReportColumn> kMultColumns = {
     {"NAME", 150, true},  {"JOBID", 100, true}, {"GROUP", 100, true}, {"SEQ", 50, true},
     {"LENGTH", 65, true}, {"QUANTITY", 65, true}, {"KERF", 65, true}, {"SHAPE", 65, true},
     {"GRADE", 65, true},  {"MACHINE", 65, true}, {"% USAGE", 65, true}};
-
-std::optional<fw::Archive> HeaderArchive(const std::string& path)
-{
-    std::ifstream in(fw::DriveMap::Instance().ToNative(path), std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::vector<std::uint8_t> bytes(kHeaderBytes);
-    in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(bytes.size()));
-    bytes.resize(std::size_t(in.gcount()));
-    return std::optional<fw::Archive>(std::in_place, std::move(bytes));
-}
 
 std::string GradeText(const std::string& grade)
 {
@@ -156,14 +146,14 @@ const std::vector<ReportColumn>& ReportColumns(ReportKind kind)
 std::optional<PartRecord> ReadPartHeader(const std::string& path)
 {
     try {
-        std::optional<fw::Archive> ar = HeaderArchive(path);
-        if (!ar)
-            return std::nullopt;
         PartRecord part;
-        *ar >> part.jobId >> part.group >> part.mark;
-        part.quantity = std::uint32_t(ar->ReadLong());
-        part.length.Serialize(*ar);
-        *ar >> part.shapeDesctp >> part.shapeDesc >> part.grade;
+        fw::ReadFileHead(path, kHeaderBytes, [&part](fw::Archive& ar) {
+            part = PartRecord();
+            ar >> part.jobId >> part.group >> part.mark;
+            part.quantity = std::uint32_t(ar.ReadLong());
+            part.length.Serialize(ar);
+            ar >> part.shapeDesctp >> part.shapeDesc >> part.grade;
+        });
         return part;
     } catch (const std::exception&) {
         return std::nullopt;
@@ -173,17 +163,17 @@ std::optional<PartRecord> ReadPartHeader(const std::string& path)
 std::optional<MultRecord> ReadMultHeader(const std::string& path)
 {
     try {
-        std::optional<fw::Archive> ar = HeaderArchive(path);
-        if (!ar)
-            return std::nullopt;
         MultRecord mult;
-        *ar >> mult.job >> mult.group >> mult.mark;
-        mult.sequence = std::uint32_t(ar->ReadLong());
-        mult.quantity = std::uint32_t(ar->ReadLong());
-        mult.length.Serialize(*ar);
-        mult.kerf.Serialize(*ar);
-        *ar >> mult.shapeDesctp >> mult.shapeDesc >> mult.grade >> mult.machine >> mult.remarkA >> mult.remarkB;
-        mult.drop.Serialize(*ar);
+        fw::ReadFileHead(path, kHeaderBytes, [&mult](fw::Archive& ar) {
+            mult = MultRecord();
+            ar >> mult.job >> mult.group >> mult.mark;
+            mult.sequence = std::uint32_t(ar.ReadLong());
+            mult.quantity = std::uint32_t(ar.ReadLong());
+            mult.length.Serialize(ar);
+            mult.kerf.Serialize(ar);
+            ar >> mult.shapeDesctp >> mult.shapeDesc >> mult.grade >> mult.machine >> mult.remarkA >> mult.remarkB;
+            mult.drop.Serialize(ar);
+        });
         return mult;
     } catch (const std::exception&) {
         return std::nullopt;

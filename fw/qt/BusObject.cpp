@@ -92,6 +92,10 @@ bool BusObject::handleMessage(const QDBusMessage& message, const QDBusConnection
                            "    <method name=\"Introspect\">\n"
                            "      <arg name=\"xml_data\" type=\"s\" direction=\"out\"/>\n"
                            "    </method>\n  </interface>\n</node>\n")));
+    if (!owner_.isEmpty() && message.service() != owner_)
+        return send(StandardError(message, QDBusError::AccessDenied,
+                                  QStringLiteral("%1: the object %2 belongs to another client")
+                                      .arg(message.member(), message.path())));
     if (!message.interface().isEmpty() && message.interface() != interface_)
         return send(StandardError(message, QDBusError::UnknownInterface,
                                   QStringLiteral("No interface %1 on this object").arg(message.interface())));
@@ -118,6 +122,7 @@ bool BusObject::handleMessage(const QDBusMessage& message, const QDBusConnection
     }
 
     BusReply reply;
+    GetErrorInfo();   // a text left by an earlier call is not this call's
     try {
         reply = method->handler(BusArgs(values, std::move(texts), message.service()));
     } catch (const std::exception& e) {

@@ -2,9 +2,9 @@
 // An object on the bus described by a table of methods: each method has a name, typed and named
 // arguments in and out, and a handler. Calls are checked against the table before a handler runs:
 // an unknown method or interface, arguments of the wrong types and texts that Windows-1252 cannot
-// hold are refused with the bus's error; a handler's failing status becomes the program's error
+// hold are refused with the bus's error, and so is a call from a client other than the owner; a handler's failing status becomes the program's error
 // (BusError.h), its message the method's name and the error text; anything a handler throws
-// becomes E_UNEXPECTED.
+// becomes E_UNEXPECTED. The error info (fw::GetErrorInfo) is empty when a handler starts.
 
 #include "fw/core/Component.h"
 
@@ -75,6 +75,8 @@ public:
     ~BusObject() override;
 
     const QString& InterfaceName() const { return interface_; }
+    // The unique bus name of the only client that may call the object; empty: any client.
+    void SetOwner(QString owner) { owner_ = std::move(owner); }
     // The introspection description of the interface.
     QString introspect(const QString& path) const override;
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;
@@ -83,6 +85,7 @@ private:
     const BusMethod* Find(const QString& name) const;
 
     QString interface_;
+    QString owner_;
     std::vector<BusMethod> methods_;
     std::unique_ptr<Unknown> keepAlive_;
 };

@@ -3,9 +3,9 @@
 #include "machlink/ui/HresultBusError.h"
 #include "machlink/ui/TorvBus.h"
 
+#include "fw/qt/BusName.h"
 #include "fw/qt/QtText.h"
 
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusServiceWatcher>
@@ -67,6 +67,7 @@ public:
         QDBusMessage call = QDBusMessage::createMethodCall(bus::kService, path, bus::kInterface, member);
         call.setAutoStartService(false);
         call.setArguments(arguments);
+        // Block waits under the call's own lock (no reply can slip by), and the timeout bounds it.
         const QDBusMessage reply = connection_.call(call, QDBus::Block, kCallTimeoutMs);
         if (reply.type() != QDBusMessage::ReplyMessage) {
             const QDBusError error(reply);
@@ -318,8 +319,7 @@ public:
 
 std::unique_ptr<ITorvMachineApplication> ConnectTorvMachine(std::function<void()> onGone, QDBusConnection connection)
 {
-    if (!connection.isConnected() || !connection.interface() ||
-        !connection.interface()->isServiceRegistered(bus::kService).value())
+    if (!connection.isConnected() || !fw::NameHasOwner(connection, bus::kService).value_or(false))
         return nullptr;
     return std::make_unique<BusApplication>(std::make_shared<BusClient>(connection, std::move(onGone)));
 }

@@ -98,6 +98,13 @@ fw::BusReply AutomationServer::CreateObject(const QString& owner, const std::str
     const ClassInfo* info = FindClass(classIdOrProgId);
     if (!info)
         return fw::BusReply::Failure(fw::CLASS_E_CLASSNOTAVAILABLE, "No class \"" + classIdOrProgId + "\" is served.");
+    if (objects_.IsFull(owner)) {
+        const std::string most = std::to_string(objects_.MaxPerClient());
+        return fw::BusReply::Failure(
+            fw::E_OUTOFMEMORY, owner == kKept ? "There are " + most + " kept objects, as many as may be kept; release some first."
+                                              : "This client holds " + most + " objects, as many as one client may hold; "
+                                                "release some first.");
+    }
     std::unique_ptr<fw::Unknown> object = fw::ClassRegistry::Instance().Create(info->classId);
     if (!object)
         return fw::BusReply::Failure(fw::CLASS_E_CLASSNOTAVAILABLE,

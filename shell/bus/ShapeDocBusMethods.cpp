@@ -5,6 +5,19 @@ using fw::BusArgs;
 using fw::BusMethod;
 using fw::BusReply;
 
+namespace {
+
+// A 16-bit result; a refusal whose cause the shape told becomes an error naming it.
+BusReply Result(std::int16_t status)
+{
+    if (status != 0)
+        if (std::string cause = fw::GetErrorInfo(); !cause.empty())
+            return BusReply::Failure(fw::E_INVALIDARG, std::move(cause));
+    return BusReply::Values({QVariant::fromValue<short>(status)});
+}
+
+} // namespace
+
 std::vector<BusMethod> ShapeDocBusMethods(IShapeDoc& shape)
 {
     std::vector<BusMethod> methods;
@@ -14,14 +27,12 @@ std::vector<BusMethod> ShapeDocBusMethods(IShapeDoc& shape)
                         {"iMeasuringSystem", 'n'}},
                        {{"result", 'n'}},
                        [&shape](const BusArgs& a) {
-                           const std::int16_t status = shape.UpdateShapeMembers(
-                               a.Text(0), a.Text(1), a.Double(2), a.Double(3), a.Double(4), a.Double(5),
-                               a.Double(6), a.Double(7), a.Text(8), a.Int16(9), a.Int16(10));
-                           return BusReply::Values({QVariant::fromValue<short>(status)});
+                           return Result(shape.UpdateShapeMembers(a.Text(0), a.Text(1), a.Double(2), a.Double(3),
+                                                                  a.Double(4), a.Double(5), a.Double(6), a.Double(7),
+                                                                  a.Text(8), a.Int16(9), a.Int16(10)));
                        }});
-    methods.push_back({"SaveShape", {}, {{"result", 'n'}}, [&shape](const BusArgs&) {
-                           return BusReply::Values({QVariant::fromValue<short>(shape.SaveShape())});
-                       }});
+    methods.push_back(
+        {"SaveShape", {}, {{"result", 'n'}}, [&shape](const BusArgs&) { return Result(shape.SaveShape()); }});
     methods.push_back({"GetData",
                        {{"szDesctp", 's'}, {"szDesc", 's'}},
                        {{"result", 'i'}, {"dDepth", 'd'}, {"dWebThickness", 'd'}, {"dBreathOfFlange", 'd'},

@@ -31,4 +31,13 @@ TEST(JobPaths, NamesAreShortFileNames)
     EXPECT_FALSE(jobs::IsName("A/B"));
     EXPECT_TRUE(jobs::IsFolderName(""));
     EXPECT_FALSE(jobs::IsFolderName("A*"));
+    // A name ending in a dot or a blank would name another file ("B12." gives "B12..prt"); a
+    // blank job or group is no name and stands as NONE.
+    for (const char* bad : {"B12.", "B12 ", " ", "."})
+        EXPECT_FALSE(jobs::IsName(bad)) << '"' << bad << '"';
+    EXPECT_TRUE(jobs::IsName("B 12"));
+    EXPECT_TRUE(jobs::IsFolderName("   "));
+    EXPECT_FALSE(jobs::IsFolderName("J1."));
+    EXPECT_EQ(jobs::FolderName("   "), "NONE");
+    EXPECT_EQ(jobs::GroupFolder("C:", " ", "G1"), "C:\\Kestrom\\Jobs\\NONE\\G1");
 }

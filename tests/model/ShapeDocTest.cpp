@@ -391,8 +391,29 @@ TEST_F(ShapeDocTest, AutomationRefusesValuesThatCannotBeStored)
     EXPECT_EQ(doc.UpdateShapeMembers("W", "1", 1, 0, 0, 0, 0, 1, "", 7, 0), 1);
     EXPECT_EQ(doc.UpdateShapeMembers("W", "1", 1, 0, 0, 0, 0, 1, "", 0, 3), 1);
     EXPECT_EQ(doc.GetShapeData().desctp, "");
-    EXPECT_EQ(doc.UpdateShapeMembers("WTX", "1", 1, 0, 0, 0, 0, 1, "", 6, 2), 0);
-    EXPECT_EQ(doc.GetShapeData().desctp, "WTX");   // no message for a long type
+
+    // Names that would share a file with another shape, or name none: refused naming the field.
+    struct Case {
+        const char* type;
+        const char* desc;
+        const char* cause;
+    };
+    const Case refused[] = {
+        {"W 1", "2X26", "The designation type \"W 1\" is longer than the 2 characters of its field."},
+        {"WTX", "1", "The designation type \"WTX\" is longer than the 2 characters of its field."},
+        {"", "", "The designation type is blank."},
+        {"  ", "12X26", "The designation type is blank."},
+        {"W", "  ", "The size is blank."},
+        {"W", "12X26.", "The size \"12X26.\" ends in a dot or a blank, which a file name drops."},
+        {"W", "..\\x", "The designation type and size \"W ..\\x\" hold characters that cannot stand in a file name (\\)."},
+    };
+    for (const Case& c : refused) {
+        EXPECT_EQ(doc.UpdateShapeMembers(c.type, c.desc, 1, 0, 0, 0, 0, 1, "", 6, 2), 1) << c.type << c.desc;
+        EXPECT_EQ(fw::GetErrorInfo(), c.cause);
+    }
+    EXPECT_EQ(doc.GetShapeData().desctp, "");
+    EXPECT_EQ(doc.UpdateShapeMembers(" WT", "1", 1, 0, 0, 0, 0, 1, "", 6, 2), 0);
+    EXPECT_EQ(doc.GetShapeData().desctp, "WT");
 }
 
 TEST_F(ShapeDocTest, SaveShapeReportsAFailedSave)
@@ -401,4 +422,9 @@ TEST_F(ShapeDocTest, SaveShapeReportsAFailedSave)
     CShapeDoc doc;
     doc.SetShapeData("L", "4X4X1/2", 4, 0.5, 4, 0.5, 2.5, 12.8, "", 2, 0);
     EXPECT_EQ(doc.SaveShape(), 1);
+    // A new shape that was never given a name has none to save under.
+    messages->Answer(fw::IDOK);
+    CShapeDoc unnamed;
+    EXPECT_EQ(unnamed.SaveShape(), 1);
+    EXPECT_EQ(fw::GetErrorInfo(), "The designation type is blank.");
 }

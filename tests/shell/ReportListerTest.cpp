@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <limits>
+#include <sys/stat.h>
 
 namespace {
 
@@ -37,6 +38,33 @@ TEST_F(ReportListerTest, PartReportRowsHoldTheHeadersWithoutOpeningADocument)
     EXPECT_EQ(rows[1].texts, (V{"B2.prt", "J1", "G1", "5", "10'", "L  4X4X0.5", "NONE"}));
     EXPECT_EQ(rows[1].length, 120.0);
     EXPECT_EQ(rows[2].texts, (V{"BAD.prt", "", "", "", "", "", ""}));   // unreadable: its name alone
+    EXPECT_TRUE(messages->Shown().empty());
+}
+
+TEST_F(ReportListerTest, LongHeadersAreReadWholeAndFifosOrDamagedFilesShowTheirNameAlone)
+{
+    const std::string grade(70 * 1024, 'G');
+    PutPart("LONG", 120.0, "W ", "12X26", grade);
+    PutPart("CUT", 120.0);
+    const std::filesystem::path cut = JobFile("J1/G1/CUT.prt");
+    std::filesystem::resize_file(cut, 12);   // ends inside the header
+    // Job, group, mark, quantity and length, then a shape type whose length runs far beyond the file.
+    const std::uint8_t huge[] = {2,    'J',  '1',  2,    'G',  '1',  4, 'H', 'U', 'G', 'E', 5, 0, 0, 0, 0, 0, 0, 0,
+                                 0,    0,    0,    0,    'E',  0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F};
+    TempDrives::Put(JobFile("J1/G1/HUGE.prt"), std::string(std::begin(huge), std::end(huge)));
+    for (const char* fifo : {"J1/G1/PIPE.prt", "J1/G1/PIPE.mlt"})
+        ASSERT_EQ(::mkfifo(JobFile(fifo).c_str(), 0600), 0) << fifo;
+
+    const std::vector<ReportRow> rows = ListReport(ReportKind::parts, kGroup);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[0].texts, (V{"CUT.prt", "", "", "", "", "", ""}));
+    EXPECT_EQ(rows[1].texts, (V{"HUGE.prt", "", "", "", "", "", ""}));
+    EXPECT_EQ(rows[2].texts, (V{"LONG.prt", "J1", "G1", "5", "10'", "W  12X26", grade}));
+    EXPECT_EQ(rows[3].texts, (V{"PIPE.prt", "", "", "", "", "", ""}));
+    const std::vector<ReportRow> mults = ListReport(ReportKind::mults, kGroup);
+    ASSERT_EQ(mults.size(), 1u);
+    EXPECT_EQ(mults[0].texts[0], "PIPE.mlt");
+    EXPECT_EQ(mults[0].texts[1], "");
     EXPECT_TRUE(messages->Shown().empty());
 }
 

@@ -7,10 +7,10 @@
 #include "machlink/ui/TorvBus.h"
 
 #include "tests/machlink/MachLinkTestSupport.h"
+#include "tests/support/BusWait.h"
 
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
-#include <QElapsedTimer>
 #include <QProcess>
 
 #include <csignal>
@@ -20,6 +20,7 @@
 namespace {
 
 using Lines = std::vector<std::string>;
+using bustest::WaitFor;
 
 class BusLinkTest : public linktest::LinkFixture {
 protected:
@@ -43,9 +44,7 @@ protected:
         simulator_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         simulator_.start();
         ASSERT_TRUE(simulator_.waitForStarted(10000));
-        ASSERT_TRUE(WaitFor([] {
-            return QDBusConnection::sessionBus().interface()->isServiceRegistered(torv::bus::kService).value();
-        }, 20000));
+        ASSERT_TRUE(bustest::WaitForName(QDBusConnection::sessionBus(), torv::bus::kService));
     }
 
     std::unique_ptr<TorvMachineLink> BusLink()
@@ -53,16 +52,6 @@ protected:
         return std::make_unique<TorvMachineLink>(state, host, [](std::function<void()> onGone) {
             return torv::ConnectTorvMachine(std::move(onGone));
         });
-    }
-
-    // Lets queued bus messages arrive until the condition holds or time runs out.
-    static bool WaitFor(const std::function<bool()>& condition, int milliseconds = 10000)
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while (!condition() && clock.elapsed() < milliseconds)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        return condition();
     }
 
     Lines SimulatorLog() const
@@ -127,7 +116,7 @@ TEST_F(BusLinkTest, ACallbackSentDuringARunTakesEffectAfterItsStatus)
     auto link = BusLink();
     ASSERT_TRUE(link->Load());
     link->RunPart("C:\\Kestrom\\Jobs\\J1\\G1\\A1.prt");
-    EXPECT_TRUE(WaitFor([&] { return state.busy == 0; }));
+    WaitFor("the end of the run", [&] { return state.busy == 0; });
     EXPECT_EQ(Flags(), (std::vector{1, 0, 1}));
     EXPECT_EQ(host.calls.back(), "EnableRun");
 }
@@ -150,7 +139,7 @@ TEST_F(BusLinkTest, ASimulatorStoppedMidRunIsReportedAndTheLinkStaysUsable)
     EXPECT_EQ(shown[0].rfind("ERROR: TorvMachine did not answer: RunJob", 0), 0u) << shown[0];
     EXPECT_EQ(state.busy, 0);
     // The machine side is seen to be gone: nothing is loaded, and runs do nothing.
-    EXPECT_TRUE(WaitFor([&] { return state.loaded == 0; }));
+    WaitFor("the link to see the machine side gone", [&] { return state.loaded == 0; });
     ClearShown();
     link->RunPart("C:\\Kestrom\\Jobs\\J1\\G1\\A1.prt");
     EXPECT_EQ(Shown(), Lines{});

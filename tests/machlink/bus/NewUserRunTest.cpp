@@ -10,10 +10,10 @@
 #include "machlink/ui/TorvBus.h"
 
 #include "tests/machlink/MachLinkTestSupport.h"
+#include "tests/support/BusWait.h"
 
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
-#include <QElapsedTimer>
 #include <QMdiSubWindow>
 #include <QProcess>
 #include <QStatusBar>
@@ -26,21 +26,13 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-bool WaitFor(const std::function<bool()>& condition, int milliseconds = 10000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition() && clock.elapsed() < milliseconds)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    return condition();
-}
+using bustest::WaitFor;
 
 class NewUserRunTest : public linktest::LinkFixture {
 protected:
     ~NewUserRunTest() override
     {
-        simulator_.kill();
-        simulator_.waitForFinished(5000);
+        bustest::Stop(simulator_);
     }
     void StartSimulator(const QStringList& options)
     {
@@ -49,9 +41,7 @@ protected:
         simulator_.setStandardOutputFile(QProcess::nullDevice());
         simulator_.start();
         ASSERT_TRUE(simulator_.waitForStarted(10000));
-        ASSERT_TRUE(WaitFor([] {
-            return QDBusConnection::sessionBus().interface()->isServiceRegistered(torv::bus::kService).value();
-        }, 20000));
+        ASSERT_TRUE(bustest::WaitForName(QDBusConnection::sessionBus(), torv::bus::kService));
     }
     std::string LogPath() const { return (drives.Root() / "machside.log").string(); }
     Lines SimulatorLog() const
@@ -107,7 +97,7 @@ TEST_F(NewUserRunTest, OpenAMultRunItThenLoseTheMachineSideMidRun)
     const Lines shown = Shown();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].rfind("ERROR: TorvMachine did not answer", 0), 0u) << shown[0];
-    EXPECT_TRUE(WaitFor([&] { return app.LinkState().loaded == 0; }));
+    WaitFor("the link to see the machine side gone", [&] { return app.LinkState().loaded == 0; });
     EXPECT_EQ(program.MainFrame()->statusBar()->currentMessage().toStdString(),
               "TorvMachine has stopped; the Run commands are not available until it is ready again.");
     EXPECT_FALSE(app.IsMachineCommandEnabled(MachineCommand::setup));

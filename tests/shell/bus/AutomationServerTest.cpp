@@ -42,7 +42,7 @@ TEST(AutomationServer, HoldsItsNameOnceAndQuitsWhenIdle)
     QEventLoop loop;
     QObject::connect(&server, &AutomationServer::idle, &loop, [&loop] { loop.exit(0); });
     QTimer::singleShot(20000, &loop, [&loop] { loop.exit(1); });
-    EXPECT_EQ(loop.exec(), 0);
+    EXPECT_EQ(loop.exec(), 0) << "no idle signal within 20 s of the last release";
     EXPECT_EQ(server.Objects().Count(), 0u);
     fw::ClassRegistry::Instance().Unregister(IPartDoc::kClassId);
 }

@@ -16,7 +16,7 @@
 #include "machmult/MultDoc.h"
 #include "shell/BusServiceFile.h"
 #include "shell/bus/AutomationServer.h"
-#include "tests/shell/bus/BusTestSupport.h"
+#include "tests/shell/bus/AutomationFixture.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMetaType>
@@ -30,99 +30,10 @@
 
 namespace {
 
-namespace fs = std::filesystem;
+using namespace automationtest;
 using bustest::N;
 using bustest::WaitFor;
-
-const QString kService = QString::fromLatin1(AutomationServer::kServiceName);
-const QString kFactoryPath = QString::fromLatin1(AutomationServer::kFactoryPath);
-const QString kFactory = QString::fromLatin1(AutomationServer::kFactoryInterface);
-const QString kPartDoc = QStringLiteral("com.kestrom.Varnex.PartDoc");
-const QString kShapeDoc = QStringLiteral("com.kestrom.Varnex.ShapeDoc");
-const QString kMultDoc = QStringLiteral("com.kestrom.Varnex.MultDoc");
-
-std::string ReadAll(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-QDBusMessage Call(const QString& path, const QString& interface, const QString& method, const QVariantList& args = {},
-                  QDBusConnection connection = QDBusConnection::sessionBus())
-{
-    return bustest::Call(connection, kService, path, interface, method, args);
-}
-
-// The object path a factory call gave, or "" with the failure reported.
-QString CreateObject(const QString& progId, QDBusConnection connection = QDBusConnection::sessionBus())
-{
-    const QDBusMessage reply = Call(kFactoryPath, kFactory, QStringLiteral("CreateObject"), {progId}, connection);
-    EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
-    return reply.arguments().value(0).value<QDBusObjectPath>().path();
-}
-
-void ExpectReply(const QDBusMessage& reply, const QVariantList& values = {})
-{
-    EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage)
-        << reply.errorName().toStdString() << ": " << reply.errorMessage().toStdString();
-    EXPECT_EQ(reply.arguments(), values);
-}
-
-// The calls that make the test's shape and part, the same ones in-process and over the bus.
-struct ShapeCall {
-    QVariantList args{QStringLiteral("W"), QStringLiteral("12X26"), 12.22, 0.23, 6.49, 0.38, 3.5, 26.0,
-                      QStringLiteral("W12X26 \u00E9"), N(0), N(0)};
-};
-const QVariantList kPartData{QStringLiteral("J1"), QStringLiteral("G1"), QStringLiteral("B12"), N(2), 240.5,
-                             QStringLiteral("W"), QStringLiteral("12X26"), QStringLiteral("A36"),
-                             QStringLiteral("F1"), 0, QStringLiteral("Rem A"), QStringLiteral("Rem B"), N(0), N(0)};
-const QVariantList kRefPlane{0.0, 0.0, 0.0, 0.0, QStringLiteral("+"), QStringLiteral("+"), QStringLiteral("A")};
-const QVariantList kWebHole{12.0, 3.0, 3.0, 0.0, N(2), N(1), 0.8125, 0.0, QStringLiteral("R"), N(0)};
-const QVariantList kFlangeHole{30.0, 1.5, 0.0, 0.0, N(1), N(1), 0.6875, 0.0, QStringLiteral("r"), N(0)};
-
-class AutomationFixture : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
-        home = fs::temp_directory_path() / ("varnex-bus-" + std::to_string(::getpid()));
-        fs::remove_all(home);
-        fs::create_directories(home);
-        server = new QProcess;
-        StartServer(*server, {QStringLiteral("/Automation")});
-        ASSERT_TRUE(WaitFor([] { return QDBusConnection::sessionBus().interface()->isServiceRegistered(kService).value(); }))
-            << "the program did not take its bus name: " << server->readAllStandardError().toStdString();
-    }
-    static void TearDownTestSuite()
-    {
-        server->terminate();
-        server->waitForFinished(20000);
-        delete server;
-        server = nullptr;
-        fs::remove_all(home);
-    }
-
-    static QProcessEnvironment Environment()
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), QString::fromStdString(home.string()));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString((home / ".config").string()));
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        return env;
-    }
-    static void StartServer(QProcess& process, const QStringList& arguments)
-    {
-        process.setProcessEnvironment(Environment());
-        process.start(QString::fromLatin1(VARNEX_PROGRAM), arguments);
-        ASSERT_TRUE(process.waitForStarted());
-    }
-
-    static fs::path DriveC() { return home / "Varnex" / "C"; }
-
-    static inline fs::path home;
-    static inline QProcess* server = nullptr;
-};
+namespace fs = std::filesystem;
 
 // The program's services in this process, on drive C: of its own, while it lives.
 class InProcess {
@@ -278,12 +189,17 @@ TEST_F(AutomationFixture, InvalidArgumentsGiveTheMappedErrors)
             << c.method.toStdString() << ": " << reply.errorMessage().toStdString();
     }
 
-    // A shape whose name would lead out of the shape folder is not saved.
+    // A shape whose name would lead out of the shape folder is refused, naming the field, and
+    // one that names nothing is not saved.
     const QString shape = CreateObject(QStringLiteral("Varnex.ShapeDoc"));
     QVariantList outside = ShapeCall{}.args;
     outside[1] = QStringLiteral("..\\..\\..\\evil");
-    ExpectReply(Call(shape, kShapeDoc, QStringLiteral("UpdateShapeMembers"), outside), {N(0)});
-    ExpectReply(Call(shape, kShapeDoc, QStringLiteral("SaveShape")), {N(1)});
+    const QDBusMessage refused = Call(shape, kShapeDoc, QStringLiteral("UpdateShapeMembers"), outside);
+    EXPECT_EQ(refused.errorName(), "com.kestrom.Varnex.Error.InvalidArgument");
+    EXPECT_EQ(refused.errorMessage(), "UpdateShapeMembers: The designation type and size \"W ..\\..\\..\\evil\" hold "
+                                      "characters that cannot stand in a file name (\\).");
+    EXPECT_EQ(Call(shape, kShapeDoc, QStringLiteral("SaveShape")).errorMessage(),
+              "SaveShape: The designation type is blank.");
     for (const auto& entry : fs::recursive_directory_iterator(home))
         EXPECT_EQ(entry.path().filename().string().find("evil"), std::string::npos) << entry.path();
 }
@@ -297,21 +213,23 @@ TEST_F(AutomationFixture, AClientThatDisconnectsLeavesNoObjectsBehind)
         shape = CreateObject(QStringLiteral("Varnex.ShapeDoc"), other);
     }
     ASSERT_FALSE(part.isEmpty());
-    // Objects of one client are not another's to release.
+    // Objects of one client are not another's to release or to call.
     EXPECT_EQ(Call(kFactoryPath, kFactory, QStringLiteral("Release"), {QVariant::fromValue(QDBusObjectPath(part))})
                   .errorName(),
               "com.kestrom.Varnex.Error.InvalidArgument");
-    ExpectReply(Call(part, kPartDoc, QStringLiteral("RefPlane"), kRefPlane));
+    const QDBusMessage foreign = Call(part, kPartDoc, QStringLiteral("RefPlane"), kRefPlane);
+    EXPECT_EQ(foreign.errorName(), "org.freedesktop.DBus.Error.AccessDenied");
+    EXPECT_EQ(foreign.errorMessage(), "RefPlane: the object " + part + " belongs to another client");
 
     QDBusConnection::disconnectFromBus(QStringLiteral("leaving"));
     for (const QString& path : {part, shape})
-        EXPECT_TRUE(WaitFor([&] {
+        WaitFor("the release of " + path.toStdString(), [&] {
             return Call(path, QStringLiteral("org.freedesktop.DBus.Introspectable"), QStringLiteral("Introspect"))
                        .arguments()
                        .value(0)
                        .toString()
                        .indexOf(QStringLiteral("com.kestrom.Varnex.")) < 0;
-        })) << path.toStdString();
+        });
     EXPECT_EQ(Call(part, kPartDoc, QStringLiteral("RefPlane"), kRefPlane).errorName(),
               "org.freedesktop.DBus.Error.UnknownObject");
 
@@ -322,6 +240,26 @@ TEST_F(AutomationFixture, AClientThatDisconnectsLeavesNoObjectsBehind)
               "org.freedesktop.DBus.Error.UnknownObject");
 }
 
+// Ends, however the test ends, the program the bus started for the name: through its process id.
+class ActivatedServer {
+public:
+    ActivatedServer() = default;
+    ActivatedServer(const ActivatedServer&) = delete;
+    ActivatedServer& operator=(const ActivatedServer&) = delete;
+    ~ActivatedServer()
+    {
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        const uint pid = bustest::CallBus(bus, QStringLiteral("GetConnectionUnixProcessID"), {kService})
+                             .arguments()
+                             .value(0)
+                             .toUInt();
+        if (pid == 0)
+            return;
+        ::kill(pid_t(pid), SIGTERM);
+        bustest::WaitForName(bus, kService, false);
+    }
+};
+
 TEST_F(AutomationFixture, RegisteredTheProgramIsStartedByTheBus)
 {
     // The bus reads the services folder of the data folder it was started with.
@@ -330,41 +268,32 @@ TEST_F(AutomationFixture, RegisteredTheProgramIsStartedByTheBus)
     fs::remove_all(folder);
     QProcess registration;
     StartServer(registration, {QStringLiteral("/Regserver")});
-    ASSERT_TRUE(registration.waitForFinished(60000));
+    ASSERT_TRUE(registration.waitForFinished(60000)) << "/Regserver did not end within 60 s";
     EXPECT_EQ(registration.exitCode(), 0);
     const fs::path file = folder / "com.kestrom.Varnex.service";
     ASSERT_TRUE(fs::exists(file));
     EXPECT_EQ(ReadAll(file), BusServiceFile(folder, VARNEX_PROGRAM).Text());
 
     // The running server ends; a call to the name then starts the program from the file.
-    server->terminate();
-    ASSERT_TRUE(server->waitForFinished(20000));
+    bustest::Stop(*server);
     QDBusConnection bus = QDBusConnection::sessionBus();
-    ASSERT_TRUE(WaitFor([&] { return !bus.interface()->isServiceRegistered(kService).value(); }));
+    ASSERT_TRUE(bustest::WaitForName(bus, kService, false));
+    const ActivatedServer activated;
     qDBusRegisterMetaType<QMap<QString, QString>>();
     QMap<QString, QString> activation;
     for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "QT_QPA_PLATFORM"})
         activation[QString::fromLatin1(name)] = Environment().value(QString::fromLatin1(name));
-    ASSERT_EQ(bustest::Call(bus, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
-                            "UpdateActivationEnvironment", {QVariant::fromValue(activation)})
-                  .type(),
+    ASSERT_EQ(bustest::CallBus(bus, "UpdateActivationEnvironment", {QVariant::fromValue(activation)}).type(),
               QDBusMessage::ReplyMessage);
-    ASSERT_EQ(bustest::Call(bus, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "ReloadConfig")
-                  .type(),
-              QDBusMessage::ReplyMessage);
+    ASSERT_EQ(bustest::CallBus(bus, "ReloadConfig").type(), QDBusMessage::ReplyMessage);
     EXPECT_FALSE(CreateObject(QStringLiteral("Varnex.PartDoc")).isEmpty());
-    EXPECT_TRUE(bus.interface()->isServiceRegistered(kService).value());
+    EXPECT_TRUE(bustest::HasOwner(bus, kService));
 
     // /Unregserver removes the file (and then starts as usual, with its main window).
     QProcess unregistration;
     StartServer(unregistration, {QStringLiteral("/Unregserver")});
-    EXPECT_TRUE(WaitFor([&] { return !fs::exists(file); }, 60000));
-    unregistration.terminate();
-    unregistration.waitForFinished(20000);
-    // The activated server is ended through its process id.
-    const uint pid = bus.interface()->servicePid(kService).value();
-    if (pid != 0)
-        ::kill(pid_t(pid), SIGTERM);
+    WaitFor("/Unregserver to remove " + file.string(), [&] { return !fs::exists(file); }, 60000);
+    bustest::Stop(unregistration);
 }
 
 } // namespace

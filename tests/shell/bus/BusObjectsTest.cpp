@@ -79,7 +79,7 @@ TEST_F(BusObjectsFixture, ObjectsOfAClientThatLeavesAreReleased)
 
     client = QDBusConnection(QString());   // the last reference: the connection closes
     QDBusConnection::disconnectFromBus(QStringLiteral("client"));
-    ASSERT_TRUE(WaitFor([&] { return alive == 1; }));
+    ASSERT_TRUE(WaitFor("the release of the objects of the client that left", [&] { return alive == 1; }));
     EXPECT_EQ(objects->Count(), 1u) << "an object that belongs to no client stays";
     EXPECT_TRUE(objects->Release(kept, {}));
     EXPECT_EQ(alive, 0);
@@ -97,6 +97,52 @@ TEST_F(BusObjectsFixture, OnlyTheOwnerReleasesAnObject)
     EXPECT_EQ(alive, 0);
     EXPECT_EQ(CallObject(path, "Echo", {QStringLiteral("x"), N(1)}).errorName(),
               "org.freedesktop.DBus.Error.UnknownObject");
+}
+
+TEST_F(BusObjectsFixture, OnlyTheOwnerCallsAnObject)
+{
+    const QString path = objects->Add(client.baseService(), "Probe", MakeObject(alive));
+    const QString kept = objects->Add({}, "Probe", MakeObject(alive));
+    const QDBusConnection intruder = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("intruder"));
+    const QDBusMessage refused = Call(intruder, server.baseService(), path, kInterface, "Echo", {QStringLiteral("x"), N(1)});
+    EXPECT_EQ(refused.errorName(), "org.freedesktop.DBus.Error.AccessDenied");
+    EXPECT_EQ(refused.errorMessage(), "Echo: the object " + path + " belongs to another client");
+    EXPECT_EQ(Call(intruder, server.baseService(), kept, kInterface, "Echo", {QStringLiteral("x"), N(1)}).type(),
+              QDBusMessage::ReplyMessage)
+        << "an object of no client is anyone's";
+    EXPECT_EQ(CallObject(path, "Echo", {QStringLiteral("x"), N(1)}).type(), QDBusMessage::ReplyMessage);
+    QDBusConnection::disconnectFromBus(QStringLiteral("intruder"));
+}
+
+TEST_F(BusObjectsFixture, AClientHoldsAtMostItsBound)
+{
+    objects = std::make_unique<fw::BusObjects>(server, QStringLiteral("/com/kestrom/Varnex"), 2);
+    const QString owner = client.baseService();
+    const QString first = objects->Add(owner, "Probe", MakeObject(alive));
+    EXPECT_FALSE(objects->Add(owner, "Probe", MakeObject(alive)).isEmpty());
+    EXPECT_TRUE(objects->IsFull(owner));
+    EXPECT_EQ(objects->Add(owner, "Probe", MakeObject(alive)), "");
+    EXPECT_EQ(alive, 2);
+    EXPECT_FALSE(objects->IsFull({})) << "the bound is the client's own";
+    EXPECT_TRUE(objects->Release(first, owner));
+    EXPECT_FALSE(objects->Add(owner, "Probe", MakeObject(alive)).isEmpty());
+    EXPECT_EQ(objects->CountOf(owner), 2u);
+}
+
+TEST_F(BusObjectsFixture, ObjectsOfAClientThatLeftGoABatchAtATime)
+{
+    const QString owner = client.baseService();
+    constexpr int kObjects = 1000;
+    for (int i = 0; i < kObjects; ++i)
+        ASSERT_FALSE(objects->Add(owner, "Probe", MakeObject(alive)).isEmpty());
+    const QString other = objects->Add({}, "Probe", MakeObject(alive));
+    objects->ReleaseAllOf(owner);
+    EXPECT_GT(alive, 1) << "released all at once, holding up every other call";
+    EXPECT_LT(alive, kObjects + 1);
+    EXPECT_EQ(objects->CountOf(owner), 0u);
+    ASSERT_TRUE(WaitFor("the release of the objects of the client that left", [&] { return alive == 1; }));
+    EXPECT_EQ(objects->Count(), 1u);
+    EXPECT_TRUE(objects->Release(other, {}));
 }
 
 TEST_F(BusObjectsFixture, AnObjectForAClientNoLongerOnTheBusIsNotKept)
