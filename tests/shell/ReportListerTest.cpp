@@ -2,6 +2,7 @@
 // the classification of paths by the folders of Options.
 
 #include "shell/ReportLister.h"
+#include "shell/ui/NavHeaderReader.h"
 
 #include "tests/machmult/MultTestSupport.h"
 
@@ -66,6 +67,13 @@ TEST_F(ReportListerTest, LongHeadersAreReadWholeAndFifosOrDamagedFilesShowTheirN
     EXPECT_EQ(mults[0].texts[0], "PIPE.mlt");
     EXPECT_EQ(mults[0].texts[1], "");
     EXPECT_TRUE(messages->Shown().empty());
+
+    // The navigator's tree reads the same headers.
+    NavHeaderReader tree;
+    EXPECT_EQ(tree.Describe(nav::ItemKind::part, "C:\\Kestrom\\Jobs\\J1\\G1\\LONG.prt"), (nav::Description{"W ", "12X26"}));
+    for (const char* name : {"PIPE.prt", "CUT.prt", "HUGE.prt"})
+        EXPECT_EQ(tree.Describe(nav::ItemKind::part, std::string(kGroup) + "\\" + name), std::nullopt) << name;
+    EXPECT_EQ(tree.Describe(nav::ItemKind::mult, std::string(kGroup) + "\\PIPE.mlt"), std::nullopt);
 }
 
 TEST_F(ReportListerTest, MultReportRowsShowUsageAndAStockOfZeroStillShows)
