@@ -5,7 +5,6 @@
 
 #include "fw/qt/QtText.h"
 
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusServiceWatcher>
@@ -17,6 +16,35 @@ namespace {
 
 // How long a call may wait for the machine side, a run included.
 constexpr int kCallTimeoutMs = 120000;
+// How long the bus may take to start the machine side.
+constexpr int kStartTimeoutMs = 30000;
+
+const QString kBusService = QStringLiteral("org.freedesktop.DBus");
+const QString kBusPath = QStringLiteral("/org/freedesktop/DBus");
+
+// A call of the bus itself; its reply, an error reply when it fails.
+QDBusMessage CallBus(const QDBusConnection& connection, const QString& member, const QList<QVariant>& arguments,
+                     int timeoutMs)
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(kBusService, kBusPath, kBusService, member);
+    call.setArguments(arguments);
+    return connection.call(call, QDBus::Block, timeoutMs);
+}
+
+bool IsRunning(const QDBusConnection& connection)
+{
+    const QDBusMessage reply = CallBus(connection, QStringLiteral("NameHasOwner"), {bus::kService}, kStartTimeoutMs);
+    return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
+           reply.arguments().front().toBool();
+}
+
+// Starts the machine side through its service file; true once it is on the bus.
+bool Start(const QDBusConnection& connection)
+{
+    const QDBusMessage reply =
+        CallBus(connection, QStringLiteral("StartServiceByName"), {bus::kService, 0u}, kStartTimeoutMs);
+    return reply.type() == QDBusMessage::ReplyMessage && IsRunning(connection);
+}
 
 using Callback = std::int32_t (ITorvMachineResponse::*)();
 struct CallbackName {
@@ -318,10 +346,27 @@ public:
 
 std::unique_ptr<ITorvMachineApplication> ConnectTorvMachine(std::function<void()> onGone, QDBusConnection connection)
 {
-    if (!connection.isConnected() || !connection.interface() ||
-        !connection.interface()->isServiceRegistered(bus::kService).value())
+    if (!connection.isConnected() || (!IsRunning(connection) && !Start(connection)))
         return nullptr;
     return std::make_unique<BusApplication>(std::make_shared<BusClient>(connection, std::move(onGone)));
+}
+
+bool CanStartTorvMachine(QDBusConnection connection)
+{
+    if (!connection.isConnected())
+        return false;
+    const QDBusMessage reply = CallBus(connection, QStringLiteral("ListActivatableNames"), {}, kStartTimeoutMs);
+    return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
+           reply.arguments().front().toStringList().contains(bus::kService);
+}
+
+std::unique_ptr<QObject> WatchTorvMachineAppearing(std::function<void()> onAppeared, QDBusConnection connection)
+{
+    auto watcher = std::make_unique<QDBusServiceWatcher>(bus::kService, connection,
+                                                         QDBusServiceWatcher::WatchForRegistration);
+    QObject::connect(watcher.get(), &QDBusServiceWatcher::serviceRegistered, watcher.get(),
+                     [onAppeared = std::move(onAppeared)] { onAppeared(); });
+    return watcher;
 }
 
 } // namespace torv
