@@ -31,7 +31,7 @@ set(LAYER_shell "fw/core;records;model;shopdb;partprog;automult;machmult;shopdis
 set(LAYER_shell/bus "${LAYER_shell};fw/qt;shell")
 set(LAYER_machlink "${LAYER_shell};shell")
 set(LAYER_machlink/ui "fw/core;fw/qt;machlink")
-set(LAYER_machside "fw/core;fw/qt;machlink;machlink/ui")
+set(LAYER_machside "fw/core;fw/qt;shell;machlink;machlink/ui")
 set(SHELL_UI "fw/core;fw/qt;records;model;model/ui;shopdb;partprog;partprog/ui;machmult;machmult/ui"
     "automult;automult/ui;shopdisk;lenbox;lenbox/ui;navigator;navigator/ui;shell;machlink;machlink/ui")
 set(LAYER_shell/ui "${SHELL_UI}")

@@ -17,10 +17,14 @@ using namespace torv;
 namespace {
 
 constexpr const char* kLoading = "Please Wait, Loading TorvMachine...";
-constexpr const char* kNotRunning = "TorvMachine is not running; the Run commands are not available.";
-constexpr const char* kNoMachineInterface = "TorvMachine offers no machine interface; the Run commands are not available.";
+// Why the machine side can't be had; the status bar says it with what is not available.
+constexpr const char* kNotRunning = "TorvMachine is not running";
+constexpr const char* kCannotStart = "TorvMachine could not be started";
+constexpr const char* kNoMachineInterface = "TorvMachine offers no machine interface";
+constexpr const char* kNotAvailable = "; the Run commands are not available.";
 constexpr const char* kNoControl = "TorvMachine offers no control object; the Run commands do nothing.";
 constexpr const char* kGone = "TorvMachine has stopped; the Run commands are not available until it is ready again.";
+constexpr const char* kGoneStartable = "TorvMachine has stopped; Run starts it again.";
 constexpr const char* kReadyToRun = "Ready to Run";
 constexpr const char* kGoingToSetup = "Please Wait, Going to MachineSetup...";
 constexpr const char* kSetupIsUp = "MachineSetup is up";
@@ -32,6 +36,30 @@ std::string WithStatus(const char* text, std::int32_t status)
 {
     return std::string(text) + " (status " + std::to_string(status) + ")";
 }
+
+// The Machine menu's entries as the status bar names them, and what it says once one is done.
+struct CommandText {
+    MachineCommand command;
+    const char* name;
+    const char* done;
+};
+constexpr CommandText kCommandTexts[] = {
+    {MachineCommand::setup, "Machine Setup", kSetupIsUp},
+    {MachineCommand::manualScreen, "Manual Screen", "Manual Screen is up"},
+    {MachineCommand::toolBar, "Machine Tool Bar", "Machine Tool Bar is up"},
+    {MachineCommand::showView, "Show View", "Machine View is up"},
+    {MachineCommand::globalMessage, "Show Global Message", "TorvMachine has no global message to show."},
+};
+const CommandText& TextOf(MachineCommand command)
+{
+    return *std::find_if(std::begin(kCommandTexts), std::end(kCommandTexts),
+                         [command](const CommandText& t) { return t.command == command; });
+}
+std::string NotAvailable(MachineCommand command, const std::string& why)
+{
+    return std::string(TextOf(command).name) + " is not available: " + why + ".";
+}
+
 constexpr const char* kNoPower = "No AC Power / No Hydraulics";
 constexpr const char* kMissingPart = "Can not run mult, mult part is not exist.";
 constexpr const char* kNoWeldStation = "Machine does not have a weld station";
@@ -67,10 +95,12 @@ bool ReadMult(CMultDoc& mult, const std::string& path)
 
 } // namespace
 
-TorvMachineLink::TorvMachineLink(MachineLinkState& state, MachineLinkHost& host, ApplicationFactory factory)
+TorvMachineLink::TorvMachineLink(MachineLinkState& state, MachineLinkHost& host, ApplicationFactory factory,
+                                 StartCheck canStart)
     : state_(state),
       host_(host),
       factory_(std::move(factory)),
+      canStart_(std::move(canStart)),
       proxy_(state, host, [this] { ReadyToRun(); }, [this](const std::exception& e) { Report(e); })
 {
 }
@@ -83,7 +113,7 @@ std::unique_ptr<ITorvMachine> TorvMachineLink::Machine()
         throw MachineError(fw::E_POINTER, "TorvMachine is not loaded.");
     std::unique_ptr<ITorvMachine> machine = application_->QueryMachine();
     if (!machine)
-        throw MachineError(fw::E_NOINTERFACE, kNoMachineInterface);
+        throw MachineError(fw::E_NOINTERFACE, std::string(kNoMachineInterface) + ".");
     return machine;
 }
 
@@ -92,51 +122,77 @@ bool TorvMachineLink::Load()
     host_.ShowStatus(kLoading);
     const fw::WaitCursor wait;
     application_.reset();
+    gone_.reset();
     state_.loaded = 0;
     try {
         application_ = factory_([this] { OnMachineSideGone(); });
         if (!application_) {
-            host_.ShowStatus(kNotRunning);
+            whyNot_ = CanStart() ? kCannotStart : kNotRunning;
+            host_.ShowStatus(whyNot_ + kNotAvailable);
             CVarnexProxy::Refresh(state_);
+            ShowReach();
             return false;
         }
         std::unique_ptr<ITorvMachine> machine = application_->QueryMachine();
         if (!machine) {
             application_.reset();
-            host_.ShowStatus(kNoMachineInterface);
+            whyNot_ = kNoMachineInterface;
+            host_.ShowStatus(whyNot_ + kNotAvailable);
             CVarnexProxy::Refresh(state_);
+            ShowReach();
             return false;
         }
         machine->SetResponse(&proxy_);
-        // A failed load keeps the application: it may still report ready.
-        if (const std::int32_t status = machine->Load(); status != kLoadOk)
-            fw::Messages().MessageBox(WithStatus(kLoadFailed, status), kLoadCaption, fw::MB_OK);
-        else if (const std::int32_t finalized = machine->FinalizeLoad(); finalized != kLoadOk)
-            fw::Messages().MessageBox(WithStatus(kFinalizeFailed, finalized), kLoadCaption, fw::MB_OK);
-        else if (const std::unique_ptr<ITorvMachineControl> control = machine->GetControl()) {
+        std::string status = kReadyToRun;
+        if (const std::int32_t loaded = machine->Load(); loaded != kLoadOk) {
+            status = WithStatus(kLoadFailed, loaded);
+            fw::Messages().MessageBox(status, kLoadCaption, fw::MB_OK);
+        } else if (const std::int32_t finalized = machine->FinalizeLoad(); finalized != kLoadOk) {
+            status = WithStatus(kFinalizeFailed, finalized);
+            fw::Messages().MessageBox(status, kLoadCaption, fw::MB_OK);
+        } else if (const std::unique_ptr<ITorvMachineControl> control = machine->GetControl()) {
             control->RegisterResponse(&proxy_);
             state_.loaded = 1;
             control->AfterRegistration();
         } else {
-            state_.loaded = 1;
-            host_.ShowStatus(kNoControl);
+            status = kNoControl;
         }
+        state_.loaded = 1;
+        state_.busy = 0;
+        host_.ShowStatus(status);
+        host_.EnableRunEntries(true);
     } catch (const std::exception& e) {
         application_.reset();
         state_.loaded = 0;
+        whyNot_ = "TorvMachine did not answer";
+        host_.ShowStatus(whyNot_ + kNotAvailable);
         Report(e);
+        ShowReach();
     }
     CVarnexProxy::Refresh(state_);
     return application_ != nullptr;
 }
 
+bool TorvMachineLink::Reach() { return application_ || Load(); }
+
+void TorvMachineLink::ShowReach() { host_.EnableRunEntries(application_ || CanStart()); }
+
+void TorvMachineLink::OnMachineSideAppeared()
+{
+    if (!application_)
+        Load();
+}
+
 void TorvMachineLink::OnMachineSideGone()
 {
+    if (!application_)
+        return;
+    gone_ = std::move(application_);
     state_.loaded = 0;
     state_.machineReady = 1;
     CVarnexProxy::Refresh(state_);
-    host_.EnableRunEntries(false);
-    host_.ShowStatus(kGone);
+    ShowReach();
+    host_.ShowStatus(CanStart() ? kGoneStartable : kGone);
 }
 
 void TorvMachineLink::Close()
@@ -177,31 +233,42 @@ void TorvMachineLink::Guard(const char* handler, const std::function<void()>& co
     }
 }
 
-void TorvMachineLink::ApplyRunStatus(std::int32_t status)
+void TorvMachineLink::ApplyRunStatus(std::int32_t status, const std::string& what)
 {
     if (status == kNoAcPower || status == kNoHydraulics) {
         fw::ShowMessage(kNoPower, fw::MB_OK);
+        host_.ShowStatus(what + " was not run: " + kNoPower);
     } else if (status == kRunStaysReady) {
         host_.EnableRunEntries(true);
         state_.machineReady = 1;
         state_.busy = 0;
+        host_.ShowStatus(what + " went to TorvMachine; " + kReadyToRun);
     } else {
         host_.EnableRunEntries(false);
         state_.machineReady = 0;
         state_.busy = 1;
+        host_.ShowStatus(what + " went to TorvMachine; the Run commands wait until it has finished (status " +
+                         std::to_string(status) + ")");
     }
     CVarnexProxy::Refresh(state_);
 }
 
-void TorvMachineLink::Run(const char* handler, const std::function<bool(ITorvMachineControl&, ITorvMachineJob&)>& fill,
+void TorvMachineLink::Run(const char* handler, const std::string& what,
+                          const std::function<bool(ITorvMachineControl&, ITorvMachineJob&)>& fill,
                           bool needsWeldStation)
 {
     Guard(handler, [&] {
-        if (!application_ || state_.loaded == 0)
+        if (!Reach()) {
+            host_.ShowStatus(whyNot_ + "; " + what + " was not run.");
+            return;
+        }
+        if (state_.loaded == 0)
             return;
         const std::unique_ptr<ITorvMachineControl> control = Machine()->GetControl();
-        if (!control)
+        if (!control) {
+            host_.ShowStatus(std::string(kNoControl));
             return;
+        }
         if (needsWeldStation) {
             const std::unique_ptr<ITorvMachineHandMult> hand = control->QueryHandMult();
             if (!hand || hand->HasWeldStation() == 0) {
@@ -223,14 +290,14 @@ void TorvMachineLink::Run(const char* handler, const std::function<bool(ITorvMac
             proxy_.EndRun();
             throw;
         }
-        ApplyRunStatus(status);
+        ApplyRunStatus(status, what);
         proxy_.EndRun();
     });
 }
 
 void TorvMachineLink::RunPart(const std::string& path)
 {
-    Run("RunPart", [&](ITorvMachineControl& control, ITorvMachineJob& job) {
+    Run("RunPart", std::string(fw::WinPath::FileName(path)), [&](ITorvMachineControl& control, ITorvMachineJob& job) {
         CPartDoc part;
         if (!ReadPart(part, path))
             return false;
@@ -272,7 +339,7 @@ bool TorvMachineLink::SendMultParts(JobTransfer& transfer, CMultDoc& mult, const
 
 void TorvMachineLink::RunMult(const std::string& path)
 {
-    Run("RunMult", [&](ITorvMachineControl& control, ITorvMachineJob& job) {
+    Run("RunMult", std::string(fw::WinPath::FileName(path)), [&](ITorvMachineControl& control, ITorvMachineJob& job) {
         CMultDoc mult;
         if (!ReadMult(mult, path))
             return false;
@@ -310,8 +377,9 @@ TorvMachineLink::MultCheck TorvMachineLink::CheckMultsForRun(const std::vector<s
 
 void TorvMachineLink::RunMultMultiple(const std::string& list)
 {
+    const std::size_t count = Names(list).size();
     Run(
-        "RunMultMultiple",
+        "RunMultMultiple", std::to_string(count) + (count == 1 ? " mult" : " mults"),
         [&](ITorvMachineControl& control, ITorvMachineJob& job) {
             const std::vector<std::string> paths = Names(list);
             switch (CheckMultsForRun(paths)) {
@@ -351,30 +419,57 @@ void TorvMachineLink::RunMultMultiple(const std::string& list)
 void TorvMachineLink::OnMachineCommand(MachineCommand command)
 {
     Guard("OnMachineCommand", [&] {
-        if (!application_)
-            return;
-        switch (command) {
-        case MachineCommand::setup: {
-            host_.ShowStatus(kGoingToSetup);
-            const fw::WaitCursor wait;
-            host_.SendMainWindowToBottom();
-            Machine()->MachineSetup();
-            host_.EnableRunEntries(false);
-            state_.busy = 1;
-            host_.ShowStatus(kSetupIsUp);
+        if (!Reach()) {
+            host_.ShowStatus(NotAvailable(command, whyNot_));
             return;
         }
-        case MachineCommand::manualScreen:
-            if (state_.loaded)
-                if (const auto control = Machine()->GetControl())
-                    control->ShowManualScreen(1);
-            return;
-        case MachineCommand::toolBar: Machine()->ShowToolBar(); return;
-        case MachineCommand::showView:
-            if (const auto control = Machine()->GetControl())
-                control->ShowMachineView();
-            return;
-        case MachineCommand::globalMessage: Machine()->GetControl(); return;
-        }
+        RunCommand(command);
     });
+}
+
+void TorvMachineLink::RunCommand(MachineCommand command)
+{
+    const CommandText& text = TextOf(command);
+    if (command == MachineCommand::setup) {
+        host_.ShowStatus(kGoingToSetup);
+        const fw::WaitCursor wait;
+        host_.SendMainWindowToBottom();
+        Machine()->MachineSetup();
+        host_.EnableRunEntries(false);
+        state_.busy = 1;
+        host_.ShowStatus(text.done);
+        return;
+    }
+    if (command == MachineCommand::toolBar) {
+        Machine()->ShowToolBar();
+        host_.ShowStatus(text.done);
+        return;
+    }
+    if (command == MachineCommand::manualScreen && !state_.loaded) {
+        host_.ShowStatus(NotAvailable(command, "TorvMachine has not loaded"));
+        return;
+    }
+    const std::unique_ptr<ITorvMachineControl> control = Machine()->GetControl();
+    if (!control) {
+        host_.ShowStatus(NotAvailable(command, "TorvMachine offers no control object"));
+        return;
+    }
+    if (command == MachineCommand::manualScreen)
+        control->ShowManualScreen(1);
+    else if (command == MachineCommand::showView)
+        control->ShowMachineView();
+    host_.ShowStatus(text.done);
+}
+
+bool TorvMachineLink::IsCommandEnabled(MachineCommand command) const
+{
+    switch (command) {
+    case MachineCommand::setup:
+        return application_ ? state_.busy == 0 && state_.machineReady == 1 : CanStart();
+    case MachineCommand::manualScreen:
+    case MachineCommand::toolBar: return application_ || CanStart();
+    case MachineCommand::showView:
+    case MachineCommand::globalMessage: return true;
+    }
+    return false;
 }

@@ -25,16 +25,26 @@ public:
     using ApplicationFactory =
         std::function<std::unique_ptr<torv::ITorvMachineApplication>(std::function<void()> onGone)>;
 
-    TorvMachineLink(MachineLinkState& state, MachineLinkHost& host, ApplicationFactory factory);
+    // Whether the machine side, not running, could be started by the factory.
+    using StartCheck = std::function<bool()>;
+
+    TorvMachineLink(MachineLinkState& state, MachineLinkHost& host, ApplicationFactory factory,
+                    StartCheck canStart = {});
     ~TorvMachineLink() override;
 
     // Starts the machine side and hands it the callback object. False when it could not be
-    // started or offers no machine interface (the link is then useless); true when the
-    // application is held, even when its load failed (reported; loaded stays 0 until the
-    // machine side reports ready).
+    // started or offers no machine interface (the status bar says so and the Run entries are
+    // greyed unless it can be started later); true when the application is held. A load the
+    // machine side fails is reported and counts as loaded all the same, so that Machine Setup
+    // can put it right.
     bool Load();
-    // The machine side went away: nothing is loaded until it reports ready again.
+    // The machine side appeared on its own: loaded as at start-up unless already held.
+    void OnMachineSideAppeared();
+    // The machine side went away: the application is let go and nothing is loaded until it
+    // appears again or a command starts it.
     void OnMachineSideGone();
+    // An application interface is held.
+    bool IsHeld() const { return application_ != nullptr; }
 
     torv::ITorvMachineResponse& Response() { return proxy_; }
 
@@ -44,6 +54,9 @@ public:
     void RunMult(const std::string& path) override;
     void RunMultMultiple(const std::string& list) override;
     void OnMachineCommand(MachineCommand command) override;
+    // Machine Setup: held (or startable), nothing busy and the machine ready; Manual Screen and
+    // Machine Tool Bar: held or startable; Show View and Show Global Message always.
+    bool IsCommandEnabled(MachineCommand command) const override;
 
     // The path of a mult's part: the root of the mult's drive, the job/group folder of the
     // profile, the part's job, group and mark, ".prt".
@@ -57,12 +70,20 @@ public:
 
 private:
     std::unique_ptr<torv::ITorvMachine> Machine();
+    // Held, or loaded now; false (the status bar says why) when the machine side can't be had.
+    bool Reach();
+    bool CanStart() const { return canStart_ && canStart_(); }
+    // The Run entries follow whether a run can reach the machine side.
+    void ShowReach();
     void ReadyToRun();
-    // The run frame: nothing unless loaded; the control object, the job, the filling (false ends
-    // without running), the run and its status.
-    void Run(const char* handler, const std::function<bool(torv::ITorvMachineControl&, torv::ITorvMachineJob&)>& fill,
+    void RunCommand(MachineCommand command);
+    // The run frame: the machine side is started when it is not held; nothing unless loaded;
+    // the control object, the job, the filling (false ends without running), the run and its
+    // status, which the status bar tells with what was run.
+    void Run(const char* handler, const std::string& what,
+             const std::function<bool(torv::ITorvMachineControl&, torv::ITorvMachineJob&)>& fill,
              bool needsWeldStation = false);
-    void ApplyRunStatus(std::int32_t status);
+    void ApplyRunStatus(std::int32_t status, const std::string& what);
     // Sends the parts of a loaded mult from the position on; false at a part that cannot be read.
     bool SendMultParts(torv::JobTransfer& transfer, CMultDoc& mult, const std::string& path, double& position,
                        bool& sectionSent);
@@ -72,6 +93,12 @@ private:
     MachineLinkState& state_;
     MachineLinkHost& host_;
     ApplicationFactory factory_;
+    StartCheck canStart_;
     CVarnexProxy proxy_;
     std::unique_ptr<torv::ITorvMachineApplication> application_;
+    // The application of a machine side that went away, kept until the next load: it is let go
+    // from inside its own notification.
+    std::unique_ptr<torv::ITorvMachineApplication> gone_;
+    // Why the last load did not hold the machine side.
+    std::string whyNot_;
 };

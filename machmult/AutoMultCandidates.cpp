@@ -1,5 +1,6 @@
 #include "machmult/AutoMultCandidates.h"
 
+#include "fw/core/ArchiveException.h"
 #include "fw/core/FileException.h"
 #include "fw/core/FileSystem.h"
 #include "fw/core/WinPath.h"
@@ -50,6 +51,20 @@ std::vector<std::string> FilesOf(const std::string& entry)
     return files;
 }
 
+// Why a part file could not be read: the file layer's cause.
+std::string ReadFailure(const std::exception_ptr& error)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const fw::FileException& e) {
+        return std::string(fw::FileException::CauseText(e.cause()));
+    } catch (const fw::ArchiveException&) {
+        return std::string(fw::FileException::CauseText(fw::FileException::invalidFile));
+    } catch (...) {
+        return std::string(fw::FileException::CauseText(fw::FileException::genericException));
+    }
+}
+
 bool PlainCopy(const std::string& from, const std::string& to)
 {
     fw::FileSystem::CreateFolders(to);
@@ -91,9 +106,11 @@ public:
         AutoMultGathered result;
         result.end = end_;
         result.message = message_;
-        if (end_ == AutoMultGathered::End::ok)
+        if (end_ == AutoMultGathered::End::ok) {
             result.job = std::make_unique<AutoMultJob>(mult_.GetMultData(), std::string(fw::WinPath::Folder(mult_.GetPathName())),
                                                        std::move(choices_));
+            result.job->SetLeftOut(std::move(left_));
+        }
         return result;
     }
 
@@ -126,15 +143,24 @@ private:
         return false;
     }
 
+    // A part that matches the mult joins its stock choice; one that can't be read, or whose shape
+    // can't be built, is kept with the reason for the end report.
     void AddPart(const std::string& path)
     {
         CPartDoc part;
-        if (!part.LoadPart(path))
+        const CSmartDoc::ReadOutcome read = part.ReadFile(path);
+        if (read.status != CSmartDoc::ReadOutcome::read) {
+            left_.push_back({path, 0, "its file could not be read (" + ReadFailure(read.error) + ")"});
             return;
+        }
         const PartRecord record = part.GetPartRecord();
         const std::string desctp = Trim(record.shapeDesctp), desc = Trim(record.shapeDesc), grade = Trim(record.grade);
         if (!filter_.Accepts(desctp, desc, grade))
             return;
+        if (const std::string shapeProblem = ShapeProblem(part.GetLoadProblems(), desctp, desc); !shapeProblem.empty()) {
+            left_.push_back({record.jobId + "\\" + record.group + "\\" + record.mark, record.quantity, shapeProblem});
+            return;
+        }
         std::unique_ptr<CMultPart> multPart = CMultPart::FromPart(part);
         multPart->SetPartPath(path);
         multPart->SetQuantityUsed(0);
@@ -158,12 +184,24 @@ private:
         choice.AddPart(multPart);
     }
 
+    // Why the part's shape could not be built, or nothing.
+    static std::string ShapeProblem(const LoadProblems& problems, const std::string& desctp, const std::string& desc)
+    {
+        if (!HasLoadProblem(problems, LoadProblem::Kind::shapeMissing))
+            return {};
+        for (const LoadProblem& problem : problems)
+            if (problem.kind == LoadProblem::Kind::shapeUnreadable || problem.kind == LoadProblem::Kind::shapeNameMismatch)
+                return "its shape file " + desctp + " " + desc + " could not be used: " + problem.text;
+        return "its shape file " + desctp + " " + desc + " is missing";
+    }
+
     CMultDoc& mult_;
     const AutoMultGathering& how_;
     MultFilter filter_;
     char drive_ = 0;
     DriveAnswer answer_ = DriveAnswer::yes;
     CAutoMultShapeList choices_;
+    std::vector<AutoMultSummary::LeftPart> left_;
     AutoMultGathered::End end_ = AutoMultGathered::End::ok;
     bool ended_ = false;
     std::string message_;

@@ -29,12 +29,20 @@ std::string AutoMultSummary::Text() const
         text += "\n" + fw::MessageLines(paths);
     if (!problems.empty())
         text += "\n" + fw::MessageLines(problems);
+    if (!left.empty())
+        text += "\n" + LeftText();
+    return text;
+}
+
+std::string AutoMultSummary::LeftText() const
+{
+    if (left.empty())
+        return {};
     std::vector<std::string> parts;
     for (const LeftPart& part : left)
-        parts.push_back("  " + part.key + ": " + std::to_string(part.quantity) + " - " + part.reason);
-    if (!parts.empty())
-        text += "\nParts not multed:\n" + fw::MessageLines(parts);
-    return text;
+        parts.push_back("  " + part.key + (part.quantity ? ": " + std::to_string(part.quantity) : std::string()) +
+                        " - " + part.reason);
+    return "Parts not multed:\n" + fw::MessageLines(parts);
 }
 
 AutoMultJob::AutoMultJob(MultRecord header, std::string folder, CAutoMultShapeList choices)
@@ -57,7 +65,8 @@ bool AutoMultJob::Begin(Services services)
     running_ = true;
     worker_ = std::jthread([this](std::stop_token stop) {
         AutoMultWorker worker(header_, folder_, choices_, services_, std::move(stop));
-        const AutoMultSummary summary = worker.Run();
+        AutoMultSummary summary = worker.Run();
+        summary.left.insert(summary.left.begin(), leftOut_.begin(), leftOut_.end());
         running_ = false;
         services_.listener->OnEnded(summary);
     });

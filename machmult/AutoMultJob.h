@@ -26,8 +26,8 @@ enumZone ZoneOfFaceCode(int code);
 struct AutoMultSummary {
     enum class End { finished, cancelled, stopped, failed };
     struct LeftPart {
-        std::string key;        // job\group\mark
-        std::uint32_t quantity; // pieces not multed
+        std::string key;        // job\group\mark, or the file of a part that could not be read
+        std::uint32_t quantity; // pieces not multed; 0 when unknown
         std::string reason;
     };
 
@@ -39,6 +39,8 @@ struct AutoMultSummary {
     // The end-of-run report: how the run ended, the mults saved, then the problems and the parts
     // left, one a line; each list shortened as fw::MessageLines does.
     std::string Text() const;
+    // "Parts not multed:" and the parts left, one a line; empty when none was left.
+    std::string LeftText() const;
 };
 
 // Told on the worker's thread; must not wait for the user-interface thread.
@@ -73,6 +75,10 @@ public:
     const std::string& GetFolder() const { return folder_; }
     // The choices may be edited until Begin; then they belong to the worker.
     CAutoMultShapeList& GetChoices() { return choices_; }
+    // The parts the gathering could not take (unreadable files, missing shapes); the end report
+    // names them first among the parts not multed.
+    const std::vector<AutoMultSummary::LeftPart>& GetLeftOut() const { return leftOut_; }
+    void SetLeftOut(std::vector<AutoMultSummary::LeftPart> parts) { leftOut_ = std::move(parts); }
 
     // Starts the worker. False, with nothing started, without stock choices or when already begun.
     bool Begin(Services services);
@@ -87,6 +93,7 @@ private:
     MultRecord header_;
     std::string folder_;
     CAutoMultShapeList choices_;
+    std::vector<AutoMultSummary::LeftPart> leftOut_;
     Services services_;
     bool begun_ = false;
     std::atomic<bool> running_ = false;

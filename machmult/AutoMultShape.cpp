@@ -31,9 +31,10 @@ bool CAutoMultShape::LoadShape(const std::string& desctp, const std::string& des
     return true;
 }
 
-std::string CAutoMultShape::GetMachineName() const
+void CAutoMultShape::SetMachine(std::unique_ptr<CMachine> machine)
 {
-    return machine_ ? machine_->GetMachineRecord().name : std::string();
+    machineName_ = machine ? machine->GetMachineRecord().name : std::string();
+    machine_ = std::move(machine);
 }
 
 bool CAutoMultShape::LoadMachine(const std::string& name, LoadProblems& problems)
@@ -44,6 +45,7 @@ bool CAutoMultShape::LoadMachine(const std::string& name, LoadProblems& problems
     if (!machineDoc.LoadMachine(name, problems))
         return false;
     machine_ = machineDoc.CreateMachine();
+    machineName_ = name;
     return true;
 }
 

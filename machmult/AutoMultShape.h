@@ -40,9 +40,11 @@ public:
     bool LoadShape(const std::string& desctp, const std::string& desc, LoadProblems& problems);
 
     CMachine* GetMachine() const { return machine_.get(); }
-    void SetMachine(std::unique_ptr<CMachine> machine) { machine_ = std::move(machine); }
-    // The machine's name; empty without a machine.
-    std::string GetMachineName() const;
+    // The machine, named by its own record.
+    void SetMachine(std::unique_ptr<CMachine> machine);
+    // The name the machine is found by in the machine directory (what a mult names); empty
+    // without a machine.
+    const std::string& GetMachineName() const { return machineName_; }
     // Loads the machine of that name from the machine directory; false (the machine stays) when
     // it can't. A file that can't be read is added to problems; a name that can't name a file
     // gives false alone.
@@ -64,5 +66,6 @@ private:
     int shapeKind_ = -1;
     CAutoMultPartList parts_;
     std::unique_ptr<CMachine> machine_;
+    std::string machineName_;
     std::string key_;
 };

@@ -205,6 +205,8 @@ void AutoMultWorker::SaveMult(ICommonAutoMult& engine, CAutoMultShape& choice, i
     header.shapeDesctp = choice.GetShape()->GetShapeRecord().desctp;
     header.shapeDesc = choice.GetShape()->GetShapeRecord().desc;
     header.grade = choice.GetGrade();
+    // The mult names the machine its stations, drop and kerf came from.
+    header.machine = choice.GetMachineName();
     header.sequence = header_.sequence + made_++;
     double drop = 0.0;
     Check(engine.GetMultDrop(index, &drop));

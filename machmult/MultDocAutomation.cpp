@@ -24,7 +24,7 @@ std::int32_t CMultDoc::MultConvert(const std::string& bstrJob, const std::string
                                    const std::string& bstrMachine, const std::string& bstrRemA,
                                    const std::string& bstrRemB, std::int16_t nMeasuringSystem)
 {
-    if (nSequence < 1 || nQuantity < 1 || !fw::IsSaneInches(dLength) || dLength < 0 || !fw::IsSaneInches(dKerf) ||
+    if (nSequence < 0 || nQuantity < 1 || !fw::IsSaneInches(dLength) || dLength < 0 || !fw::IsSaneInches(dKerf) ||
         dKerf < 0 || nMeasuringSystem < 0 || nMeasuringSystem > 2)
         return kNotDone;
     MultRecord data;

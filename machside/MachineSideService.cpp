@@ -24,7 +24,8 @@ using Arguments = QList<QVariant>;
 
 template <class T> struct Row {
     const char* member;
-    const char* signature;
+    const char* signature;   // of the arguments
+    const char* reply;       // of the answer
     std::function<Arguments(MachineSideService&, T&, const Arguments&)> handle;
 };
 
@@ -40,7 +41,7 @@ template <class T> using Rows = std::vector<Row<T>>;
 const Rows<ITorvMachineApplication>& RowsOf(ITorvMachineApplication*)
 {
     static const Rows<ITorvMachineApplication> rows = {
-        {"QueryMachine", "", [](MachineSideService& s, ITorvMachineApplication& a, const Arguments&) {
+        {"QueryMachine", "", "o", [](MachineSideService& s, ITorvMachineApplication& a, const Arguments&) {
              return Path(s.Keep(a.QueryMachine(), QStringLiteral("Machine")));
          }},
     };
@@ -50,15 +51,15 @@ const Rows<ITorvMachineApplication>& RowsOf(ITorvMachineApplication*)
 const Rows<ITorvMachine>& RowsOf(ITorvMachine*)
 {
     static const Rows<ITorvMachine> rows = {
-        {"FinalizeLoad", "", [](MachineSideService&, ITorvMachine& m, const Arguments&) { return Arguments{m.FinalizeLoad()}; }},
-        {"GetControl", "", [](MachineSideService& s, ITorvMachine& m, const Arguments&) {
+        {"FinalizeLoad", "", "i", [](MachineSideService&, ITorvMachine& m, const Arguments&) { return Arguments{m.FinalizeLoad()}; }},
+        {"GetControl", "", "o", [](MachineSideService& s, ITorvMachine& m, const Arguments&) {
              return Path(s.Keep(m.GetControl(), QStringLiteral("Control")));
          }},
-        {"SetResponse", "", [](MachineSideService& s, ITorvMachine& m, const Arguments&) { m.SetResponse(s.Emitter()); return None(); }},
-        {"ShowToolBar", "", [](MachineSideService&, ITorvMachine& m, const Arguments&) { m.ShowToolBar(); return None(); }},
-        {"Unload", "", [](MachineSideService&, ITorvMachine& m, const Arguments&) { m.Unload(); return None(); }},
-        {"Load", "", [](MachineSideService&, ITorvMachine& m, const Arguments&) { return Arguments{m.Load()}; }},
-        {"MachineSetup", "", [](MachineSideService&, ITorvMachine& m, const Arguments&) { m.MachineSetup(); return None(); }},
+        {"SetResponse", "", "", [](MachineSideService& s, ITorvMachine& m, const Arguments&) { m.SetResponse(s.Emitter()); return None(); }},
+        {"ShowToolBar", "", "", [](MachineSideService&, ITorvMachine& m, const Arguments&) { m.ShowToolBar(); return None(); }},
+        {"Unload", "", "", [](MachineSideService&, ITorvMachine& m, const Arguments&) { m.Unload(); return None(); }},
+        {"Load", "", "i", [](MachineSideService&, ITorvMachine& m, const Arguments&) { return Arguments{m.Load()}; }},
+        {"MachineSetup", "", "", [](MachineSideService&, ITorvMachine& m, const Arguments&) { m.MachineSetup(); return None(); }},
     };
     return rows;
 }
@@ -67,24 +68,24 @@ const Rows<ITorvMachineControl>& RowsOf(ITorvMachineControl*)
 {
     using C = ITorvMachineControl;
     static const Rows<C> rows = {
-        {"NewJob", "", [](MachineSideService& s, C& c, const Arguments&) { return Path(s.Keep(c.NewJob())); }},
-        {"RunJob", "o", [](MachineSideService& s, C& c, const Arguments& a) {
+        {"NewJob", "", "o", [](MachineSideService& s, C& c, const Arguments&) { return Path(s.Keep(c.NewJob())); }},
+        {"RunJob", "o", "i", [](MachineSideService& s, C& c, const Arguments& a) {
              s.DelayRun();
              const std::int32_t status = c.RunJob(s.Find<ITorvMachineJob>(P(a[0])));
              s.AfterRun(status);
              return Arguments{status};
          }},
-        {"RegisterResponse", "", [](MachineSideService& s, C& c, const Arguments&) { return Arguments{c.RegisterResponse(s.Emitter())}; }},
-        {"ShowManualScreen", "i", [](MachineSideService&, C& c, const Arguments& a) { c.ShowManualScreen(I(a[0])); return None(); }},
-        {"ShowMachineView", "", [](MachineSideService&, C& c, const Arguments&) { c.ShowMachineView(); return None(); }},
-        {"AfterRegistration", "", [](MachineSideService&, C& c, const Arguments&) { c.AfterRegistration(); return None(); }},
-        {"StencilCharacterWidth", "", [](MachineSideService&, C& c, const Arguments&) { return Arguments{c.StencilCharacterWidth()}; }},
-        {"StencilsMark", "", [](MachineSideService&, C& c, const Arguments&) { return Arguments{c.StencilsMark()}; }},
-        {"MarkStencilPlacement", "", [](MachineSideService&, C& c, const Arguments&) {
+        {"RegisterResponse", "", "i", [](MachineSideService& s, C& c, const Arguments&) { return Arguments{c.RegisterResponse(s.Emitter())}; }},
+        {"ShowManualScreen", "i", "", [](MachineSideService&, C& c, const Arguments& a) { c.ShowManualScreen(I(a[0])); return None(); }},
+        {"ShowMachineView", "", "", [](MachineSideService&, C& c, const Arguments&) { c.ShowMachineView(); return None(); }},
+        {"AfterRegistration", "", "", [](MachineSideService&, C& c, const Arguments&) { c.AfterRegistration(); return None(); }},
+        {"StencilCharacterWidth", "", "i", [](MachineSideService&, C& c, const Arguments&) { return Arguments{c.StencilCharacterWidth()}; }},
+        {"StencilsMark", "", "i", [](MachineSideService&, C& c, const Arguments&) { return Arguments{c.StencilsMark()}; }},
+        {"MarkStencilPlacement", "", "iii", [](MachineSideService&, C& c, const Arguments&) {
              const MarkStencil m = c.MarkStencilPlacement();
              return Arguments{m.characterWidth, m.along, m.across};
          }},
-        {"QueryHandMult", "", [](MachineSideService& s, C& c, const Arguments&) { return Path(s.Keep(c.QueryHandMult())); }},
+        {"QueryHandMult", "", "o", [](MachineSideService& s, C& c, const Arguments&) { return Path(s.Keep(c.QueryHandMult())); }},
     };
     return rows;
 }
@@ -93,15 +94,15 @@ const Rows<ITorvMachineJob>& RowsOf(ITorvMachineJob*)
 {
     using J = ITorvMachineJob;
     static const Rows<J> rows = {
-        {"SetIdentity", "sss", [](MachineSideService&, J& j, const Arguments& a) { j.SetIdentity(S(a[0]), S(a[1]), S(a[2])); return None(); }},
-        {"SetLength", "d", [](MachineSideService&, J& j, const Arguments& a) { j.SetLength(D(a[0])); return None(); }},
-        {"SetKerf", "d", [](MachineSideService&, J& j, const Arguments& a) { j.SetKerf(D(a[0])); return None(); }},
-        {"AddPart", "o", [](MachineSideService& s, J& j, const Arguments& a) { j.AddPart(s.Find<ITorvMachinePart>(P(a[0]))); return None(); }},
-        {"NewPart", "", [](MachineSideService& s, J& j, const Arguments&) { return Path(s.Keep(j.NewPart())); }},
-        {"NewSection", "", [](MachineSideService& s, J& j, const Arguments&) { return Path(s.Keep(j.NewSection())); }},
-        {"SetUnits", "i", [](MachineSideService&, J& j, const Arguments& a) { j.SetUnits(I(a[0])); return None(); }},
-        {"SetJobKind", "i", [](MachineSideService&, J& j, const Arguments& a) { j.SetJobKind(I(a[0])); return None(); }},
-        {"SinglePieceParts", "", [](MachineSideService&, J& j, const Arguments&) { return Arguments{j.SinglePieceParts()}; }},
+        {"SetIdentity", "sss", "", [](MachineSideService&, J& j, const Arguments& a) { j.SetIdentity(S(a[0]), S(a[1]), S(a[2])); return None(); }},
+        {"SetLength", "d", "", [](MachineSideService&, J& j, const Arguments& a) { j.SetLength(D(a[0])); return None(); }},
+        {"SetKerf", "d", "", [](MachineSideService&, J& j, const Arguments& a) { j.SetKerf(D(a[0])); return None(); }},
+        {"AddPart", "o", "", [](MachineSideService& s, J& j, const Arguments& a) { j.AddPart(s.Find<ITorvMachinePart>(P(a[0]))); return None(); }},
+        {"NewPart", "", "o", [](MachineSideService& s, J& j, const Arguments&) { return Path(s.Keep(j.NewPart())); }},
+        {"NewSection", "", "o", [](MachineSideService& s, J& j, const Arguments&) { return Path(s.Keep(j.NewSection())); }},
+        {"SetUnits", "i", "", [](MachineSideService&, J& j, const Arguments& a) { j.SetUnits(I(a[0])); return None(); }},
+        {"SetJobKind", "i", "", [](MachineSideService&, J& j, const Arguments& a) { j.SetJobKind(I(a[0])); return None(); }},
+        {"SinglePieceParts", "", "i", [](MachineSideService&, J& j, const Arguments&) { return Arguments{j.SinglePieceParts()}; }},
     };
     return rows;
 }
@@ -110,26 +111,26 @@ const Rows<ITorvMachinePart>& RowsOf(ITorvMachinePart*)
 {
     using T = ITorvMachinePart;
     static const Rows<T> rows = {
-        {"SetIdentity", "sss", [](MachineSideService&, T& p, const Arguments& a) { p.SetIdentity(S(a[0]), S(a[1]), S(a[2])); return None(); }},
-        {"SetLength", "d", [](MachineSideService&, T& p, const Arguments& a) { p.SetLength(D(a[0])); return None(); }},
-        {"NewPlane", "ddddii", [](MachineSideService& s, T& p, const Arguments& a) {
+        {"SetIdentity", "sss", "", [](MachineSideService&, T& p, const Arguments& a) { p.SetIdentity(S(a[0]), S(a[1]), S(a[2])); return None(); }},
+        {"SetLength", "d", "", [](MachineSideService&, T& p, const Arguments& a) { p.SetLength(D(a[0])); return None(); }},
+        {"NewPlane", "ddddii", "o", [](MachineSideService& s, T& p, const Arguments& a) {
              return Path(s.Keep(p.NewPlane(PlaneData{D(a[0]), D(a[1]), D(a[2]), D(a[3]), I(a[4]), I(a[5])})));
          }},
-        {"NewPattern", "", [](MachineSideService& s, T& p, const Arguments&) { return Path(s.Keep(p.NewPattern())); }},
-        {"NewTool", "sddsdii", [](MachineSideService& s, T& p, const Arguments& a) {
+        {"NewPattern", "", "o", [](MachineSideService& s, T& p, const Arguments&) { return Path(s.Keep(p.NewPattern())); }},
+        {"NewTool", "sddsdii", "o", [](MachineSideService& s, T& p, const Arguments& a) {
              return Path(s.Keep(p.NewTool(ToolData{S(a[0]), D(a[1]), D(a[2]), S(a[3]), D(a[4]), I(a[5]), I(a[6])})));
          }},
-        {"AddPattern", "o", [](MachineSideService& s, T& p, const Arguments& a) {
+        {"AddPattern", "o", "", [](MachineSideService& s, T& p, const Arguments& a) {
              p.AddPattern(s.Find<ITorvMachinePartDataPattern>(P(a[0])));
              return None();
          }},
-        {"SetRemarks", "s", [](MachineSideService&, T& p, const Arguments& a) { p.SetRemarks(S(a[0])); return None(); }},
-        {"SetFabCode", "s", [](MachineSideService&, T& p, const Arguments& a) { p.SetFabCode(S(a[0])); return None(); }},
-        {"SetMeasureWebDepth", "i", [](MachineSideService&, T& p, const Arguments& a) { p.SetMeasureWebDepth(I(a[0])); return None(); }},
-        {"SetQuantity", "i", [](MachineSideService&, T& p, const Arguments& a) { p.SetQuantity(I(a[0])); return None(); }},
-        {"SetUnits", "i", [](MachineSideService&, T& p, const Arguments& a) { p.SetUnits(I(a[0])); return None(); }},
-        {"FaceGeometry", "", [](MachineSideService& s, T& p, const Arguments&) { return Path(s.Keep(p.FaceGeometry())); }},
-        {"SetPosition", "d", [](MachineSideService&, T& p, const Arguments& a) { p.SetPosition(D(a[0])); return None(); }},
+        {"SetRemarks", "s", "", [](MachineSideService&, T& p, const Arguments& a) { p.SetRemarks(S(a[0])); return None(); }},
+        {"SetFabCode", "s", "", [](MachineSideService&, T& p, const Arguments& a) { p.SetFabCode(S(a[0])); return None(); }},
+        {"SetMeasureWebDepth", "i", "", [](MachineSideService&, T& p, const Arguments& a) { p.SetMeasureWebDepth(I(a[0])); return None(); }},
+        {"SetQuantity", "i", "", [](MachineSideService&, T& p, const Arguments& a) { p.SetQuantity(I(a[0])); return None(); }},
+        {"SetUnits", "i", "", [](MachineSideService&, T& p, const Arguments& a) { p.SetUnits(I(a[0])); return None(); }},
+        {"FaceGeometry", "", "o", [](MachineSideService& s, T& p, const Arguments&) { return Path(s.Keep(p.FaceGeometry())); }},
+        {"SetPosition", "d", "", [](MachineSideService&, T& p, const Arguments& a) { p.SetPosition(D(a[0])); return None(); }},
     };
     return rows;
 }
@@ -138,13 +139,13 @@ const Rows<ITorvMachinePartDataPattern>& RowsOf(ITorvMachinePartDataPattern*)
 {
     using T = ITorvMachinePartDataPattern;
     static const Rows<T> rows = {
-        {"AttachPlane", "o", [](MachineSideService& s, T& p, const Arguments& a) { p.AttachPlane(s.Find<ITorvMachinePlane>(P(a[0]))); return None(); }},
-        {"AttachTool", "o", [](MachineSideService& s, T& p, const Arguments& a) { p.AttachTool(s.Find<ITorvMachineTool>(P(a[0]))); return None(); }},
-        {"SetPattern", "ddddiiiii", [](MachineSideService&, T& p, const Arguments& a) {
+        {"AttachPlane", "o", "", [](MachineSideService& s, T& p, const Arguments& a) { p.AttachPlane(s.Find<ITorvMachinePlane>(P(a[0]))); return None(); }},
+        {"AttachTool", "o", "", [](MachineSideService& s, T& p, const Arguments& a) { p.AttachTool(s.Find<ITorvMachineTool>(P(a[0]))); return None(); }},
+        {"SetPattern", "ddddiiiii", "", [](MachineSideService&, T& p, const Arguments& a) {
              p.SetPattern(PatternData{D(a[0]), D(a[1]), D(a[2]), D(a[3]), I(a[4]), I(a[5]), I(a[6]), I(a[7]), I(a[8])});
              return None();
          }},
-        {"SetText", "s", [](MachineSideService&, T& p, const Arguments& a) { p.SetText(S(a[0])); return None(); }},
+        {"SetText", "s", "", [](MachineSideService&, T& p, const Arguments& a) { p.SetText(S(a[0])); return None(); }},
     };
     return rows;
 }
@@ -153,7 +154,7 @@ const Rows<ITorvMachinePartDataSection>& RowsOf(ITorvMachinePartDataSection*)
 {
     using T = ITorvMachinePartDataSection;
     static const Rows<T> rows = {
-        {"SetSection", "ssssiidddddd", [](MachineSideService&, T& p, const Arguments& a) {
+        {"SetSection", "ssssiidddddd", "", [](MachineSideService&, T& p, const Arguments& a) {
              p.SetSection(SectionData{S(a[0]), S(a[1]), S(a[2]), S(a[3]), I(a[4]), I(a[5]), D(a[6]), D(a[7]), D(a[8]),
                                       D(a[9]), D(a[10]), D(a[11])});
              return None();
@@ -166,8 +167,8 @@ const Rows<ITorvMachineFaceGeometry>& RowsOf(ITorvMachineFaceGeometry*)
 {
     using T = ITorvMachineFaceGeometry;
     static const Rows<T> rows = {
-        {"Mode", "", [](MachineSideService&, T& f, const Arguments&) { return Arguments{f.Mode()}; }},
-        {"FaceWidth", "", [](MachineSideService&, T& f, const Arguments&) { return Arguments{f.FaceWidth()}; }},
+        {"Mode", "", "i", [](MachineSideService&, T& f, const Arguments&) { return Arguments{f.Mode()}; }},
+        {"FaceWidth", "", "d", [](MachineSideService&, T& f, const Arguments&) { return Arguments{f.FaceWidth()}; }},
     };
     return rows;
 }
@@ -175,7 +176,7 @@ const Rows<ITorvMachineFaceGeometry>& RowsOf(ITorvMachineFaceGeometry*)
 const Rows<ITorvMachineHandMult>& RowsOf(ITorvMachineHandMult*)
 {
     static const Rows<ITorvMachineHandMult> rows = {
-        {"HasWeldStation", "", [](MachineSideService&, ITorvMachineHandMult& h, const Arguments&) { return Arguments{h.HasWeldStation()}; }},
+        {"HasWeldStation", "", "i", [](MachineSideService&, ITorvMachineHandMult& h, const Arguments&) { return Arguments{h.HasWeldStation()}; }},
     };
     return rows;
 }
@@ -206,6 +207,24 @@ template <class T> Arguments Dispatch(MachineSideService& service, T& object, co
     throw BadCall{QDBusError::UnknownMethod, QStringLiteral("No method ") + message.member() + QStringLiteral(" on ") +
                                                  message.path()};
 }
+
+// The introspection of a kind's methods: each argument and answer by its type, in order.
+template <class T> QString MethodsXml()
+{
+    QString xml;
+    for (const Row<T>& row : RowsOf(static_cast<T*>(nullptr))) {
+        xml += QStringLiteral("<method name=\"%1\">").arg(QLatin1String(row.member));
+        for (const char* type = row.signature; *type; ++type)
+            xml += QStringLiteral("<arg type=\"%1\" direction=\"in\"/>").arg(QLatin1Char(*type));
+        for (const char* type = row.reply; *type; ++type)
+            xml += QStringLiteral("<arg type=\"%1\" direction=\"out\"/>").arg(QLatin1Char(*type));
+        xml += QStringLiteral("</method>");
+    }
+    return xml;
+}
+
+constexpr const char* kSignals[] = {"OnMachineReady",      "OnSetupClosed",      "OnRunFinished",
+                                    "OnDisableRunEntries", "OnEnableRunEntries", "OnReturnToMain"};
 
 } // namespace
 
@@ -298,7 +317,24 @@ bool MachineSideService::handleMessage(const QDBusMessage& message, const QDBusC
     return true;
 }
 
-QString MachineSideService::introspect(const QString&) const
+QString MachineSideService::introspect(const QString& path) const
 {
-    return QStringLiteral("<interface name=\"%1\"/>").arg(bus::kInterface);
+    QString members;
+    QString children;
+    if (path == bus::kApplicationPath) {
+        members = MethodsXml<ITorvMachineApplication>();
+        for (const char* name : kSignals)
+            members += QStringLiteral("<signal name=\"%1\"/>").arg(QLatin1String(name));
+        for (const auto& [objectPath, object] : objects_)
+            children += QStringLiteral("<node name=\"%1\"/>").arg(objectPath.mid(bus::kApplicationPath.size() + 1));
+    } else {
+        const auto found = objects_.find(path);
+        if (found == objects_.end())
+            return {};
+        members = std::visit([](const auto& object) { return MethodsXml<std::decay_t<decltype(*object)>>(); },
+                             found->second);
+        members += QStringLiteral("<method name=\"%1\"/>").arg(bus::kRelease);
+    }
+    return QStringLiteral("<interface name=\"%1\">").arg(bus::kInterface) + members + QStringLiteral("</interface>") +
+           children;
 }

@@ -1,11 +1,15 @@
 // machside: a simulated machine side for Varnex on the session bus. It registers the machine
 // side's service, takes every call the program makes, logs each with its arguments in order
 // (in its window, on standard output and, with --log, in a file) and answers as told.
+// --register writes the bus's service file that starts it (with the other options given) when
+// the program needs a machine side; --unregister removes it.
 
 #include "machside/MachineSideService.h"
 #include "machside/MachineSideWindow.h"
 
 #include "fw/qt/QtText.h"
+#include "machlink/ui/TorvBus.h"
+#include "shell/BusServiceFile.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -58,8 +62,10 @@ std::optional<Options> Parse(QCommandLineParser& parser, const QStringList& argu
     const QCommandLineOption faceMode(QStringLiteral("face-mode"), QStringLiteral("Face geometry mode (2 or 3 turn flange planes)."), QStringLiteral("n"), QStringLiteral("0"));
     const QCommandLineOption faceWidth(QStringLiteral("face-width"), QStringLiteral("Face width across, inches."), QStringLiteral("inches"), QStringLiteral("0"));
     const QCommandLineOption log(QStringLiteral("log"), QStringLiteral("Also write the call log to this file."), QStringLiteral("file"));
+    const QCommandLineOption registration(QStringLiteral("register"), QStringLiteral("Install the service file through which the bus starts the simulator (with the other options given), then end."));
+    const QCommandLineOption unregistration(QStringLiteral("unregister"), QStringLiteral("Remove that service file, then end."));
     parser.addOptions({load, finalize, run, delay, finish, during, noMachine, noControl, noWeld, markStencil, charWidth,
-                       faceMode, faceWidth, log});
+                       faceMode, faceWidth, log, registration, unregistration});
     parser.addHelpOption();
     if (!parser.parse(arguments)) {
         error = parser.errorText();
@@ -101,6 +107,32 @@ std::optional<Options> Parse(QCommandLineParser& parser, const QStringList& argu
 
 } // namespace
 
+// The simulator's service file; a file another program wrote under the name is left alone.
+BusServiceFile ServiceFile(const QStringList& arguments)
+{
+    std::vector<std::string> options;
+    for (const QString& argument : arguments.mid(1))
+        if (argument != QLatin1String("--register") && argument != QLatin1String("--unregister"))
+            options.push_back(fw::FromQString(argument));
+    return BusServiceFile(BusServiceFile::UserServicesFolder(), fw::FromQString(QCoreApplication::applicationFilePath()),
+                          {fw::FromQString(torv::bus::kService),
+                           "# Written by machside --register; removed by machside --unregister.", options});
+}
+
+// --register or --unregister: the exit status.
+int Registration(const QCommandLineParser& parser)
+{
+    const BusServiceFile file = ServiceFile(QCoreApplication::arguments());
+    const bool registering = parser.isSet(QStringLiteral("register"));
+    if (registering ? file.Write() : file.Remove()) {
+        std::printf("machside: %s %s\n", registering ? "wrote" : "removed", file.FilePath().c_str());
+        return 0;
+    }
+    std::fprintf(stderr, "machside: cannot %s %s (no user data folder, or another program's file)\n",
+                 registering ? "write" : "remove", file.FilePath().c_str());
+    return 1;
+}
+
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
@@ -115,6 +147,8 @@ int main(int argc, char* argv[])
     }
     if (parser.isSet(QStringLiteral("help")))
         parser.showHelp();
+    if (parser.isSet(QStringLiteral("register")) || parser.isSet(QStringLiteral("unregister")))
+        return Registration(parser);
 
     QFile logFile(options->logFile);
     if (!options->logFile.isEmpty() && !logFile.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {

@@ -1,5 +1,6 @@
 #include "shell/BusServiceFile.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <system_error>
@@ -19,6 +20,14 @@ std::string Quoted(const std::string& text)
     return out + "'";
 }
 
+// An argument of the Exec line: as it is when plain, else quoted.
+std::string Argument(const std::string& text)
+{
+    const bool plain = !text.empty() && text.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"
+                                                               "0123456789/_.,:=+-") == std::string::npos;
+    return plain ? text : Quoted(text);
+}
+
 std::filesystem::path AbsoluteEnv(const char* name)
 {
     const char* value = std::getenv(name);
@@ -29,8 +38,8 @@ std::filesystem::path AbsoluteEnv(const char* name)
 
 } // namespace
 
-BusServiceFile::BusServiceFile(std::filesystem::path folder, std::filesystem::path program)
-    : folder_(std::move(folder)), program_(std::move(program))
+BusServiceFile::BusServiceFile(std::filesystem::path folder, std::filesystem::path program, Service service)
+    : folder_(std::move(folder)), program_(std::move(program)), service_(std::move(service))
 {
 }
 
@@ -46,12 +55,14 @@ std::filesystem::path BusServiceFile::UserServicesFolder()
     return data / "dbus-1" / "services";
 }
 
-std::filesystem::path BusServiceFile::FilePath() const { return folder_ / (std::string(kServiceName) + ".service"); }
+std::filesystem::path BusServiceFile::FilePath() const { return folder_ / (service_.name + ".service"); }
 
 std::string BusServiceFile::Text() const
 {
-    return std::string(kMarker) + "\n[D-BUS Service]\nName=" + kServiceName + "\nExec=" + Quoted(program_.string()) +
-           " /Automation\n";
+    std::string exec = Quoted(program_.string());
+    for (const std::string& argument : service_.arguments)
+        exec += " " + Argument(argument);
+    return service_.marker + "\n[D-BUS Service]\nName=" + service_.name + "\nExec=" + exec + "\n";
 }
 
 bool BusServiceFile::IsOurs() const
@@ -62,13 +73,15 @@ bool BusServiceFile::IsOurs() const
         return false;
     std::ifstream in(FilePath());
     std::string first;
-    return in && std::getline(in, first) && first == kMarker;
+    return in && std::getline(in, first) && first == service_.marker;
 }
 
 bool BusServiceFile::Write() const
 {
     const std::string program = program_.string();
-    if (folder_.empty() || !program_.is_absolute() || program.find_first_of("\n\r") != std::string::npos)
+    const auto holdsBreak = [](const std::string& text) { return text.find_first_of("\n\r") != std::string::npos; };
+    if (folder_.empty() || !program_.is_absolute() || holdsBreak(program) ||
+        std::any_of(service_.arguments.begin(), service_.arguments.end(), holdsBreak))
         return false;
     std::error_code error;
     if (std::filesystem::exists(FilePath(), error) && !IsOurs())

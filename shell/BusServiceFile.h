@@ -1,13 +1,15 @@
 #pragma once
-// The session bus's service file through which an automation client's call starts the program
-// (/Regserver writes it, /Unregserver removes it). It lies in the user's data folder:
-// $XDG_DATA_HOME/dbus-1/services, or ~/.local/share/dbus-1/services. Only a file this program
-// wrote is ever replaced or removed.
+// The session bus's service file through which a client's call starts a program: Varnex's (its
+// /Regserver writes it, /Unregserver removes it), or another program's named by its own service.
+// It lies in the user's data folder: $XDG_DATA_HOME/dbus-1/services, or
+// ~/.local/share/dbus-1/services. Only a file the program wrote (its marker line first) is ever
+// replaced or removed.
 
 #include "shell/AppServices.h"
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 class BusServiceFile : public ServerRegistration {
 public:
@@ -15,8 +17,18 @@ public:
     // The first line of every file the program writes.
     static constexpr const char* kMarker = "# Written by Varnex /Regserver; removed by Varnex /Unregserver.";
 
+    // The bus name a file starts, the marker line of the files the program writes, and the
+    // arguments the program is started with.
+    struct Service {
+        std::string name;
+        std::string marker;
+        std::vector<std::string> arguments;
+    };
+    // Varnex as the automation server.
+    static Service VarnexService() { return {kServiceName, kMarker, {"/Automation"}}; }
+
     // folder: where the file goes; program: the absolute path of the program to start.
-    BusServiceFile(std::filesystem::path folder, std::filesystem::path program);
+    BusServiceFile(std::filesystem::path folder, std::filesystem::path program, Service service = VarnexService());
     // The user's services folder from the environment; empty when neither XDG_DATA_HOME nor HOME
     // is an absolute path.
     static std::filesystem::path UserServicesFolder();
@@ -41,5 +53,6 @@ private:
 
     std::filesystem::path folder_;
     std::filesystem::path program_;
+    Service service_;
     bool succeeded_ = true;
 };

@@ -20,11 +20,14 @@ public:
     virtual void RunMult(const std::string& path) = 0;
     virtual void RunMultMultiple(const std::string& list) = 0;
     virtual void OnMachineCommand(MachineCommand command) = 0;
+    // Whether the Machine menu entry is enabled now.
+    virtual bool IsCommandEnabled(MachineCommand command) const = 0;
 };
 
-// Starts the machine-side application and hands it the program's callbacks; reports its own
-// failures and returns nullptr when the link could not be made. The link keeps the
-// application's link state (CVarnexApp::LinkState) up to date.
+// Makes the link and has it start the machine-side application and hand it the program's
+// callbacks; reports its own failures. The link is kept even when the machine side is not there:
+// it loads when the machine side appears or a command needs it, and keeps the application's link
+// state (CVarnexApp::LinkState) up to date. Null: there is no link at all.
 using MachineLinkLoader = std::function<std::unique_ptr<MachineLink>(CVarnexApp&)>;
 
 // The state the machine-side application's callbacks keep in the application object.

@@ -204,14 +204,9 @@ void CVarnexApp::OnMachineCommand(MachineCommand command)
 
 bool CVarnexApp::IsMachineCommandEnabled(MachineCommand command) const
 {
-    switch (command) {
-    case MachineCommand::setup: return link_ && linkState_.busy == 0 && linkState_.machineReady == 1;
-    case MachineCommand::manualScreen:
-    case MachineCommand::toolBar: return link_ != nullptr;
-    case MachineCommand::showView:
-    case MachineCommand::globalMessage: return true;
-    }
-    return false;
+    if (link_)
+        return link_->IsCommandEnabled(command);
+    return command == MachineCommand::showView || command == MachineCommand::globalMessage;
 }
 
 void CVarnexApp::RunPart(const std::string& path)
@@ -259,7 +254,7 @@ std::string CVarnexApp::GetTorvMachineInstallPath() const
 
 bool CVarnexApp::CanShowTorvMachineHelp() const
 {
-    return link_ && !GetTorvMachineInstallPath().empty();
+    return link_ && link_->IsCommandEnabled(MachineCommand::toolBar) && !GetTorvMachineInstallPath().empty();
 }
 
 void CVarnexApp::OnTorvMachineHelp()

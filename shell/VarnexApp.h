@@ -78,9 +78,8 @@ public:
     void LoadTorvMachine();
     void UnloadTorvMachine();
     MachineLinkState& LinkState() { return linkState_; }
-    // The Machine menu: the commands go to the link while one is held. Machine Setup is enabled
-    // while a link is held, nothing is busy and the machine is ready; Manual Screen and Machine
-    // Tool Bar while a link is held; the others always.
+    // The Machine menu: the commands go to the link, which says when each is enabled; without a
+    // link only Show View and Show Global Message are.
     void OnMachineCommand(MachineCommand command);
     bool IsMachineCommandEnabled(MachineCommand command) const;
     const MachineLinkState& LinkState() const { return linkState_; }

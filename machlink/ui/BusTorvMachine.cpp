@@ -17,6 +17,33 @@ namespace {
 
 // How long a call may wait for the machine side, a run included.
 constexpr int kCallTimeoutMs = 120000;
+// How long the bus may take to start the machine side.
+constexpr int kStartTimeoutMs = 30000;
+
+const QString kBusService = QStringLiteral("org.freedesktop.DBus");
+const QString kBusPath = QStringLiteral("/org/freedesktop/DBus");
+
+// A call of the bus itself; its reply, an error reply when it fails.
+QDBusMessage CallBus(const QDBusConnection& connection, const QString& member, const QList<QVariant>& arguments,
+                     int timeoutMs)
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(kBusService, kBusPath, kBusService, member);
+    call.setArguments(arguments);
+    return connection.call(call, QDBus::Block, timeoutMs);
+}
+
+bool IsRunning(const QDBusConnection& connection)
+{
+    return fw::NameHasOwner(connection, bus::kService).value_or(false);
+}
+
+// Starts the machine side through its service file; true once it is on the bus.
+bool Start(const QDBusConnection& connection)
+{
+    const QDBusMessage reply =
+        CallBus(connection, QStringLiteral("StartServiceByName"), {bus::kService, 0u}, kStartTimeoutMs);
+    return reply.type() == QDBusMessage::ReplyMessage && IsRunning(connection);
+}
 
 using Callback = std::int32_t (ITorvMachineResponse::*)();
 struct CallbackName {
@@ -319,9 +346,27 @@ public:
 
 std::unique_ptr<ITorvMachineApplication> ConnectTorvMachine(std::function<void()> onGone, QDBusConnection connection)
 {
-    if (!connection.isConnected() || !fw::NameHasOwner(connection, bus::kService).value_or(false))
+    if (!connection.isConnected() || (!IsRunning(connection) && !Start(connection)))
         return nullptr;
     return std::make_unique<BusApplication>(std::make_shared<BusClient>(connection, std::move(onGone)));
+}
+
+bool CanStartTorvMachine(QDBusConnection connection)
+{
+    if (!connection.isConnected())
+        return false;
+    const QDBusMessage reply = CallBus(connection, QStringLiteral("ListActivatableNames"), {}, kStartTimeoutMs);
+    return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
+           reply.arguments().front().toStringList().contains(bus::kService);
+}
+
+std::unique_ptr<QObject> WatchTorvMachineAppearing(std::function<void()> onAppeared, QDBusConnection connection)
+{
+    auto watcher = std::make_unique<QDBusServiceWatcher>(bus::kService, connection,
+                                                         QDBusServiceWatcher::WatchForRegistration);
+    QObject::connect(watcher.get(), &QDBusServiceWatcher::serviceRegistered, watcher.get(),
+                     [onAppeared = std::move(onAppeared)] { onAppeared(); });
+    return watcher;
 }
 
 } // namespace torv

@@ -13,9 +13,19 @@
 
 namespace torv {
 
-// The application object, or null when no machine side is registered on the bus. onGone is
-// called (on the event loop) when the machine side leaves the bus.
+// The application object of the machine side. One that is not running is started through the
+// bus's activation when its service file is installed (CanStartTorvMachine); null when it neither
+// runs nor can be started. onGone is called (on the event loop) when the machine side leaves the
+// bus.
 std::unique_ptr<ITorvMachineApplication> ConnectTorvMachine(std::function<void()> onGone,
                                                             QDBusConnection connection = QDBusConnection::sessionBus());
+
+// Whether the bus can start the machine side (its service file is installed).
+bool CanStartTorvMachine(QDBusConnection connection = QDBusConnection::sessionBus());
+
+// Calls onAppeared (on the event loop) each time the machine side's service name gets an owner,
+// for as long as the returned watch lives.
+std::unique_ptr<QObject> WatchTorvMachineAppearing(std::function<void()> onAppeared,
+                                                   QDBusConnection connection = QDBusConnection::sessionBus());
 
 } // namespace torv

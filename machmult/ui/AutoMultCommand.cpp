@@ -88,6 +88,13 @@ CAutoMultShapeListView* OnEditAutoMult(CMultDoc& doc)
     case AutoMultGathered::End::ok:
         break;
     }
+    // Nothing to mult, but parts that could not be taken: say which and why.
+    if (gathered.job->GetChoices().IsEmpty() && !gathered.job->GetLeftOut().empty()) {
+        AutoMultSummary left;
+        left.left = gathered.job->GetLeftOut();
+        fw::ShowMessage(std::string(kNoPartsFound) + "\n" + left.LeftText(), fw::MB_OK | fw::MB_ICONHAND);
+        return nullptr;
+    }
     CAutoMultShapeListView* view = OpenSetupWindow(std::move(gathered.job));
     doc.SetModifiedFlag(false);
     std::vector<fw::View*> views(doc.GetViews().begin(), doc.GetViews().end());

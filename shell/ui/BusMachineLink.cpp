@@ -43,15 +43,21 @@ struct HostHolder {
     FrameLinkHost host;
 };
 
+// The link over the session bus; it loads again each time the machine side appears.
 class BusMachineLink : private HostHolder, public TorvMachineLink {
 public:
     BusMachineLink(MachineLinkState& state, std::function<CMainFrame*()> frame)
         : HostHolder{FrameLinkHost(std::move(frame))},
-          TorvMachineLink(state, host, [](std::function<void()> onGone) {
-              return torv::ConnectTorvMachine(std::move(onGone));
-          })
+          TorvMachineLink(
+              state, host,
+              [](std::function<void()> onGone) { return torv::ConnectTorvMachine(std::move(onGone)); },
+              [] { return torv::CanStartTorvMachine(); }),
+          watch_(torv::WatchTorvMachineAppearing([this] { OnMachineSideAppeared(); }))
     {
     }
+
+private:
+    std::unique_ptr<QObject> watch_;
 };
 
 } // namespace
@@ -60,8 +66,7 @@ MachineLinkLoader BusMachineLinkLoader(std::function<CMainFrame*()> mainFrame)
 {
     return [mainFrame](CVarnexApp& app) -> std::unique_ptr<MachineLink> {
         auto link = std::make_unique<BusMachineLink>(app.LinkState(), mainFrame);
-        if (!link->Load())
-            return nullptr;
+        link->Load();
         return link;
     };
 }

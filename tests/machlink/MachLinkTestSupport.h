@@ -70,12 +70,19 @@ protected:
         return mult.GetPathName();
     }
 
-    // A link over the simulated machine side (absent when the factory gives nothing).
+    // A link over the simulated machine side: present, or absent and started by the factory
+    // only when startable (as the bus starts a machine side whose service file is installed).
     std::unique_ptr<TorvMachineLink> MakeLink(bool present = true)
     {
-        return std::make_unique<TorvMachineLink>(state, host, [this, present](std::function<void()>) {
-            return present ? machine.NewApplication() : nullptr;
-        });
+        running = present;
+        return std::make_unique<TorvMachineLink>(
+            state, host,
+            [this](std::function<void()>) -> std::unique_ptr<torv::ITorvMachineApplication> {
+                if (!running && startable)
+                    running = true;
+                return running ? machine.NewApplication() : nullptr;
+            },
+            [this] { return startable; });
     }
     // The log lines from the first that starts with `from` on.
     std::vector<std::string> LogFrom(const std::string& from) const
@@ -100,6 +107,8 @@ protected:
     MachineLinkState state;
     RecordingHost host;
     torv::SimulatedMachine machine;
+    bool running = true;     // the machine side is there
+    bool startable = false;  // the factory can start it
 
 private:
     std::size_t seen_ = 0;

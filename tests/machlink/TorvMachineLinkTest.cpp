@@ -14,6 +14,14 @@ using Lines = std::vector<std::string>;
 class LinkTest : public linktest::LinkFixture {
 protected:
     std::vector<int> Flags() const { return {state.loaded, state.busy, state.machineReady}; }
+    // What the status bar says last.
+    std::string LastStatus() const
+    {
+        for (auto call = host.calls.rbegin(); call != host.calls.rend(); ++call)
+            if (call->rfind("Status(", 0) == 0)
+                return call->substr(7, call->size() - 8);
+        return {};
+    }
 };
 
 TEST_F(LinkTest, LoadOutcomes)
@@ -26,49 +34,58 @@ TEST_F(LinkTest, LoadOutcomes)
         std::vector<int> flags;   // loaded, busy, machine ready
         Lines shown;
         Lines log;
+        std::string status;       // what the status bar says at the end
     };
     const Lines ready = {"Machine.SetResponse()", "Machine.Load() -> 0", "Machine.FinalizeLoad() -> 0",
                          "Machine.GetControl() -> Control", "Control.RegisterResponse() -> 0",
                          "Control.AfterRegistration()"};
     const Case cases[] = {
-        {"absent", false, {}, false, {0, 1, 1}, {}, {}},
-        {"no machine interface", true, {.hasMachine = false}, false, {0, 1, 1}, {}, {}},
-        {"ready", true, {}, true, {1, 0, 1}, {}, ready},
-        {"load fails", true, {.loadStatus = 5}, true, {0, 1, 1}, {"Error! : Load TorvMachine Failed (status 5)"},
-         {"Machine.SetResponse()", "Machine.Load() -> 5"}},
-        {"finalize fails", true, {.finalizeStatus = 1}, true, {0, 1, 1}, {"Error! : FinalizeLoad TorvMachine Failed (status 1)"},
-         {"Machine.SetResponse()", "Machine.Load() -> 0", "Machine.FinalizeLoad() -> 1"}},
+        {"absent", false, {}, false, {0, 1, 1}, {}, {}, "TorvMachine is not running; the Run commands are not available."},
+        {"no machine interface", true, {.hasMachine = false}, false, {0, 1, 1}, {}, {},
+         "TorvMachine offers no machine interface; the Run commands are not available."},
+        {"ready", true, {}, true, {1, 0, 1}, {}, ready, "Ready to Run"},
+        // A failed load counts as loaded, so that Machine Setup can put it right.
+        {"load fails", true, {.loadStatus = 5}, true, {1, 0, 1}, {"Error! : Load TorvMachine Failed (status 5)"},
+         {"Machine.SetResponse()", "Machine.Load() -> 5"}, "Load TorvMachine Failed (status 5)"},
+        {"finalize fails", true, {.finalizeStatus = 1}, true, {1, 0, 1}, {"Error! : FinalizeLoad TorvMachine Failed (status 1)"},
+         {"Machine.SetResponse()", "Machine.Load() -> 0", "Machine.FinalizeLoad() -> 1"}, "FinalizeLoad TorvMachine Failed (status 1)"},
         {"no control object", true, {.hasControl = false}, true, {1, 0, 1}, {},
-         {"Machine.SetResponse()", "Machine.Load() -> 0", "Machine.FinalizeLoad() -> 0", "Machine.GetControl() -> none"}},
+         {"Machine.SetResponse()", "Machine.Load() -> 0", "Machine.FinalizeLoad() -> 0", "Machine.GetControl() -> none"},
+         "TorvMachine offers no control object; the Run commands do nothing."},
         {"load call fails", true, {.failMethod = "Load"}, false, {0, 1, 1},
-         {"ERROR: TorvMachine did not answer: Machine.Load failed"}, {"Machine.SetResponse()", "Machine.Load() -> 0"}},
+         {"ERROR: TorvMachine did not answer: Machine.Load failed"}, {"Machine.SetResponse()", "Machine.Load() -> 0"},
+         "TorvMachine did not answer; the Run commands are not available."},
     };
     for (const Case& c : cases) {
         ClearShown();
         machine.ClearLog();
         machine.Settings() = c.settings;
         state = {};
+        host.calls.clear();
         auto link = MakeLink(c.present);
         EXPECT_EQ(link->Load(), c.held) << c.name;
         EXPECT_EQ(Flags(), c.flags) << c.name;
         EXPECT_EQ(Shown(), c.shown) << c.name;
         EXPECT_EQ(machine.Log(), c.log) << c.name;
         EXPECT_EQ(host.calls.front(), "Status(Please Wait, Loading TorvMachine...)") << c.name;
+        EXPECT_EQ(LastStatus(), c.status) << c.name;
+        EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "EnableRun"), c.held ? 1 : 0) << c.name;
     }
 }
 
-TEST_F(LinkTest, ALoadThatFailedIsFinishedByTheMachineReportingReady)
+TEST_F(LinkTest, AFailedLoadStillTakesMachineSetupAndRuns)
 {
+    PutPlainPart("A1", 100.0);
     machine.Settings().loadStatus = 1;
     auto link = MakeLink();
     ASSERT_TRUE(link->Load());
-    EXPECT_EQ(Flags(), (std::vector{0, 1, 1}));
-    link->RunPart("C:\\Kestrom\\Jobs\\J1\\G1\\A1.prt");   // not loaded: nothing
-    EXPECT_EQ(machine.Log().size(), 2u);
-    host.calls.clear();
-    EXPECT_TRUE(machine.CallBack(3));
     EXPECT_EQ(Flags(), (std::vector{1, 0, 1}));
-    EXPECT_EQ(host.calls, (Lines{"Top", "Status(Ready to Run)", "EnableRun"}));
+    EXPECT_TRUE(link->IsCommandEnabled(MachineCommand::setup));
+    link->OnMachineCommand(MachineCommand::setup);
+    EXPECT_EQ(machine.Log().back(), "Machine.MachineSetup()");
+    machine.CallBack(8);
+    link->RunPart("C:\\Kestrom\\Jobs\\J1\\G1\\A1.prt");
+    EXPECT_EQ(machine.Log().back(), "Control.RunJob(Job1) -> 1");
 }
 
 TEST_F(LinkTest, CallbackEffects)
@@ -83,11 +100,11 @@ TEST_F(LinkTest, CallbackEffects)
         {3, {.busy = 1, .machineReady = 0, .loaded = 1}, {1, 0, 0}, {"Top", "Status(Ready to Run)", "EnableRun"}},
         {4, {.busy = 1, .machineReady = 0, .loaded = 1}, {1, 1, 0}, {}},
         {4, {.busy = 0, .machineReady = 1, .loaded = 0}, {0, 1, 1}, {}},
-        {5, {.busy = 1, .machineReady = 0, .loaded = 1}, {1, 0, 1}, {"EnableRun"}},
-        {5, {.busy = 1, .machineReady = 0, .loaded = 0}, {0, 1, 1}, {"EnableRun"}},
+        {5, {.busy = 1, .machineReady = 0, .loaded = 1}, {1, 0, 1}, {"EnableRun", "Status(Ready to Run)"}},
+        {5, {.busy = 1, .machineReady = 0, .loaded = 0}, {0, 1, 1}, {"EnableRun", "Status(Ready to Run)"}},
         {6, {.busy = 0, .machineReady = 1, .loaded = 1}, {1, 0, 1}, {"GreyRun"}},
         {7, {.busy = 1, .machineReady = 1, .loaded = 1}, {1, 1, 1}, {"EnableRun"}},
-        {8, {.busy = 1, .machineReady = 0, .loaded = 1}, {1, 0, 1}, {"Top", "EnableRun"}},
+        {8, {.busy = 1, .machineReady = 0, .loaded = 1}, {1, 0, 1}, {"Top", "EnableRun", "Status(Ready to Run)"}},
     };
     auto link = MakeLink();
     ASSERT_TRUE(link->Load());
@@ -114,11 +131,16 @@ TEST_F(LinkTest, RunStatuses)
         Lines shown;
     };
     const Case cases[] = {
-        {kRunStaysReady, {.busy = 0, .machineReady = 0, .loaded = 1}, {1, 0, 1}, {"EnableRun"}, {}},
-        {0, {.loaded = 1}, {1, 1, 0}, {"GreyRun"}, {}},
-        {7, {.loaded = 1}, {1, 1, 0}, {"GreyRun"}, {}},
-        {kNoAcPower, {.busy = 0, .machineReady = 0, .loaded = 1}, {1, 0, 0}, {}, {"Varnex: No AC Power / No Hydraulics"}},
-        {kNoHydraulics, {.busy = 1, .machineReady = 1, .loaded = 1}, {1, 1, 1}, {}, {"Varnex: No AC Power / No Hydraulics"}},
+        {kRunStaysReady, {.busy = 0, .machineReady = 0, .loaded = 1}, {1, 0, 1},
+         {"EnableRun", "Status(A1.prt went to TorvMachine; Ready to Run)"}, {}},
+        {0, {.loaded = 1}, {1, 1, 0},
+         {"GreyRun", "Status(A1.prt went to TorvMachine; the Run commands wait until it has finished (status 0))"}, {}},
+        {7, {.loaded = 1}, {1, 1, 0},
+         {"GreyRun", "Status(A1.prt went to TorvMachine; the Run commands wait until it has finished (status 7))"}, {}},
+        {kNoAcPower, {.busy = 0, .machineReady = 0, .loaded = 1}, {1, 0, 0},
+         {"Status(A1.prt was not run: No AC Power / No Hydraulics)"}, {"Varnex: No AC Power / No Hydraulics"}},
+        {kNoHydraulics, {.busy = 1, .machineReady = 1, .loaded = 1}, {1, 1, 1},
+         {"Status(A1.prt was not run: No AC Power / No Hydraulics)"}, {"Varnex: No AC Power / No Hydraulics"}},
     };
     auto link = MakeLink();
     ASSERT_TRUE(link->Load());
@@ -143,7 +165,7 @@ TEST_F(LinkTest, ARunWhoseCallbackArrivesMidRunEndsNotBusy)
     ASSERT_TRUE(link->Load());
     link->RunPart("C:\\Kestrom\\Jobs\\J1\\G1\\A1.prt");
     EXPECT_EQ(Flags(), (std::vector{1, 0, 1}));
-    EXPECT_EQ(host.calls.back(), "EnableRun");
+    EXPECT_EQ(std::vector(host.calls.end() - 2, host.calls.end()), (Lines{"EnableRun", "Status(Ready to Run)"}));
     EXPECT_EQ(machine.Log().back(), "Response.OnRunFinished()");
 }
 
@@ -171,7 +193,9 @@ TEST_F(LinkTest, RunCommandsDoNothingUntilLoadedOrWithoutAControlObject)
     ASSERT_TRUE(link->Load());
     machine.ClearLog();
     link->RunPart("C:\\Kestrom\\Jobs\\J1\\G1\\A1.prt");
+    EXPECT_EQ(LastStatus(), "TorvMachine offers no control object; the Run commands do nothing.");
     link->OnMachineCommand(MachineCommand::manualScreen);
+    EXPECT_EQ(LastStatus(), "Manual Screen is not available: TorvMachine offers no control object.");
     EXPECT_EQ(machine.Log(), (Lines{"Machine.GetControl() -> none", "Machine.GetControl() -> none"}));
     EXPECT_EQ(Shown(), Lines{});
 }
@@ -183,19 +207,21 @@ TEST_F(LinkTest, MachineMenuCommands)
     struct Case {
         MachineCommand command;
         Lines log;
+        std::string status;
     };
     const Case cases[] = {
-        {MachineCommand::manualScreen, {"Machine.GetControl() -> Control", "Control.ShowManualScreen(1)"}},
-        {MachineCommand::toolBar, {"Machine.ShowToolBar()"}},
-        {MachineCommand::showView, {"Machine.GetControl() -> Control", "Control.ShowMachineView()"}},
-        {MachineCommand::globalMessage, {"Machine.GetControl() -> Control"}},
-        {MachineCommand::setup, {"Machine.MachineSetup()"}},
+        {MachineCommand::manualScreen, {"Machine.GetControl() -> Control", "Control.ShowManualScreen(1)"}, "Manual Screen is up"},
+        {MachineCommand::toolBar, {"Machine.ShowToolBar()"}, "Machine Tool Bar is up"},
+        {MachineCommand::showView, {"Machine.GetControl() -> Control", "Control.ShowMachineView()"}, "Machine View is up"},
+        {MachineCommand::globalMessage, {"Machine.GetControl() -> Control"}, "TorvMachine has no global message to show."},
+        {MachineCommand::setup, {"Machine.MachineSetup()"}, "MachineSetup is up"},
     };
     for (const Case& c : cases) {
         machine.ClearLog();
         host.calls.clear();
         link->OnMachineCommand(c.command);
         EXPECT_EQ(machine.Log(), c.log) << int(c.command);
+        EXPECT_EQ(LastStatus(), c.status) << int(c.command);
     }
     EXPECT_EQ(host.calls, (Lines{"Status(Please Wait, Going to MachineSetup...)", "Bottom", "GreyRun",
                                  "Status(MachineSetup is up)"}));
@@ -223,18 +249,101 @@ TEST_F(LinkTest, AFailingMachineSideIsReportedAndLeavesTheLinkUsable)
     EXPECT_EQ(machine.Log().back(), "Control.RunJob(Job2) -> 1");
 }
 
-TEST_F(LinkTest, MachineSideGoneUnloadsUntilItIsReadyAgain)
+TEST_F(LinkTest, MachineSideGoneUnloadsUntilItAppearsAgain)
 {
     auto link = MakeLink();
     ASSERT_TRUE(link->Load());
     state.busy = 1;
     state.machineReady = 0;
     host.calls.clear();
+    running = false;
     link->OnMachineSideGone();
+    EXPECT_FALSE(link->IsHeld());
     EXPECT_EQ(Flags(), (std::vector{0, 1, 1}));
-    EXPECT_EQ(host.calls.front(), "GreyRun");
-    machine.CallBack(3);
+    EXPECT_EQ(host.calls, (Lines{"GreyRun", "Status(TorvMachine has stopped; the Run commands are not available until "
+                                            "it is ready again.)"}));
+    EXPECT_FALSE(link->IsCommandEnabled(MachineCommand::setup));
+    // A second notice of the same departure changes nothing.
+    host.calls.clear();
+    link->OnMachineSideGone();
+    EXPECT_TRUE(host.calls.empty());
+
+    running = true;
+    machine.ClearLog();
+    link->OnMachineSideAppeared();
+    EXPECT_TRUE(link->IsHeld());
     EXPECT_EQ(Flags(), (std::vector{1, 0, 1}));
+    EXPECT_EQ(machine.Log().at(1), "Machine.Load() -> 0");
+    EXPECT_EQ(LastStatus(), "Ready to Run");
+    EXPECT_TRUE(link->IsCommandEnabled(MachineCommand::setup));
+    // Appearing again while held loads nothing more.
+    machine.ClearLog();
+    link->OnMachineSideAppeared();
+    EXPECT_TRUE(machine.Log().empty());
+}
+
+TEST_F(LinkTest, AMachineSideThatCanBeStartedIsStartedByACommand)
+{
+    PutPlainPart("A1", 100.0);
+    startable = true;
+    auto link = MakeLink(false);
+    EXPECT_TRUE(link->IsCommandEnabled(MachineCommand::setup));
+    link->RunPart("C:\\Kestrom\\Jobs\\J1\\G1\\A1.prt");
+    EXPECT_TRUE(link->IsHeld());
+    EXPECT_EQ(machine.Log().back(), "Control.RunJob(Job1) -> 1");
+    EXPECT_EQ(LastStatus(), "A1.prt went to TorvMachine; Ready to Run");
+    EXPECT_EQ(Shown(), Lines{});
+}
+
+// Every entry of the Machine menu is enabled as the link's state says and, used while the
+// machine side can't be had, says why in the status bar.
+TEST_F(LinkTest, MachineMenuFollowsTheLinkAndSaysWhyNot)
+{
+    using C = MachineCommand;
+    const std::vector<C> commands = {C::setup, C::manualScreen, C::toolBar, C::showView, C::globalMessage};
+    struct Case {
+        const char* name;
+        bool present;
+        bool startable;
+        int busy;
+        int machineReady;
+        std::vector<bool> enabled;
+    };
+    const Case cases[] = {
+        {"not running", false, false, 0, 1, {false, false, false, true, true}},
+        {"startable", false, true, 0, 1, {true, true, true, true, true}},
+        {"ready", true, false, 0, 1, {true, true, true, true, true}},
+        {"busy", true, false, 1, 1, {false, true, true, true, true}},
+        {"machine not ready", true, false, 0, 0, {false, true, true, true, true}},
+    };
+    for (const Case& c : cases) {
+        state = {};
+        startable = c.startable;
+        auto link = MakeLink(c.present);
+        if (c.present) {
+            ASSERT_TRUE(link->Load());
+        }
+        state.busy = c.busy;
+        state.machineReady = c.machineReady;
+        std::vector<bool> enabled;
+        for (const C command : commands)
+            enabled.push_back(link->IsCommandEnabled(command));
+        EXPECT_EQ(enabled, c.enabled) << c.name;
+    }
+    startable = false;
+    auto link = MakeLink(false);
+    const std::pair<C, const char*> why[] = {
+        {C::setup, "Machine Setup is not available: TorvMachine is not running."},
+        {C::manualScreen, "Manual Screen is not available: TorvMachine is not running."},
+        {C::toolBar, "Machine Tool Bar is not available: TorvMachine is not running."},
+        {C::showView, "Show View is not available: TorvMachine is not running."},
+        {C::globalMessage, "Show Global Message is not available: TorvMachine is not running."},
+    };
+    for (const auto& [command, text] : why) {
+        link->OnMachineCommand(command);
+        EXPECT_EQ(LastStatus(), text);
+    }
+    EXPECT_EQ(Shown(), Lines{});
 }
 
 TEST_F(LinkTest, AMissingMainItemIsReported)

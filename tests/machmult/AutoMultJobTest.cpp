@@ -143,6 +143,51 @@ TEST_F(AutoMultJobTest, PartsTakenOutOfTheRunAreNotMulted)
     EXPECT_EQ(listener.summary.saved.size(), 1u);
 }
 
+// Every part file of the group is accounted for: one that can't be read and one whose shape file
+// is gone are named in the end report with their reason; the others are multed.
+TEST_F(AutoMultJobTest, PartsTheGatheringCannotTakeAreNamedInTheReport)
+{
+    PutPlainPart("A", 300, 2);
+    PutShape("W 10X12", ShapeFile("W ", "10X12", modeltest::k12, modeltest::k4, 0));
+    PutPlainPart("S", 100, 3, "W ", "10X12");
+    std::filesystem::remove(drives.C() / "Kestrom/Shapes/W 10X12.shp");
+    PutFile(JobFile("J1/G1/BAD.prt"), Bytes{'n', 'o', 't', ' ', 'a', ' ', 'p', 'a', 'r', 't'});
+    MakeTemplate(doc);
+    auto job = Gather(doc);
+    ASSERT_TRUE(job);
+    ASSERT_EQ(job->GetChoices().GetCount(), 1u);
+    Run(*job);
+    const AutoMultSummary& s = listener.summary;
+    EXPECT_EQ(s.saved.size(), 2u) << s.Text();
+    const std::string text = s.Text();
+    EXPECT_NE(text.find("  C:\\Kestrom\\Jobs\\J1\\G1\\BAD.prt - its file could not be read (Invalid File)"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("  J1\\G1\\S: 3 - its shape file W 10X12 is missing"), std::string::npos) << text;
+    EXPECT_TRUE(messages->Shown().empty());
+}
+
+// A choice moved to another machine makes mults that name that machine, and reopen with it.
+TEST_F(AutoMultJobTest, MultsNameTheMachineOfTheirStockChoice)
+{
+    PutMachine("SAW2", MachineWithLimits("SAW2", 5, 0.25, 120, 600, 0, {0}));
+    auto job = TwoChoices();
+    LoadProblems problems;
+    ASSERT_TRUE(job->GetChoices()[0].LoadMachine("SAW2", problems));
+    Run(*job);
+    const AutoMultSummary& s = listener.summary;
+    ASSERT_EQ(s.saved.size(), 3u) << s.Text();
+    const std::pair<std::string, const char*> expected[] = {
+        {s.saved[0], "SAW2"}, {s.saved[1], "SAW2"}, {s.saved[2], "SAW1"}};
+    for (const auto& [path, machine] : expected) {
+        CMultDoc mult;
+        ASSERT_TRUE(mult.LoadMult(path)) << path;
+        EXPECT_EQ(mult.Header().machine, machine) << path;
+        ASSERT_TRUE(mult.GetMachine()) << path;
+        EXPECT_EQ(mult.GetMachine()->GetMachineRecord().name, machine) << path;
+    }
+}
+
 TEST_F(AutoMultJobTest, PartsWhoseToolsDoNotFitGoToTheEngineWithoutPieces)
 {
     PutPart("H", 200);   // holes on the web; SAW1 has no stations

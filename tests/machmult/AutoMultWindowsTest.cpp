@@ -251,6 +251,25 @@ TEST_F(AutoMultWindowsTest, TheStockInfoDialogWithoutMachineSelectsNone)
     EXPECT_EQ(dialog.GetMachineList().count(), 0);
 }
 
+// A group whose only part file can't be read opens no empty setup window: the command names the
+// part and why, and the mult stays open.
+TEST_F(AutoMultWindowsTest, AGroupOfUnreadablePartsIsNamedInsteadOfAnEmptySetup)
+{
+    PutFile(JobFile("J1/G1/BAD.prt"), Bytes{'x'});
+    MakeTemplate(doc);
+    ModalScript script([](QDialog& dialog) {
+        static_cast<CAutomultSetupDlg&>(dialog).SetPartSource(CMultDoc::sourceGroup);
+        dialog.accept();
+        return int(QDialog::Accepted);
+    });
+    messages->Answer(fw::IDOK);
+    EXPECT_EQ(machui::OnEditAutoMult(doc), nullptr);
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"WARNING: No parts were found matching your criteria.\n"
+                                                 "Parts not multed:\n"
+                                                 "  C:\\Kestrom\\Jobs\\J1\\G1\\BAD.prt - its file could not be read "
+                                                 "(Invalid File)"}));
+}
+
 TEST_F(AutoMultWindowsTest, BeginWithoutChoicesSaysTheListIsEmpty)
 {
     CAutoMultShapeListView view(std::make_unique<AutoMultJob>(MultRecord{}, "C:\\", CAutoMultShapeList{}));

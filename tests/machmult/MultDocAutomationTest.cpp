@@ -58,7 +58,7 @@ TEST_F(MultDocAutomationTest, MultConvertSetsTheHeaderAndTheDrop)
     };
     const Case refused[] = {
         {"J1", "", 1, 1, 480, 0, 0},       {"..", "M", 1, 1, 480, 0, 0},  {"J1", "A\\B", 1, 1, 480, 0, 0},
-        {"J1", "M", 0, 1, 480, 0, 0},      {"J1", "M", 1, -1, 480, 0, 0}, {"J1", "M", 1, 1, -1, 0, 0},
+        {"J1", "M", -1, 1, 480, 0, 0},     {"J1", "M", 1, -1, 480, 0, 0}, {"J1", "M", 1, 1, -1, 0, 0},
         {"J1", "M", 1, 1, nan, 0, 0},      {"J1", "M", 1, 1, 480, nan, 0}, {"J1", "M", 1, 1, 480, 0, 3},
     };
     for (const Case& c : refused) {
@@ -69,6 +69,20 @@ TEST_F(MultDocAutomationTest, MultConvertSetsTheHeaderAndTheDrop)
         EXPECT_EQ(doc.GetPathName(), "C:\\Kestrom\\Jobs\\J1\\G1\\M 2.mlt");
         EXPECT_EQ(doc.GetShapeKind(), 0);
     }
+    EXPECT_TRUE(messages->Shown().empty());
+}
+
+// Sequence 0 is a mult's own number like any other: saved as "M 0.mlt" and read back with it.
+TEST_F(MultDocAutomationTest, ASequenceZeroMultIsBuiltAndSaved)
+{
+    auto mult = Create();
+    ASSERT_EQ(mult->MultConvert("J1", "G1", "M", 0, 1, 480, 0.125, "W ", "12X26", "A36", "PUNCH1", "", "", 0), 0);
+    ASSERT_EQ(mult->AddPart("J1", "G1", "B1", 1), 0);
+    EXPECT_EQ(mult->SaveMult(), 0);
+    CMultDoc reread;
+    ASSERT_TRUE(reread.LoadMult("C:\\Kestrom\\Jobs\\J1\\G1\\M 0.mlt"));
+    EXPECT_EQ(reread.Header().sequence, 0u);
+    EXPECT_EQ(reread.GetParts().GetCount(), 1u);
     EXPECT_TRUE(messages->Shown().empty());
 }
 

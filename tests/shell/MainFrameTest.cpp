@@ -36,6 +36,12 @@ public:
     {
         calls_.push_back("Link.Command(" + std::to_string(int(command)) + ")");
     }
+    // The Machine menu's entries are all enabled, except Machine Setup while anything is busy.
+    bool IsCommandEnabled(MachineCommand command) const override
+    {
+        return command != MachineCommand::setup || !busy;
+    }
+    bool busy = false;
 
 private:
     Calls& calls_;
