@@ -4,11 +4,6 @@
 
 namespace nav {
 
-std::string MimeTypeOf(std::string_view formatName)
-{
-    return "application/x-qt-windows-mime;value=\"" + std::string(formatName) + "\"";
-}
-
 std::string JoinList(const std::vector<std::string>& paths)
 {
     std::string list;

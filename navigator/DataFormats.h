@@ -1,7 +1,8 @@
 #pragma once
-// The drag and clipboard formats of the navigator: one per dragged item kind, each carrying the
-// full paths, each followed by '|', then a NUL. As MIME types they keep the format's name.
+// The navigator's drag and clipboard data: in the format of the dragged item kind
+// (fw/core/PathListFormats.h), the full paths, each followed by '|', then a NUL.
 
+#include "fw/core/PathListFormats.h"
 #include "navigator/TreeItemKind.h"
 
 #include <array>
@@ -11,28 +12,19 @@
 
 namespace nav {
 
-// In the order the control registers them (the jobs label's slot holds the job list again).
-inline constexpr std::array<std::string_view, 11> kFormatNames{
-    "BRAXPartListCF",  "BRAXMultListCF",  "BRAXShapeListCF",      "BRAXToolListCF",
-    "BRAXMachineListCF", "BRAXJobListCF", "BRAXGroupListCF",      "BRAXJobListCF",
-    "BRAXGroupsLabelListCF", "BRAXMultsLabelListCF", "BRAXPartsLabelListCF"};
-
-// The MIME type of a format name: application/x-qt-windows-mime;value="<name>".
-std::string MimeTypeOf(std::string_view formatName);
-
 // The formats a drop on the tree looks for, in order, with their dragged kinds.
 struct DropFormat {
-    std::string_view name;
+    fw::PathListFormat format;
     DragKind kind;
 };
 inline constexpr std::array<DropFormat, 7> kDropFormats{{
-    {"BRAXPartListCF", DragKind::parts},
-    {"BRAXMultListCF", DragKind::mults},
-    {"BRAXJobListCF", DragKind::jobs},
-    {"BRAXGroupsLabelListCF", DragKind::groupsLabels},
-    {"BRAXGroupListCF", DragKind::groups},
-    {"BRAXMultsLabelListCF", DragKind::multsLabels},
-    {"BRAXPartsLabelListCF", DragKind::partsLabels},
+    {fw::PathListFormat::parts, DragKind::parts},
+    {fw::PathListFormat::mults, DragKind::mults},
+    {fw::PathListFormat::jobs, DragKind::jobs},
+    {fw::PathListFormat::groupsLabels, DragKind::groupsLabels},
+    {fw::PathListFormat::groups, DragKind::groups},
+    {fw::PathListFormat::multsLabels, DragKind::multsLabels},
+    {fw::PathListFormat::partsLabels, DragKind::partsLabels},
 }};
 
 // "a|b|" + NUL from the paths.

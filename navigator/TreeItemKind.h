@@ -57,7 +57,7 @@ struct KindInfo {
     ItemKind kind;
     int image;                    // normal and selected image
     Popup popup;
-    int format;                   // index of the drag format (DataFormats.h), -1: not dragged
+    int format;                   // index into fw::kPathListFormats, -1: not dragged
     DragKind dragKind;            // the drag code of that format
     unsigned takesDrops;          // bit (1 << DragKind) per taken kind
     int openCommand;              // the Open command a double-click sends, 0: none

@@ -3,6 +3,7 @@
 // (section "Current Settings", the face kind's value) and finds it again as the tool file of that
 // name in the tool folder; tool files carry their short name as their name.
 
+#include "fw/core/PathListFormats.h"
 #include "model/PartTool.h"
 
 #include <functional>
@@ -14,7 +15,7 @@ namespace facetool {
 inline constexpr const char* kSection = "Current Settings";
 inline constexpr const char* kDefaultName = "13_16RD";
 // The drag format of the navigator's tool lists: '|'-separated tool file paths.
-inline constexpr const char* kToolListFormat = "BRAXToolListCF";
+inline constexpr const char* kToolListFormat = fw::FormatName(fw::PathListFormat::tools);
 
 // The tool of the tool file with that name (no folder, no extension), of its kind's class, or
 // null when the file is missing or unreadable; reported (a beep and the file's message) when

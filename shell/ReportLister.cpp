@@ -4,6 +4,7 @@
 #include "fw/core/DriveMap.h"
 #include "fw/core/FileHead.h"
 #include "fw/core/FileSystem.h"
+#include "fw/core/PathListFormats.h"
 #include "fw/core/Text1252.h"
 #include "fw/core/WinPath.h"
 #include "records/MultRecord.h"
@@ -389,10 +390,10 @@ int ReportMenuIndex(ReportItem item)
 std::string ReportDragFormat(ReportItem item)
 {
     switch (item) {
-    case ReportItem::part: return "BRAXPartListCF";
-    case ReportItem::mult: return "BRAXMultListCF";
-    case ReportItem::job: return "BRAXJobListCF";
-    case ReportItem::group: return "BRAXGroupListCF";
+    case ReportItem::part: return fw::FormatName(fw::PathListFormat::parts);
+    case ReportItem::mult: return fw::FormatName(fw::PathListFormat::mults);
+    case ReportItem::job: return fw::FormatName(fw::PathListFormat::jobs);
+    case ReportItem::group: return fw::FormatName(fw::PathListFormat::groups);
     default: return {};
     }
 }

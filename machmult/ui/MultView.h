@@ -10,6 +10,7 @@
 // Choose Shape, AutoMult).
 
 #include "fw/core/Document.h"
+#include "fw/core/PathListFormats.h"
 #include "model/ui/FormBinder.h"
 #include "records/MultRecord.h"
 
@@ -43,8 +44,8 @@ public:
         IDC_METRIC = 1029, IDC_D = 1019, IDC_TW = 1095, IDC_BF = 1020, IDC_TF = 1022,
     };
     // The navigator's drag formats: '|'-terminated full paths of shape or machine files.
-    static constexpr const char* kShapeListFormat = "BRAXShapeListCF";
-    static constexpr const char* kMachineListFormat = "BRAXMachineListCF";
+    static constexpr const char* kShapeListFormat = fw::FormatName(fw::PathListFormat::shapes);
+    static constexpr const char* kMachineListFormat = fw::FormatName(fw::PathListFormat::machines);
     enum class DropKind { shapes, machines };
 
     // Attaches to the document and shows it.

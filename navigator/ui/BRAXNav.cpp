@@ -50,7 +50,20 @@ std::string MoveToTrash(const std::string& winPath)
     }
 }
 
+CBRAXNav::DragRunner& DragRunnerSlot()
+{
+    static CBRAXNav::DragRunner runner;
+    return runner;
+}
+
 } // namespace
+
+CBRAXNav::DragRunner CBRAXNav::SetDragRunner(DragRunner runner)
+{
+    DragRunner previous = std::move(DragRunnerSlot());
+    DragRunnerSlot() = std::move(runner);
+    return previous;
+}
 
 CBRAXNav::CBRAXNav(QWidget* parent)
     : QWidget(parent),
@@ -86,6 +99,9 @@ CBRAXNav::CBRAXNav(QWidget* parent)
     connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, [this] { refreshTimer_.start(); });
     // While a drag rests in an edge zone the tree goes on scrolling without further moves.
     dragClock_.start();
+    // A press held still past the drag delay starts a drag as moving away does.
+    dragDelay_.setSingleShot(true);
+    connect(&dragDelay_, &QTimer::timeout, this, [this] { StartDrag(); });
     dragScrollTimer_.setInterval(scroller_.Settings().scrollDelayMs);
     connect(&dragScrollTimer_, &QTimer::timeout, this, [this] { OnDragScroll(dragScrollPos_); });
 }
@@ -262,7 +278,8 @@ void CBRAXNav::UpdateWatches()
         const nav::ItemSpec& spec = item->Spec();
         if (!spec.watched.empty())
             watch(spec.watched);
-        if (item->isExpanded() && !spec.pattern.empty())
+        // Collapsed items are watched too: their expand indicator follows their folder.
+        if (!spec.pattern.empty())
             watch(nav::FolderOfPattern(spec.pattern));
     }
     QStringList remove;
@@ -346,36 +363,59 @@ void CBRAXNav::MarkSiblings(CTreeItem* item)
 void CBRAXNav::OnLeftButtonDown(CTreeItem* hit, Qt::KeyboardModifiers modifiers, const QPoint& pos)
 {
     dragItem_ = nullptr;
+    narrowOnRelease_ = false;
     if (modifiers & Qt::ShiftModifier) {
         ClearMarks();
         extending_ = false;
         Toggle(hit);
         MarkSiblings(context_);
-        return;
+    } else if (modifiers & Qt::ControlModifier) {
+        extending_ = true;   // the mark toggles when the button goes up
+    } else {
+        extending_ = false;
+        if (!hit)
+            return;
+        // A press on a marked item keeps the marks, so that they can be dragged together; a
+        // release without a drag leaves the item marked alone.
+        if (hit->isSelected()) {
+            narrowOnRelease_ = true;
+        } else {
+            ClearMarks();
+            hit->setSelected(true);
+        }
+        context_ = hit;
+        SetCaret(hit);
     }
-    if (modifiers & Qt::ControlModifier) {
-        extending_ = true;
-        return;   // the mark toggles when the button goes up
-    }
-    extending_ = false;
-    if (!hit)
-        return;
-    ClearMarks();
-    hit->setSelected(true);
-    context_ = hit;
-    SetCaret(hit);
-    if (tree_->visualItemRect(hit).contains(pos)) {
+    if (hit && tree_->visualItemRect(hit).contains(pos)) {
         dragItem_ = hit;
         pressPos_ = pos;
         pressTime_.start();
+        dragDelay_.start(scroller_.Settings().delayMs);
     }
 }
 
 void CBRAXNav::OnLeftButtonUp(CTreeItem* hit)
 {
     dragItem_ = nullptr;
-    if (extending_)
+    dragDelay_.stop();
+    if (extending_) {
         Toggle(hit);
+    } else if (narrowOnRelease_ && hit) {
+        ClearMarks();
+        hit->setSelected(true);
+        context_ = hit;
+        SetCaret(hit);
+    }
+    narrowOnRelease_ = false;
+}
+
+void CBRAXNav::OnCaretMoved(CTreeItem* caret)
+{
+    if (!caret)
+        return;
+    ClearMarks();
+    caret->setSelected(true);
+    context_ = caret;
 }
 
 void CBRAXNav::OnDragMove(const QPoint& pos)
@@ -644,7 +684,7 @@ std::unique_ptr<QMimeData> CBRAXNav::MakeDragData() const
         paths.push_back(context_->Path());
     const std::string payload = nav::EncodePayload(paths);
     auto data = std::make_unique<QMimeData>();
-    data->setData(QString::fromStdString(nav::MimeTypeOf(nav::kFormatNames[std::size_t(info.format)])),
+    data->setData(QString::fromLatin1(fw::kPathListFormats[std::size_t(info.format)]),
                   QByteArray(payload.data(), qsizetype(payload.size())));
     return data;
 }
@@ -653,9 +693,13 @@ void CBRAXNav::StartDrag()
 {
     CTreeItem* item = dragItem_;
     dragItem_ = nullptr;
+    dragDelay_.stop();
     extending_ = false;
+    narrowOnRelease_ = false;
     if (!item || !live_.count(item))
         return;
+    // The pressed item goes with the marks of its kind.
+    item->setSelected(true);
     context_ = item;
     std::unique_ptr<QMimeData> data = MakeDragData();
     if (!data)
@@ -663,14 +707,19 @@ void CBRAXNav::StartDrag()
     auto* drag = new QDrag(this);
     drag->setMimeData(data.release());
     // Dragged items are copied where they land, never moved.
-    drag->exec(Qt::CopyAction);
+    if (const DragRunner& runner = DragRunnerSlot()) {
+        runner(*drag);
+        drag->deleteLater();
+    } else {
+        drag->exec(Qt::CopyAction);
+    }
 }
 
 bool CBRAXNav::OnDragEnter(const QMimeData& data)
 {
     dragKind_ = nav::DragKind::none;
     for (const nav::DropFormat& format : nav::kDropFormats)
-        if (data.hasFormat(QString::fromStdString(nav::MimeTypeOf(format.name)))) {
+        if (data.hasFormat(QString::fromLatin1(fw::FormatName(format.format)))) {
             dragKind_ = format.kind;
             break;
         }
@@ -721,11 +770,11 @@ bool CBRAXNav::OnDrop(CTreeItem* target, const QMimeData& data)
     StopDragScroll();
     if (!OnDragEnter(data) || !nav::TakesDrop(target->Kind(), dragKind_))
         return false;
-    std::string_view name;
+    const char* name = nullptr;
     for (const nav::DropFormat& format : nav::kDropFormats)
         if (format.kind == dragKind_)
-            name = format.name;
-    const QByteArray bytes = data.data(QString::fromStdString(nav::MimeTypeOf(name)));
+            name = fw::FormatName(format.format);
+    const QByteArray bytes = data.data(QString::fromLatin1(name));
     const std::vector<std::string> paths = nav::DecodePayload(bytes.constData(), std::size_t(bytes.size()));
     if (paths.empty())
         return false;

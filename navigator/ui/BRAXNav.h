@@ -24,6 +24,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -34,6 +35,7 @@ namespace fw {
 class Archive;
 }
 class NavTree;
+class QDrag;
 class QMenu;
 class QMimeData;
 class QTreeWidget;
@@ -45,6 +47,12 @@ class CBRAXNav : public QWidget {
 public:
     explicit CBRAXNav(QWidget* parent = nullptr);
     ~CBRAXNav() override;
+
+    // Every drag the tree starts runs through here (by default QDrag::exec), so that a test can
+    // take the drag's data and drop it where a user would.
+    using DragRunner = std::function<Qt::DropAction(QDrag&)>;
+    // Installs a runner (an empty one restores exec) and returns the one it replaces.
+    static DragRunner SetDragRunner(DragRunner runner);
 
     // Properties; folders and extensions take effect on items made afterwards, so the host sets
     // them before ExpandRoot.
@@ -87,6 +95,9 @@ public:
     void ShowContextMenu(CTreeItem* item, const QPoint& globalPos);
     void OnLeftButtonDown(CTreeItem* hit, Qt::KeyboardModifiers modifiers, const QPoint& pos);
     void OnLeftButtonUp(CTreeItem* hit);
+    // The caret moved by the keyboard (arrows, typing a name): the item it lands on is marked
+    // alone and becomes the context item.
+    void OnCaretMoved(CTreeItem* caret);
     void OnDragMove(const QPoint& pos);
     bool OnDoubleClick(CTreeItem* item);
     void OnDeleteKey();
@@ -196,10 +207,12 @@ private:
     CTreeItem* dragItem_ = nullptr;
     CTreeItem* highlight_ = nullptr;
     bool extending_ = false;
+    bool narrowOnRelease_ = false;
     bool dropping_ = false;
     nav::DragKind dragKind_ = nav::DragKind::none;
     QPoint pressPos_;
     QElapsedTimer pressTime_;
+    QTimer dragDelay_;
     nav::DragScroller scroller_;
     QElapsedTimer dragClock_;
     QTimer dragScrollTimer_;

@@ -59,6 +59,30 @@ void NavTree::mouseDoubleClickEvent(QMouseEvent* event)
     QTreeWidget::mouseDoubleClickEvent(event);
 }
 
+void NavTree::keyPressEvent(QKeyEvent* event)
+{
+    auto* before = static_cast<CTreeItem*>(currentItem());
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (before && !control_.OnDoubleClick(before) && before->childIndicatorPolicy() == QTreeWidgetItem::ShowIndicator)
+            before->setExpanded(!before->isExpanded());
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
+    if (auto* after = static_cast<CTreeItem*>(currentItem()); after != before)
+        control_.OnCaretMoved(after);
+}
+
+void NavTree::keyboardSearch(const QString& search)
+{
+    // The tree's own search toggles the mark of each item it lands on; the control marks the
+    // found item alone instead.
+    const QTreeWidgetItem* before = currentItem();
+    const QList<QTreeWidgetItem*> marked = selectedItems();
+    QTreeWidget::keyboardSearch(search);
+    if (currentItem() != before || selectedItems() != marked)
+        control_.OnCaretMoved(static_cast<CTreeItem*>(currentItem()));
+}
+
 void NavTree::keyReleaseEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Delete) {

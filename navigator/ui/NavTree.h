@@ -1,6 +1,8 @@
 #pragma once
 // The tree view inside the navigator control: it hands clicks, double-clicks, keys, the context
-// menu and drag and drop to the control, which decides marks, commands and drops.
+// menu and drag and drop to the control, which decides marks, commands and drops. The keyboard
+// moves the caret as in any tree (arrows, typing a name); the item it lands on is marked alone,
+// and Enter acts as a double-click on it.
 
 #include <QTreeWidget>
 
@@ -15,7 +17,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void keyboardSearch(const QString& search) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;

@@ -2,10 +2,13 @@
 
 #include "fw/qt/QtText.h"
 #include "navigator/ui/BRAXNav.h"
+#include "navigator/ui/ItemIcons.h"
 
 CTreeItem::CTreeItem(CBRAXNav& control, nav::ItemSpec spec) : QTreeWidgetItem(kType), control_(control), spec_(std::move(spec))
 {
     setText(0, fw::ToQString(spec_.text));
+    setIcon(0, NavImageIcon(spec_.kind == nav::ItemKind::drive ? nav::DriveImage(spec_.driveType)
+                                                               : nav::InfoOf(spec_.kind).image));
     control_.ItemCreated(this);
 }
 

@@ -9,6 +9,7 @@
 // The window that hosts it puts ToolBarActions() on its toolbar.
 
 #include "fw/core/Document.h"
+#include "fw/core/PathListFormats.h"
 #include "model/ui/FormBinder.h"
 #include "model/ui/Lenbox.h"
 #include "records/PartRecord.h"
@@ -59,7 +60,7 @@ public:
     static constexpr std::uint32_t kMaxQuantity = 9999;
     static constexpr double kMaxLength = 1200.0;   // inches
     // The drag format of a navigator shape list.
-    static constexpr const char* kShapeListFormat = "BRAXShapeListCF";
+    static constexpr const char* kShapeListFormat = fw::FormatName(fw::PathListFormat::shapes);
 
     // Chooses a shape file: initial folder (Windows form) and filter ("name|patterns|...||");
     // gives the chosen file's name without folder and extension, empty on Cancel.

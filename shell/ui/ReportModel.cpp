@@ -1,7 +1,9 @@
 #include "shell/ui/ReportModel.h"
 
+#include "fw/core/PathListFormats.h"
 #include "fw/core/WinPath.h"
 #include "fw/qt/QtText.h"
+#include "navigator/ui/ItemIcons.h"
 
 #include <QApplication>
 #include <QMimeData>
@@ -10,6 +12,23 @@
 #include <set>
 
 namespace {
+
+// The navigator's icon of a report row: a part or mult header row, or a file by its extension
+// (ReportFileIcon: .prt 1, .mlt 2, .shp 3, .mch 4, .tl 5); other files the style's, folders a folder.
+QIcon IconOf(ReportKind kind, const ReportRow& row)
+{
+    enum : int { part = 3, mult = 4, shape = 5, tool = 6, machine = 7, folder = 12 };
+    static constexpr int kFileImages[] = {folder, part, mult, shape, machine, tool};
+    if (kind == ReportKind::parts)
+        return NavImageIcon(part);
+    if (kind == ReportKind::mults)
+        return NavImageIcon(mult);
+    if (row.icon > 0 && row.icon < int(std::size(kFileImages)))
+        return NavImageIcon(kFileImages[row.icon]);
+    if (row.texts[1].empty())
+        return NavImageIcon(folder);
+    return QApplication::style()->standardIcon(QStyle::SP_FileIcon);
+}
 
 QVariant Alignment(bool centred)
 {
@@ -68,9 +87,7 @@ QVariant ReportModel::data(const QModelIndex& index, int role) const
     case Qt::DecorationRole:
         if (column != 0)
             return {};
-        if (Kind() == ReportKind::files && row.icon == 0 && row.texts[1].empty())
-            return QApplication::style()->standardIcon(QStyle::SP_DirIcon);
-        return QApplication::style()->standardIcon(QStyle::SP_FileIcon);
+        return IconOf(Kind(), row);
     default:
         return {};
     }
@@ -100,8 +117,11 @@ Qt::ItemFlags ReportModel::flags(const QModelIndex& index) const
 
 QStringList ReportModel::mimeTypes() const
 {
-    return {QStringLiteral("BRAXPartListCF"), QStringLiteral("BRAXMultListCF"), QStringLiteral("BRAXJobListCF"),
-            QStringLiteral("BRAXGroupListCF")};
+    QStringList types;
+    for (fw::PathListFormat format : {fw::PathListFormat::parts, fw::PathListFormat::mults, fw::PathListFormat::jobs,
+                                      fw::PathListFormat::groups})
+        types << QString::fromLatin1(fw::FormatName(format));
+    return types;
 }
 
 QMimeData* ReportModel::mimeData(const QModelIndexList& indexes) const

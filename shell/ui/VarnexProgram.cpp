@@ -1,5 +1,6 @@
 #include "shell/ui/VarnexProgram.h"
 
+#include "navigator/ui/BRAXNav.h"
 #include "shell/ui/BRAXNavBar.h"
 #include "shell/ui/BusMachineLink.h"
 
@@ -104,6 +105,7 @@ VarnexProgram::~VarnexProgram()
     if (frame_)
         documents_.Manager().SaveRecentFileList(fw::AppProfile());
     CMultDoc::SetHandMultOpener(nullptr);
+    CMultDoc::SetSelectionProvider(nullptr);
     machui::CHmultSplitterFrame::SetCopyQuestion(nullptr);
     machui::SetAutoMultHost({});
     app_.FreeAutoMultJob();
@@ -127,6 +129,9 @@ bool VarnexProgram::CreateMainFrame()
     printers_.SetParent(frame_.get());
     frame_->SetPrintCommands([this] { OnFilePrint(); }, [this] { printers_.PrintSetup(); });
     navBar_ = std::make_unique<CBRAXNavBar>(*frame_, app_);
+    // "All Selected parts" and "All Selected Groups" of multing take what is marked in the tree.
+    CMultDoc::SetSelectionProvider(
+        [this](int kind) { return navBar_->Control().strFileNames(static_cast<nav::ItemKind>(kind)); });
     for (auto& [id, spec] : frames_)
         InstallFrameFactory(documents_.Template(id), frame_->MdiArea(), spec);
     documents_.SetFrameActivator([this](fw::Document& document) { ActivateDocumentFrame(document, frame_->MdiArea()); });

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QImage>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
@@ -100,6 +101,64 @@ TEST_F(ControlTest, ClickSequencesSetMarksContextAndCaret)
     EXPECT_EQ(nav_.MarkedItems(), (std::vector<CTreeItem*>{p1, p2}));
 }
 
+TEST_F(ControlTest, APressOnAMarkedItemKeepsTheMarksForADragAndItsReleaseLeavesItAlone)
+{
+    CTreeItem* parts = Parts(kG1);
+    CTreeItem* p1 = parts->Child(0);
+    CTreeItem* p2 = parts->Child(1);
+    const QPoint nowhere(-1, -1);
+    nav_.OnLeftButtonDown(p1, Qt::NoModifier, nowhere);
+    nav_.OnLeftButtonUp(p1);
+    nav_.OnLeftButtonDown(p2, Qt::ControlModifier, nowhere);
+    nav_.OnLeftButtonUp(p2);
+
+    nav_.OnLeftButtonDown(p1, Qt::NoModifier, nowhere);
+    EXPECT_EQ(nav_.MarkedItems(), (std::vector<CTreeItem*>{p1, p2}));
+    const std::unique_ptr<QMimeData> data = nav_.MakeDragData();
+    ASSERT_NE(data, nullptr);
+    const QByteArray payload = data->data(QStringLiteral("BRAXPartListCF"));
+    EXPECT_EQ(nav::DecodePayload(payload.constData(), std::size_t(payload.size())),
+              (std::vector<std::string>{kG1 + "\\P1.prt", kG1 + "\\P2.prt"}));
+    nav_.OnLeftButtonUp(p1);
+    EXPECT_EQ(nav_.MarkedItems(), std::vector<CTreeItem*>{p1});
+}
+
+TEST_F(ControlTest, EachKindOfItemHasAnIconOfItsOwn)
+{
+    TempDrives::Put(drives_.C() / "Kestrom/Shapes/W 12X26.shp", "x");
+    TempDrives::Put(drives_.C() / "Kestrom/Tools/1-SQ.tl", "x");
+    TempDrives::Put(drives_.C() / "Kestrom/Machines/PUNCH1.mch", "x");
+    Parts(kG1);
+    CTreeItem* shapes = Open("C:\\Kestrom\\Shapes", ItemKind::shapesLabel);
+    ASSERT_NE(shapes, nullptr);
+    for (int i = 0; i < shapes->childCount(); ++i)
+        nav_.Expand(shapes->Child(i));
+    Open("C:\\Kestrom\\Tools", ItemKind::toolsLabel);
+    Open("C:\\Kestrom\\Machines", ItemKind::machinesLabel);
+    const std::pair<std::string, ItemKind> items[] = {
+        {"C:\\", ItemKind::drive},
+        {"C:\\Kestrom\\Jobs\\J1", ItemKind::job},
+        {kG1, ItemKind::group},
+        {kG1 + "\\P1.prt", ItemKind::part},
+        {kG1 + "\\M 1.mlt", ItemKind::mult},
+        {"C:\\Kestrom\\Shapes\\W 12X26.shp", ItemKind::shape},
+        {"C:\\Kestrom\\Tools\\1-SQ.tl", ItemKind::tool},
+        {"C:\\Kestrom\\Machines\\PUNCH1.mch", ItemKind::machine},
+    };
+    std::vector<QImage> images;
+    for (const auto& [path, kind] : items) {
+        CTreeItem* item = nav_.FindItem(path, kind);
+        ASSERT_NE(item, nullptr) << path;
+        const QImage image = item->icon(0).pixmap(16, 16).toImage();
+        ASSERT_FALSE(image.isNull()) << path;
+        for (const QImage& other : images)
+            EXPECT_NE(image, other) << path;
+        images.push_back(image);
+    }
+    // A label shows the icon of what it lists.
+    EXPECT_EQ(nav_.FindItem(kG1, ItemKind::partsLabel)->icon(0).pixmap(16, 16).toImage(), images[3]);
+}
+
 TEST_F(ControlTest, DoubleClickFiresByKind)
 {
     CTreeItem* parts = Parts(kG1);
@@ -163,7 +222,7 @@ TEST_F(ControlTest, DropCopiesOnceAndFiresPerEntry)
     CTreeItem* j2 = nav_.FindItem("C:\\Kestrom\\Jobs\\J2", ItemKind::job);
     QMimeData data;
     const std::string payload = nav::EncodePayload({"C:\\Kestrom\\Jobs\\J1\\G2"});
-    data.setData(QString::fromStdString(nav::MimeTypeOf("BRAXGroupListCF")), QByteArray(payload.data(), payload.size()));
+    data.setData(QStringLiteral("BRAXGroupListCF"), QByteArray(payload.data(), payload.size()));
     QSignalSpy groups(&nav_, &CBRAXNav::RunCopyDiffGroup);
     ASSERT_TRUE(nav_.OnDrop(j2, data));
     // The group lands in the job itself, not in J2\J1\G2.
@@ -175,7 +234,7 @@ TEST_F(ControlTest, DropCopiesOnceAndFiresPerEntry)
     // Parts dropped on their own group: nothing is copied onto itself.
     const std::string parts = nav::EncodePayload({kG1 + "\\P1.prt"});
     QMimeData own;
-    own.setData(QString::fromStdString(nav::MimeTypeOf("BRAXPartListCF")), QByteArray(parts.data(), parts.size()));
+    own.setData(QStringLiteral("BRAXPartListCF"), QByteArray(parts.data(), parts.size()));
     QSignalSpy same(&nav_, &CBRAXNav::RunCopyPartFile);
     ASSERT_TRUE(nav_.OnDrop(nav_.FindItem(kG1, ItemKind::group), own));
     EXPECT_EQ(TempDrives::Get(drives_.C() / "Kestrom/Jobs/J1/G1/P1.prt"), "x");
@@ -205,6 +264,24 @@ TEST_F(ControlTest, DiskChangesShowUpAndBurstsAreCoalesced)
     EXPECT_TRUE(nav_.WatchedFolders().isEmpty());
 }
 
+TEST_F(ControlTest, ACollapsedLabelsExpandIndicatorFollowsItsFolder)
+{
+    Parts(kG1);
+    const std::string g2 = "C:\\Kestrom\\Jobs\\J1\\G2";
+    Open(g2, ItemKind::group);
+    CTreeItem* mults = nav_.FindItem(g2, ItemKind::multsLabel);
+    ASSERT_NE(mults, nullptr);
+    ASSERT_FALSE(mults->isExpanded());
+    EXPECT_EQ(mults->childIndicatorPolicy(), QTreeWidgetItem::DontShowIndicator);
+    TempDrives::Put(drives_.C() / "Kestrom/Jobs/J1/G2/M 2.mlt", "x");
+    const auto indicatorBecomes = [mults](QTreeWidgetItem::ChildIndicatorPolicy policy) {
+        return QTest::qWaitFor([&] { return mults->childIndicatorPolicy() == policy; }, 5000);
+    };
+    EXPECT_TRUE(indicatorBecomes(QTreeWidgetItem::ShowIndicator));
+    std::filesystem::remove(drives_.C() / "Kestrom/Jobs/J1/G2/M 2.mlt");
+    EXPECT_TRUE(indicatorBecomes(QTreeWidgetItem::DontShowIndicator));
+}
+
 TEST_F(ControlTest, DraggingNearAnEdgeScrollsAfterTheDelayAndStopsAway)
 {
     for (int i = 0; i < 40; ++i)
@@ -218,7 +295,7 @@ TEST_F(ControlTest, DraggingNearAnEdgeScrollsAfterTheDelayAndStopsAway)
     QWidget* viewport = nav_.Tree().viewport();
     QMimeData data;
     const std::string payload = nav::EncodePayload({kG1 + "\\P1.prt"});
-    data.setData(QString::fromStdString(nav::MimeTypeOf("BRAXPartListCF")), QByteArray(payload.data(), payload.size()));
+    data.setData(QStringLiteral("BRAXPartListCF"), QByteArray(payload.data(), payload.size()));
     const auto dragTo = [&](QPoint pos) {
         QDragMoveEvent move(pos, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(viewport, &move);

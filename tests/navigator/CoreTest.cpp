@@ -230,7 +230,6 @@ TEST(NavFormats, PayloadEncodeDecode)
     EXPECT_EQ(nav::DecodePayload(cut.data(), 8), std::vector<std::string>{"C:\\A.prt"});
     EXPECT_EQ(nav::DecodePayload(cut.data(), cut.size()), (std::vector<std::string>{"C:\\A.prt", "C:\\B"}));
     EXPECT_TRUE(nav::DecodePayload(nullptr, 5).empty());
-    EXPECT_EQ(nav::MimeTypeOf("BRAXPartListCF"), "application/x-qt-windows-mime;value=\"BRAXPartListCF\"");
 }
 
 TEST(NavCopies, DropCopiesPerTarget)

@@ -230,7 +230,7 @@ TEST_F(NavBarCopyTest, AMultDroppedOrCopiedArrivesWithItsParts)
     // Dropped on another group: the navigator copies the mult, the program its parts.
     QMimeData data;
     const std::string payload = nav::EncodePayload({mult});
-    data.setData(QString::fromStdString(nav::MimeTypeOf("BRAXMultListCF")),
+    data.setData(QStringLiteral("BRAXMultListCF"),
                  QByteArray(payload.data(), qsizetype(payload.size())));
     CTreeItem* g5 = nav.FindItem("C:\\Kestrom\\Jobs\\J2\\G5", ItemKind::group);
     ASSERT_TRUE(g5);

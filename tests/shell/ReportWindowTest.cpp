@@ -5,6 +5,7 @@
 #include "shell/ui/ListViewEx.h"
 #include "shell/ui/QtPrinting.h"
 #include "shell/ui/ReportWindows.h"
+#include "navigator/ui/ItemIcons.h"
 
 #include "shell/DocumentReportSource.h"
 #include "tests/fw/QtApp.h"
@@ -12,6 +13,8 @@
 
 #include <QFile>
 #include <QHeaderView>
+#include <QIcon>
+#include <QImage>
 #include <QMdiArea>
 #include <QMenu>
 #include <QProcess>
@@ -223,6 +226,34 @@ TEST_F(ReportWindowTest, OnlyOneReportWindowAndADoubleClickOpensTheRow)
     ASSERT_EQ(files.Model().rowCount(), 1);
     files.OnDoubleClick(files.Model().index(0, 0));   // a folder: its file list
     EXPECT_EQ(calls, (V{"20 C:\\Kestrom\\Jobs\\J1\\G1\\A1.prt", "B0 C:\\Kestrom\\Jobs\\J1\\G1"}));
+}
+
+TEST_F(ReportWindowTest, RowsShowTheNavigatorsIconOfTheirKind)
+{
+    PutPart("A1", 240.0);
+    TempDrives::Put(JobFile("J1/G1/M 1.mlt"), "x");
+    const auto image = [](const QVariant& icon) { return icon.value<QIcon>().pixmap(16, 16).toImage(); };
+    const struct {
+        ReportKind kind;
+        std::string folder;
+        std::vector<int> images;   // per row
+    } cases[] = {
+        {ReportKind::files, "C:\\Kestrom\\Jobs\\J1", {12}},
+        {ReportKind::files, kGroup, {3, 4}},
+        {ReportKind::parts, kGroup, {3}},
+    };
+    for (const auto& c : cases) {
+        reports.Open(c.kind, c.folder);
+        ReportModel& model = View().Model();
+        ASSERT_EQ(model.rowCount(), int(c.images.size())) << c.folder;
+        for (int row = 0; row < model.rowCount(); ++row) {
+            const QImage shown = image(model.index(row, 0).data(Qt::DecorationRole));
+            ASSERT_FALSE(shown.isNull());
+            EXPECT_EQ(shown, NavImageIcon(c.images[std::size_t(row)]).pixmap(16, 16).toImage()) << c.folder << row;
+        }
+        reports.CloseAll();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
 
 TEST_F(ReportWindowTest, AReportIsADocumentNamedAfterItsFolderThatClosesWithItsWindow)
