@@ -1085,7 +1085,7 @@ TEST_F(ProgramTest, ChangingTheToolKeepsThePatternTypedInTheForm)
         {"Choose Global Tool", [&] { ASSERT_TRUE(programming->Execute(ID_CHOOSE_GLOBAL_TOOL)); }},
         {"tool drop", dropTool},
     };
-    const CFaceView::ToolChooser square1 = CFaceView::SetToolChooser([](QWidget*) { return std::string("1-SQ"); });
+    const CFaceView::ToolChooser none = CFaceView::SetToolChooser([](QWidget*) { return std::string("1-SQ"); });
     double x = 50;
     for (const auto& [name, change] : changes) {
         form.Lenbox(CPatternView::IDC_X_POSITION).SetDecimalInches(x);
@@ -1111,7 +1111,7 @@ TEST_F(ProgramTest, ChangingTheToolKeepsThePatternTypedInTheForm)
         EXPECT_EQ(added->GetCountU(), 2) << name;
         x += 50;
     }
-    CFaceView::SetToolChooser(square1);
+    CFaceView::SetToolChooser(none);
     EXPECT_TRUE(messages->Shown().empty());
     CFaceView::SetToolChooser(chooser);
 }
