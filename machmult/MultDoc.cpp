@@ -397,6 +397,13 @@ bool CMultDoc::HasWhatSaveNeeds() const
     return GetShapeLookup() == ShapeLookup::found && (machineChosen_ || !header_.machine.empty());
 }
 
+std::string CMultDoc::WhatSaveLacks() const
+{
+    if (GetShapeLookup() != ShapeLookup::found)
+        return CShapeDoc::NoShapeMessage(header_.shapeDesctp, header_.shapeDesc);
+    return HasWhatSaveNeeds() ? std::string() : std::string(kNoMachine);
+}
+
 bool CMultDoc::OnEditSpecifics()
 {
     if (!CommitPendingEdits() || !machine_ || !shape_)

@@ -173,6 +173,8 @@ public:
 protected:
     // A shape the last lookup found and a machine named.
     bool HasWhatSaveNeeds() const override;
+    // The shape the catalog does not hold, else the machine not chosen.
+    std::string WhatSaveLacks() const override;
 
 private:
     // The text without leading and trailing blanks.

@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -105,6 +106,30 @@ std::optional<Options> Parse(QCommandLineParser& parser, const QStringList& argu
     return o;
 }
 
+// The options of the application's command line; ends the program with the help it asks for, or
+// gives nothing after telling what is wrong.
+std::optional<Options> ParseCommandLine(QCommandLineParser& parser)
+{
+    QCoreApplication::setApplicationName(QStringLiteral("machside"));
+    parser.setApplicationDescription(QStringLiteral("A simulated TorvMachine on the session bus."));
+    QString error;
+    std::optional<Options> options = Parse(parser, QCoreApplication::arguments(), error);
+    if (!options)
+        std::fprintf(stderr, "machside: %s\n", qPrintable(error));
+    else if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp();
+    return options;
+}
+
+bool AsksForHelp(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i)
+        for (const char* help : {"-h", "-?", "--help", "--help-all"})
+            if (std::strcmp(argv[i], help) == 0)
+                return true;
+    return false;
+}
+
 } // namespace
 
 // The simulator's service file; a file another program wrote under the name is left alone.
@@ -135,18 +160,18 @@ int Registration(const QCommandLineParser& parser)
 
 int main(int argc, char* argv[])
 {
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("machside"));
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("A simulated TorvMachine on the session bus."));
-    QString error;
-    const std::optional<Options> options = Parse(parser, QApplication::arguments(), error);
-    if (!options) {
-        std::fprintf(stderr, "machside: %s\n", qPrintable(error));
+    // The help needs no display: it is printed before the window system is opened.
+    if (AsksForHelp(argc, argv)) {
+        QCoreApplication help(argc, argv);
+        QCommandLineParser parser;
+        ParseCommandLine(parser);
         return 2;
     }
-    if (parser.isSet(QStringLiteral("help")))
-        parser.showHelp();
+    QApplication application(argc, argv);
+    QCommandLineParser parser;
+    const std::optional<Options> options = ParseCommandLine(parser);
+    if (!options)
+        return 2;
     if (parser.isSet(QStringLiteral("register")) || parser.isSet(QStringLiteral("unregister")))
         return Registration(parser);
 

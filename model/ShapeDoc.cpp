@@ -104,6 +104,14 @@ std::string CShapeDoc::PadType(std::string_view type)
     return padded;
 }
 
+std::string CShapeDoc::NoShapeMessage(const std::string& type, const std::string& size)
+{
+    if (type.empty() || size.empty())
+        return kNoShape;
+    const std::string name = PadType(type) + size;
+    return "Invalid Shape: there is no shape " + name + " (" + GetShapeFilePath(name) + ").";
+}
+
 std::string CShapeDoc::GetShapeFilePath(const std::string& name)
 {
     return fw::WinPath::Join(GetShapeDirectory(), name + kExtension);

@@ -45,6 +45,10 @@ public:
     static std::string PadType(std::string_view type);
     // The shape directory + "\" + name + ".shp".
     static std::string GetShapeFilePath(const std::string& name);
+    static constexpr const char* kNoShape = "Valid shape must be entered to perform this operation.";
+    // "Invalid Shape: there is no shape <type><size> (<file>)." for a designation not in the
+    // catalog; kNoShape without a type or size.
+    static std::string NoShapeMessage(const std::string& type, const std::string& size);
     // The characters of a shape name that cannot stand in a file name; empty when it can.
     static std::string InvalidNameCharacters(std::string_view name);
     // Why type and size name no shape file of their own, naming the field; empty when they do. The

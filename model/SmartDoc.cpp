@@ -49,7 +49,9 @@ bool CSmartDoc::OnSaveDocument(const std::string& path) { return SaveTo(path, Sa
 CSmartDoc::SaveResult CSmartDoc::SaveTo(const std::string& path, SaveMode mode)
 {
     if (!IsSaveAllowed()) {
-        fw::ShowMessage(fw::StringTables::Get("VARNEX").Get(IDS_SAVE_ON_TOP_OF_OLD), fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        const std::string lacking = keyFieldsChanged_ ? WhatSaveLacks() : std::string();
+        fw::ShowMessage(lacking.empty() ? fw::StringTables::Get("VARNEX").Get(IDS_SAVE_ON_TOP_OF_OLD) : lacking,
+                        fw::MB_OK | fw::MB_ICONEXCLAMATION);
         return SaveResult::failed;
     }
     try {

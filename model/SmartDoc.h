@@ -72,7 +72,8 @@ public:
     // and adds nothing to the recent-file list. What the file names and could not be resolved
     // is kept (GetLoadProblems) for the caller that shows the document.
     bool OnOpenDocument(const std::string& path) override;
-    // Refused (message 208, nothing written) while saving is not allowed; otherwise makes the
+    // Refused (nothing written) while saving is not allowed, with message 208 when no key field
+    // changed since Save/New, else with what the document lacks (WhatSaveLacks); otherwise makes the
     // folders of the path, saves (atomically) and takes the path, which joins the recent files.
     bool OnSaveDocument(const std::string& path) override;
     // The same with the mode: createNew puts the file only where none is (nameTaken otherwise,
@@ -155,6 +156,8 @@ protected:
     // Besides a changed key field, what the document needs before it may be saved (a found
     // shape, a chosen machine); nothing by default.
     virtual bool HasWhatSaveNeeds() const { return true; }
+    // Why a save is refused when the key fields are not the cause: what HasWhatSaveNeeds lacks.
+    virtual std::string WhatSaveLacks() const { return {}; }
     void SetKeyFieldsOpen(bool open);
     // Tells every view but the sender of a change.
     void Notify(DocChange::Kind kind, fw::View* sender = nullptr) { NotifyViews(sender, DocChange(kind)); }

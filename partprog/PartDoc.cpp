@@ -207,6 +207,11 @@ bool CPartDoc::OnSaveDocument(const std::string& path)
     return CSmartDoc::OnSaveDocument(target);
 }
 
+std::string CPartDoc::WhatSaveLacks() const
+{
+    return HasWhatSaveNeeds() ? std::string() : CShapeDoc::NoShapeMessage(header_.shapeDesctp, header_.shapeDesc);
+}
+
 void CPartDoc::ClearModel()
 {
     if (shape_)

@@ -16,6 +16,7 @@
 #include "partprog/IPartDoc.h"
 
 #include "model/PartShape.h"
+#include "model/ShapeDoc.h"
 #include "model/SmartDoc.h"
 #include "records/PartRecord.h"
 
@@ -26,7 +27,7 @@
 class CPartDoc : public CSmartDoc, public IPartDoc {
     FW_DECLARE_DYNAMIC(CPartDoc)
 public:
-    static constexpr const char* kNoShape = "Valid shape must be entered to perform this operation.";
+    static constexpr const char* kNoShape = CShapeDoc::kNoShape;
     static constexpr const char* kInvalidName =
         "Job, group and mark must be names of 1 to 10 characters without \\ / : * ? \" < > | or \"..\".";
 
@@ -203,6 +204,8 @@ public:
 protected:
     // A shape the last lookup found.
     bool HasWhatSaveNeeds() const override { return GetShapeLookup() == ShapeLookup::found; }
+    // The shape the catalog does not hold.
+    std::string WhatSaveLacks() const override;
 
 private:
     // Adds a pattern of the operation to a face from the stored plane.

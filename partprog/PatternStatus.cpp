@@ -5,6 +5,19 @@
 #include <charconv>
 #include <vector>
 
+namespace {
+
+// The length in the system; zero is shown as a zero of the system, not as nothing.
+std::string Shown(const CDimension& length, int system)
+{
+    const std::string text = length.FormatAs(system);
+    if (length.GetValue() != 0.0 && !text.empty())
+        return text;
+    return system == 1 ? "0 in." : system == 2 ? "0 mm" : "0\"";
+}
+
+} // namespace
+
 std::array<std::string, 6> PatternStatusTexts(const CPattern* pattern)
 {
     if (!pattern)
@@ -14,10 +27,10 @@ std::array<std::string, 6> PatternStatusTexts(const CPattern* pattern)
     const int system = pattern->GetStartX().GetUnits();
     return {pattern->GetOperation() == CPattern::hole && tool ? tool->GetDescription() : std::string(),
             std::string("Pattern Type ") + plane.GetPatternType(),
-            "Start X = " + plane.GetStartX().FormatAs(system),
-            "Start U = " + plane.GetStartU().FormatAs(system),
-            "Rise = " + plane.GetRise().FormatAs(system),
-            "Run = " + plane.GetRun().FormatAs(system)};
+            "Start X = " + Shown(plane.GetStartX(), system),
+            "Start U = " + Shown(plane.GetStartU(), system),
+            "Rise = " + Shown(plane.GetRise(), system),
+            "Run = " + Shown(plane.GetRun(), system)};
 }
 
 std::optional<fw::Rect> ParseWindowRect(const std::string& text)

@@ -20,7 +20,7 @@ public:
     virtual void ShowMainFrame(int showCommand) = 0;
     // The legacy record files the user chose (Windows paths), empty on Cancel.
     virtual std::vector<std::string> ChooseLegacyFiles() = 0;
-    // Shows a help file with the desktop's viewer.
+    // Shows a help file: HTML in the program's help window, anything else with the desktop's viewer.
     virtual void OpenHelpFile(const std::filesystem::path& file) = 0;
 };
 

@@ -85,7 +85,7 @@ public:
     const MachineLinkState& LinkState() const { return linkState_; }
     bool IsMachineLinkLoaded() const { return link_ != nullptr; }
 
-    // Help > Help: the program's help file (see HelpFile.h) in the desktop's browser, or a message
+    // Help > Help: the program's help file (see HelpFile.h) in its help window, or a message
     // naming where it was looked for.
     void OnHelp();
     // Help > TorvMachine Help, enabled while the link is loaded and the install path is known.

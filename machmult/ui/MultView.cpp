@@ -107,7 +107,7 @@ CMultView::CMultView(CMultDoc& doc, QWidget* parent)
     binder_.AddText(*left, IDC_REMARK_A, "Remark A:", form_.remarkA, 40);
     binder_.AddText(*left, IDC_REMARK_B, "Remark B:", form_.remarkB, 40);
     systems_ = &binder_.AddRadio(*right, "Measuring System",
-                                 {{IDC_IMPERIAL, "&Imperial"}, {IDC_DECIMAL, "&Decimal Inch"}, {IDC_METRIC, "&Metric"}},
+                                 {{IDC_IMPERIAL, "&Imperial"}, {IDC_DECIMAL, "&Decimal Inch"}, {IDC_METRIC, "Met&ric"}},
                                  form_.measuringSystem);
     auto* section = new QFormLayout(&Box(*right, "Section"));
     section_ = {SectionField(*section, IDC_D, "D:"), SectionField(*section, IDC_TW, "TW:"),

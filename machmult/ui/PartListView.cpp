@@ -10,6 +10,7 @@
 #include <QDropEvent>
 #include <QHeaderView>
 #include <QMimeData>
+#include <QStatusTipEvent>
 
 namespace machui {
 
@@ -52,6 +53,7 @@ void CPartListView::SetPartList(CPartList* list)
 {
     model_->SetPartList(list);
     AddColumns();
+    WidenToContents();
 }
 
 int CPartListView::AddColumns()
@@ -93,13 +95,17 @@ void CPartListView::Paste()
         model_->DropParts(*copy, dropWithinList, row);
 }
 
-bool CPartListView::Offer(QDropEvent& event) const
+bool CPartListView::Offer(QDropEvent& event)
 {
     const PartListFormats formats = FormatsOf(model_->Kind());
     const QMimeData* data = event.mimeData();
     const Qt::KeyboardModifiers keys = event.modifiers();
     const DragEffect effect = DragFeedback(model_->Kind(), data->hasFormat(formats.accepted), data->hasFormat(formats.own),
                                            keys.testFlag(Qt::ShiftModifier), keys.testFlag(Qt::ControlModifier));
+    // Parts of the other list dragged without Shift: the status bar says how to drag.
+    const bool withoutShift = effect == DragEffect::none && data->hasFormat(formats.accepted);
+    QStatusTipEvent tip(withoutShift ? QString::fromLatin1(kShiftDragTip) : QString());
+    QCoreApplication::sendEvent(this, &tip);
     if (effect == DragEffect::none) {
         event.ignore();
         return false;
@@ -132,7 +138,18 @@ void CPartListView::dropEvent(QDropEvent* event)
     event->accept();
 }
 
-void CPartListView::OnUpdate(fw::View*, long, fw::Object*) { model_->Refill(); }
+void CPartListView::OnUpdate(fw::View*, long, fw::Object*)
+{
+    model_->Refill();
+    WidenToContents();
+}
+
+void CPartListView::WidenToContents()
+{
+    for (int column = 0; column < model_->columnCount(); ++column)
+        if (const int needed = sizeHintForColumn(column); needed > columnWidth(column))
+            setColumnWidth(column, needed);
+}
 
 void CPartListView::CloseFrame() { fw::CloseViewFrame(*this, *this); }
 

@@ -21,6 +21,8 @@ public:
     static constexpr int ID_EDIT_COPY = 57634;
     static constexpr int ID_EDIT_PASTE = 57637;
     static constexpr int kFirstColumnWidth = 150;
+    // Shown in the status bar while parts of the other list are dragged without Shift.
+    static constexpr const char* kShiftDragTip = "Hold Shift while you drag to move parts from one list to the other.";
 
     ~CPartListView() override;
 
@@ -29,6 +31,8 @@ public:
     void SetPartList(CPartList* list);
     // The columns as wide as their headings plus 15 pixels, the first 150; the total width.
     int AddColumns();
+    // Widens the columns whose rows need more room (a long mark); none is narrowed.
+    void WidenToContents();
 
     // Edit > Copy: the selected parts onto the clipboard. Edit > Paste: the clipboard's parts at
     // the current row (the other list's first, then the list's own).
@@ -47,8 +51,9 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    // Move offered for the data as the keys held say; false when it is no drop here.
-    bool Offer(QDropEvent& event) const;
+    // Move offered for the data as the keys held say; false when it is no drop here. The status
+    // bar says how to drag when Shift is missing (kShiftDragTip), and is cleared otherwise.
+    bool Offer(QDropEvent& event);
     void AddCommand(int id, const QKeySequence& keys, void (CPartListView::*handler)(), const char* name);
 
     PartListModel* model_;

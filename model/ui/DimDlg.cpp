@@ -16,6 +16,7 @@ CDimDlg::CDimDlg(QWidget* parent) : QDialog(parent)
     control->setObjectName(QString::number(IDC_DIMENSION));
     row->addWidget(control);
     lenbox_.Attach(control);
+    lenbox_.SetLengthLimits();
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CDimDlg::accept);

@@ -350,10 +350,11 @@ void FormBinder::BindRadio(QButtonGroup& group, std::int32_t& value)
         group, [&value] { return int(value); }, [&value](int id) { value = id; });
 }
 
-void FormBinder::Load()
+void FormBinder::Load(const std::set<const QWidget*>& kept)
 {
     for (const Binding& b : bindings_)
-        b.load();
+        if (!kept.contains(b.control))
+            b.load();
 }
 
 bool FormBinder::Store()

@@ -17,6 +17,7 @@
 #include <initializer_list>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -87,7 +88,8 @@ public:
     // Shows a length control's value in another measuring system without rounding it.
     void SetDimensionType(const CLenbox& length, int system);
 
-    void Load();
+    // Shows the values, except in the controls kept: those keep what the user typed.
+    void Load(const std::set<const QWidget*>& kept = {});
     bool Store();
     // Reads the one control again; false (with the message and the focus) when it fails.
     bool StoreControl(const QWidget& control);

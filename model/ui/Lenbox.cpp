@@ -133,6 +133,8 @@ void CLenbox::SetLimits(double minInches, double maxInches)
     }
 }
 
+void CLenbox::SetLengthLimits() { SetLimits(0.0, fw::kMaxInches); }
+
 void CLenbox::SetEnableInput(bool enable)
 {
     if (control_)

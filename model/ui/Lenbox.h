@@ -34,6 +34,8 @@ public:
     // the limits never cross. The control's masks are widened where they are too narrow for the
     // range, so that every length of it can be typed.
     void SetLimits(double minInches, double maxInches);
+    // The limits of the lengths a document keeps: 0 to the range of lengths (fw::kMaxInches).
+    void SetLengthLimits();
     // False makes the control read-only: it shows its value and takes no keys.
     void SetEnableInput(bool enable);
 

@@ -23,7 +23,7 @@ namespace {
 
 const char* const kTypes[] = {"C", "FB", "HP", "L", "M", "MC", "MT", "S", "TS", "W", "WT"};
 const char* const kKinds[] = {"Beam", "Channel", "Angle", "FlatBar", "Plate", "T-Shape", "Tubing"};
-const char* const kSystems[] = {"&Imperial", "&Decimal Inch", "&Metric"};
+const char* const kSystems[] = {"&Imperial", "&Decimal Inch", "Met&ric"};
 const char* const kDimensionLabels[] = {"D:", "TW:", "BF:", "TF:", "Standard Flange Gage:"};
 constexpr int kDimensionIds[] = {CShapeView::IDC_D, CShapeView::IDC_TW, CShapeView::IDC_BF, CShapeView::IDC_TF,
                                  CShapeView::IDC_SFG};

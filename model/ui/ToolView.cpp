@@ -19,7 +19,7 @@
 namespace {
 
 const char* const kTypes[] = {"RD", "ER", "SL", "VE", "HE", "CR", "HC", "VC", "HX", "SQ", "RT", "OV"};
-const char* const kSystems[] = {"&Imperial", "&Decimal Inch", "&Metric"};
+const char* const kSystems[] = {"&Imperial", "&Decimal Inch", "Met&ric"};
 
 const char* const kEnterInteger = "Please enter an integer.";
 const char* const kOrientationRange = "Please enter an integer between -180 and 180.";

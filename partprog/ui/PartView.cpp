@@ -89,7 +89,7 @@ CPartView::ShapeFileChooser& TheChooser()
 } // namespace
 
 CPartView::CPartView(QWidget* parent)
-    : QWidget(parent), type_(new QComboBox(this)), webDepth_(new QCheckBox("Measure &Web Depth", this)),
+    : QWidget(parent), type_(new QComboBox(this)), webDepth_(new QCheckBox("Mea&sure Web Depth", this)),
       systems_(new QButtonGroup(this)), legs_(new QButtonGroup(this)),
       systemBox_(new QGroupBox("Measuring System", this)), save_(new QAction("&Save", this)),
       saveNew_(new QAction("Save/New", this)), separator_(new QAction(this)),
@@ -127,12 +127,12 @@ CPartView::CPartView(QWidget* parent)
 
     systemBox_->setObjectName(Name(IDC_MEASURING_SYSTEM));
     auto* systemLayout = new QVBoxLayout(systemBox_);
-    const char* systems[] = {"&Imperial", "&Decimal Inch", "&Metric"};
+    const char* systems[] = {"&Imperial", "&Decimal Inch", "Met&ric"};
     for (int system = 0; system < 3; ++system)
         AddRadio(*systems_, *systemLayout, systems[system], IDC_IMPERIAL + system, system);
     auto* legBox = new QGroupBox("Channel Legs", this);
     auto* legLayout = new QVBoxLayout(legBox);
-    AddRadio(*legs_, *legLayout, "&Far", IDC_FAR, 0);
+    AddRadio(*legs_, *legLayout, "F&ar", IDC_FAR, 0);
     AddRadio(*legs_, *legLayout, "&Near", IDC_FAR + 1, 1);
     auto* sectionBox = new QGroupBox("Shape Information", this);
     auto* sectionLayout = new QFormLayout(sectionBox);
@@ -154,6 +154,7 @@ CPartView::CPartView(QWidget* parent)
     layout->addLayout(columns);
 
     BindForm();
+    WatchTyping();
     for (int id : {IDC_JOB, IDC_GROUP, IDC_MARK})
         connect(&Edit(id), &QLineEdit::textChanged, this, &CPartView::OnKeyFieldEdited);
     for (int id : {IDC_QUANTITY, IDC_DESC, IDC_GRADE, IDC_FABCODE, IDC_REMARKA, IDC_REMARKB})
@@ -208,6 +209,24 @@ void CPartView::BindForm()
     binder_.BindText(Edit(IDC_REMARKB), form_.remarkB, MaxChars(40));
     binder_.BindRadio(*systems_, form_.measuringSystem);
     binder_.BindRadio(*legs_, form_.channelLeg);
+}
+
+void CPartView::WatchTyping()
+{
+    for (int id : {IDC_JOB, IDC_GROUP, IDC_MARK, IDC_QUANTITY, IDC_DESC, IDC_GRADE, IDC_FABCODE, IDC_REMARKA, IDC_REMARKB})
+        connect(&Edit(id), &QLineEdit::textChanged, this, [this, id] { Typed(Edit(id)); });
+    connect(type_, &QComboBox::currentTextChanged, this, [this] { Typed(*type_); });
+    connect(webDepth_, &QCheckBox::clicked, this, [this] { Typed(*webDepth_); });
+    // A radio group is bound by its first button.
+    for (QButtonGroup* group : {systems_, legs_})
+        connect(group, &QButtonGroup::idClicked, this, [this, group] { Typed(*group->buttons().value(0)); });
+    length_.OnChanged(this, [this] { Typed(*length_.GetControl()); });
+}
+
+void CPartView::Typed(const QWidget& control)
+{
+    if (!updating_)
+        typed_.insert(&control);
 }
 
 QLineEdit* CPartView::AddEdit(int id)
@@ -283,7 +302,11 @@ void CPartView::Show(bool startedNew, bool keepDesignation)
     const QString typed[] = {type_->currentText(), Edit(IDC_DESC).text()};
     form_ = doc->GetPartRecord();
     form_.length.SetUnits(form_.measuringSystem);
-    binder_.Load();
+    // A part started anew shows the document whole; otherwise what was typed and not yet applied
+    // stays as typed (another window of the part changed it).
+    if (startedNew)
+        typed_.clear();
+    binder_.Load(typed_);
     if (keepDesignation) {
         type_->setCurrentText(typed[0]);
         Edit(IDC_DESC).setText(typed[1]);
@@ -365,6 +388,7 @@ bool CPartView::ApplyToDocument()
         RefuseControl(CPartDoc::kInvalidName, Edit(IDC_MARK));
         return false;
     }
+    typed_.clear();
     UpdateCommandStates();
     return true;
 }
@@ -411,9 +435,7 @@ bool CPartView::LookUpShape()
                      shape->flangeThickness.GetValue()},
                     shape->measuringSystem);
     } else {
-        fw::ShowMessage("Invalid Shape: there is no shape " + CShapeDoc::PadType(type) + size + " (" +
-                            CShapeDoc::GetShapeFilePath(CShapeDoc::PadType(type) + size) + ").",
-                        fw::MB_OK);
+        fw::ShowMessage(CShapeDoc::NoShapeMessage(type, size), fw::MB_OK);
         ShowSection({}, form_.measuringSystem);
     }
     ApplyToDocument();

@@ -10,6 +10,7 @@
 
 #include "fw/core/Document.h"
 #include "fw/core/PathListFormats.h"
+#include "fw/core/SaneLength.h"
 #include "model/ui/FormBinder.h"
 #include "model/ui/Lenbox.h"
 #include "records/PartRecord.h"
@@ -21,6 +22,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -58,7 +60,7 @@ public:
         IDC_MEASURING_SYSTEM = 1189,
     };
     static constexpr std::uint32_t kMaxQuantity = 9999;
-    static constexpr double kMaxLength = 1200.0;   // inches
+    static constexpr double kMaxLength = fw::kMaxInches;   // the longest part the document keeps
     // The drag format of a navigator shape list.
     static constexpr const char* kShapeListFormat = fw::FormatName(fw::PathListFormat::shapes);
 
@@ -144,6 +146,9 @@ private:
     void SetKeyFieldsEnabled(bool enabled);
     void NameDocument();
     void SetShapeFromTitle(const std::string& title);
+    // Notes the controls the user changes, so that a document update does not overwrite them.
+    void WatchTyping();
+    void Typed(const QWidget& control);
     void PostFieldChanged(int id);
     void MarkModified();
     void OnKeyFieldEdited();
@@ -167,6 +172,8 @@ private:
     // The header as the form shows it; the binder checks the fields into it.
     PartRecord form_;
     FormBinder binder_;
+    // Controls typed in since the form last went to the document.
+    std::set<const QWidget*> typed_;
     bool checksActive_ = true;
     bool updating_ = false;
 };

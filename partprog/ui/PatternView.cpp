@@ -81,6 +81,7 @@ void CPatternView::BuildForm()
         CLenbox& box = dimensions_[DimensionIndex(id)];
         box.Attach(CLenbox::CreateControl(this));
         box.GetControl()->setObjectName(Name(id));
+        box.SetLengthLimits();
         grid->addWidget(new QLabel(label, this), row, column);
         grid->addWidget(box.GetControl(), row, column + 1);
     };
@@ -102,7 +103,7 @@ void CPatternView::BuildForm()
     countU_ = addCount(IDC_COUNT_U, "# U", 1, 2);
     addDimension(IDC_U_INCREMENT, "U Increment", 1, 4);
 
-    operations_ = new RadioGroup("Operation Type", {{1060, "&Holes"}, {1061, "&Front Layouts"}, {1062, "&Back Layouts"}}, this);
+    operations_ = new RadioGroup("Operation Type", {{1060, "H&oles"}, {1061, "F&ront Layouts"}, {1062, "&Back Layouts"}}, this);
     operations_->SetIndex(0);
     auto* markerColumn = new QVBoxLayout;
     for (std::size_t i = 0; i < markers_.size(); ++i) {

@@ -44,6 +44,7 @@ CRefDialog::CRefDialog(QWidget* parent)
         control->setObjectName(QString::number(field.controlId));
         lengths->addRow(field.label, control);
         lenboxes_[i].Attach(control);
+        lenboxes_[i].SetLengthLimits();
         // Posted, so that the receiver sees the focus already moved on.
         lenboxes_[i].OnKillFocus(this, [this, id = field.controlId] {
             QMetaObject::invokeMethod(this, [this, id] { emit FieldChanged(id); }, Qt::QueuedConnection);

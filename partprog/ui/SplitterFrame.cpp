@@ -58,6 +58,9 @@ CSplitterFrame::CSplitterFrame(CPartDoc& doc, DetailSettings& details, QWidget* 
     patternView_->SetDialogRunner([this](CTriangDlg& dialog) { return RunDialog(dialog); });
     connect(patternView_, &CPatternView::PatternStatus, this, &CSplitterFrame::ShowPatternStatus);
     connect(tabView_, &CTabView::PageSelected, this, &CSplitterFrame::OnFaceViewCurrent);
+    // A new tool leaves what is typed in the form as it is.
+    connect(tabView_, &CTabView::CurrentToolChanged, this,
+            [this](CFaceView* view) { patternView_->SetCurrentTool(view->GetTool()); });
     BuildCommands();
     tabView_->OnInitialUpdate();
     patternView_->OnUpdate(nullptr, 0, nullptr);

@@ -15,6 +15,7 @@ QWidget* PositionControl(CLenbox& lenbox, int id, QWidget* parent)
     QWidget* control = CLenbox::CreateControl(parent);
     control->setObjectName(QString::number(id));
     lenbox.Attach(control);
+    lenbox.SetLengthLimits();
     return control;
 }
 

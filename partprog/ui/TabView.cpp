@@ -29,7 +29,7 @@ CFaceView* CTabView::AddView(const FaceTab& tab)
     connect(view, &CFaceView::TabPressed, this, &CTabView::NextPage);
     connect(view, &CFaceView::FaceToolChanged, this, [this](CFaceView* changed) {
         if (GetPage(current_) == changed)
-            emit PageSelected(changed);
+            emit CurrentToolChanged(changed);
     });
     pages_.push_back(view);
     {

@@ -37,6 +37,8 @@ public:
 
 signals:
     void PageSelected(CFaceView* view);
+    // The current page took another tool (chosen or dropped); the face and its pattern stay.
+    void CurrentToolChanged(CFaceView* view);
 
 protected:
     bool focusNextPrevChild(bool next) override;

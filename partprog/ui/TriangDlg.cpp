@@ -19,6 +19,7 @@ CTriangDlg::CTriangDlg(QWidget* parent)
     control->setObjectName(QString::number(IDC_DISTANCE));
     row->addWidget(control);
     lenbox_.Attach(control);
+    lenbox_.SetLengthLimits();
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CTriangDlg::accept);

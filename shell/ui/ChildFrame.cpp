@@ -111,9 +111,40 @@ void CChildFrame::UpdateCommands()
 {
     for (auto& [action, enabled] : commands_)
         action->setEnabled(enabled());
-    if (const fw::Document* document = Document())
-        if (const QString title = fw::ToQString(document->GetTitle()); title != windowTitle())
-            setWindowTitle(title);
+    UpdateTitle();
+}
+
+void CChildFrame::UpdateTitle()
+{
+    const fw::Document* document = Document();
+    if (!document)
+        return;
+    QString title = fw::ToQString(document->GetTitle());
+    if (const int number = WindowNumber(*document); number > 0)
+        title += QStringLiteral(":%1").arg(number);
+    title += QStringLiteral("[*]");
+    if (title != windowTitle())
+        setWindowTitle(title);
+    setWindowModified(document->IsModified());
+}
+
+int CChildFrame::WindowNumber(const fw::Document& document) const
+{
+    std::set<const CChildFrame*> frames;
+    for (fw::View* view : document.GetViews())
+        if (const CChildFrame* frame = Of(dynamic_cast<QWidget*>(view)))
+            frames.insert(frame);
+    frames.insert(this);
+    if (frames.size() < 2 || !mdiArea())
+        return 0;
+    int number = 0;
+    for (QMdiSubWindow* window : mdiArea()->subWindowList(QMdiArea::CreationOrder))
+        if (frames.contains(dynamic_cast<const CChildFrame*>(window))) {
+            ++number;
+            if (window == this)
+                return number;
+        }
+    return 0;
 }
 
 bool CChildFrame::RestoreWindowPlacement(unsigned retainSection, unsigned retainKey, unsigned rectSection,

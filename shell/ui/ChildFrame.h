@@ -37,9 +37,11 @@ public:
     // is idle (and by UpdateCommands).
     QAction* AddCommand(QToolBar& toolBar, const QString& text, const QKeySequence& shortcut,
                         std::function<void()> run, std::function<bool()> enabled);
-    // Refreshes every command's enabled state and the title from the document's name (a save
-    // may have renamed it).
+    // Refreshes every command's enabled state and the title (UpdateTitle).
     void UpdateCommands();
+    // The title from the document's name (a save may have renamed it), numbered ":1", ":2" in
+    // the order the windows opened while the document has several, with the modified mark.
+    void UpdateTitle();
 
     // Moves and sizes the frame to the rectangle stored under rectSection/rectKey when the retain
     // flag retainSection/retainKey is set; the rectangle is kept within the MDI area. Arguments are
@@ -71,6 +73,8 @@ private:
     // The document's views that lie in this frame.
     std::vector<fw::View*> OwnViews(const fw::Document& document) const;
     bool IsLastFrameOf(const fw::Document& document) const;
+    // The frame's number among the document's frames, 0 when it is the only one.
+    int WindowNumber(const fw::Document& document) const;
     void TrackNormalRect();
 
     QMainWindow* inner_;   // owned by the subwindow

@@ -45,12 +45,12 @@ void InstallFrameFactory(fw::DocTemplate& docTemplate, QMdiArea& area, FrameSpec
         if (!view)
             return false;
         CChildFrame* frame = MakeFrame(spec.kind, view);
-        frame->setWindowTitle(fw::ToQString(document.GetTitle()));
         area.addSubWindow(frame);
         if (auto* observer = dynamic_cast<fw::View*>(view); observer && observer->GetDocument() != &document) {
             document.AddView(observer);
             observer->OnInitialUpdate();
         }
+        frame->UpdateTitle();
         if (spec.addToolBar)
             spec.addToolBar(*frame, *view, document);
         if (spec.placement)

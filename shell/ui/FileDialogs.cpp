@@ -51,9 +51,9 @@ QString BrowseForLinuxFolder(QWidget* parent, const QString& title, const QStrin
     return QFileDialog::getExistingDirectory(parent, title, StartFolder(FolderBrowseStart(shown.toStdString())));
 }
 
-std::vector<std::string> ChooseLegacyFiles(QWidget* parent)
+std::vector<std::string> ChooseLegacyFiles(QWidget* parent, const QString& startFolder)
 {
-    const QStringList files = QFileDialog::getOpenFileNames(parent, QString(), QString(),
+    const QStringList files = QFileDialog::getOpenFileNames(parent, QString(), startFolder,
                                                             QStringLiteral("Legacy Files (*.rec *.REC)"));
     std::vector<std::string> paths;
     QStringList refused;

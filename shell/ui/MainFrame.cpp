@@ -13,6 +13,7 @@
 #include "shell/ui/AboutDlg.h"
 #include "shell/ui/OptionsSheet.h"
 #include "shell/ui/FileDialogs.h"
+#include "shell/ui/HelpWindow.h"
 #include "shell/ui/SplashWnd.h"
 
 #include <QCloseEvent>
@@ -267,12 +268,89 @@ void CMainFrame::CreateMenus()
     greyMachineCommands();
     connect(machine, &QMenu::aboutToShow, this, greyMachineCommands);
 
+    CreateWindowMenu();
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     AddCommand(help, QStringLiteral("&Help"), "ID_HELP", [this] { app_.OnHelp(); });
     QAction* machineHelp = AddCommand(help, QStringLiteral("&TorvMachine Help"), "ID_HELP_TORVMACHINE", [this] { app_.OnTorvMachineHelp(); });
     help->addSeparator();
     AddCommand(help, QStringLiteral("&About Varnex..."), "ID_APP_ABOUT", [this] { OnAppAbout(); });
     connect(help, &QMenu::aboutToShow, this, [this, machineHelp] { machineHelp->setEnabled(app_.CanShowTorvMachineHelp()); });
+}
+
+void CMainFrame::CreateWindowMenu()
+{
+    QMenu* window = menuBar()->addMenu(QStringLiteral("&Window"));
+    const std::vector<QAction*> arrange = {
+        AddCommand(window, QStringLiteral("&Cascade"), "ID_WINDOW_CASCADE", [this] { mdiArea_.cascadeSubWindows(); }),
+        AddCommand(window, QStringLiteral("&Tile"), "ID_WINDOW_TILE_HORZ", [this] { mdiArea_.tileSubWindows(); }),
+        AddCommand(window, QStringLiteral("&Arrange Icons"), "ID_WINDOW_ARRANGE", [this] { ArrangeIcons(); }),
+    };
+    windowListSeparator_ = window->addSeparator();
+    connect(window, &QMenu::aboutToShow, this, [this, window, arrange] {
+        for (QAction* action : arrange)
+            action->setEnabled(!mdiArea_.subWindowList().isEmpty());
+        FillWindowList(*window);
+    });
+    // The window keys; the menu does not list them. Ctrl+F4 is the document windows' own Close.
+    struct Key {
+        const char* name;
+        QKeySequence key;
+        std::function<void()> run;
+    };
+    const Key keys[] = {
+        {"ID_NEXT_WINDOW", QKeySequence(Qt::CTRL | Qt::Key_F6), [this] { mdiArea_.activateNextSubWindow(); }},
+        {"ID_PREV_WINDOW", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6), [this] { mdiArea_.activatePreviousSubWindow(); }},
+    };
+    for (const Key& key : keys) {
+        auto* action = new QAction(this);
+        action->setObjectName(QString::fromLatin1(key.name));
+        action->setShortcut(key.key);
+        connect(action, &QAction::triggered, this,
+                [run = key.run, handler = std::string("CMainFrame::") + key.name] { GuardCommand(handler, run); });
+        addAction(action);
+    }
+}
+
+void CMainFrame::FillWindowList(QMenu& window)
+{
+    for (QAction* action : windowActions_) {
+        window.removeAction(action);
+        delete action;
+    }
+    windowActions_.clear();
+    const QList<QMdiSubWindow*> windows = mdiArea_.subWindowList();
+    windowListSeparator_->setVisible(!windows.isEmpty());
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* child = windows[i];
+        QString title = child->windowTitle();
+        title.replace(QStringLiteral("[*]"), child->isWindowModified() ? QStringLiteral("*") : QString());
+        title.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        auto* action = new QAction(i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(title) : title, &window);
+        action->setCheckable(true);
+        action->setChecked(child == mdiArea_.activeSubWindow());
+        action->setStatusTip(QStringLiteral("Activate this window"));
+        connect(action, &QAction::triggered, this, [this, child = QPointer<QMdiSubWindow>(child)] {
+            if (child)
+                mdiArea_.setActiveSubWindow(child);
+        });
+        window.addAction(action);
+        windowActions_.push_back(action);
+    }
+}
+
+void CMainFrame::ArrangeIcons()
+{
+    // The minimized windows in a row along the bottom of the area, from the left.
+    const QRect area = mdiArea_.viewport()->rect();
+    int x = area.left();
+    for (QMdiSubWindow* child : mdiArea_.subWindowList(QMdiArea::CreationOrder)) {
+        if (!child->isMinimized())
+            continue;
+        const QSize size = child->size();
+        child->move(x, area.bottom() + 1 - size.height());
+        x += size.width();
+    }
 }
 
 void CMainFrame::CreateToolBar()
@@ -396,6 +474,18 @@ void CMainFrame::FillRecentFiles(QMenu* file)
     if (!files.empty())
         file->insertAction(recentActions_.front(), recentTopSeparator_);
     recentTopSeparator_->setVisible(!files.empty());
+}
+
+void CMainFrame::ShowHelp(const std::filesystem::path& file)
+{
+    if (!help_) {
+        help_ = new CHelpWindow(this);
+        help_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    help_->ShowFile(file);
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
 }
 
 void CMainFrame::OnViewOptions()

@@ -11,11 +11,13 @@
 #include <QMdiArea>
 #include <QPointer>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string_view>
 #include <vector>
 
+class CHelpWindow;
 class CVarnexApp;
 class ImportProgram;
 class QDockWidget;
@@ -50,6 +52,8 @@ public:
 
     // The recent files shown in the File menu; opening one goes through open.
     void SetRecentFiles(std::function<std::vector<std::string>()> list, std::function<void(const std::string&)> open);
+    // Help > Help: the help file in the program's help window (one, raised when open again).
+    void ShowHelp(const std::filesystem::path& file);
     // File > Print (Ctrl+P) and File > Print Setup.
     void SetPrintCommands(std::function<void()> print, std::function<void()> printSetup);
 
@@ -59,6 +63,11 @@ protected:
 
 private:
     void CreateMenus();
+    // Window: Cascade, Tile, Arrange Icons and the list of the open windows; Ctrl+F6 and
+    // Ctrl+Shift+F6 activate the next and previous window.
+    void CreateWindowMenu();
+    void FillWindowList(QMenu& window);
+    void ArrangeIcons();
     void CreateToolBar();
     void CreateNavigatorBar();
     void RestorePlacement();
@@ -83,6 +92,8 @@ private:
     QAction* recentSeparator_ = nullptr;
     QAction* recentTopSeparator_ = nullptr;
     std::vector<QAction*> recentActions_;
+    QAction* windowListSeparator_ = nullptr;
+    std::vector<QAction*> windowActions_;
     std::function<void(int)> navigatorCommand_;
     std::function<void(bool)> enableRunMenu_;
     std::function<std::vector<std::string>()> recentFiles_;
@@ -90,6 +101,7 @@ private:
     std::function<void()> print_;
     std::function<void()> printSetup_;
     std::unique_ptr<ImportProgram> import_;
+    QPointer<CHelpWindow> help_;
     // What the current child window added to the menus: its entries (each with the menu bar or
     // menu it went into), the separators before them, the forwarded menu updates and the notice
     // of the window's end.

@@ -5,6 +5,8 @@
 #include "shell/PrintMults.h"
 #include "shell/PrintParts.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -73,6 +75,18 @@ void QtPageSink::EndDocument()
         painter_.end();
 }
 
+QString ProposedPdfName(const QString& previous, const std::string& title)
+{
+    QString name;
+    for (const QChar c : fw::ToQString(title))
+        if (c.isLetterOrNumber() || c == u' ' || c == u'-' || c == u'_')
+            name += c;
+    name = name.simplified();
+    if (name.isEmpty())
+        name = QStringLiteral("Report");
+    return QFileInfo(previous).dir().filePath(name + QStringLiteral(".pdf"));
+}
+
 QtPrinterChooser::QtPrinterChooser(QWidget* parent)
     : parent_(parent), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
@@ -94,6 +108,10 @@ PrinterChooser::Choice QtPrinterChooser::Choose(const std::string& title)
     } else {
         if (QPrinterInfo::availablePrinters().isEmpty() && printer_->outputFormat() == QPrinter::NativeFormat)
             return {nullptr, false, "no printer is installed."};
+        // A report printed to a file before proposes a file of this report's own name beside it,
+        // never the earlier report's file.
+        if (const QString previous = printer_->outputFileName(); !previous.isEmpty())
+            printer_->setOutputFileName(ProposedPdfName(previous, title));
         QPrintDialog dialog(printer_.get(), parent_);
         dialog.setMinMax(1, 1);
         if (dialog.exec() != QDialog::Accepted)

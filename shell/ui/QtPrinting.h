@@ -18,6 +18,10 @@
 class QPrinter;
 class QWidget;
 
+// The PDF file proposed for a report after one printed to previous: beside it, named after the
+// report's title ("Mults [Standard: A]" -> "Mults Standard A.pdf").
+QString ProposedPdfName(const QString& previous, const std::string& title);
+
 // Lines on the printable area of a QPrinter: 80 columns and 57 line positions fit the page, in a
 // fixed-pitch font whose own line spacing is the line height.
 class QtPageSink : public PageSink {

@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QStackedLayout>
 
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -113,9 +114,14 @@ void CReportView::CloseFrame()
 
 void CReportView::SetColumnWidths()
 {
+    // The stated width, wider where the heading or a row needs it.
     const std::vector<ReportColumn>& columns = ReportColumns(Kind());
-    for (std::size_t i = 0; i < columns.size(); ++i)
-        table_->setColumnWidth(int(i), columns[i].width);
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        const int column = int(i);
+        const QAbstractItemView& view = *table_;   // the row hint is public there
+        const int needed = std::max(view.sizeHintForColumn(column), table_->horizontalHeader()->sectionSizeHint(column));
+        table_->setColumnWidth(column, std::max(columns[i].width, needed));
+    }
 }
 
 void CReportView::SetViewMode(ReportViewMode mode)

@@ -166,12 +166,17 @@ void VarnexProgram::ShowMainFrame(int showCommand)
 
 std::vector<std::string> VarnexProgram::ChooseLegacyFiles()
 {
-    return ::ChooseLegacyFiles(frame_.get());
+    return ::ChooseLegacyFiles(frame_.get(), ShopDiskFolder());
 }
 
 void VarnexProgram::OpenHelpFile(const std::filesystem::path& file)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(file.string())));
+    // The program's own help is HTML, shown in its help window; the machine side's goes to the desktop.
+    const std::string extension = file.extension().string();
+    if (frame_ && (extension == ".html" || extension == ".htm"))
+        frame_->ShowHelp(file);
+    else
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(file.string())));
 }
 
 std::optional<ShopDiskTarget> VarnexProgram::AskTarget()
@@ -179,7 +184,20 @@ std::optional<ShopDiskTarget> VarnexProgram::AskTarget()
     CShopDiskSetupDlg dialog(fw::DriveMap::Instance().Drives(), frame_.get());
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
+    shopDiskDrive_ = dialog.GetTargetDrive();
     return dialog.Target();
+}
+
+QString VarnexProgram::ShopDiskFolder() const
+{
+    const fw::DriveMap& drives = fw::DriveMap::Instance();
+    const std::vector<char> offered = drives.Drives();
+    const char drive = shopDiskDrive_ ? shopDiskDrive_ : offered.empty() ? 0 : offered.front();
+    try {
+        return drive ? QString::fromStdString(drives.ToNative(std::string(1, drive) + ":\\").string()) : QString();
+    } catch (const std::exception&) {
+        return {};
+    }
 }
 
 std::optional<MarkAnswer> VarnexProgram::AskMark(const std::string& caption, const std::string& mark)

@@ -66,6 +66,10 @@ public:
     std::optional<MarkAnswer> AskMark(const std::string& caption, const std::string& mark) override;
 
 private:
+    // Where Convert Legacy Files starts: the root of the drive of the last shop disk written, else
+    // of the drive the Shop Disk Setup offers first; none when it is not mapped.
+    QString ShopDiskFolder() const;
+
     std::map<TemplateId, FrameSpec> frames_;
     fw::QtPoster poster_;
     BusServiceFile serviceFile_;
@@ -77,6 +81,7 @@ private:
     VarnexDocuments documents_;
     std::unique_ptr<CMainFrame> frame_;   // goes before the documents, whose frames it holds
     std::unique_ptr<CBRAXNavBar> navBar_;  // goes before the main frame it sits in
-    const CAutoMultRun* currentRun_ = nullptr;   // the automult job the application holds
+    const CAutoMultRun* currentRun_ = nullptr;
+    char shopDiskDrive_ = 0;   // the drive of the last shop disk, 0 before one   // the automult job the application holds
     CVarnexApp app_;
 };

@@ -212,22 +212,27 @@ TEST(PatternStatus, TextsForAHoleALayoutAndNone)
     const auto h = PatternStatusTexts(&hole);
     EXPECT_EQ(h[0], tool.GetDescription());
     EXPECT_EQ(h[1], "Pattern Type A");
-    CDimension twelve, three, zero;
+    CDimension twelve, three;
     twelve.SetUnits(1);
     twelve = 12.0;
     three.SetUnits(1);
     three = 3.0;
-    zero.SetUnits(1);
-    zero = 0.0;
     EXPECT_EQ(h[2], "Start X = " + twelve.GetText());
     EXPECT_EQ(h[3], "Start U = " + three.GetText());
-    EXPECT_EQ(h[4], "Rise = " + zero.GetText());
-    EXPECT_EQ(h[5], "Run = " + zero.GetText());
+    EXPECT_EQ(h[4], "Rise = 0 in.");   // zero shown, not left out
+    EXPECT_EQ(h[5], "Run = 0 in.");
     EXPECT_NE(twelve.GetText(), "");
     const auto l = PatternStatusTexts(&layout);
     EXPECT_EQ(l[0], "");
     EXPECT_EQ(l[1], "Pattern Type B");
     EXPECT_EQ(PatternStatusTexts(nullptr), (std::array<std::string, 6>{}));
+
+    // A zero reads as a zero of the pattern's measuring system.
+    plane.Set(0, 0, '+', '+', 0, 0, 'A');
+    for (const auto& [system, text] : {std::pair{0, "0\""}, {1, "0 in."}, {2, "0 mm"}}) {
+        const CPattern atZero(0, 0, 1, 0, 1, 0, CPattern::hole, &plane, &tool, system);
+        EXPECT_EQ(PatternStatusTexts(&atZero)[2], std::string("Start X = ") + text) << system;
+    }
 }
 
 TEST(WindowRect, StoredRectangleIsCheckedBeforeUse)

@@ -142,15 +142,15 @@ TEST_F(PartViewTest, FormHoldsTheDesignationsAndControlsOfThePartInformation)
     const char* sections[] = {"1019", "1095", "1020", "1022"};
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(view.Section(i).GetControl()->objectName(), sections[i]);
-    EXPECT_EQ(view.WebDepthBox().text(), "Measure &Web Depth");
+    EXPECT_EQ(view.WebDepthBox().text(), "Mea&sure Web Depth");
     EXPECT_EQ(view.SystemBox().objectName(), "1189");
     EXPECT_EQ(view.SystemBox().title(), "Measuring System");
-    const char* systems[] = {"&Imperial", "&Decimal Inch", "&Metric"};
+    const char* systems[] = {"&Imperial", "&Decimal Inch", "Met&ric"};
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(view.SystemButton(i).text(), systems[i]);
         EXPECT_EQ(view.SystemButton(i).objectName(), QString::number(1027 + i));
     }
-    EXPECT_EQ(view.LegButton(0).text(), "&Far");
+    EXPECT_EQ(view.LegButton(0).text(), "F&ar");
     EXPECT_EQ(view.LegButton(1).objectName(), "1032");
     QStringList commands;
     for (QAction* action : view.ToolBarActions())

@@ -102,7 +102,7 @@ TEST_F(MainFrameTest, MenusCarryTheirPrompts)
     QStringList menus;
     for (QAction* menu : frame.menuBar()->actions())
         menus << menu->text();
-    EXPECT_EQ(menus, (QStringList{"&File", "&View", "&Machine", "&Help"}));
+    EXPECT_EQ(menus, (QStringList{"&File", "&View", "&Machine", "&Window", "&Help"}));
     ASSERT_NE(frame.Command("ID_FILE_IMPORT"), nullptr);
     EXPECT_EQ(frame.Command("ID_FILE_IMPORT")->statusTip(), "Start the import program");
     EXPECT_EQ(frame.Command("ID_FILE_IMPORT")->toolTip(), "Import");
@@ -163,7 +163,7 @@ TEST_F(MainFrameTest, TheActiveChildsMenusJoinTheMenuBarUntilAnotherIsActive)
     } cases[] = {{first, one, "One"}, {second, two, "Two"}, {first, one, "One"}};
     for (const auto& c : cases) {
         frame.MdiArea().setActiveSubWindow(c.active);
-        EXPECT_EQ(Texts(frame.menuBar()->actions()), (QStringList{"&File", "&Edit", "&View", "&Machine", "&Help"}));
+        EXPECT_EQ(Texts(frame.menuBar()->actions()), (QStringList{"&File", "&Edit", "&View", "&Machine", "&Window", "&Help"}));
         QMenu* edit = FindAction(frame.menuBar()->actions(), "&Edit")->menu();
         EXPECT_EQ(Texts(edit->actions()), QStringList{c.name + " &Edit"});
         EXPECT_EQ(Texts(view->actions()), ownView + QStringList({"", c.name + " &View"}));
@@ -177,7 +177,7 @@ TEST_F(MainFrameTest, TheActiveChildsMenusJoinTheMenuBarUntilAnotherIsActive)
     delete first;
     delete second;
     QCoreApplication::processEvents();
-    EXPECT_EQ(Texts(frame.menuBar()->actions()), (QStringList{"&File", "&View", "&Machine", "&Help"}));
+    EXPECT_EQ(Texts(frame.menuBar()->actions()), (QStringList{"&File", "&View", "&Machine", "&Window", "&Help"}));
     EXPECT_EQ(Texts(view->actions()), ownView);
 }
 

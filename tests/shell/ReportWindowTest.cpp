@@ -81,6 +81,17 @@ protected:
     CReportWindows reports;
 };
 
+TEST(QtPrintingTest, AReportPrintedToAFileAfterAnotherProposesItsOwnName)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"Mults [Standard: A]", "/home/u/out/Mults Standard A.pdf"},
+        {"Parts [Custom: ABC]", "/home/u/out/Parts Custom ABC.pdf"},
+        {"[]", "/home/u/out/Report.pdf"},
+    };
+    for (const auto& [title, proposed] : cases)
+        EXPECT_EQ(ProposedPdfName(QStringLiteral("/home/u/out/Parts Standard AB.pdf"), title), QString(proposed)) << title;
+}
+
 TEST_F(ReportWindowTest, AJobOfTwentyPartsSortedSelectedAndPrintedToPdf)
 {
     for (int i = 1; i <= 20; ++i)
@@ -89,6 +100,12 @@ TEST_F(ReportWindowTest, AJobOfTwentyPartsSortedSelectedAndPrintedToPdf)
     CReportView& view = View();
     ASSERT_EQ(view.Model().rowCount(), 20);
     EXPECT_TRUE(reports.Current()->isMaximized());
+    // Every column is wide enough for its rows and its heading.
+    const QAbstractItemView& table = view.Table();
+    for (int column = 0; column < view.Model().columnCount(); ++column)
+        EXPECT_GE(view.Table().columnWidth(column),
+                  std::max(table.sizeHintForColumn(column), view.Table().horizontalHeader()->sectionSizeHint(column)))
+            << column;
 
     ReportSortDirection::Reset();
     view.OnColumnClick(4);   // LENGTH, ascending

@@ -4,6 +4,7 @@
 #include "shell/ui/ChildFrame.h"
 #include "shell/ui/DimensionControl.h"
 #include "shell/ui/FrameAccelerators.h"
+#include "shell/ui/HelpWindow.h"
 #include "shell/ui/SplashWnd.h"
 #include "machmult/MachineDoc.h"
 #include "model/ShapeDoc.h"
@@ -12,6 +13,8 @@
 #include "machmult/ui/HmultSplitterFrame.h"
 #include "machmult/ui/ModalRunner.h"
 #include "machmult/ui/MultView.h"
+#include "machmult/ui/PartListView.h"
+#include "machmult/PartDragPayload.h"
 #include "partprog/IPartDoc.h"
 #include "partprog/PartDoc.h"
 #include "partprog/ui/FaceView.h"
@@ -19,6 +22,7 @@
 #include "partprog/ui/PatternView.h"
 #include "partprog/ui/SplitterFrame.h"
 #include "partprog/ui/TabView.h"
+#include "partprog/FaceTool.h"
 #include "fw/core/Archive.h"
 #include "shell/VarnexStrings.h"
 #include "tests/fw/TempDrives.h"
@@ -26,22 +30,31 @@
 #include "tests/shell/QtFixture.h"
 #include "tests/shell/TestDocument.h"
 
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QPushButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QSplitter>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QDropEvent>
 #include <QTest>
 #include <QDockWidget>
 #include <QFile>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QToolBar>
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
+#include <set>
 
 namespace {
 
@@ -147,7 +160,7 @@ TEST_F(ProgramTest, StartsWithItsMainWindowMenusToolbarNavigatorAndTemplatesInOr
     ASSERT_NE(frame, nullptr);
     EXPECT_TRUE(frame->isVisible());
     EXPECT_TRUE(frame->isMaximized());   // no placement stored yet
-    EXPECT_EQ(frame->menuBar()->actions().size(), 4);
+    EXPECT_EQ(frame->menuBar()->actions().size(), 5);
     EXPECT_FALSE(frame->ToolBar().actions().isEmpty());
     EXPECT_EQ(frame->dockWidgetArea(&frame->NavigatorBar()), Qt::LeftDockWidgetArea);
 
@@ -240,7 +253,7 @@ TEST_F(ProgramTest, ShapeDocumentsOpenEditAndSaveInTheirOwnWindows)
     ASSERT_EQ(Windows(program).size(), 1);
     auto* frame = dynamic_cast<CChildFrame*>(Windows(program)[0]);
     ASSERT_NE(frame, nullptr);
-    EXPECT_EQ(frame->windowTitle(), "Shape1");
+    EXPECT_EQ(frame->windowTitle(), "Shape1[*]");
     auto* view = dynamic_cast<test::TextView*>(frame->View());
     ASSERT_NE(view, nullptr);
     view->setText("W 12X26");
@@ -529,7 +542,7 @@ TEST_F(ProgramTest, CtrlSSavesTheModifiedPartOfItsOwnWindowOnly)
     ASSERT_TRUE(frame && other);
     auto* view = dynamic_cast<CPartView*>(frame->View());
     ASSERT_NE(view, nullptr);
-    EXPECT_EQ(frame->windowTitle(), "B12.prt");
+    EXPECT_EQ(frame->windowTitle(), "B12.prt[*]");
 
     if (CSplashWnd* splash = CSplashWnd::Instance())   // a key takes the splash away first
         QTest::keyClick(splash, Qt::Key_Escape);
@@ -544,7 +557,7 @@ TEST_F(ProgramTest, CtrlSSavesTheModifiedPartOfItsOwnWindowOnly)
     EXPECT_FALSE(frame->Document()->IsModified());
     EXPECT_NE(TempDrives::Get(file), stored);
     EXPECT_EQ(static_cast<CPartDoc*>(frame->Document())->Header().quantity, 5u);
-    EXPECT_EQ(frame->windowTitle(), "B12.prt");
+    EXPECT_EQ(frame->windowTitle(), "B12.prt[*]");
     EXPECT_EQ(TempDrives::Get(copy), stored);
     EXPECT_TRUE(messages->Shown().empty());
 }
@@ -556,11 +569,11 @@ TEST_F(ProgramTest, AfterASaveTheWindowIsTitledWithTheDocumentsName)
     program.App().DoNavAction(0x13, nullptr);
     auto* frame = dynamic_cast<CChildFrame*>(Windows(program)[0]);
     ASSERT_NE(frame, nullptr);
-    EXPECT_EQ(frame->windowTitle(), "Shape1");
+    EXPECT_EQ(frame->windowTitle(), "Shape1[*]");
     std::filesystem::create_directories(drives.C() / "Kestrom" / "Shapes");
     ASSERT_TRUE(frame->Document()->DoSave("C:\\Kestrom\\Shapes\\W 12X26.shp"));
     frame->UpdateCommands();   // as the program does while idle
-    EXPECT_EQ(frame->windowTitle(), "W 12X26.shp");
+    EXPECT_EQ(frame->windowTitle(), "W 12X26.shp[*]");
 }
 
 TEST_F(ProgramTest, APatternFileOpensInThePartProgrammingWindow)
@@ -749,7 +762,7 @@ TEST_F(ProgramTest, TheActivePartProgrammingWindowsMenusJoinTheMainMenusAndRunIt
     auto* partView = dynamic_cast<CPartView*>(info->View());
     ASSERT_NE(partView, nullptr);
     CMainFrame& main = *program.MainFrame();
-    const QStringList own{"&File", "&View", "&Machine", "&Help"};
+    const QStringList own{"&File", "&View", "&Machine", "&Window", "&Help"};
     EXPECT_EQ(MenuTitles(main), own);
     QMenu* view = MainMenu(main, "&View");
     ASSERT_NE(view, nullptr);
@@ -762,7 +775,7 @@ TEST_F(ProgramTest, TheActivePartProgrammingWindowsMenusJoinTheMainMenusAndRunIt
     auto* programming = frame->findChild<CSplitterFrame*>();
     ASSERT_NE(programming, nullptr);
     EXPECT_EQ(main.MdiArea().currentSubWindow(), frame);
-    EXPECT_EQ(MenuTitles(main), (QStringList{"&File", "&Edit", "&View", "&Tools", "&Machine", "&Help"}));
+    EXPECT_EQ(MenuTitles(main), (QStringList{"&File", "&Edit", "&View", "&Tools", "&Machine", "&Window", "&Help"}));
     EXPECT_EQ(MainMenu(main, "&Edit"), programming->Menus()[0]);
     EXPECT_EQ(MainMenu(main, "&Tools"), programming->Menus()[2]);
 
@@ -817,7 +830,7 @@ TEST_F(ProgramTest, TheActivePartProgrammingWindowsMenusJoinTheMainMenusAndRunIt
     specifics->trigger();
     ASSERT_EQ(Windows(program).size(), 2);
     EXPECT_NE(Windows(program)[1]->findChild<CSplitterFrame*>(), nullptr);
-    EXPECT_EQ(MenuTitles(main).size(), 6);
+    EXPECT_EQ(MenuTitles(main).size(), 7);
     EXPECT_TRUE(messages->Shown().empty());
     CFaceView::SetToolChooser(chooser);
 }
@@ -871,7 +884,7 @@ void ProgramTest::ExpectNewPartTitledAfterSave(const char* group)
     EXPECT_TRUE(std::filesystem::exists(drives.C() / "Kestrom/Jobs/NONE/NONE/B14.prt"));
     EXPECT_FALSE(frame->Document()->IsModified());
     frame->UpdateCommands();   // as the program does while idle
-    EXPECT_EQ(frame->windowTitle(), "B14.prt");
+    EXPECT_EQ(frame->windowTitle(), "B14.prt[*]");
     EXPECT_EQ(frame->Document()->GetPathName(), "C:\\Kestrom\\Jobs\\NONE\\NONE\\B14.prt");
     EXPECT_TRUE(messages->Shown().empty());
 }
@@ -970,4 +983,376 @@ TEST_F(ProgramTest, F6AndShiftF6MoveTheFocusBetweenThePanesOfASplitWindow)
     EXPECT_EQ(paneOfFocus(), bottom);
     EXPECT_TRUE(messages->Shown().empty());
     CFaceView::SetToolChooser(chooser);
+}
+
+namespace {
+
+// Part B12 open in its information window with the part programming window beside it; the
+// information window's view, or null.
+CPartView* OpenB12WithProgramming(VarnexProgram& program)
+{
+    program.App().DoNavAction(0x21, "C:\\Kestrom\\Jobs\\NONE\\NONE\\B12.prt");
+    auto* info = dynamic_cast<CChildFrame*>(program.MainFrame()->MdiArea().subWindowList().value(0));
+    auto* view = info ? dynamic_cast<CPartView*>(info->View()) : nullptr;
+    if (!view)
+        return nullptr;
+    view->ToolBarActions()[3]->trigger();   // Specifics
+    return program.MainFrame()->MdiArea().subWindowList().size() == 2 ? view : nullptr;
+}
+
+CSplitterFrame* ProgrammingWindow(VarnexProgram& program)
+{
+    QMdiSubWindow* window = program.MainFrame()->MdiArea().subWindowList().value(1);
+    return window ? window->findChild<CSplitterFrame*>() : nullptr;
+}
+
+// The Alt+letter keys of the mnemonics shown in a widget's buttons and labels.
+std::set<QString> Mnemonics(const QWidget& widget)
+{
+    std::set<QString> keys;
+    for (const QAbstractButton* button : widget.findChildren<QAbstractButton*>())
+        if (!QKeySequence::mnemonic(button->text()).isEmpty())
+            keys.insert(QKeySequence::mnemonic(button->text()).toString());
+    for (const QLabel* label : widget.findChildren<QLabel*>())
+        if (label->buddy() && !QKeySequence::mnemonic(label->text()).isEmpty())
+            keys.insert(QKeySequence::mnemonic(label->text()).toString());
+    return keys;
+}
+
+} // namespace
+
+TEST_F(ProgramTest, AddInTheProgrammingWindowKeepsWhatIsTypedInPartInformation)
+{
+    InstallDimensionControl();
+    const CFaceView::ToolChooser chooser = CFaceView::SetToolChooser([](QWidget*) { return std::string(); });
+    VarnexProgram program(VarnexProgram::Standard({}, nullptr));
+    program.Start({});
+    SaveB12();
+    CPartView* view = OpenB12WithProgramming(program);
+    ASSERT_NE(view, nullptr);
+    CSplitterFrame* programming = ProgrammingWindow(program);
+    ASSERT_NE(programming, nullptr);
+    auto* part = static_cast<CPartDoc*>(programming->PatternView().GetDocument());
+
+    // Typed in Part Information and not yet applied, then a pattern added beside it.
+    const std::pair<int, QString> typed[] = {
+        {CPartView::IDC_QUANTITY, "7"}, {CPartView::IDC_GRADE, "A572"}, {CPartView::IDC_FABCODE, "F9"},
+        {CPartView::IDC_REMARKA, "PRIME"}};
+    for (const auto& [id, text] : typed)
+        view->Edit(id).setText(text);
+    view->WebDepthBox().click();
+    programming->PatternView().Lenbox(CPatternView::IDC_X_POSITION).SetDecimalInches(6);
+    programming->PatternView().Button(CPatternView::IDC_ADD).click();
+    ASSERT_EQ(programming->CurrentFaceView()->GetPatternList()->GetCount(), 1);
+    for (const auto& [id, text] : typed)
+        EXPECT_EQ(view->Edit(id).text(), text) << id;
+    EXPECT_TRUE(view->WebDepthBox().isChecked());
+
+    // Saved, the part has both.
+    view->ToolBarActions()[0]->trigger();
+    EXPECT_EQ(part->Header().quantity, 7u);
+    EXPECT_EQ(part->Header().grade, "A572");
+    EXPECT_EQ(part->Header().remarkA, "PRIME");
+    EXPECT_EQ(part->Header().measureWebDepth, 1);
+    EXPECT_FALSE(part->IsModified());
+    EXPECT_TRUE(messages->Shown().empty());
+    CFaceView::SetToolChooser(chooser);
+}
+
+TEST_F(ProgramTest, ChangingTheToolKeepsThePatternTypedInTheForm)
+{
+    InstallDimensionControl();
+    const CFaceView::ToolChooser chooser = CFaceView::SetToolChooser([](QWidget*) { return std::string(); });
+    VarnexProgram program(VarnexProgram::Standard({}, nullptr));
+    program.Start({});
+    SaveB12();
+    CToolDoc square;
+    square.SetToolData(1, 0, "SQ", 0, 0);
+    ASSERT_TRUE(square.OnSaveDocument(CToolDoc::GetToolFilePath("1-SQ")));
+    ASSERT_NE(OpenB12WithProgramming(program), nullptr);
+    CSplitterFrame* programming = ProgrammingWindow(program);
+    ASSERT_NE(programming, nullptr);
+    CPatternView& form = programming->PatternView();
+
+    const auto dropTool = [&form] {
+        QMimeData data;
+        data.setData(facetool::kToolListFormat, "C:\\Kestrom\\Tools\\1-SQ.tl|");
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&form, &drop);
+    };
+    const std::pair<const char*, std::function<void()>> changes[] = {
+        {"Choose Tool", [&] { ASSERT_TRUE(programming->Execute(ID_CHOOSE_TOOL)); }},
+        {"Choose Global Tool", [&] { ASSERT_TRUE(programming->Execute(ID_CHOOSE_GLOBAL_TOOL)); }},
+        {"tool drop", dropTool},
+    };
+    const CFaceView::ToolChooser none = CFaceView::SetToolChooser([](QWidget*) { return std::string("1-SQ"); });
+    double x = 50;
+    for (const auto& [name, change] : changes) {
+        form.Lenbox(CPatternView::IDC_X_POSITION).SetDecimalInches(x);
+        form.Lenbox(CPatternView::IDC_U_POSITION).SetDecimalInches(3);
+        form.CountEdit(CPatternView::IDC_COUNT_X).setText("4");
+        form.Lenbox(CPatternView::IDC_X_INCREMENT).SetDecimalInches(6);
+        form.CountEdit(CPatternView::IDC_COUNT_U).setText("2");
+        form.Lenbox(CPatternView::IDC_U_INCREMENT).SetDecimalInches(2.5);
+        change();
+        EXPECT_EQ(programming->CurrentFaceView()->GetTool()->GetType(), "SQ") << name;
+        EXPECT_EQ(form.Lenbox(CPatternView::IDC_X_POSITION).GetDecimalInches(), x) << name;
+        EXPECT_EQ(form.Lenbox(CPatternView::IDC_U_POSITION).GetDecimalInches(), 3.0) << name;
+        EXPECT_EQ(form.CountEdit(CPatternView::IDC_COUNT_X).text(), "4") << name;
+        EXPECT_EQ(form.Lenbox(CPatternView::IDC_X_INCREMENT).GetDecimalInches(), 6.0) << name;
+        EXPECT_EQ(form.CountEdit(CPatternView::IDC_COUNT_U).text(), "2") << name;
+        EXPECT_EQ(form.Lenbox(CPatternView::IDC_U_INCREMENT).GetDecimalInches(), 2.5) << name;
+        // Add takes what was typed, with the new tool.
+        ASSERT_TRUE(form.Add()) << name;
+        const CPattern* added = form.Editor().GetCurrent();
+        ASSERT_NE(added, nullptr);
+        EXPECT_EQ(added->GetStartX().GetValue(), x) << name;
+        EXPECT_EQ(added->GetCountX(), 4) << name;
+        EXPECT_EQ(added->GetCountU(), 2) << name;
+        x += 50;
+    }
+    CFaceView::SetToolChooser(none);
+    EXPECT_TRUE(messages->Shown().empty());
+    CFaceView::SetToolChooser(chooser);
+}
+
+TEST_F(ProgramTest, APartAsLongAsTheDocumentTakesOpensSavesAndIsProgrammed)
+{
+    InstallDimensionControl();
+    const CFaceView::ToolChooser chooser = CFaceView::SetToolChooser([](QWidget*) { return std::string(); });
+    VarnexProgram program(VarnexProgram::Standard({}, nullptr));
+    program.Start({});
+    SaveB12();   // the shape; the part is made anew
+    std::filesystem::remove(drives.C() / "Kestrom/Jobs/NONE/NONE/B12.prt");
+    {
+        std::unique_ptr<IPartDoc> made = fw::ClassRegistry::Instance().CreateAs<IPartDoc>("Varnex.PartDoc");
+        ASSERT_NE(made, nullptr);
+        ASSERT_EQ(made->SetPartData("", "", "B12", 1, 1500, "W ", "12X26", "A36", "", 0, "", "", 0, 0), fw::S_OK);
+        ASSERT_EQ(made->SavePart(), fw::S_OK);
+    }
+    const std::filesystem::path file = drives.C() / "Kestrom/Jobs/NONE/NONE/B12.prt";
+    const std::string stored = TempDrives::Get(file);
+    CPartView* view = OpenB12WithProgramming(program);
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(messages->Shown().empty());
+    EXPECT_EQ(view->Length().GetDecimalInches(), 1500.0);
+    CSplitterFrame* programming = ProgrammingWindow(program);
+    ASSERT_NE(programming, nullptr);
+
+    // Positions beyond 99'-11" are typed as they are.
+    QWidget* x = programming->PatternView().Lenbox(CPatternView::IDC_X_POSITION).GetControl();
+    FocusInWindow(program, *Windows(program)[1], *x);
+    x->clearFocus();
+    x->setFocus(Qt::TabFocusReason);   // entered by Tab: its text selected
+    QTest::keyClicks(x, "110'");
+    EXPECT_EQ(programming->PatternView().Lenbox(CPatternView::IDC_X_POSITION).GetDecimalInches(), 1320.0);
+    ASSERT_TRUE(programming->PatternView().Add());
+    EXPECT_EQ(programming->PatternView().Editor().GetCurrent()->GetStartX().GetValue(), 1320.0);
+
+    view->Edit(CPartView::IDC_QUANTITY).setText("3");
+    view->ToolBarActions()[0]->trigger();   // Save
+    EXPECT_TRUE(messages->Shown().empty());
+    EXPECT_NE(TempDrives::Get(file), stored);
+    CPartDoc reread;
+    ASSERT_TRUE(reread.ReadDocumentFile("C:\\Kestrom\\Jobs\\NONE\\NONE\\B12.prt", true, true));
+    EXPECT_EQ(reread.Header().length.GetValue(), 1500.0);
+    EXPECT_EQ(reread.Header().quantity, 3u);
+    CFaceView::SetToolChooser(chooser);
+}
+
+TEST_F(ProgramTest, SavingAPartWhoseShapeIsNotInTheCatalogNamesTheShape)
+{
+    InstallDimensionControl();
+    VarnexProgram program(VarnexProgram::Standard({}, nullptr));
+    program.Start({});
+    SaveB12();
+    std::filesystem::remove(drives.C() / "Kestrom/Shapes/W 12X26.shp");
+    {
+        // Opening tells that the shape is missing; those boxes are answered OK.
+        const fw::ScriptedMessages opening(fw::ScriptedMessageService::WhenUnscripted::AnswerDefault);
+        program.App().DoNavAction(0x21, "C:\\Kestrom\\Jobs\\NONE\\NONE\\B12.prt");
+        ASSERT_FALSE(opening->Shown().empty());
+    }
+    ASSERT_EQ(Windows(program).size(), 1);
+    auto* info = dynamic_cast<CChildFrame*>(Windows(program)[0]);
+    auto* view = dynamic_cast<CPartView*>(info->View());
+    ASSERT_NE(view, nullptr);
+    const std::size_t opened = messages->Shown().size();
+    ASSERT_EQ(opened, 0u);
+    view->Edit(CPartView::IDC_QUANTITY).setText("5");
+
+    // The last window asks to save; the save is refused for the shape.
+    messages->Answer(fw::IDYES).Answer(fw::IDOK);
+    EXPECT_FALSE(info->close());
+    ASSERT_EQ(messages->Shown().size(), opened + 2);
+    EXPECT_EQ(messages->Shown()[opened].text, "Save changes to B12.prt?");
+    EXPECT_EQ(messages->Shown()[opened + 1].text,
+              "Invalid Shape: there is no shape W 12X26 (C:\\Kestrom\\Shapes\\W 12X26.shp).");
+    EXPECT_EQ(view->Edit(CPartView::IDC_QUANTITY).text(), "5");   // nothing typed is lost
+}
+
+TEST_F(ProgramTest, TheWindowMenuArrangesListsAndActivatesTheWindows)
+{
+    InstallDimensionControl();
+    const CFaceView::ToolChooser chooser = CFaceView::SetToolChooser([](QWidget*) { return std::string(); });
+    Profile().WriteProfileInt("Layout", "MaximizePattern", 0);
+    VarnexProgram program(VarnexProgram::Standard({}, nullptr));
+    program.Start({});
+    CMainFrame& main = *program.MainFrame();
+    EXPECT_EQ(MenuTitles(main), (QStringList{"&File", "&View", "&Machine", "&Window", "&Help"}));
+    QMenu* window = MainMenu(main, "&Window");
+    ASSERT_NE(window, nullptr);
+    emit window->aboutToShow();
+    EXPECT_FALSE(Entry(*window, "&Cascade")->isEnabled());   // no window to arrange
+
+    SaveB12();
+    CPartView* view = OpenB12WithProgramming(program);
+    ASSERT_NE(view, nullptr);
+    const QList<QMdiSubWindow*> windows = Windows(program);
+    for (QMdiSubWindow* child : windows)
+        static_cast<CChildFrame*>(child)->UpdateCommands();   // as the program does while idle
+    // Two windows of one part are numbered; the modified one is marked.
+    EXPECT_EQ(windows[0]->windowTitle(), "B12.prt:1[*]");
+    EXPECT_EQ(windows[1]->windowTitle(), "B12.prt:2[*]");
+    view->Edit(CPartView::IDC_QUANTITY).setText("5");
+    for (QMdiSubWindow* child : windows)
+        static_cast<CChildFrame*>(child)->UpdateCommands();
+    EXPECT_TRUE(windows[0]->isWindowModified());
+
+    emit window->aboutToShow();
+    for (const char* command : {"&Cascade", "&Tile", "&Arrange Icons"})
+        EXPECT_TRUE(Entry(*window, command)->isEnabled()) << command;
+    QAction* first = Entry(*window, "&1 B12.prt:1*");
+    QAction* second = Entry(*window, "&2 B12.prt:2*");
+    ASSERT_TRUE(first && second);
+    EXPECT_TRUE(second->isChecked());
+    first->trigger();
+    EXPECT_EQ(main.MdiArea().activeSubWindow(), windows[0]);
+    Entry(*window, "&Tile")->trigger();
+    EXPECT_FALSE(windows[0]->geometry().intersects(windows[1]->geometry()));
+    Entry(*window, "&Cascade")->trigger();
+    EXPECT_NE(windows[0]->pos(), windows[1]->pos());
+    CFaceView::SetToolChooser(chooser);
+}
+
+TEST_F(ProgramTest, WindowKeysAndAltFReachTheirWindowsAndMenus)
+{
+    InstallDimensionControl();
+    const CFaceView::ToolChooser chooser = CFaceView::SetToolChooser([](QWidget*) { return std::string(); });
+    Profile().WriteProfileInt("Layout", "MaximizePattern", 0);
+    VarnexProgram program(VarnexProgram::Standard({}, nullptr));
+    program.Start({});
+    CMainFrame& main = *program.MainFrame();
+    SaveB12();
+    ASSERT_NE(OpenB12WithProgramming(program), nullptr);
+    const QList<QMdiSubWindow*> windows = Windows(program);
+    CSplitterFrame* programming = ProgrammingWindow(program);
+    ASSERT_NE(programming, nullptr);
+
+    // No button of a document window takes the letter of a main menu.
+    std::set<QString> menuKeys;
+    for (const QAction* menu : main.menuBar()->actions())
+        menuKeys.insert(QKeySequence::mnemonic(menu->text()).toString());
+    for (const QMenu* menu : programming->Menus())   // Edit and Tools while the window is active
+        menuKeys.insert(QKeySequence::mnemonic(menu->title()).toString());
+    program.App().DoNavAction(0x12, nullptr);   // a mult, a shape, a tool and a machine besides
+    program.App().DoNavAction(0x13, nullptr);
+    program.App().DoNavAction(0x14, nullptr);
+    program.App().DoNavAction(0x15, nullptr);
+    for (QMdiSubWindow* child : Windows(program))
+        for (const QString& key : Mnemonics(*child))
+            EXPECT_FALSE(menuKeys.contains(key)) << key.toStdString() << " in " << child->windowTitle().toStdString();
+    for (QMdiSubWindow* child : Windows(program).mid(2))
+        EXPECT_TRUE(child->close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(Windows(program).size(), 2);
+
+    // Alt+F opens File with the focus in the pattern form.
+    QWidget* x = programming->PatternView().Lenbox(CPatternView::IDC_X_POSITION).GetControl();
+    FocusInWindow(program, *windows[1], *x);
+    QMenu* file = MainMenu(main, "&File");
+    QTest::keyClick(x, Qt::Key_F, Qt::AltModifier);
+    EXPECT_TRUE(file->isVisible());
+    file->hide();
+
+    // Ctrl+F6 and Ctrl+Shift+F6 go round the windows; Ctrl+F4 closes the active one.
+    FocusInWindow(program, *windows[1], *x);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6, Qt::ControlModifier);
+    EXPECT_EQ(main.MdiArea().activeSubWindow(), windows[0]);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(main.MdiArea().activeSubWindow(), windows[1]);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4, Qt::ControlModifier);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(Windows(program).size(), 1);
+    EXPECT_TRUE(messages->Shown().empty());
+    CFaceView::SetToolChooser(chooser);
+}
+
+TEST_F(ProgramTest, TheHandMultWindowIsTitledApartFromTheMultWindow)
+{
+    InstallDimensionControl();
+    VarnexProgram program(VarnexProgram::Standard({}, nullptr));
+    program.Start({});
+    SaveMultM1(1);
+    program.App().DoNavAction(0x22, "C:\\Kestrom\\Jobs\\J1\\G1\\M 1.mlt");
+    auto* info = dynamic_cast<CChildFrame*>(Windows(program)[0]);
+    auto* view = dynamic_cast<machui::CMultView*>(info->View());
+    ASSERT_NE(view, nullptr);
+    const machui::ModalRunner previous = machui::SetModalRunner([](QDialog&) { return int(QDialog::Rejected); });
+    view->ToolBarActions()[3]->trigger();   // Specifics
+    machui::SetModalRunner(previous);
+    ASSERT_EQ(Windows(program).size(), 2);
+    for (QMdiSubWindow* child : Windows(program))
+        static_cast<CChildFrame*>(child)->UpdateCommands();
+    EXPECT_EQ(Windows(program)[0]->windowTitle(), "M 1.mlt:1[*]");
+    EXPECT_EQ(Windows(program)[1]->windowTitle(), "M 1.mlt:2[*]");
+}
+
+TEST_F(ProgramTest, HelpShowsTheHelpFileInAWindowOfTheProgram)
+{
+    const std::filesystem::path folder = drives.C().parent_path() / "bin";
+    std::filesystem::create_directories(folder);
+    TempDrives::Put(folder / "Varnex.html", "<html><body><h2 id=\"handmult\">Hand multing</h2><p>Hold Shift.</p></body></html>");
+    VarnexProgram program(VarnexProgram::Standard(folder, nullptr));
+    program.Start({});
+    program.MainFrame()->Command("ID_HELP")->trigger();
+    auto* help = program.MainFrame()->findChild<CHelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(help->isWindow());
+    EXPECT_EQ(help->windowTitle(), "Varnex Help");
+    EXPECT_TRUE(help->toPlainText().contains("Hold Shift."));
+    program.MainFrame()->Command("ID_HELP")->trigger();   // again: the same window
+    EXPECT_EQ(program.MainFrame()->findChildren<CHelpWindow*>().size(), 1);
+    EXPECT_TRUE(messages->Shown().empty());
+    if (const char* shots = std::getenv("VARNEX_SHOTS"))
+        help->grab().save(QString(shots) + "/help-window.png");
+}
+
+TEST_F(ProgramTest, HandMultingSaysInTheStatusBarHowToDragFromTheOtherList)
+{
+    InstallDimensionControl();
+    VarnexProgram program(VarnexProgram::Standard({}, nullptr));
+    program.Start({});
+    SaveMultM1(1);
+    program.App().DoNavAction(0x22, "C:\\Kestrom\\Jobs\\J1\\G1\\M 1.mlt");
+    auto* view = dynamic_cast<machui::CMultView*>(dynamic_cast<CChildFrame*>(Windows(program)[0])->View());
+    ASSERT_NE(view, nullptr);
+    const machui::ModalRunner previous = machui::SetModalRunner([](QDialog&) { return int(QDialog::Rejected); });
+    view->ToolBarActions()[3]->trigger();   // Specifics
+    machui::SetModalRunner(previous);
+    ASSERT_EQ(Windows(program).size(), 2);
+    auto* hmult = Windows(program)[1]->findChild<machui::CHmultSplitterFrame*>();
+    ASSERT_NE(hmult, nullptr);
+
+    QMimeData parts;
+    parts.setData(kAddToMultFormat, QByteArray());
+    QStatusBar& status = *program.MainFrame()->statusBar();
+    for (const auto& [keys, shown] : {std::pair{Qt::NoModifier, QString(machui::CPartListView::kShiftDragTip)},
+                                      {Qt::ShiftModifier, QString("Ready")}}) {
+        QDragEnterEvent enter(QPoint(5, 5), Qt::MoveAction, &parts, Qt::LeftButton, keys);
+        QCoreApplication::sendEvent(hmult->MultView().viewport(), &enter);
+        EXPECT_EQ(enter.isAccepted(), keys == Qt::ShiftModifier);
+        EXPECT_EQ(status.currentMessage(), shown);
+    }
 }
