@@ -272,8 +272,7 @@ void CMultDoc::DeleteContents()
     header_ = MultRecord{};
     header_.sequence = 1;
     header_.quantity = 1;
-    ownFile_.clear();
-    ownKey_.clear();
+    ForgetOwnFile();
     CSmartDoc::DeleteContents();
 }
 
@@ -346,6 +345,12 @@ std::string CMultDoc::KeyText() const
 std::string CMultDoc::OwnFile() const
 {
     return GetDocumentState() == stateStored && ownKey_ == KeyText() ? ownFile_ : std::string();
+}
+
+void CMultDoc::ForgetOwnFile()
+{
+    ownFile_.clear();
+    ownKey_.clear();
 }
 
 bool CMultDoc::OnOpenDocument(const std::string& path)

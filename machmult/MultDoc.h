@@ -201,6 +201,8 @@ private:
     std::string KeyText() const;
     // The file the mult saves back to; empty when it has none (see SaveDocument).
     std::string OwnFile() const;
+    // The mult is a new one: its next save takes the first free name.
+    void ForgetOwnFile();
     // SaveDocument without the forms.
     bool SaveUnderFreeName();
     std::string MultPathOnDrive(const std::string& drive) const;

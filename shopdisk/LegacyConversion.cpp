@@ -109,11 +109,10 @@ void LegacyConversion::Refuse(std::string problem) { problems_.push_back(std::mo
 
 void LegacyConversion::Add(std::unique_ptr<CSmartDoc> doc, std::string target, std::string what)
 {
-    const auto same = std::find_if(converted_.begin(), converted_.end(), [&](const Converted& c) {
-        return fw::EqualsNoCase1252(c.target, target);
-    });
-    if (same != converted_.end()) {
-        Refuse(what + " is not converted: " + same->what + " is converted to the same file " + target + ".");
+    const auto [same, added] = targets_.emplace(fw::Upper1252(target), converted_.size());
+    if (!added) {
+        Refuse(what + " is not converted: " + converted_[same->second].what + " is converted to the same file " +
+               target + ".");
         return;
     }
     CSmartDoc* raw = doc.get();
@@ -192,29 +191,32 @@ const CPartTool* LegacyConversion::CatalogueTool(const CPartTool& recorded, cons
                 SameRecordedSize(tool->GetSizeA(), recorded.GetSizeA(), rounded) &&
                 SameRecordedSize(tool->GetSizeB(), recorded.GetSizeB(), rounded))
                 return tool.get();
-    const std::string& name = recorded.GetShortName();
-    auto missing = std::find_if(missingTools_.begin(), missingTools_.end(),
-                                [&](const MissingTool& m) { return m.name == name; });
-    if (missing == missingTools_.end())
-        missing = missingTools_.insert(missingTools_.end(), MissingTool{name, {}});
-    if (missing->users.empty() || missing->users.back() != user)
-        missing->users.push_back(user);
+    const auto [known, added] = missingToolIndex_.emplace(recorded.GetShortName(), missingTools_.size());
+    if (added)
+        missingTools_.push_back({recorded.GetShortName(), {}});
+    std::vector<std::string>& users = missingTools_[known->second].users;
+    if (users.empty() || users.back() != user)
+        users.push_back(user);
     return nullptr;
 }
 
 void LegacyConversion::SaveAll()
 {
     std::vector<std::string> existing;
-    for (const Converted& c : converted_)
-        if (fw::FileSystem::Exists(c.target))
+    std::vector<bool> exist;
+    for (const Converted& c : converted_) {
+        exist.push_back(fw::FileSystem::Exists(c.target));
+        if (exist.back())
             existing.push_back(c.target);
+    }
     const int answer = existing.empty() ? fw::IDYES : AskReplace(existing);
     if (answer == fw::IDCANCEL) {
         cancelled_ = true;
         return;
     }
-    for (const Converted& c : converted_) {
-        const bool exists = std::find(existing.begin(), existing.end(), c.target) != existing.end();
+    for (std::size_t i = 0; i < converted_.size(); ++i) {
+        const Converted& c = converted_[i];
+        const bool exists = exist[i];
         if (exists && answer == fw::IDNO) {
             kept_.push_back(c.target);
             continue;

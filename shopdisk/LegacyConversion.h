@@ -7,6 +7,7 @@
 // tools the tool catalogue does not hold.
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -60,9 +61,11 @@ private:
     std::string EndList() const;
 
     std::vector<Converted> converted_;
+    std::map<std::string, std::size_t> targets_;   // upper case -> index in converted_
     std::vector<std::unique_ptr<CPartTool>> catalogue_;
     bool catalogueLoaded_ = false;
     std::vector<MissingTool> missingTools_;
+    std::map<std::string, std::size_t> missingToolIndex_;   // short name -> index in missingTools_
     std::vector<std::string> written_, replaced_, kept_, problems_;
     bool cancelled_ = false;
     bool finished_ = false;

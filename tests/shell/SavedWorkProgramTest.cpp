@@ -80,8 +80,9 @@ TEST_F(SavedWorkProgramTest, AnOpenedMultSavesBackToItsFileFromBothWindows)
     ASSERT_EQ(after.size(), before.size());
     for (const auto& [name, bytes] : before) {
         ASSERT_EQ(after.count(name), 1u) << name;
-        if (name != "M 1.mlt")
+        if (name != "M 1.mlt") {
             EXPECT_EQ(after.at(name), bytes) << name;
+        }
     }
     auto& mult = static_cast<CMultDoc&>(*info->Document());
     EXPECT_EQ(mult.GetPathName(), "C:\\Kestrom\\Jobs\\J1\\G1\\M 1.mlt");

@@ -17,7 +17,7 @@ TEST(ShopDiskFuzzTest, DamagedDisksConvertWhatTheyCanAndEveryConvertedFileLoads)
     const TempDrives drives;
     std::mt19937 random(20261211);
     std::uniform_int_distribution<int> byte(0, 255);
-    for (int run = 0; run < 160; ++run) {
+    for (int run = 0; run < 80; ++run) {
         std::vector<std::uint8_t> input{std::uint8_t(run % 2)};
         for (int i = 0; i < 6 * (1 + run % 3); ++i)
             input.push_back(std::uint8_t(byte(random)));

@@ -11,6 +11,7 @@
 
 #include "fw/core/DriveMap.h"
 
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -35,8 +36,9 @@ inline Catalogue SaveCatalogue()
     shape.SetShapeData("W ", "12X26", 12, 0.5, 4, 1, 2, 26, "W12 X 26", shapeBeam, 1);
     shape.OnSaveDocument("");
     const multtest::Bytes machine = multtest::MachineFile("PUNCH1", 3);
-    std::ofstream(fw::DriveMap::Instance().ToNative("C:\\Kestrom\\Machines\\PUNCH1.mch"), std::ios::binary)
-        .write(reinterpret_cast<const char*>(machine.data()), std::streamsize(machine.size()));
+    const std::filesystem::path file = fw::DriveMap::Instance().ToNative("C:\\Kestrom\\Machines\\PUNCH1.mch");
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(machine.data()), std::streamsize(machine.size()));
     return {SaveTool(13.0 / 16, 0), SaveTool(22.0 / 25.4, 2)};
 }
 

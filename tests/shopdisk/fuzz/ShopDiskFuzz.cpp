@@ -56,7 +56,10 @@ std::vector<SeedFile> MakeSeed()
     RegisterModelClasses();
     RegisterMultClasses();
     const fw::ScriptedMessages silent(fw::ScriptedMessageService::WhenUnscripted::AnswerDefault);
-    shopdisktest::SaveGroup(shopdisktest::SaveCatalogue(), "seed");
+    if (!shopdisktest::SaveGroup(shopdisktest::SaveCatalogue(), "seed")) {
+        std::fprintf(stderr, "the seed group could not be made\n");
+        std::abort();
+    }
     CMultDosDisk::CreateDosDisk('D', "GROUP", {"C:\\Kestrom\\Jobs\\J1\\G1\\*.mlt"});
 
     fs::remove_all(DriveRoot('C') / "Kestrom/Jobs");
