@@ -272,6 +272,7 @@ void CMultDoc::DeleteContents()
     header_ = MultRecord{};
     header_.sequence = 1;
     header_.quantity = 1;
+    ForgetOwnFile();
     CSmartDoc::DeleteContents();
 }
 
@@ -319,18 +320,54 @@ bool CMultDoc::OnSaveDocument(const std::string& path)
 
 CMultDoc::SaveResult CMultDoc::SaveUnder(const std::string& path, SaveMode mode)
 {
+    return SaveChecked(MultPathOnDrive(jobs::DriveOf(path)), mode);
+}
+
+CMultDoc::SaveResult CMultDoc::SaveChecked(const std::string& target, SaveMode mode)
+{
     if (!CheckStock("Must Have Valid Shape B ") || !CheckNames())
         return SaveResult::failed;
-    const std::string target = MultPathOnDrive(jobs::DriveOf(path));
     if (!IsWindowless())
         fw::AppProfile().WriteProfileInt("Current Settings", "Default MS", header_.measuringSystem);
-    return SaveTo(target, mode);
+    const SaveResult result = SaveTo(target, mode);
+    if (result == SaveResult::saved) {
+        ownFile_ = target;
+        ownKey_ = KeyText();
+    }
+    return result;
+}
+
+std::string CMultDoc::KeyText() const
+{
+    return header_.job + '\\' + header_.group + '\\' + header_.mark + ' ' + std::to_string(header_.sequence);
+}
+
+std::string CMultDoc::OwnFile() const
+{
+    return GetDocumentState() == stateStored && ownKey_ == KeyText() ? ownFile_ : std::string();
+}
+
+void CMultDoc::ForgetOwnFile()
+{
+    ownFile_.clear();
+    ownKey_.clear();
+}
+
+bool CMultDoc::OnOpenDocument(const std::string& path)
+{
+    if (!CSmartDoc::OnOpenDocument(path))
+        return false;
+    ownFile_ = path;
+    ownKey_ = KeyText();
+    return true;
 }
 
 bool CMultDoc::SaveDocument() { return CommitPendingEdits() && SaveUnderFreeName(); }
 
 bool CMultDoc::SaveUnderFreeName()
 {
+    if (const std::string own = OwnFile(); !own.empty())
+        return SaveChecked(own, SaveMode::replace) == SaveResult::saved;
     const std::string folder = saveFolder_.empty() ? std::string(fw::WinPath::Folder(GetPathName())) : saveFolder_;
     const std::uint32_t firstSequence = header_.sequence;
     for (;;) {

@@ -77,10 +77,14 @@ public:
     void DeleteContents() override;
     // CSmartDoc's operations.
     void ClearModel() override;
-    // Saves under the first free name "<mark> <sequence>.mlt": in the save folder when set, else
+    // A mult that has a file (opened from it or saved to it, its job, group, mark and sequence
+    // unchanged since, and not started anew by Save/New) saves back to that file. Any other mult
+    // saves under the first free name "<mark> <sequence>.mlt": in the save folder when set, else
     // in the folder of the path. A name taken, there or at the file's final path, raises the
-    // sequence; the file is created only where no file is, so no save ever replaces a mult.
+    // sequence; the file is created only where no file is, so such a save never replaces a mult.
     bool SaveDocument() override;
+    // Reads the file as the framework opens it; the file becomes the mult's own (SaveDocument).
+    bool OnOpenDocument(const std::string& path) override;
     // AutoMult: key fields open, no parts, a machine. Choose Shape: key fields open. Specifics:
     // key fields open, a machine and a stock shape.
     std::optional<bool> IsCommandEnabled(unsigned command) const override;
@@ -193,6 +197,14 @@ private:
     bool CheckNames() const;
     // OnSaveDocument without the forms: the checks, then the save at the rebuilt path.
     SaveResult SaveUnder(const std::string& path, SaveMode mode);
+    // The checks, then the save at exactly that path, which becomes the mult's own file.
+    SaveResult SaveChecked(const std::string& target, SaveMode mode);
+    // Job, group, mark and sequence: what names the mult's file.
+    std::string KeyText() const;
+    // The file the mult saves back to; empty when it has none (see SaveDocument).
+    std::string OwnFile() const;
+    // The mult is a new one: its next save takes the first free name.
+    void ForgetOwnFile();
     // SaveDocument without the forms.
     bool SaveUnderFreeName();
     std::string MultPathOnDrive(const std::string& drive) const;
@@ -204,5 +216,8 @@ private:
     std::unique_ptr<CMultShape> shape_;
     std::unique_ptr<CMachine> machine_;
     std::string saveFolder_;
+    // The file last opened or saved, and the key it was saved under.
+    std::string ownFile_;
+    std::string ownKey_;
     bool machineChosen_ = false;
 };

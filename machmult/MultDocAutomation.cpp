@@ -45,6 +45,7 @@ std::int32_t CMultDoc::MultConvert(const std::string& bstrJob, const std::string
     if (!SetMultData(data))
         return kNotDone;
     header_.drop.SetValue(dLength);
+    ForgetOwnFile();   // a whole new header: a new mult, saved under the first free name
     return kDone;
 }
 

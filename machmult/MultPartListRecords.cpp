@@ -56,9 +56,10 @@ void WritePartList(CPartlistAccess& access, const CPartList& parts)
     access.WritePartList(PartListRecordsOf(parts));
 }
 
-void ReadPartList(CPartlistAccess& access, CPartList& parts)
+void ReadPartList(CPartlistAccess& access, CPartList& parts) { AddPartListRecords(access.ReadPartList(), parts); }
+
+void AddPartListRecords(const std::vector<PartListRecord>& records, CPartList& parts)
 {
-    const std::vector<PartListRecord> records = access.ReadPartList();
     std::vector<std::unique_ptr<CMultPart>> read;
     for (std::size_t i = 0; i < records.size(); ++i)
         read.push_back(MultPartOfRecord(records[i], int(i)));

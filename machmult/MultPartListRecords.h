@@ -26,3 +26,5 @@ void WritePartList(CPartlistAccess& access, const CPartList& parts);
 // Adds the chain's parts, numbered 0, 1, 2 ... in chain order, to the list by its sorted insert;
 // a part the list refuses is dropped. A record that cannot be read leaves the list unchanged.
 void ReadPartList(CPartlistAccess& access, CPartList& parts);
+// The same from records read before (MultPartOfRecord: the part files are looked for now).
+void AddPartListRecords(const std::vector<PartListRecord>& records, CPartList& parts);

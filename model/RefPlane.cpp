@@ -38,6 +38,12 @@ std::pair<double, double> Along(double slope, double length, bool reverse)
 
 CRefPlane::CRefPlane() { Recompute(); }
 
+bool CRefPlane::IsKnown(char xDirection, char uDirection, char type)
+{
+    const auto isDirection = [](char c) { return c == '+' || c == '-'; };
+    return isDirection(xDirection) && isDirection(uDirection) && std::string_view("ABCH").find(type) != std::string_view::npos;
+}
+
 void CRefPlane::SetUnits(int system)
 {
     for (CDimension* length : {&startX_, &startU_, &rise_, &run_}) {
@@ -199,8 +205,7 @@ void CRefPlane::Serialize(fw::Archive& ar)
     rise_.Serialize(ar);
     run_.Serialize(ar);
     type_ = char(ar.ReadByte());
-    const auto isDirection = [](char c) { return c == '+' || c == '-'; };
-    if (!isDirection(xDirection_) || !isDirection(uDirection_) || std::string_view("ABCH").find(type_) == std::string_view::npos)
+    if (!IsKnown(xDirection_, uDirection_, type_))
         throw fw::ArchiveException(fw::ArchiveException::badValue, "reference plane with an unknown direction or type");
     Recompute();
 }

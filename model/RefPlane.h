@@ -28,6 +28,9 @@ public:
     // Stores the plane and applies the slope rule: a run without a rise, or a rise without a
     // run unless the type is 'C', clears both.
     void Set(double startX, double startU, char xDirection, char uDirection, double rise, double run, char type);
+    // Whether the directions are '+' or '-' and the type one of 'A', 'B', 'C', 'H': what a stored
+    // plane may hold.
+    static bool IsKnown(char xDirection, char uDirection, char type);
     // The same from dialog indexes: direction 1 '-', other '+'; type 1 'B', 2 'C', other 'A'.
     void SetFromDialog(double startX, double startU, int xDirection, int uDirection, double rise, double run,
                        int typeIndex);

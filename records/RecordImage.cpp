@@ -1,5 +1,7 @@
 #include "records/RecordImage.h"
 
+#include "fw/core/SaneLength.h"
+
 #include "records/Dimension.h"
 
 #include <algorithm>
@@ -105,7 +107,11 @@ double RecordImage::GetInches(std::size_t offset) const
     const double feet = GetDouble(offset);
     if (!std::isfinite(feet))
         throw RecordImageError("A length at offset " + std::to_string(offset) + " of the record is not a number.");
-    return feet * 12.0;
+    const double inches = feet * 12.0;
+    if (!fw::IsSaneInches(inches))
+        throw RecordImageError("A length at offset " + std::to_string(offset) + " of the record is beyond " +
+                               std::to_string(long(fw::kMaxInches)) + " inches.");
+    return inches;
 }
 
 std::uint16_t FitU16(std::uint32_t value, std::string_view field, std::string_view owner)

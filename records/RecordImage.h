@@ -50,7 +50,8 @@ public:
     std::int32_t GetI32(std::size_t offset) const;
     double GetDouble(std::size_t offset) const;
     float GetFloat(std::size_t offset) const;
-    // Feet x 12: the length in inches; a value that is not a finite number is a RecordImageError.
+    // Feet x 12: the length in inches; a value that is not a finite number or lies beyond the
+    // range of lengths (fw::kMaxInches) is a RecordImageError.
     double GetInches(std::size_t offset) const;
 
 private:

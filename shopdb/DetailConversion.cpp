@@ -50,6 +50,9 @@ std::unique_ptr<CPattern> PatternOfRecord(const PatternRecord& r)
         (long long)r.countX * r.countU > CPattern::kMaxElements)
         throw RecordImageError("A pattern record of " + std::to_string(r.countX) + " x " + std::to_string(r.countU) +
                                " elements is not valid.");
+    if (!CRefPlane::IsKnown(r.planeDirectionX, r.planeDirectionU, r.planeType))
+        throw RecordImageError(std::string("A pattern record with the reference plane directions ") + r.planeDirectionX +
+                               " " + r.planeDirectionU + " and type " + r.planeType + " is not valid.");
     CRefPlane plane;
     plane.Set(r.planeStartX, r.planeStartU, r.planeDirectionX, r.planeDirectionU, r.planeRise, r.planeRun, r.planeType);
     const CPartTool tool(r.toolSizeA, r.toolSizeB, r.toolType, r.orientation);

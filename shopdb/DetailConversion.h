@@ -17,7 +17,8 @@ double DisplayedToolSize(const CDimension& size, int measuringSystem);
 PatternRecord PatternRecordOf(const CPattern& pattern);
 // An imperial pattern with its plane and a tool of the record's sizes, type and orientation;
 // without a tool when the record holds no tool data. Throws RecordImageError for counts beyond
-// a pattern's limits (CPattern::kMaxCount, kMaxElements).
+// a pattern's limits (CPattern::kMaxCount, kMaxElements) and for a plane a stored part may not
+// hold (CRefPlane::IsKnown).
 std::unique_ptr<CPattern> PatternOfRecord(const PatternRecord& record);
 
 StencilRecord StencilRecordOf(const CStencilPattern& mark);

@@ -1,6 +1,7 @@
 #include "shopdisk/MultDosDisk.h"
 #include "shopdisk/OpenReported.h"
 #include "shopdisk/ShopDiskReport.h"
+#include "shopdisk/LegacyConversion.h"
 
 #include "machmult/MachinePartOf.h"
 #include "machmult/MultDoc.h"
@@ -11,6 +12,7 @@
 #include "shopdisk/PartDosDisk.h"
 
 #include "fw/core/AppProfile.h"
+#include "fw/core/SaneLength.h"
 #include "fw/core/MessageService.h"
 #include "fw/core/WinPath.h"
 
@@ -108,50 +110,103 @@ void CMultDosDisk::CreateDosDisk(char drive, const std::string& targetName, cons
 
 void CMultDosDisk::ReadDosDisk(const std::string& recordFile)
 {
-    ShopDiskReport report;   // told once the wait cursor is gone
-    const fw::WaitCursor wait;
-    const std::string folder(fw::WinPath::Folder(recordFile));
-    const std::string name(fw::WinPath::FileName(recordFile));
-    const std::string diskRoot(fw::WinPath::Folder(folder));
+    LegacyConversion run;
+    {
+        const fw::WaitCursor wait;
+        ConvertRecords(recordFile, run);
+    }
+    run.Finish();
+}
+
+namespace {
+
+// The files of a mult disk: the mult records, their part lists ("MULT\PARTLIST\<name>") and the
+// root the "PART" folder lies in.
+struct MultDiskFiles {
+    std::string mults, partLists, diskRoot;
+
+    static MultDiskFiles Of(const std::string& multRecordFile)
+    {
+        const std::string folder(fw::WinPath::Folder(multRecordFile));
+        return {multRecordFile, folder + "\\PARTLIST\\" + std::string(fw::WinPath::FileName(multRecordFile)),
+                std::string(fw::WinPath::Folder(folder))};
+    }
+};
+
+// Converts the mult at the address into the run, first the part record file set it names (once
+// per run); false when the rest of the file can't be converted either.
+bool ConvertRecord(CMultAccess& access, const MultDiskFiles& disk, std::int32_t address,
+                   std::set<std::string>& convertedSets, LegacyConversion& run)
+{
+    MultLinks links;
+    MultRecord record;
+    try {
+        record = MultRecordImage::Decode(access.Read(address).buffer, &links);
+    } catch (const std::exception& e) {
+        run.Refuse("The mult record at " + std::to_string(address) + " of " + disk.mults + " cannot be read: " +
+                   e.what());
+        return true;
+    }
+    if (!links.partFileSet.empty() && convertedSets.insert(links.partFileSet).second) {
+        if (fw::WinPath::IsFileName(links.partFileSet))
+            CPartDosDisk::ConvertRecords(disk.diskRoot + "\\PART\\" + links.partFileSet + ".REC", run);
+        else
+            run.Refuse("The mult records of " + disk.mults + " name the part file set \"" + links.partFileSet +
+                       "\", which is not a file name.");
+    }
+    const std::string what = "The mult " + record.job + " " + record.group + " " + record.mark + " " +
+                             std::to_string(record.sequence) + " of " + disk.mults;
+    auto mult = std::make_unique<CMultDoc>();
+    if (!mult->SetMultRecord(record)) {
+        run.Refuse(what + " is not converted: " + CMultDoc::kBadNames + " Lengths are at most " +
+                   std::to_string(int(fw::kMaxInches)) + " inches.");
+        return true;
+    }
+    if (!mult->GetShape() || !mult->GetMachine()) {
+        run.Refuse(what + " is not converted: " +
+                   (!mult->GetShape() ? "the shape " + record.shapeDesctp + record.shapeDesc + " is not in the shape catalogue."
+                                      : "the machine " + record.machine + " is not in the machine directory."));
+        return true;
+    }
+    CPartlistAccess& parts = access.PartList();
+    if (!OpenOrRefuse(parts, run, disk.partLists, links.partList, CPowerFile::readFlags))
+        return false;
+    std::vector<PartListRecord> partList;
+    try {
+        const ClosingAccess closing(parts);
+        partList = parts.ReadPartList();
+    } catch (const std::exception& e) {
+        run.Refuse(what + " is not converted: its part list cannot be read: " + e.what());
+        return true;
+    }
+    // The parts take their headers and tools from the part files, converted in this run or kept.
+    const auto complete = [partList = std::move(partList)](CMultDoc& doc) {
+        AddPartListRecords(partList, doc.GetParts());
+        if (CMachine* machine = doc.GetMachine()) {
+            for (CMultPart& part : doc.GetParts())
+                machine->FitToolsToStations(part.GetTools());
+            LoadToolsForParts(*machine, doc.GetParts());
+        }
+    };
+    run.AddMult(std::move(mult), complete, what);
+    return true;
+}
+
+} // namespace
+
+void CMultDosDisk::ConvertRecords(const std::string& recordFile, LegacyConversion& run)
+{
+    const MultDiskFiles disk = MultDiskFiles::Of(recordFile);
     CMultAccess access;
-    if (!OpenReported(access, recordFile, CPowerFile::readFlags))
+    if (!OpenOrRefuse(access, run, recordFile, CPowerFile::readFlags))
         return;
     std::set<std::string> convertedSets;
-    for (std::int32_t address = access.First(); (access.GetStatus() & CPowerFile::statusEnd) == 0;
-         address = access.Next()) {
-        MultLinks links;
-        MultRecord record;
-        try {
-            record = MultRecordImage::Decode(access.Read(address).buffer, &links);
-        } catch (const RecordImageError& e) {
-            report.Add("The mult record file " + recordFile + " holds a record that cannot be read: " + e.what());
-            continue;
-        }
-        if (!links.partFileSet.empty() && convertedSets.insert(links.partFileSet).second)
-            CPartDosDisk::ReadDosDisk(diskRoot + "\\PART\\" + links.partFileSet + ".REC");
-        CMultDoc mult;
-        if (!mult.SetMultRecord(record)) {
-            report.Add("The mult " + record.job + " " + record.group + " " + record.mark + " of " + recordFile +
-                 " is not converted: " + CMultDoc::kBadNames);
-            continue;
-        }
-        CPartlistAccess& parts = access.PartList();
-        if (!OpenReported(parts, folder + "\\PARTLIST\\" + name, links.partList, CPowerFile::readFlags))
-            return;
-        try {
-            ReadPartList(parts, mult.GetParts());
-        } catch (const RecordImageError& e) {
-            report.Add("The part list of mult " + record.mark + " in " + recordFile + " cannot be read: " + e.what());
-        }
-        parts.Close();
-        parts.Reset();
-        if (CMachine* machine = mult.GetMachine()) {
-            for (CMultPart& part : mult.GetParts())
-                machine->FitToolsToStations(part.GetTools());
-            LoadToolsForParts(*machine, mult.GetParts());
-        }
-        if (!mult.SaveDocument())
-            report.Add("The mult " + record.job + " " + record.group + " " + record.mark + " of " + recordFile +
-                 " could not be saved.");
+    try {
+        for (std::int32_t address = access.First();
+             (access.GetStatus() & CPowerFile::statusEnd) == 0 && !run.IsCancelled(); address = access.Next())
+            if (!ConvertRecord(access, disk, address, convertedSets, run))
+                return;
+    } catch (const std::exception& e) {
+        run.Refuse("The mult record file " + recordFile + " cannot be read to its end: " + e.what());
     }
 }

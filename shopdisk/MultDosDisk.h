@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+class LegacyConversion;
+
 class CMultDosDisk {
 public:
     // Writes the mult files of the list (paths or wildcard patterns), then every part they place
@@ -14,7 +16,12 @@ public:
     static void CreateDosDisk(char drive, const std::string& target, const std::vector<std::string>& files);
 
     // Converts the records of a mult record file in key order into mult documents saved in the
-    // job folders, first converting (once per run) each part record file set a mult names from
-    // "PART" beside the "MULT" folder. A part-list file that cannot be opened ends the conversion.
+    // job folders under their own names ("<mark> <sequence>.mlt"), as one run of its own
+    // (LegacyConversion: one replace question for parts and mults, one end list).
     static void ReadDosDisk(const std::string& recordFile);
+    // Converts the records into the run, first (once per run) each part record file set a mult
+    // names from "PART" beside the "MULT" folder. A record or part list that can't be read or
+    // breaks a document's rules is named and left out; a file that can't be read is named and
+    // ends this file's conversion. Nothing is thrown.
+    static void ConvertRecords(const std::string& recordFile, LegacyConversion& run);
 };

@@ -4,7 +4,9 @@
 
 #include "fw/core/FileException.h"
 #include "fw/core/MessageService.h"
+#include "shopdisk/LegacyConversion.h"
 
+#include <exception>
 #include <utility>
 
 // Shows "ERROR: <cause> -- On File <path>" with the stop icon; nothing for a failure without a
@@ -24,3 +26,34 @@ bool OpenReported(Access& access, Args&&... args)
     ReportOpenFailure(access.OpenError());
     return false;
 }
+
+// access.Open(args...), naming a failure (one with a cause) in the conversion run.
+template <class Access, class... Args>
+bool OpenOrRefuse(Access& access, LegacyConversion& run, Args&&... args)
+{
+    if (access.Open(std::forward<Args>(args)...))
+        return true;
+    if (access.OpenError().cause() != fw::FileException::none)
+        run.Refuse(access.OpenError().what());
+    return false;
+}
+
+// Closes a read access and forgets its chain when the scope ends, also on an error.
+template <class Access> class ClosingAccess {
+public:
+    explicit ClosingAccess(Access& access) : access_(access) {}
+    ~ClosingAccess()
+    {
+        try {
+            access_.Close();
+        } catch (const std::exception&) {
+            // Read only: nothing to lose.
+        }
+        access_.Reset();
+    }
+    ClosingAccess(const ClosingAccess&) = delete;
+    ClosingAccess& operator=(const ClosingAccess&) = delete;
+
+private:
+    Access& access_;
+};

@@ -1,6 +1,7 @@
 #include "shopdisk/PartDosDisk.h"
 #include "shopdisk/OpenReported.h"
 #include "shopdisk/ShopDiskReport.h"
+#include "shopdisk/LegacyConversion.h"
 
 #include "model/PatternList.h"
 #include "model/StencilPatternList.h"
@@ -101,33 +102,95 @@ bool WriteDetails(CPartAccess& access, const PartDiskFiles& files, CPartDoc& par
     return true;
 }
 
-// Reads a part's chains into its shape; false when a detail file cannot be opened.
-bool ReadDetails(CPartAccess& access, const PartDiskFiles& files, const PartChains& chains, CPartDoc& part)
+// The patterns of a record take the part's measuring system and, where the catalogue has it, the
+// catalogue's tool of their kind and size.
+void TakePartsUnitsAndTools(CPatternList& patterns, int measuringSystem, LegacyConversion& run, const std::string& what)
+{
+    for (CPattern& pattern : patterns) {
+        pattern.SetUnits(measuringSystem);
+        if (const CPartTool* recorded = pattern.GetTool())
+            if (const CPartTool* tool = run.CatalogueTool(*recorded, what))
+                pattern.SetTool(*tool);
+    }
+}
+
+// Reads a part's chains into its shape; false when a detail file cannot be opened (named in the
+// run). A damaged chain or record throws.
+bool ReadDetails(CPartAccess& access, const PartDiskFiles& files, const PartChains& chains, CPartDoc& part,
+                 LegacyConversion& run, const std::string& what)
 {
     CPartShape& shape = *part.GetPartShape();
     const int channelLeg = part.Header().channelLeg;
+    const int measuringSystem = part.Header().measuringSystem;
     PartChains read = chains;
     for (const PatternSlot& slot : kReadOrder) {
         CPatternAccess& patterns = access.Patterns(slot.chain);
-        if (!OpenReported(patterns, IsLayout(slot) ? files.layouts : files.holes, ChainOf(read, slot.chain),
-                           CPowerFile::readFlags))
+        if (!OpenOrRefuse(patterns, run, IsLayout(slot) ? files.layouts : files.holes, ChainOf(read, slot.chain),
+                          CPowerFile::readFlags))
             return false;
         CPatternList scratch;
-        patterns.ReadPatterns(scratch);
-        patterns.Close();
-        patterns.Reset();
+        {
+            const ClosingAccess closing(patterns);
+            patterns.ReadPatterns(scratch);
+        }
+        TakePartsUnitsAndTools(scratch, measuringSystem, run, what);
         shape.PastePatterns(scratch, slot.face, channelLeg);
     }
     for (const std::int32_t chain : {chains.webStencils, chains.topFlangeStencils, chains.bottomFlangeStencils}) {
         CStencilAccess& stencils = access.Stencils();
-        if (!OpenReported(stencils, files.stencils, chain, CPowerFile::readFlags))
+        if (!OpenOrRefuse(stencils, run, files.stencils, chain, CPowerFile::readFlags))
             return false;
         CStencilPatternList scratch;
-        stencils.ReadStencils(scratch);
-        stencils.Close();
-        stencils.Reset();
+        {
+            const ClosingAccess closing(stencils);
+            stencils.ReadStencils(scratch);
+        }
+        for (CStencilPattern& stencil : scratch)
+            stencil.SetUnits(measuringSystem);
         shape.PasteStencils(scratch);
     }
+    return true;
+}
+
+// Converts the record at the address into the run; false when the rest of the file can't be
+// converted either (a detail file that can't be opened).
+bool ConvertRecord(CPartAccess& access, const PartDiskFiles& disk, std::int32_t address, LegacyConversion& run)
+{
+    PartChains chains;
+    PartRecord record;
+    try {
+        record = PartRecordImage::Decode(access.Read(address).buffer, &chains);
+    } catch (const std::exception& e) {
+        run.Refuse("The part record at " + std::to_string(address) + " of " + disk.parts + " cannot be read: " +
+                   e.what());
+        return true;
+    }
+    const std::string what = "The part " + record.jobId + " " + record.group + " " + record.mark + " of " + disk.parts;
+    auto part = std::make_unique<CPartDoc>();
+    part->DeleteContents();
+    if (!part->SetPartRecord(record)) {
+        run.Refuse(what + " is not converted: " + CPartDoc::kInvalidName);
+        return true;
+    }
+    if (!part->GetPartShape()) {
+        const int answer = fw::Messages().MessageBox(
+            record.jobId + " " + record.group + " " + record.mark + "\nMARK will not be converted",
+            "Missing Shape " + record.shapeDesctp + ":" + record.shapeDesc + " In Varnex",
+            fw::MB_OKCANCEL | fw::MB_ICONHAND);
+        run.Refuse(what + " is not converted: the shape " + record.shapeDesctp + record.shapeDesc +
+                   " is not in the shape catalogue.");
+        if (answer == fw::IDCANCEL)
+            run.Cancel();
+        return true;
+    }
+    try {
+        if (!ReadDetails(access, disk, chains, *part, run, what))
+            return false;
+    } catch (const std::exception& e) {
+        run.Refuse(what + " is not converted: its holes, layouts or stencil marks cannot be read: " + e.what());
+        return true;
+    }
+    run.AddPart(std::move(part), what);
     return true;
 }
 
@@ -208,42 +271,26 @@ void CPartDosDisk::CreateDosDisk(char drive, const std::string& target, const st
 
 void CPartDosDisk::ReadDosDisk(const std::string& recordFile)
 {
-    ShopDiskReport report;   // told once the wait cursor is gone
-    const fw::WaitCursor wait;
+    LegacyConversion run;
+    {
+        const fw::WaitCursor wait;
+        ConvertRecords(recordFile, run);
+    }
+    run.Finish();
+}
+
+void CPartDosDisk::ConvertRecords(const std::string& recordFile, LegacyConversion& run)
+{
     const PartDiskFiles disk = PartDiskFiles::Of(recordFile);
     CPartAccess access;
-    if (!OpenReported(access, disk.parts, CPowerFile::readFlags))
+    if (!OpenOrRefuse(access, run, disk.parts, CPowerFile::readFlags))
         return;
-    for (std::int32_t address = access.First(); (access.GetStatus() & CPowerFile::statusEnd) == 0;
-         address = access.Next()) {
-        PartChains chains;
-        PartRecord record;
-        try {
-            record = PartRecordImage::Decode(access.Read(address).buffer, &chains);
-        } catch (const RecordImageError& e) {
-            report.Add(std::string("The part record file ") + recordFile + " holds a record that cannot be read: " + e.what());
-            continue;
-        }
-        CPartDoc part;
-        part.DeleteContents();
-        if (!part.SetPartRecord(record)) {
-            report.Add("The part " + record.jobId + " " + record.group + " " + record.mark + " of " + recordFile +
-                 " is not converted: " + CPartDoc::kInvalidName);
-            continue;
-        }
-        if (!part.GetPartShape()) {
-            const int answer = fw::Messages().MessageBox(
-                record.jobId + " " + record.group + " " + record.mark + "\nMARK will not be converted",
-                "Missing Shape " + record.shapeDesctp + ":" + record.shapeDesc + " In Varnex",
-                fw::MB_OKCANCEL | fw::MB_ICONHAND);
-            if (answer == fw::IDCANCEL)
+    try {
+        for (std::int32_t address = access.First();
+             (access.GetStatus() & CPowerFile::statusEnd) == 0 && !run.IsCancelled(); address = access.Next())
+            if (!ConvertRecord(access, disk, address, run))
                 return;
-            continue;
-        }
-        if (!ReadDetails(access, disk, chains, part))
-            return;
-        if (!part.SaveDocument())
-            report.Add("The part " + record.jobId + " " + record.group + " " + record.mark + " of " + recordFile +
-                 " could not be saved to " + part.GetPartFilePath() + ".");
+    } catch (const std::exception& e) {
+        run.Refuse("The part record file " + recordFile + " cannot be read to its end: " + e.what());
     }
 }

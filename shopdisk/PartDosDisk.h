@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+class LegacyConversion;
+
 class CPartDosDisk {
 public:
     static constexpr const char* kInvalidDrive = "ERROR:  Invalid drive.";
@@ -21,9 +23,14 @@ public:
     static void CreateDosDisk(char drive, const std::string& target, const std::vector<std::string>& files);
 
     // Converts the records of a part record file in key order into part documents saved in the
-    // job folders. A part whose shape is missing asks whether to go on (Cancel ends the
-    // conversion); a detail file that cannot be opened ends it. Parts saved before stay saved.
+    // job folders, as one run of its own (LegacyConversion: one replace question, one end list).
     static void ReadDosDisk(const std::string& recordFile);
+    // Converts the records into the run: lengths in the part's measuring system, tools taken
+    // from the catalogue where it has them. A part whose shape is missing asks whether to go on
+    // (Cancel ends the gathering; what was gathered is still saved). A record that can't be read
+    // or breaks a document's rules is named and left out; a file or chain that can't be read is
+    // named and ends this file's conversion. Nothing is thrown.
+    static void ConvertRecords(const std::string& recordFile, LegacyConversion& run);
 
     // The files a list entry stands for: the matches of a pattern in name order, a path as it is.
     static std::vector<std::string> FilesOf(const std::string& entry);

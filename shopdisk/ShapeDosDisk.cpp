@@ -1,6 +1,6 @@
 #include "shopdisk/ShapeDosDisk.h"
 #include "shopdisk/OpenReported.h"
-#include "shopdisk/ShopDiskReport.h"
+#include "shopdisk/LegacyConversion.h"
 
 #include "model/ShapeDoc.h"
 #include "records/RecordImage.h"
@@ -8,23 +8,37 @@
 
 #include "fw/core/MessageService.h"
 
+#include <memory>
+
 void CShapeDosDisk::ReadDosDisk(const std::string& recordFile)
 {
-    ShopDiskReport report;   // told once the wait cursor is gone
-    const fw::WaitCursor wait;
+    LegacyConversion run;
+    {
+        const fw::WaitCursor wait;
+        ConvertRecords(recordFile, run);
+    }
+    run.Finish();
+}
+
+void CShapeDosDisk::ConvertRecords(const std::string& recordFile, LegacyConversion& run)
+{
     CShapeAccess access;
-    if (!OpenReported(access, recordFile, CPowerFile::readFlags))
+    if (!OpenOrRefuse(access, run, recordFile, CPowerFile::readFlags))
         return;
-    for (std::int32_t address = access.First(); (access.GetStatus() & CPowerFile::statusEnd) == 0;
-         address = access.Next()) {
-        try {
-            const ShapeRecord record = ShapeRecordImage::Decode(access.Read(address).buffer);
-            CShapeDoc shape;
-            shape.SetShapeRecord(record);
-            if (!shape.SaveDocument())
-                report.Add("The shape " + record.desctp + record.desc + " of " + recordFile + " could not be saved.");
-        } catch (const RecordImageError& e) {
-            report.Add("The shape record file " + recordFile + " holds a record that cannot be read: " + e.what());
+    try {
+        for (std::int32_t address = access.First(); (access.GetStatus() & CPowerFile::statusEnd) == 0;
+             address = access.Next()) {
+            try {
+                const ShapeRecord record = ShapeRecordImage::Decode(access.Read(address).buffer);
+                auto shape = std::make_unique<CShapeDoc>();
+                shape->SetShapeRecord(record);
+                run.AddShape(std::move(shape), "The shape " + record.desctp + record.desc + " of " + recordFile);
+            } catch (const std::exception& e) {
+                run.Refuse("The shape record at " + std::to_string(address) + " of " + recordFile +
+                           " cannot be read: " + e.what());
+            }
         }
+    } catch (const std::exception& e) {
+        run.Refuse("The shape record file " + recordFile + " cannot be read to its end: " + e.what());
     }
 }

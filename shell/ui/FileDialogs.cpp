@@ -4,6 +4,7 @@
 #include "fw/core/MessageService.h"
 #include "fw/qt/QtText.h"
 #include "shell/FolderBrowseStart.h"
+#include "machmult/ui/ModalRunner.h"
 
 #include <QFileDialog>
 #include <QProcess>
@@ -53,8 +54,12 @@ QString BrowseForLinuxFolder(QWidget* parent, const QString& title, const QStrin
 
 std::vector<std::string> ChooseLegacyFiles(QWidget* parent, const QString& startFolder)
 {
-    const QStringList files = QFileDialog::getOpenFileNames(parent, QString(), startFolder,
-                                                            QStringLiteral("Legacy Files (*.rec *.REC)"));
+    QFileDialog dialog(parent, QString(), startFolder, QStringLiteral("Legacy Files (*.rec *.REC)"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    if (machui::RunModal(dialog) != QDialog::Accepted)
+        return {};
+    const QStringList files = dialog.selectedFiles();
     std::vector<std::string> paths;
     QStringList refused;
     for (const QString& file : files) {

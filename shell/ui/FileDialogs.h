@@ -16,8 +16,9 @@ std::string BrowseForFolder(QWidget* parent, const QString& title, const std::st
 // A Linux folder chosen with the folder dialog, starting at the one shown (or the nearest one
 // above it that exists); empty on Cancel.
 QString BrowseForLinuxFolder(QWidget* parent, const QString& title, const QString& shown);
-// Legacy record files (*.rec) chosen with the open dialog (starting in startFolder), in Windows
-// form; files on no drive of the drive map are left out and named to the user.
+// Legacy record files (*.rec) chosen with the open dialog (starting in startFolder, run through
+// machui::RunModal), in Windows form; files on no drive of the drive map are left out and named
+// to the user.
 std::vector<std::string> ChooseLegacyFiles(QWidget* parent, const QString& startFolder = {});
 // A program chosen with the open dialog (a path of this system); empty on Cancel.
 std::string BrowseForExecutable();

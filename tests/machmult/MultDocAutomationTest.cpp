@@ -205,13 +205,17 @@ TEST_F(MultDocAutomationTest, GetDescriptionReadsAMultFile)
     EXPECT_TRUE(messages->Shown().empty());
 }
 
-TEST_F(MultDocAutomationTest, SaveMultTakesTheNextFreeName)
+TEST_F(MultDocAutomationTest, SaveMultTakesTheNextFreeNameForEachNewMult)
 {
     auto mult = Create();
     EXPECT_EQ(mult->SaveMult(), 1);   // nothing set: no shape
     ASSERT_EQ(Convert(*mult), 0);
-    ASSERT_EQ(mult->AddPart("J1", "G1", "B1", 1), 0);
     EXPECT_EQ(mult->SaveMult(), 0);
+    EXPECT_EQ(mult->SaveMult(), 0);   // saved back to M 1
+    EXPECT_EQ(TempDrives::Names(JobFile("J1/G1")),
+              (std::vector<std::string>{"A1.prt", "B1.prt", "B2.prt", "G1.prt", "M 1.mlt"}));
+    ASSERT_EQ(Convert(*mult), 0);   // a new mult of the same header
+    ASSERT_EQ(mult->AddPart("J1", "G1", "B1", 1), 0);
     EXPECT_EQ(mult->SaveMult(), 0);
     EXPECT_EQ(TempDrives::Names(JobFile("J1/G1")),
               (std::vector<std::string>{"A1.prt", "B1.prt", "B2.prt", "G1.prt", "M 1.mlt", "M 2.mlt"}));

@@ -416,16 +416,18 @@ TEST_F(MultDocTest, SavingTakesTheNextFreeSequence)
     ASSERT_TRUE(doc.SaveDocument());
     EXPECT_EQ(doc.Header().sequence, 3u);
     EXPECT_EQ(doc.GetPathName(), "C:\\Kestrom\\Jobs\\J1\\G1\\M 3.mlt");
-    ASSERT_TRUE(doc.SaveDocument());   // a saved "M 3" saves again as "M 4"
-    EXPECT_EQ(doc.Header().sequence, 4u);
-    EXPECT_EQ(TempDrives::Names(JobFile("J1/G1")),
-              (std::vector<std::string>{"M 1.mlt", "M 3.mlt", "M 4.mlt", "m 2.MLT"}));
+    ASSERT_TRUE(doc.SaveDocument());   // a saved "M 3" saves back to its file
+    EXPECT_EQ(doc.Header().sequence, 3u);
+    EXPECT_EQ(TempDrives::Names(JobFile("J1/G1")), (std::vector<std::string>{"M 1.mlt", "M 3.mlt", "m 2.MLT"}));
     EXPECT_EQ(TempDrives::Get(JobFile("J1/G1/M 1.mlt")), "one");
 
     doc.SetModifiedFlag();   // closing: "Save changes?" Yes saves as File Save does
     messages->Answer(fw::IDYES);
     EXPECT_TRUE(doc.SaveModified());
-    EXPECT_EQ(doc.GetPathName(), "C:\\Kestrom\\Jobs\\J1\\G1\\M 5.mlt");
+    EXPECT_EQ(doc.GetPathName(), "C:\\Kestrom\\Jobs\\J1\\G1\\M 3.mlt");
+    doc.Header().sequence = 1;   // a changed key names another mult: the first free name again
+    ASSERT_TRUE(doc.SaveDocument());
+    EXPECT_EQ(doc.GetPathName(), "C:\\Kestrom\\Jobs\\J1\\G1\\M 4.mlt");
 
     // The save folder is free but the file's own path is taken, as when another saver got there
     // first: the next sequence is taken, nothing is replaced.
@@ -439,6 +441,57 @@ TEST_F(MultDocTest, SavingTakesTheNextFreeSequence)
     EXPECT_EQ(other.Header().sequence, 2u);
     EXPECT_EQ(TempDrives::Get(JobFile("J1/G1/N 1.mlt")), "n");
     EXPECT_FALSE(std::filesystem::exists(drives.C() / "Elsewhere"));
+}
+
+// Open "M 1" beside M 2 to M 9, then every way of saving it: each writes M 1 again, and only a
+// mult started anew (Save/New, the hand-mult series) takes the next free sequence.
+TEST_F(MultDocTest, AnOpenedMultSavesBackToItsFile)
+{
+    {
+        CMultDoc first;
+        MakeMult(first);
+        ASSERT_TRUE(first.SaveDocument());
+    }
+    for (int sequence = 2; sequence <= 9; ++sequence)
+        PutFile(JobFile("J1/G1/M " + std::to_string(sequence) + ".mlt"), {'x'});
+    const std::vector<std::string> nine = TempDrives::Names(JobFile("J1/G1"));
+    const std::string path = "C:\\Kestrom\\Jobs\\J1\\G1\\M 1.mlt";
+
+    CMultDoc doc;
+    FakeMultForm form(doc);
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    const std::vector<std::function<bool()>> saves = {
+        [&] { return doc.OnFileSave(); },   // File Save in either window, Ctrl+S
+        [&] { return doc.SaveDocument(); },
+        [&] { return doc.SaveMult() == 0; },
+        [&] {
+            doc.SetModifiedFlag();
+            messages->Answer(fw::IDYES);
+            return doc.SaveModified();
+        },
+    };
+    int remark = 0;
+    for (const auto& save : saves) {
+        doc.Header().remarkA = "save " + std::to_string(++remark);
+        doc.GetParts().AddTail(Part("B" + std::to_string(remark), 1, 120));
+        ASSERT_TRUE(save()) << remark;
+        EXPECT_EQ(doc.GetPathName(), path) << remark;
+        EXPECT_EQ(TempDrives::Names(JobFile("J1/G1")), nine) << remark;
+        CMultDoc reread;
+        ASSERT_TRUE(reread.LoadMult(path));
+        EXPECT_EQ(reread.Header().remarkA, "save " + std::to_string(remark));
+        EXPECT_EQ(reread.GetParts().GetCount(), std::size_t(remark));
+    }
+
+    // Save/New writes M 1 once more, then starts a new mult: its save takes the first free name.
+    ASSERT_TRUE(doc.OnFileSaveNew());
+    EXPECT_EQ(TempDrives::Names(JobFile("J1/G1")), nine);
+    doc.KeyFieldEdited();
+    doc.SetSaveAllowed(true);
+    ASSERT_TRUE(doc.OnFileSave());
+    EXPECT_EQ(doc.GetPathName(), "C:\\Kestrom\\Jobs\\J1\\G1\\M 10.mlt");
+    ASSERT_TRUE(doc.OnFileSave());   // and from then on it is M 10's own
+    EXPECT_EQ(TempDrives::Names(JobFile("J1/G1")).size(), nine.size() + 1);
 }
 
 TEST_F(MultDocTest, TwoSaversOfOneMarkWriteTwoFiles)

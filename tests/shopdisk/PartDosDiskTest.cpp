@@ -42,10 +42,15 @@ TEST_F(PartDosDiskTest, PartsComeBackAsTheyWereWritten)
         EXPECT_TRUE(std::filesystem::exists(drives.Root() / "D" / file)) << file;
     ClearJobs();
 
+    messages->Answer(fw::IDOK);
     CPartDosDisk::ReadDosDisk("D:\\PART\\DEFAULT.REC");
     EXPECT_EQ(Part("B1"), beam);
     EXPECT_EQ(Part("A1"), angle);
-    EXPECT_TRUE(messages->Shown().empty());
+    ASSERT_EQ(messages->Shown().size(), 1u);
+    EXPECT_TRUE(messages->Shown()[0].text.starts_with(
+        "The conversion has ended.\n\nWritten (2):\nC:\\Kestrom\\Jobs\\J1\\G1\\A1.prt\nC:\\Kestrom\\Jobs\\J1\\G1\\B1.prt\n\n"
+        "Tools not in the tool catalogue"))   // the fixture has no tool files
+        << messages->Shown()[0].text;
 }
 
 TEST_F(PartDosDiskTest, RefusesAnUnmappedDriveAndABadTarget)
@@ -100,9 +105,10 @@ TEST_F(PartDosDiskTest, CancelOnAMissingShapeEndsTheConversion)
     ClearJobs();
     std::filesystem::remove(drives.C() / "Kestrom/Shapes/L 4X4X0.5.shp");
 
-    messages->Answer(fw::IDCANCEL);
+    messages->Answer(fw::IDCANCEL).Answer(fw::IDOK);
     CPartDosDisk::ReadDosDisk("D:\\PART\\DEFAULT.REC");
-    ASSERT_EQ(messages->Shown().size(), 1u);
+    ASSERT_EQ(messages->Shown().size(), 2u);   // the question, then the end list
+    EXPECT_NE(messages->Shown()[1].text.find("The conversion was cancelled."), std::string::npos);
     EXPECT_EQ(messages->Shown()[0].caption, "Missing Shape L :4X4X0.5 In Varnex");
     EXPECT_EQ(messages->Shown()[0].text, "J1 G1 B1\nMARK will not be converted");
     EXPECT_TRUE(std::filesystem::exists(JobFile("J1/G1/A1.prt")));
@@ -117,8 +123,12 @@ TEST_F(PartDosDiskTest, OkOnAMissingShapeGoesOn)
     ClearJobs();
     std::filesystem::remove(drives.C() / "Kestrom/Shapes/L 4X4X0.5.shp");
 
-    messages->Answer(fw::IDOK);
+    messages->Answer(fw::IDOK).Answer(fw::IDOK);
     CPartDosDisk::ReadDosDisk("D:\\PART\\DEFAULT.REC");
+    EXPECT_NE(messages->Shown().back().text.find("The part J1 G1 A1 of D:\\PART\\DEFAULT.REC is not converted: the "
+                                                 "shape L 4X4X0.5 is not in the shape catalogue."),
+              std::string::npos)
+        << messages->Shown().back().text;
     EXPECT_FALSE(std::filesystem::exists(JobFile("J1/G1/A1.prt")));
     EXPECT_TRUE(std::filesystem::exists(JobFile("J1/G1/B1.prt")));
 }
@@ -199,13 +209,14 @@ TEST_F(PartFacesDosDiskTest, ChannelLegsAndTheTubesFacesComeBack)
     EXPECT_EQ(messages->Shown()[0].text, "The part file C:\\Kestrom\\Jobs\\J1\\G1\\T1.prt is written to the shop disk "
                                          "without the patterns of its second web: the shop disk has no place for them.");
     ClearJobs();
+    messages->Answer(fw::IDOK);
     CPartDosDisk::ReadDosDisk("D:\\PART\\FACES.REC");
 
     // Flopped onto the disk by the channel-leg side and back again.
     EXPECT_EQ(Part("C0"), c0);
     EXPECT_EQ(Part("C1"), c1);
     EXPECT_EQ(Part("T1"), t1);
-    EXPECT_EQ(messages->Shown().size(), 1u);
+    EXPECT_EQ(messages->Shown().size(), 2u);   // and the end list
 }
 
 } // namespace
