@@ -2,6 +2,7 @@
 // The drag and clipboard formats of the navigator: one per dragged item kind, each carrying the
 // full paths, each followed by '|', then a NUL. As MIME types they keep the format's name.
 
+#include "navigator/NavigatorExport.h"
 #include "navigator/TreeItemKind.h"
 
 #include <array>
@@ -18,7 +19,7 @@ inline constexpr std::array<std::string_view, 11> kFormatNames{
     "BRAXGroupsLabelListCF", "BRAXMultsLabelListCF", "BRAXPartsLabelListCF"};
 
 // The MIME type of a format name: application/x-qt-windows-mime;value="<name>".
-std::string MimeTypeOf(std::string_view formatName);
+NAVIGATOR_EXPORT std::string MimeTypeOf(std::string_view formatName);
 
 // The formats a drop on the tree looks for, in order, with their dragged kinds.
 struct DropFormat {
@@ -36,12 +37,12 @@ inline constexpr std::array<DropFormat, 7> kDropFormats{{
 }};
 
 // "a|b|" + NUL from the paths.
-std::string EncodePayload(const std::vector<std::string>& paths);
+NAVIGATOR_EXPORT std::string EncodePayload(const std::vector<std::string>& paths);
 // The paths of a payload of the given size: reading stops at the first NUL or at the end, never
 // past it; empty entries are dropped.
 std::vector<std::string> DecodePayload(const char* data, std::size_t size);
 // The entries of a '|' list ("a|b|" or "a|b||"), without empty ones.
-std::vector<std::string> SplitList(std::string_view list);
+NAVIGATOR_EXPORT std::vector<std::string> SplitList(std::string_view list);
 // Each path followed by '|'.
 std::string JoinList(const std::vector<std::string>& paths);
 
