@@ -3,6 +3,7 @@
 // drop, tool stations), adds its parts, calls MultCurrentShape once and reads the mults back.
 // Everything runs on the caller's thread; the user is asked through the injected IAutoMultUi.
 
+#include "automult/AutoMultExport.h"
 #include "automult/AMMult.h"
 #include "automult/AutoMultBase.h"
 #include "automult/AutoMultUi.h"
@@ -13,7 +14,7 @@
 #include <memory>
 #include <vector>
 
-class CAutoMultOpnB : public CAutoMultBase, public IAutoMultUnplaced {
+class AUTOMULT_EXPORT CAutoMultOpnB : public CAutoMultBase, public IAutoMultUnplaced {
 public:
     // ui and profile must outlive the engine; the profile keeps the allowable drop.
     CAutoMultOpnB(IAutoMultUi& ui, fw::Profile& profile);

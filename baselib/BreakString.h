@@ -2,11 +2,12 @@
 // A line taken apart from the front: a text and a start index marking how much has been
 // consumed. Length, characters and narrow text are those of the remaining text.
 
+#include "baselib/BRAXLibExport.h"
 #include "baselib/String.h"
 
 namespace zr {
 
-class CBreakString {
+class BRAXLIB_EXPORT CBreakString {
 public:
     CBreakString() = default;
     CBreakString(const CBreakString& other) = default;   // text and start index

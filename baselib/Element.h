@@ -1,9 +1,11 @@
 #pragma once
+
+#include "baselib/BRAXLibExport.h"
 // An empty polymorphic base for the library's list elements.
 
 namespace zr {
 
-class CElement {
+class BRAXLIB_EXPORT CElement {
 public:
     CElement() = default;
     CElement(const CElement&) = default;

@@ -1,11 +1,12 @@
 #pragma once
 // One field of a delimited line, converted to a number on demand.
 
+#include "baselib/BRAXLibExport.h"
 #include "baselib/String.h"
 
 namespace zr {
 
-class CFieldString {
+class BRAXLIB_EXPORT CFieldString {
 public:
     CFieldString() = default;
     CFieldString(const CFieldString& other) = default;

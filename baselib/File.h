@@ -5,6 +5,7 @@
 // advisory whole-file locks (exclusive for no sharing and deny read, shared for deny write and
 // deny none): they keep out other opens through this class, not other programs.
 
+#include "baselib/BRAXLibExport.h"
 #include "baselib/String.h"
 #include "baselib/Time.h"
 
@@ -13,7 +14,7 @@
 
 namespace zr {
 
-struct CFileStatus {
+struct BRAXLIB_EXPORT CFileStatus {
     enum Attribute : std::uint8_t {
         readOnly = 0x01,
         directory = 0x10,
@@ -27,7 +28,7 @@ struct CFileStatus {
     CString fullName;
 };
 
-class CFile {
+class BRAXLIB_EXPORT CFile {
 public:
     enum OpenFlags : std::uint32_t {
         modeRead = 0x0000,

@@ -3,11 +3,12 @@
 // the whole text; operations given a position or area outside the text return false (or -1)
 // and change nothing.
 
+#include "baselib/BRAXLibExport.h"
 #include "baselib/String.h"
 
 namespace zr {
 
-class CFormatString {
+class BRAXLIB_EXPORT CFormatString {
 public:
     CFormatString() = default;
     CFormatString(const char* text) : text_(text) {}

@@ -1,15 +1,17 @@
 #pragma once
+
+#include "baselib/BRAXLibExport.h"
 // A point of doubles with the plane geometry drawing code needs. The default point is
 // undefined (both coordinates NaN); a point is real when neither coordinate is NaN.
 
 namespace zr {
 
-struct POINT {
+struct BRAXLIB_EXPORT POINT {
     int x = 0;
     int y = 0;
 };
 
-class CRealPoint {
+class BRAXLIB_EXPORT CRealPoint {
 public:
     CRealPoint();
     CRealPoint(double x, double y) : x_(x), y_(y) {}

@@ -5,6 +5,7 @@
 // Lengths and positions are ints; an edit buffer handed out by GetBuffer lives until
 // ReleaseBuffer.
 
+#include "baselib/BRAXLibExport.h"
 #include <compare>
 #include <initializer_list>
 #include <memory>
@@ -16,7 +17,7 @@
 
 namespace zr {
 
-class CString {
+class BRAXLIB_EXPORT CString {
 public:
     CString() = default;
     CString(const CString& other);
@@ -127,13 +128,13 @@ private:
     std::unique_ptr<std::vector<char>> buffer_;
 };
 
-CString operator+(const CString& a, const CString& b);
-CString operator+(const CString& a, const char* b);
-CString operator+(const char* a, const CString& b);
+BRAXLIB_EXPORT CString operator+(const CString& a, const CString& b);
+BRAXLIB_EXPORT CString operator+(const CString& a, const char* b);
+BRAXLIB_EXPORT CString operator+(const char* a, const CString& b);
 
-bool operator==(const CString& a, const CString& b);
-bool operator==(const CString& a, const char* b);
-std::strong_ordering operator<=>(const CString& a, const CString& b);
-std::strong_ordering operator<=>(const CString& a, const char* b);
+BRAXLIB_EXPORT bool operator==(const CString& a, const CString& b);
+BRAXLIB_EXPORT bool operator==(const CString& a, const char* b);
+BRAXLIB_EXPORT std::strong_ordering operator<=>(const CString& a, const CString& b);
+BRAXLIB_EXPORT std::strong_ordering operator<=>(const CString& a, const char* b);
 
 }  // namespace zr

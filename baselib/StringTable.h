@@ -1,4 +1,6 @@
 #pragma once
+
+#include "baselib/BRAXLibExport.h"
 // The class library's string table.
 
 namespace zr {
@@ -12,6 +14,6 @@ enum StringId : unsigned {
 };
 
 // The text of an entry, or nullptr for an id the table does not hold.
-const char* LibraryString(unsigned id);
+BRAXLIB_EXPORT const char* LibraryString(unsigned id);
 
 }  // namespace zr

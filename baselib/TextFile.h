@@ -3,13 +3,14 @@
 // lines so that errors can name the file and the line. A line ends at a line feed, a carriage
 // return, or a carriage return and line feed.
 
+#include "baselib/BRAXLibExport.h"
 #include "baselib/BreakString.h"
 #include "baselib/File.h"
 #include "baselib/String.h"
 
 namespace zr {
 
-class CTextFile : public CFile {
+class BRAXLIB_EXPORT CTextFile : public CFile {
 public:
     CTextFile() = default;
 

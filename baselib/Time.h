@@ -2,6 +2,7 @@
 // A calendar time: signed seconds since 1 January 1970 UTC, 0 for no time. Calendar fields are
 // read and written in local time unless a name says Gmt.
 
+#include "baselib/BRAXLibExport.h"
 #include "baselib/String.h"
 
 #include <compare>
@@ -11,7 +12,7 @@
 namespace zr {
 
 // A calendar time as separate fields (local time).
-struct SYSTEMTIME {
+struct BRAXLIB_EXPORT SYSTEMTIME {
     std::uint16_t year = 0;
     std::uint16_t month = 0;        // 1-12
     std::uint16_t dayOfWeek = 0;    // 0 Sunday
@@ -23,12 +24,12 @@ struct SYSTEMTIME {
 };
 
 // 100-nanosecond intervals since 1 January 1601 UTC, in two halves.
-struct FILETIME {
+struct BRAXLIB_EXPORT FILETIME {
     std::uint32_t lowDateTime = 0;
     std::uint32_t highDateTime = 0;
 };
 
-class CTime {
+class BRAXLIB_EXPORT CTime {
 public:
     CTime() = default;
     CTime(std::int64_t time) : time_(time) {}

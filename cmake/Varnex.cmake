@@ -1,14 +1,16 @@
 # Helpers shared by every subsystem folder.
 include(GoogleTest)
 
-# varnex_library(<name> [SHARED|STATIC] DIR <dir> SOURCES <file>... [DEPS ...])
+# varnex_library(<name> [SHARED|STATIC|OBJECT] DIR <dir> SOURCES <file>... [DEPS ...])
 # Builds a library from the listed .cpp files of <dir> (names relative to it); the test
 # `layering` checks that every .cpp of a folder is listed.
 function(varnex_library name)
-  cmake_parse_arguments(A "SHARED;STATIC" "DIR" "SOURCES;DEPS" ${ARGN})
+  cmake_parse_arguments(A "SHARED;STATIC;OBJECT" "DIR" "SOURCES;DEPS" ${ARGN})
   list(TRANSFORM A_SOURCES PREPEND ${A_DIR}/)
   if(A_SHARED)
     add_library(${name} SHARED ${A_SOURCES})
+  elseif(A_OBJECT)
+    add_library(${name} OBJECT ${A_SOURCES})
   else()
     add_library(${name} STATIC ${A_SOURCES})
   endif()
@@ -75,4 +77,43 @@ const fw::StringTables::Registration kTable(\"${NAME}\",
   else()
     target_sources(${target} PRIVATE ${out})
   endif()
+endfunction()
+
+# varnex_symbol_check(<program>): the CTest test duplicate_symbols_<program> fails when a C++
+# name is defined in two object files of the program, its static libraries or the shared
+# libraries it loads (cmake/CheckDuplicateSymbols.sh). Call it after every target is defined.
+function(varnex_symbol_check program)
+  set_property(GLOBAL PROPERTY _varnex_seen "")
+  set_property(GLOBAL PROPERTY _varnex_objects "")
+  _varnex_collect_objects(${program})
+  get_property(objects GLOBAL PROPERTY _varnex_objects)
+  set(list ${CMAKE_BINARY_DIR}/symbols_${program}.txt)
+  file(GENERATE OUTPUT ${list} CONTENT "$<JOIN:${objects},\n>\n")
+  add_test(NAME duplicate_symbols_${program}
+           COMMAND bash ${PROJECT_SOURCE_DIR}/cmake/CheckDuplicateSymbols.sh ${list})
+endfunction()
+
+# Adds the object files of <target> and of every target it links (or takes objects from) to the
+# global property _varnex_objects; imported targets (Qt, GoogleTest) are not ours to check.
+function(_varnex_collect_objects target)
+  get_property(seen GLOBAL PROPERTY _varnex_seen)
+  if(target IN_LIST seen OR NOT TARGET ${target})
+    return()
+  endif()
+  set_property(GLOBAL APPEND PROPERTY _varnex_seen ${target})
+  get_target_property(imported ${target} IMPORTED)
+  get_target_property(type ${target} TYPE)
+  if(imported OR type STREQUAL "INTERFACE_LIBRARY")
+    return()
+  endif()
+  set_property(GLOBAL APPEND PROPERTY _varnex_objects "$<TARGET_OBJECTS:${target}>")
+  get_target_property(sources ${target} SOURCES)
+  get_target_property(links ${target} LINK_LIBRARIES)
+  get_target_property(interface ${target} INTERFACE_LINK_LIBRARIES)
+  foreach(item IN LISTS sources links interface)
+    if(item MATCHES "^\\$<(TARGET_OBJECTS|LINK_ONLY):([^>]+)>$")
+      set(item ${CMAKE_MATCH_2})
+    endif()
+    _varnex_collect_objects(${item})
+  endforeach()
 endfunction()

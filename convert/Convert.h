@@ -8,9 +8,10 @@
 // return false and leave an empty text (when size allows) if the result does not fit or the
 // arguments are refused. Lengths keep their sign; zero writes the empty text.
 
+#include "convert/BRAXConvertExport.h"
 #include <cstddef>
 
-class CConvert {
+class BRAXCONVERT_EXPORT CConvert {
 public:
     CConvert() = default;
     CConvert(const CConvert&) = default;
@@ -52,11 +53,11 @@ public:
     static void GetCommonDenominator(int& numerator, int& denominator);
 };
 
-bool UtilityConvertToInchFrac(double value, char* out, std::size_t size);
-bool UtilityConvertToInchFracNoDelimits(double value, char* out, std::size_t size);
-bool UtilityConvertToInchDecimal(double value, char* out, std::size_t size);
-bool UtilityConvertToInchDecimalNoDelimits(double value, char* out, std::size_t size);
-void UtilityGetCommonDenominator(int& numerator, int& denominator);
+BRAXCONVERT_EXPORT bool UtilityConvertToInchFrac(double value, char* out, std::size_t size);
+BRAXCONVERT_EXPORT bool UtilityConvertToInchFracNoDelimits(double value, char* out, std::size_t size);
+BRAXCONVERT_EXPORT bool UtilityConvertToInchDecimal(double value, char* out, std::size_t size);
+BRAXCONVERT_EXPORT bool UtilityConvertToInchDecimalNoDelimits(double value, char* out, std::size_t size);
+BRAXCONVERT_EXPORT void UtilityGetCommonDenominator(int& numerator, int& denominator);
 
 // The platform's kind and version; this platform reports kind 0 (other), version 95, minor 0.
-bool UtilitGetOSVersion(int& kind, int& version, int& minor);
+BRAXCONVERT_EXPORT bool UtilitGetOSVersion(int& kind, int& version, int& minor);

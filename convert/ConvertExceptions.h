@@ -1,9 +1,10 @@
 #pragma once
 // Exceptions the conversion library defines for its users; the library itself throws neither.
 
+#include "convert/BRAXConvertExport.h"
 #include "convert/except/zrException.h"
 
-class CIllegalUnitException : public CzrException {
+class BRAXCONVERT_EXPORT CIllegalUnitException : public CzrException {
 public:
     CIllegalUnitException() = default;
     CIllegalUnitException(const CIllegalUnitException&) = default;
@@ -11,7 +12,7 @@ public:
     ~CIllegalUnitException() override;
 };
 
-class CUndefinedShapeException : public CzrException {
+class BRAXCONVERT_EXPORT CUndefinedShapeException : public CzrException {
 public:
     CUndefinedShapeException() = default;
     CUndefinedShapeException(const CUndefinedShapeException&) = default;

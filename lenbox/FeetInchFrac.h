@@ -3,11 +3,12 @@
 // The fraction's denominator is a power of two up to the maximum denominator; a typed or read
 // denominator is matched against the allowed ones ("2", "4", ... up to the maximum).
 
+#include "lenbox/LenboxExport.h"
 #include "lenbox/Variable.h"
 
 namespace lenbox {
 
-class CFeetInchFrac : public CVariable {
+class LENBOX_EXPORT CFeetInchFrac : public CVariable {
 public:
     static constexpr const char* kBuiltInMask = "99'99\"99/99";
 

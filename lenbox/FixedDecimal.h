@@ -3,11 +3,12 @@
 // a '.' and a fraction field whose length is the number of decimals. The base of the decimal-inch
 // and the metric values.
 
+#include "lenbox/LenboxExport.h"
 #include "lenbox/Variable.h"
 
 namespace lenbox {
 
-class CFixedDecimal : public CVariable {
+class LENBOX_EXPORT CFixedDecimal : public CVariable {
 public:
     static constexpr const char* kBuiltInMask = "99990.099999";
 

@@ -2,6 +2,7 @@
 // The errors the control's property setters raise: a number, the status the control reports for
 // it (the control facility's code for the number) and a description.
 
+#include "lenbox/LenboxExport.h"
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -18,7 +19,7 @@ enum class LenboxErrorNumber : int {
     DefaultDenominatorNotPower = 1005,
 };
 
-class LenboxError : public std::runtime_error {
+class LENBOX_EXPORT LenboxError : public std::runtime_error {
 public:
     explicit LenboxError(LenboxErrorNumber number);
 

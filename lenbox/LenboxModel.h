@@ -8,6 +8,7 @@
 // the value is carried to the other two forms, so the three forms always agree; a value wider
 // than a form's mask is written in full there.
 
+#include "lenbox/LenboxExport.h"
 #include "lenbox/DecimalInch.h"
 #include "lenbox/FeetInchFrac.h"
 #include "lenbox/LenboxError.h"
@@ -34,7 +35,7 @@ public:
     virtual void Changed() = 0;
 };
 
-class LenboxModel {
+class LENBOX_EXPORT LenboxModel {
 public:
     LenboxModel();   // every property at its default
 

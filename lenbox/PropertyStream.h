@@ -21,6 +21,7 @@
 // colour, switch, flag or dimension type out of range, an overlong string, limits the wrong way
 // round) loads as that property's default, as does a stock property missing from the stream.
 
+#include "lenbox/LenboxExport.h"
 #include "lenbox/LenboxProperties.h"
 
 #include "fw/core/Archive.h"
@@ -38,7 +39,7 @@ enum StockMask : std::uint32_t {
     kStockAll = 0x1F,
 };
 
-void WriteProperties(fw::Archive& ar, const LenboxProperties& properties);
-LenboxProperties ReadProperties(fw::Archive& ar);
+LENBOX_EXPORT void WriteProperties(fw::Archive& ar, const LenboxProperties& properties);
+LENBOX_EXPORT LenboxProperties ReadProperties(fw::Archive& ar);
 
 } // namespace lenbox

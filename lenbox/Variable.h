@@ -9,6 +9,7 @@
 // the field being edited is left-aligned (digits first, blanks behind); a field at rest takes its
 // own resting alignment. Every operation either succeeds completely or changes nothing.
 
+#include "lenbox/LenboxExport.h"
 #include <functional>
 #include <optional>
 #include <string>
@@ -26,7 +27,7 @@ struct EditRange {
     int last = 0;
 };
 
-class CVariable {
+class LENBOX_EXPORT CVariable {
 public:
     virtual ~CVariable() = default;
 

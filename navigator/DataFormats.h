@@ -3,6 +3,7 @@
 // (fw/core/PathListFormats.h), the full paths, each followed by '|', then a NUL.
 
 #include "fw/core/PathListFormats.h"
+#include "navigator/NavigatorExport.h"
 #include "navigator/TreeItemKind.h"
 
 #include <array>
@@ -12,6 +13,7 @@
 
 namespace nav {
 
+// In the order the control registers them (the jobs label's slot holds the job list again).
 // The formats a drop on the tree looks for, in order, with their dragged kinds.
 struct DropFormat {
     fw::PathListFormat format;
@@ -28,12 +30,12 @@ inline constexpr std::array<DropFormat, 7> kDropFormats{{
 }};
 
 // "a|b|" + NUL from the paths.
-std::string EncodePayload(const std::vector<std::string>& paths);
+NAVIGATOR_EXPORT std::string EncodePayload(const std::vector<std::string>& paths);
 // The paths of a payload of the given size: reading stops at the first NUL or at the end, never
 // past it; empty entries are dropped.
 std::vector<std::string> DecodePayload(const char* data, std::size_t size);
 // The entries of a '|' list ("a|b|" or "a|b||"), without empty ones.
-std::vector<std::string> SplitList(std::string_view list);
+NAVIGATOR_EXPORT std::vector<std::string> SplitList(std::string_view list);
 // Each path followed by '|'.
 std::string JoinList(const std::vector<std::string>& paths);
 

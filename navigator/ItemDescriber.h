@@ -3,6 +3,7 @@
 // cache of them keyed by path and the file's modification time and size, so that a refresh reads
 // only files that changed.
 
+#include "navigator/NavigatorExport.h"
 #include "navigator/TreeItemKind.h"
 
 #include <cstdint>
@@ -27,7 +28,7 @@ public:
     virtual std::optional<Description> Describe(ItemKind kind, const std::string& path) = 0;
 };
 
-class DescriptionCache : public ItemDescriber {
+class NAVIGATOR_EXPORT DescriptionCache : public ItemDescriber {
 public:
     explicit DescriptionCache(ItemDescriber& reader) : reader_(reader) {}
     std::optional<Description> Describe(ItemKind kind, const std::string& path) override;

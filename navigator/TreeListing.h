@@ -3,6 +3,7 @@
 // never creates a folder: a missing folder lists nothing. Folder patterns match literally
 // (a prefix, '*', an extension), ignoring case; children come sorted by text, ignoring case.
 
+#include "navigator/NavigatorExport.h"
 #include "navigator/ItemDescriber.h"
 #include "navigator/ItemSpec.h"
 #include "navigator/NavProperties.h"
@@ -13,7 +14,7 @@
 
 namespace nav {
 
-class TreeListing {
+class NAVIGATOR_EXPORT TreeListing {
 public:
     TreeListing(const NavProperties& properties, DriveTypeOf driveType, ItemDescriber* describer)
         : properties_(properties), driveType_(std::move(driveType)), describer_(describer)

@@ -2,9 +2,10 @@
 // The error log. Entries go to a replaceable sink (standard error by default) so that tests and
 // hosts can collect them.
 
+#include "convert/except/BRAXExceptExport.h"
 #include <functional>
 
-class CLog {
+class BRAXEXCEPT_EXPORT CLog {
 public:
     using Sink = std::function<void(const char* sourceFile, int line, const char* message)>;
 

@@ -2,10 +2,11 @@
 // The exception family thrown by the class and conversion libraries. Every class is thrown and
 // caught by value and carries one message text.
 
+#include "convert/except/BRAXExceptExport.h"
 #include <exception>
 #include <string>
 
-class CzrException : public std::exception {
+class BRAXEXCEPT_EXPORT CzrException : public std::exception {
 public:
     CzrException() = default;
     CzrException(const CzrException&) = default;
@@ -21,7 +22,7 @@ private:
     std::string message_;
 };
 
-class CMemoryException : public CzrException {
+class BRAXEXCEPT_EXPORT CMemoryException : public CzrException {
 public:
     CMemoryException() = default;
     CMemoryException(const CMemoryException&) = default;
@@ -29,7 +30,7 @@ public:
     ~CMemoryException() override;
 };
 
-class CNumericConversionException : public CzrException {
+class BRAXEXCEPT_EXPORT CNumericConversionException : public CzrException {
 public:
     CNumericConversionException() = default;
     explicit CNumericConversionException(const char* message);
@@ -38,7 +39,7 @@ public:
     ~CNumericConversionException() override;
 };
 
-class CUnexpectedException : public CzrException {
+class BRAXEXCEPT_EXPORT CUnexpectedException : public CzrException {
 public:
     CUnexpectedException() = default;
     CUnexpectedException(const CUnexpectedException&) = default;
@@ -47,7 +48,7 @@ public:
 };
 
 // A failed operating-system call on a file: the errno value and "<source>(<line>): <reason>".
-class CzrFileException : public CzrException {
+class BRAXEXCEPT_EXPORT CzrFileException : public CzrException {
 public:
     CzrFileException(int osError, const char* sourceFile, int line);
     CzrFileException(const CzrFileException&) = default;

@@ -14,6 +14,7 @@
 // given. Loading never trusts the data: every length, count, index and class name is checked,
 // and anything out of range raises ArchiveException.
 
+#include "fw/core/FwCoreExport.h"
 #include "fw/core/ArchiveException.h"
 #include "fw/core/Object.h"
 
@@ -26,7 +27,7 @@
 
 namespace fw {
 
-class Archive {
+class FW_CORE_EXPORT Archive {
 public:
     enum Mode { store, load };
 

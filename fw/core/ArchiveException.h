@@ -1,12 +1,13 @@
 #pragma once
 // The error every archive reader raises on input it cannot accept.
 
+#include "fw/core/FwCoreExport.h"
 #include <stdexcept>
 #include <string>
 
 namespace fw {
 
-class ArchiveException : public std::runtime_error {
+class FW_CORE_EXPORT ArchiveException : public std::runtime_error {
 public:
     enum Cause {
         none,

@@ -8,6 +8,7 @@
 //     ... write to out (a ByteStream) ...
 //     out.Commit();
 
+#include "fw/core/FwCoreExport.h"
 #include "fw/core/ByteStream.h"
 #include "fw/core/File.h"
 
@@ -18,7 +19,7 @@
 
 namespace fw {
 
-class AtomicFile : public ByteStream {
+class FW_CORE_EXPORT AtomicFile : public ByteStream {
 public:
     // Creates the temporary file; throws FileException (badPath when the target's folder is
     // missing; accessDenied when the target exists read-only: no write bit in its mode, or not

@@ -1,12 +1,13 @@
 #pragma once
 // A sequence of bytes to read and write in order: what archives read from and write to.
 
+#include "fw/core/FwCoreExport.h"
 #include <cstddef>
 #include <cstdint>
 
 namespace fw {
 
-class ByteStream {
+class FW_CORE_EXPORT ByteStream {
 public:
     virtual ~ByteStream() = default;
 

@@ -3,6 +3,7 @@
 // controls are built on. Interfaces are abstract classes derived from fw::Unknown; a class
 // registry creates objects by class id or ProgID; event interfaces are sink lists.
 
+#include "fw/core/FwCoreExport.h"
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -30,7 +31,7 @@ inline constexpr bool SUCCEEDED(HRESULT hr) { return hr >= 0; }
 inline constexpr bool FAILED(HRESULT hr) { return hr < 0; }
 
 // Base of every component object; interfaces are reached with Query<T>().
-class Unknown {
+class FW_CORE_EXPORT Unknown {
 public:
     virtual ~Unknown() = default;
 
@@ -38,11 +39,11 @@ public:
 };
 
 // The error text a component leaves for its caller with a failing status, per thread.
-void SetErrorInfo(std::string text);
-std::string GetErrorInfo();   // the last text set on this thread, then cleared
+FW_CORE_EXPORT void SetErrorInfo(std::string text);
+FW_CORE_EXPORT std::string GetErrorInfo();   // the last text set on this thread, then cleared
 
 // Registry of creatable classes by class id ("{...}" text) and ProgID.
-class ClassRegistry {
+class FW_CORE_EXPORT ClassRegistry {
 public:
     using Factory = std::function<std::unique_ptr<Unknown>()>;
 

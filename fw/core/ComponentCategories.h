@@ -3,6 +3,7 @@
 // text), each with its descriptions by language. Callers find a category's description here;
 // the registry itself creates the classes.
 
+#include "fw/core/FwCoreExport.h"
 #include "fw/core/Component.h"
 
 #include <cstdint>
@@ -15,7 +16,7 @@
 
 namespace fw {
 
-class ComponentCategories {
+class FW_CORE_EXPORT ComponentCategories {
 public:
     static constexpr std::uint32_t kUsEnglish = 0x409;
     static constexpr std::size_t kMaxDescription = 127;

@@ -2,6 +2,7 @@
 // The document manager: the templates in order of registration (the first whose extension
 // matches a path opens it), the open documents, and the recent-file list.
 
+#include "fw/core/FwCoreExport.h"
 #include "fw/core/DocTemplate.h"
 
 #include <deque>
@@ -14,7 +15,7 @@ namespace fw {
 
 class Profile;
 
-class DocManager {
+class FW_CORE_EXPORT DocManager {
 public:
     static constexpr std::size_t recentFileCount = 4;
     static constexpr const char* recentSection = "Recent File List";

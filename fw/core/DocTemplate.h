@@ -2,6 +2,7 @@
 // A document template ties a kind of document to its file extension, its names and the
 // factory that makes it; windows for it are made by a frame factory the UI layer installs.
 
+#include "fw/core/FwCoreExport.h"
 #include "fw/core/Document.h"
 
 #include <functional>
@@ -13,7 +14,7 @@ namespace fw {
 
 class DocManager;
 
-class DocTemplate {
+class FW_CORE_EXPORT DocTemplate {
 public:
     // The parts of a document string, "\n"-separated in this order.
     enum DocStringIndex { windowTitle, docName, fileNewName, filterName, filterExt, regFileTypeId, regFileTypeName };

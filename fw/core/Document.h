@@ -3,6 +3,7 @@
 // loads and saves it through an archive, and tells the views attached to it when it changes.
 // Documents are Qt-free; windows observe them as fw::View.
 
+#include "fw/core/FwCoreExport.h"
 #include "fw/core/Object.h"
 
 #include <exception>
@@ -18,7 +19,7 @@ class DocTemplate;
 
 // What changed in a document, as a document family describes it to its views (each family
 // derives its own type).
-class Change {
+class FW_CORE_EXPORT Change {
 public:
     virtual ~Change() = default;
     // Whether a view that does not know the change shows the whole document again; otherwise
@@ -27,7 +28,7 @@ public:
 };
 
 // An observer of one document. The window that implements it closes its frame in CloseFrame.
-class View {
+class FW_CORE_EXPORT View {
 public:
     virtual ~View();
 
@@ -59,7 +60,7 @@ private:
     Document* document_ = nullptr;
 };
 
-class Document : public Object {
+class FW_CORE_EXPORT Document : public Object {
     FW_DECLARE_DYNAMIC(Document)
 public:
     // Largest document file that is loaded; larger files are refused as invalid.
@@ -142,6 +143,6 @@ private:
 };
 
 // The message shown for a load or save error: "ERROR: <cause text> -- On File <path>".
-std::string SaveLoadErrorText(const std::string& path, std::exception_ptr error);
+FW_CORE_EXPORT std::string SaveLoadErrorText(const std::string& path, std::exception_ptr error);
 
 } // namespace fw

@@ -3,6 +3,7 @@
 // context: selected drawing tools, text attributes, a logical-to-device mapping and a current
 // position. Coordinates are whole logical units.
 
+#include "fw/core/FwCoreExport.h"
 #include "fw/core/Geometry.h"
 
 #include <cstdint>
@@ -24,7 +25,7 @@ constexpr int BlueOf(Color c) { return int(c >> 16 & 0xFF); }
 
 enum class PenStyle { Solid, Dash, Dot, DashDot, Null };
 
-struct Pen {
+struct FW_CORE_EXPORT Pen {
     PenStyle style = PenStyle::Solid;
     int width = 0;   // logical units; 0 draws one device pixel wide
     Color color = Rgb(0, 0, 0);
@@ -33,13 +34,13 @@ struct Pen {
 
 enum class BrushStyle { Solid, Null };
 
-struct Brush {
+struct FW_CORE_EXPORT Brush {
     BrushStyle style = BrushStyle::Solid;
     Color color = Rgb(255, 255, 255);
     bool operator==(const Brush&) const = default;
 };
 
-struct Font {
+struct FW_CORE_EXPORT Font {
     int height = 0;       // character cell height in logical units; 0: the default size
     int width = 0;        // average character width in logical units; 0: follows the height
     int escapement = 0;   // angle of the text line in tenths of a degree, counterclockwise
@@ -50,7 +51,7 @@ struct Font {
     bool operator==(const Font&) const = default;
 };
 
-struct TextMetrics {
+struct FW_CORE_EXPORT TextMetrics {
     int height = 0;   // ascent + descent
     int ascent = 0;
     int descent = 0;
@@ -78,7 +79,7 @@ enum class BkMode { Transparent, Opaque };
 // the extents are used as they are.
 enum class MapMode { Text, Isotropic, Anisotropic };
 
-class DrawContext {
+class FW_CORE_EXPORT DrawContext {
 public:
     virtual ~DrawContext() = default;
 

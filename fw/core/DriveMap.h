@@ -11,6 +11,7 @@
 // Empty and "." components are skipped, as Windows does. Names are Windows-1252 in the program and
 // UTF-8 on disk.
 
+#include "fw/core/FwCoreExport.h"
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -23,7 +24,7 @@ namespace fw {
 
 class Profile;
 
-class DriveMap {
+class FW_CORE_EXPORT DriveMap {
 public:
     // A map without drives.
     DriveMap() = default;

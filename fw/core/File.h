@@ -7,6 +7,7 @@
 // open that cannot get its lock fails with sharingViolation: an exclusive open fails while the file
 // is open elsewhere, and any open fails while it is open exclusively.
 
+#include "fw/core/FwCoreExport.h"
 #include "fw/core/ByteStream.h"
 #include "fw/core/FileException.h"
 
@@ -19,7 +20,7 @@ namespace fw {
 
 class AtomicFile;
 
-class File : public ByteStream {
+class FW_CORE_EXPORT File : public ByteStream {
 public:
     // Open flags, combined with '|': one access mode, one share mode, and the rest as needed.
     enum OpenFlags : unsigned {

@@ -4,18 +4,19 @@
 // file copied, each failure noted while the rest goes on. The copy shows its progress and the user
 // can stop it between two files. Paths are Windows-form.
 
+#include "fw/core/FwCoreExport.h"
 #include <string>
 #include <vector>
 
 namespace fw {
 
-struct FilePair {
+struct FW_CORE_EXPORT FilePair {
     std::string from;
     std::string to;
     bool operator==(const FilePair&) const = default;
 };
 
-struct FileCopyResult {
+struct FW_CORE_EXPORT FileCopyResult {
     int copied = 0;                      // files written
     // One line per folder not made or file not copied, in order, and a last one when the user
     // stopped the copy.
@@ -23,10 +24,10 @@ struct FileCopyResult {
 };
 
 // The targets of the pairs that exist already, in the pairs' order.
-std::vector<std::string> ExistingTargets(const std::vector<FilePair>& files);
+FW_CORE_EXPORT std::vector<std::string> ExistingTargets(const std::vector<FilePair>& files);
 
 // Makes the folders (even when no file lands in them), then copies the files, making each
 // target's folders; a target that exists is replaced only when replace is set, else left alone.
-FileCopyResult CopyFiles(const std::vector<FilePair>& files, const std::vector<std::string>& folders, bool replace);
+FW_CORE_EXPORT FileCopyResult CopyFiles(const std::vector<FilePair>& files, const std::vector<std::string>& folders, bool replace);
 
 } // namespace fw

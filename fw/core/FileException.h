@@ -2,13 +2,14 @@
 // The file error of the platform layer: a cause the program's messages are chosen by, the file
 // (Windows form, as the program names it) and the operating system's errno when there was one.
 
+#include "fw/core/FwCoreExport.h"
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace fw {
 
-class FileException : public std::runtime_error {
+class FW_CORE_EXPORT FileException : public std::runtime_error {
 public:
     enum Cause {
         none, genericException, fileNotFound, badPath, tooManyOpenFiles, accessDenied, invalidFile,

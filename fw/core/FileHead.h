@@ -6,6 +6,7 @@
 // nothing blocks, and a missing file, a folder, a FIFO or a device is refused.
 
 #include "fw/core/Archive.h"
+#include "fw/core/FwCoreExport.h"
 
 #include <cstddef>
 #include <functional>
@@ -16,6 +17,6 @@ namespace fw {
 // Calls parse on an archive of the file's first firstBytes bytes, and again on more while it
 // runs off their end. Throws FileException when the file cannot be read or is longer than
 // Document::maxFileSize, and whatever parse throws on the whole file.
-void ReadFileHead(std::string_view winPath, std::size_t firstBytes, const std::function<void(Archive&)>& parse);
+FW_CORE_EXPORT void ReadFileHead(std::string_view winPath, std::size_t firstBytes, const std::function<void(Archive&)>& parse);
 
 } // namespace fw

@@ -1,12 +1,13 @@
 #pragma once
 // Integer points, sizes and rectangles in logical or device units.
 
+#include "fw/core/FwCoreExport.h"
 #include <algorithm>
 #include <utility>
 
 namespace fw {
 
-struct Point {
+struct FW_CORE_EXPORT Point {
     int x = 0;
     int y = 0;
 
@@ -15,7 +16,7 @@ struct Point {
     constexpr bool operator==(const Point&) const = default;
 };
 
-struct Size {
+struct FW_CORE_EXPORT Size {
     int cx = 0;
     int cy = 0;
 
@@ -23,7 +24,7 @@ struct Size {
 };
 
 // A rectangle from (left, top) up to but excluding (right, bottom).
-struct Rect {
+struct FW_CORE_EXPORT Rect {
     int left = 0;
     int top = 0;
     int right = 0;

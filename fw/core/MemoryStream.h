@@ -1,13 +1,14 @@
 #pragma once
 // A byte stream over a growable buffer in memory.
 
+#include "fw/core/FwCoreExport.h"
 #include "fw/core/ByteStream.h"
 
 #include <vector>
 
 namespace fw {
 
-class MemoryStream : public ByteStream {
+class FW_CORE_EXPORT MemoryStream : public ByteStream {
 public:
     MemoryStream() = default;
     // A stream over the given bytes, positioned at their start.

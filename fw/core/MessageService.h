@@ -3,6 +3,7 @@
 // process-wide message service,
 // so that windowless runs never block on a modal box and tests can script the user's answers.
 
+#include "fw/core/FwCoreExport.h"
 #include <deque>
 #include <memory>
 #include <stdexcept>
@@ -44,13 +45,13 @@ inline constexpr const char* kMessageCaption = "Varnex";
 
 // The answers of the buttons a message type shows, in display order. An unknown button set
 // shows OK alone.
-std::vector<int> MessageButtons(unsigned type);
+FW_CORE_EXPORT std::vector<int> MessageButtons(unsigned type);
 // The answer of the default button; a default button beyond the last one falls back to the first.
-int DefaultAnswer(unsigned type);
+FW_CORE_EXPORT int DefaultAnswer(unsigned type);
 // The icon part of a message type (0 for none).
 inline constexpr unsigned MessageIcon(unsigned type) { return type & 0xF0u; }
 
-class MessageService {
+class FW_CORE_EXPORT MessageService {
 public:
     virtual ~MessageService() = default;
 
@@ -71,20 +72,20 @@ public:
 };
 
 // The current service; a SilentMessageService until one is installed.
-MessageService& Messages();
+FW_CORE_EXPORT MessageService& Messages();
 // Installs a service (null installs a silent one) and returns the one it replaces.
-std::unique_ptr<MessageService> SetMessageService(std::unique_ptr<MessageService> service);
+FW_CORE_EXPORT std::unique_ptr<MessageService> SetMessageService(std::unique_ptr<MessageService> service);
 
 // A list for a message, one item a line: the first `most` items, then "... and N more", so that
 // a long list never runs off the screen.
 inline constexpr std::size_t kMessageLinesShown = 20;
-std::string MessageLines(const std::vector<std::string>& lines, std::size_t most = kMessageLinesShown);
+FW_CORE_EXPORT std::string MessageLines(const std::vector<std::string>& lines, std::size_t most = kMessageLinesShown);
 
 // A message box with the program's caption on the current service.
-int ShowMessage(const std::string& text, unsigned type = MB_OK);
+FW_CORE_EXPORT int ShowMessage(const std::string& text, unsigned type = MB_OK);
 
 // Shows the wait cursor on the current service for its lifetime.
-class WaitCursor {
+class FW_CORE_EXPORT WaitCursor {
 public:
     WaitCursor();
     ~WaitCursor();
@@ -96,7 +97,7 @@ private:
 };
 
 // Shows the progress of long work on the current service for its lifetime.
-class Progress {
+class FW_CORE_EXPORT Progress {
 public:
     Progress(const std::string& title, int total);
     ~Progress();
@@ -112,7 +113,7 @@ private:
 
 // Shows nothing and never blocks: every box answers its default button. Used without windows
 // (server and conversion runs) and until the program installs its own service.
-class SilentMessageService : public MessageService {
+class FW_CORE_EXPORT SilentMessageService : public MessageService {
 public:
     int MessageBox(const std::string& text, const std::string& caption, unsigned type) override;
     void Beep(unsigned sound = MB_OK) override;
@@ -121,12 +122,12 @@ public:
 };
 
 // A message box the script did not expect, or an answer the box does not offer.
-class MessageScriptError : public std::logic_error {
+class FW_CORE_EXPORT MessageScriptError : public std::logic_error {
 public:
     using std::logic_error::logic_error;
 };
 
-struct ShownMessage {
+struct FW_CORE_EXPORT ShownMessage {
     std::string text;
     std::string caption;
     unsigned type = MB_OK;
@@ -135,7 +136,7 @@ struct ShownMessage {
 };
 
 // Test double: records what was shown and answers from a script.
-class ScriptedMessageService : public MessageService {
+class FW_CORE_EXPORT ScriptedMessageService : public MessageService {
 public:
     enum class WhenUnscripted { Throw, AnswerDefault };
 
@@ -173,7 +174,7 @@ private:
 };
 
 // Installs a ScriptedMessageService for a scope and puts the previous service back at its end.
-class ScriptedMessages {
+class FW_CORE_EXPORT ScriptedMessages {
 public:
     explicit ScriptedMessages(
         ScriptedMessageService::WhenUnscripted whenUnscripted = ScriptedMessageService::WhenUnscripted::Throw);

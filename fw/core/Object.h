@@ -2,6 +2,7 @@
 // Serializable objects with run-time class information: class name, schema number, base class
 // and a factory, so that archives can name an object's class and create it again on load.
 
+#include "fw/core/FwCoreExport.h"
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -16,7 +17,7 @@ class Object;
 inline constexpr std::uint32_t VERSIONABLE_SCHEMA = 0x80000000u;
 inline constexpr std::uint32_t NO_SCHEMA = 0xFFFFu;   // a class that is not serializable
 
-struct RuntimeClass {
+struct FW_CORE_EXPORT RuntimeClass {
     const char* className;
     std::uint32_t schema;                        // may carry VERSIONABLE_SCHEMA
     const RuntimeClass* base;                    // nullptr for Object itself
@@ -33,11 +34,11 @@ struct RuntimeClass {
 };
 
 // Adds a class to the name registry; used by FW_IMPLEMENT_SERIAL through a static object.
-struct RuntimeClassRegistrar {
+struct FW_CORE_EXPORT RuntimeClassRegistrar {
     explicit RuntimeClassRegistrar(const RuntimeClass* cls);
 };
 
-class Object {
+class FW_CORE_EXPORT Object {
 public:
     static const RuntimeClass classObject;
 

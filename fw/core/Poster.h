@@ -2,6 +2,7 @@
 // Calls handed from any thread to the thread that owns the user interface, to run there later
 // in the order they were posted.
 
+#include "fw/core/FwCoreExport.h"
 #include <cstddef>
 #include <deque>
 #include <functional>
@@ -9,7 +10,7 @@
 
 namespace fw {
 
-class Poster {
+class FW_CORE_EXPORT Poster {
 public:
     virtual ~Poster() = default;
     // Queues a call; safe from any thread. Never runs the call before returning.
@@ -17,7 +18,7 @@ public:
 };
 
 // A poster whose calls wait until RunPending() is called (tests and windowless runs).
-class QueuePoster : public Poster {
+class FW_CORE_EXPORT QueuePoster : public Poster {
 public:
     void Post(std::function<void()> call) override;
     // Runs the calls queued so far, in order; calls they post wait for the next run.

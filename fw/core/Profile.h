@@ -1,12 +1,13 @@
 #pragma once
 // The per-user profile: string and integer values by section and entry.
 
+#include "fw/core/FwCoreExport.h"
 #include <map>
 #include <string>
 
 namespace fw {
 
-class Profile {
+class FW_CORE_EXPORT Profile {
 public:
     virtual ~Profile() = default;
     virtual std::string GetProfileString(const std::string& section, const std::string& entry,
@@ -17,7 +18,7 @@ public:
 };
 
 // Profile kept in memory; used by tests and by windowless runs.
-class MemoryProfile : public Profile {
+class FW_CORE_EXPORT MemoryProfile : public Profile {
 public:
     std::string GetProfileString(const std::string& section, const std::string& entry,
                                  const std::string& defaultValue = {}) const override;

@@ -4,6 +4,7 @@
 // character is 3/5 of the font height wide (rounded) unless the font gives a width; the
 // default font height is 16; the ascent is 4/5 of the height (rounded), no external leading.
 
+#include "fw/core/FwCoreExport.h"
 #include "fw/core/Drawing.h"
 
 #include <string>
@@ -11,7 +12,7 @@
 
 namespace fw {
 
-class RecordingDrawContext : public DrawContext {
+class FW_CORE_EXPORT RecordingDrawContext : public DrawContext {
 public:
     static constexpr int kDefaultFontHeight = 16;
 

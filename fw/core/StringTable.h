@@ -8,6 +8,7 @@
 // The CMake function varnex_string_table(<target> <file>) embeds a strings.txt into a target and
 // registers it under the name of the file's folder; fw::StringTables::Get("<name>") finds it.
 
+#include "fw/core/FwCoreExport.h"
 #include <initializer_list>
 #include <map>
 #include <stdexcept>
@@ -17,16 +18,16 @@
 namespace fw {
 
 // A malformed table or an unknown deliverable; the text names the source and line.
-class StringTableError : public std::runtime_error {
+class FW_CORE_EXPORT StringTableError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
 
 // The format with %1..%9 replaced by the matching argument. "%" followed by anything else, and a
 // number with no argument, stay as written; inserted arguments are not scanned again.
-std::string FormatString(std::string_view format, std::initializer_list<std::string_view> args);
+FW_CORE_EXPORT std::string FormatString(std::string_view format, std::initializer_list<std::string_view> args);
 
-class StringTable {
+class FW_CORE_EXPORT StringTable {
 public:
     // Parses the content of a strings.txt; sourceName appears in error texts.
     static StringTable Parse(std::string_view content, std::string_view sourceName);
@@ -46,7 +47,7 @@ private:
 };
 
 // The process-wide registry of string tables by deliverable name.
-class StringTables {
+class FW_CORE_EXPORT StringTables {
 public:
     // Makes a table's file content known; it is parsed on first use. The first registration of
     // a name wins, later ones are ignored, so references from Get stay valid.

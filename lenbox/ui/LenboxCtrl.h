@@ -5,6 +5,7 @@
 // The rules live in LenboxModel; this widget forwards keys, clicks and focus changes to it and
 // shows its text. A property setter that refuses its value emits Error and returns false.
 
+#include "lenbox/LenboxExport.h"
 #include "lenbox/LenboxModel.h"
 #include "lenbox/PropPageValues.h"
 
@@ -15,7 +16,7 @@
 
 namespace lenbox {
 
-class CLenboxCtrl : public QLineEdit, public fw::Unknown {
+class LENBOX_EXPORT CLenboxCtrl : public QLineEdit, public fw::Unknown {
     Q_OBJECT
     Q_PROPERTY(bool AutoSize READ GetAutoSize WRITE SetAutoSize)
     Q_PROPERTY(int BackGround READ GetBackGround WRITE SetBackGround)

@@ -9,6 +9,7 @@
 // last right-click, double-click or marking click landed on. Items tell the control when they go,
 // so the context, drag and highlight items never outlive them.
 
+#include "navigator/NavigatorExport.h"
 #include "navigator/DragScroll.h"
 #include "navigator/FileCopier.h"
 #include "navigator/ItemDescriber.h"
@@ -42,7 +43,7 @@ class QTreeWidget;
 
 Q_DECLARE_METATYPE(nav::NavEvent)
 
-class CBRAXNav : public QWidget {
+class NAVIGATOR_EXPORT CBRAXNav : public QWidget {
     Q_OBJECT
 public:
     explicit CBRAXNav(QWidget* parent = nullptr);

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+namespace nav {
+
 CNewItemDlg::CNewItemDlg(const std::string& name, QWidget* parent) : QDialog(parent), edit_(new QLineEdit(this))
 {
     setWindowTitle(QStringLiteral("Name"));
@@ -24,7 +26,7 @@ std::string CNewItemDlg::Name() const { return fw::FromQString(edit_->text()); }
 
 void CNewItemDlg::accept()
 {
-    if (const std::string fault = nav::CheckFolderName(Name()); !fault.empty()) {
+    if (const std::string fault = CheckFolderName(Name()); !fault.empty()) {
         fw::Messages().MessageBox(fault, "", fw::MB_OK | fw::MB_ICONEXCLAMATION);
         edit_->setFocus();
         edit_->selectAll();
@@ -32,3 +34,5 @@ void CNewItemDlg::accept()
     }
     QDialog::accept();
 }
+
+} // namespace nav

@@ -8,6 +8,9 @@
 
 class QLineEdit;
 
+namespace nav {
+
+// The program has a dialog of the same name; the namespace keeps the two apart.
 class CNewItemDlg : public QDialog {
 public:
     explicit CNewItemDlg(const std::string& name = {}, QWidget* parent = nullptr);
@@ -18,3 +21,5 @@ public:
 private:
     QLineEdit* edit_;
 };
+
+} // namespace nav

@@ -2,13 +2,14 @@
 // A node of the navigator tree: what it is (kind, text, path, pattern) and the control it belongs
 // to, which it tells when it goes so that nothing keeps pointing at it.
 
+#include "navigator/NavigatorExport.h"
 #include "navigator/ItemSpec.h"
 
 #include <QTreeWidgetItem>
 
 class CBRAXNav;
 
-class CTreeItem : public QTreeWidgetItem {
+class NAVIGATOR_EXPORT CTreeItem : public QTreeWidgetItem {
 public:
     static constexpr int kType = QTreeWidgetItem::UserType + 1;
     CTreeItem(CBRAXNav& control, nav::ItemSpec spec);

@@ -1,0 +1,3 @@
+#include "Twin.h"
+
+int Twin::Value() const { return Inline() + 2; }
