@@ -1,6 +1,7 @@
 #include "fw/core/FileSystem.h"
 
 #include "fw/core/AtomicFile.h"
+#include "fw/core/CommitGroup.h"
 #include "fw/core/DriveMap.h"
 #include "fw/core/File.h"
 #include "fw/core/FileException.h"
@@ -57,7 +58,8 @@ bool IsListed(const fs::directory_entry& entry, ListWhat what)
 
 bool Exists(std::string_view winPath)
 {
-    return fs::exists(Status(winPath));
+    const CommitGroup* group = CommitGroup::Current();
+    return fs::exists(Status(winPath)) || (group && group->IsPending(Native(winPath)));
 }
 
 bool IsFolder(std::string_view winPath)
