@@ -4,6 +4,7 @@
 #include "fw/qt/PainterDrawContext.h"
 #include "model/PartShape.h"
 #include "partprog/DetailSettings.h"
+#include "partprog/DetailingLayout.h"
 #include "partprog/FaceScene.h"
 
 #include <benchmark/benchmark.h>
@@ -61,6 +62,8 @@ void BM_RepaintFace(benchmark::State& state)
     scene.plane = &plane;
     scene.current = shape.GetWebList().GetHead();
     scene.details = &details;
+    DetailingLayout layout;   // the view keeps it between repaints
+    scene.layout = &layout;
     FaceViewport viewport;
     viewport.client = {1100, 420};
     viewport.horizontal = {0, 100, 20, 10};
