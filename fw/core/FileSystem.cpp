@@ -58,8 +58,14 @@ bool IsListed(const fs::directory_entry& entry, ListWhat what)
 
 bool Exists(std::string_view winPath)
 {
+    if (fs::exists(Status(winPath)))
+        return true;
     const CommitGroup* group = CommitGroup::Current();
-    return fs::exists(Status(winPath)) || (group && group->IsPending(Native(winPath)));
+    try {
+        return group && group->IsPending(Native(winPath));
+    } catch (const FileException&) {
+        return false;   // a path that cannot be converted names nothing
+    }
 }
 
 bool IsFolder(std::string_view winPath)

@@ -1,6 +1,7 @@
 #include "fw/core/CommitGroup.h"
 
 #include "fw/core/AtomicFile.h"
+#include "fw/core/FileSystem.h"
 #include "tests/fw/TempDrives.h"
 
 #include <gtest/gtest.h>
@@ -88,6 +89,9 @@ TEST_F(CommitGroupTest, ANewFileSaveCountsPendingNamesAsTaken)
 {
     fw::CommitGroup group;
     EXPECT_TRUE(Save("C:\\Jobs\\M 1.mlt", "first", false));
+    EXPECT_TRUE(fw::FileSystem::Exists("C:\\JOBS\\m 1.MLT"));
+    EXPECT_FALSE(fw::FileSystem::Exists("C:\\Jobs\\M 2.mlt"));
+    EXPECT_FALSE(fw::FileSystem::Exists("Q:\\Jobs\\M 1.mlt"));
     EXPECT_FALSE(Save("C:\\Jobs\\m 1.MLT", "second", false));
     EXPECT_FALSE(Save("C:\\Jobs\\a.prt", "on disk", false));
     Save("C:\\Jobs\\m 1.mlt", "replaced");
