@@ -3,6 +3,7 @@
 #include "automult/AutoMultOpnB.h"
 #include "automult/AutoMultUnplaced.h"
 #include "fw/core/AppProfile.h"
+#include "fw/core/CommitGroup.h"
 #include "machmult/MachinePartOf.h"
 #include "machmult/MultDoc.h"
 
@@ -48,6 +49,7 @@ AutoMultWorker::AutoMultWorker(const MultRecord& header, const std::string& fold
 
 AutoMultSummary AutoMultWorker::Run()
 {
+    fw::CommitGroup group;   // the mults reach the disk together at the end
     try {
         CheckChoices();
         services_.listener->OnProgress(2);
@@ -66,6 +68,10 @@ AutoMultSummary AutoMultWorker::Run()
     } catch (...) {
         summary_.end = AutoMultSummary::End::failed;
         summary_.problems.push_back(AutoMultJob::kUnexpectedError);
+    }
+    for (const fw::FileException& failure : group.Commit()) {
+        std::erase(summary_.saved, failure.fileName());
+        summary_.problems.push_back(std::string(failure.what()) + ".");
     }
     return summary_;
 }

@@ -3,8 +3,10 @@
 #include "fw/core/Archive.h"
 #include "fw/core/Drawing.h"
 #include "fw/core/SaneLength.h"
+#include "model/DeviceUnits.h"
 #include "model/ToolLibrary.h"
 
+#include <algorithm>
 #include <cmath>
 
 FW_IMPLEMENT_SERIAL(CPattern, fw::Object, 1)
@@ -214,21 +216,68 @@ bool CPattern::IsSane() const
            plane_.IsSane();
 }
 
-void CPattern::Draw(fw::DrawContext& dc) const
+PatternGrid CPattern::GridOf(int placement) const
+{
+    PatternGrid grid;
+    GetElementPosition(0, 0, placement, grid.origin.x, grid.origin.u);
+    PatternGrid::Vector next;
+    GetElementPosition(1, 0, placement, next.x, next.u);
+    grid.stepX = {next.x - grid.origin.x, next.u - grid.origin.u};
+    GetElementPosition(0, 1, placement, next.x, next.u);
+    grid.stepU = {next.x - grid.origin.x, next.u - grid.origin.u};
+    grid.countX = countX_;
+    grid.countU = countU_;
+    return grid;
+}
+
+void CPattern::DrawElement(double x, double u, fw::DrawContext& dc) const
+{
+    if (tool_)
+        tool_->Draw(x, u, operation_, dc);
+    else
+        CPartTool::DrawMarker(x, u, dc);
+}
+
+void CPattern::Draw(fw::DrawContext& dc, const fw::Rect& clip) const
 {
     if (Placements().empty() || countX_ <= 0 || countU_ <= 0)
         return;
+    // The clip in inches, widened by what an element drawn outside it may reach into it.
+    const double reach =
+        1.0 + (tool_ ? std::max(std::abs(tool_->GetSizeA().GetValue()), std::abs(tool_->GetSizeB().GetValue())) : 0.0);
+    const double unit = kDeviceUnitsPerInch;
+    const PatternGrid::Vector min{std::min(clip.left, clip.right) / unit - reach,
+                                  std::min(clip.top, clip.bottom) / unit - reach};
+    const PatternGrid::Vector max{std::max(clip.left, clip.right) / unit + reach,
+                                  std::max(clip.top, clip.bottom) / unit + reach};
     const fw::Brush previous = dc.SelectBrush(OperationBrush(operation_));
-    for (int i = 0; i < countX_; ++i)
-        for (int j = 0; j < countU_; ++j)
-            for (const int placement : Placements()) {
-                double x = 0, u = 0;
-                GetElementPosition(i, j, placement, x, u);
-                if (tool_)
-                    tool_->Draw(x, u, operation_, dc);
-                else
-                    CPartTool::DrawMarker(x, u, dc);
+    const auto point = [](PatternGrid::Vector v) { return InchesToDevice(v.x, v.u); };
+    for (const int placement : Placements()) {
+        const PatternGrid grid = GridOf(placement);
+        const bool denseX = countX_ > 1 && PatternGrid::Pixels(dc, grid.stepX) < 1.0;
+        const bool denseU = countU_ > 1 && PatternGrid::Pixels(dc, grid.stepU) < 1.0;
+        PatternGrid::Range is, js;
+        grid.Within(min, max, is, js);
+        if (denseX && (denseU || countU_ == 1)) {
+            const fw::Point outline[] = {point(grid.At(0, 0)), point(grid.At(countX_ - 1, 0)),
+                                         point(grid.At(countX_ - 1, countU_ - 1)), point(grid.At(0, countU_ - 1))};
+            dc.Polygon(outline);
+        } else if (denseX || denseU) {
+            // Rows (or columns) of elements closer than a pixel: one line each.
+            const PatternGrid::Range lines = denseX ? js : is;
+            for (int k = lines.lo; k <= lines.hi; ++k) {
+                dc.MoveTo(point(denseX ? grid.At(0, k) : grid.At(k, 0)));
+                dc.LineTo(point(denseX ? grid.At(countX_ - 1, k) : grid.At(k, countU_ - 1)));
             }
+        } else {
+            for (int i = is.lo; i <= is.hi; ++i)
+                for (int j = js.lo; j <= js.hi; ++j) {
+                    double x = 0, u = 0;
+                    GetElementPosition(i, j, placement, x, u);
+                    DrawElement(x, u, dc);
+                }
+        }
+    }
     dc.SelectBrush(previous);
 }
 

@@ -4,6 +4,7 @@
 
 #include "model/FaceBox.h"
 #include "model/PartTool.h"
+#include "model/PatternGrid.h"
 #include "model/RefPlane.h"
 
 #include <memory>
@@ -49,8 +50,12 @@ public:
     void SetToolFlag2() { SetToolFlag(1); }
     void SetToolFlag3() { SetToolFlag(2); }
 
-    // Every element with the tool (holes) or the layout marker, in the brush of the operation.
-    void Draw(fw::DrawContext& dc) const;
+    // The elements that can show inside clip (logical units) with the tool (holes) or the layout
+    // marker, in the brush of the operation. Elements that fall closer than a device pixel are
+    // drawn as what they fill: a line per row or column, or the pattern's outline, so that a
+    // repaint costs what the screen can show, not what the pattern holds.
+    void Draw(fw::DrawContext& dc, const fw::Rect& clip = kEverywhere) const;
+    static constexpr fw::Rect kEverywhere{-(1 << 30), -(1 << 30), 1 << 30, 1 << 30};
 
     const CDimension& GetStartX() const { return startX_; }
     const CDimension& GetStartU() const { return startU_; }
@@ -79,6 +84,8 @@ public:
 private:
     // The placements of the plane's type: 'A' above, 'B' below, 'C' both halves, else none.
     std::span<const int> Placements() const;
+    PatternGrid GridOf(int placement) const;
+    void DrawElement(double x, double u, fw::DrawContext& dc) const;
     void SlopePosition(int i, int j, int placement, double u0, double rise, double run, double& x, double& u) const;
     void RotatePosition(int i, int j, int placement, double u0, double rise, double run, double& x, double& u) const;
     void SetToolFlag(int which);

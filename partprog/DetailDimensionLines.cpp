@@ -7,6 +7,13 @@ void CDetailDimensionLines::AddPattern(const CPattern& pattern, fw::DrawContext&
     CDetailingManager().DetailPattern(pattern, dc, face, list_);
 }
 
+void CDetailDimensionLines::DrawAllOn(fw::DrawContext& dc)
+{
+    for (int k = 0; k < list_.GetCount(); ++k)
+        list_.GetAt(k).Rebind(dc);
+    DrawAll();
+}
+
 void CDetailDimensionLines::DrawAll()
 {
     if (list_.IsEmpty())

@@ -11,6 +11,8 @@ public:
     // Places everything (once; later calls draw the same layout), then draws the value texts
     // that fit on their lines, then every dimension and label in list order.
     void DrawAll();
+    // DrawAll on another context than the one the patterns were added with (of the same scale).
+    void DrawAllOn(fw::DrawContext& dc);
 
     const CDetailLineList& GetList() const { return list_; }
 

@@ -103,6 +103,9 @@ public:
     int GetLevel() const { return level_; }
     int GetTextWidthOnLine() const { return textWidthOnLine_; }
 
+    // Draws from now on through dc, which maps as the one the object was made with.
+    void Rebind(fw::DrawContext& dc) { dc_ = &dc; }
+
 protected:
     CDetailingObject(Kind kind, bool alongX, bool isLabel);
 

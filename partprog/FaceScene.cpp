@@ -2,8 +2,8 @@
 
 #include "model/PatternList.h"
 #include "model/StencilPatternList.h"
-#include "partprog/DetailDimensionLines.h"
 #include "partprog/DetailSettings.h"
+#include "partprog/DetailingLayout.h"
 #include "partprog/QuickDrawZelbo.h"
 
 #include <algorithm>
@@ -100,7 +100,8 @@ void FaceScene::Draw(fw::DrawContext& dc, const fw::Rect& clip) const
     if (plane)
         plane->Draw(dc);
     if (patterns)
-        patterns->Draw(dc);
+        for (const CPattern& pattern : *patterns)
+            pattern.Draw(dc, clip);
 
     // Detailing, planes before lines; a group set to the current pattern draws nothing while
     // the face has none.
@@ -114,14 +115,9 @@ void FaceScene::Draw(fw::DrawContext& dc, const fw::Rect& clip) const
                 DrawPlaneWithCorner(dc, current->GetRefPlane());
         }
         if (details->AllLines() || (details->CurrentLines() && current)) {
-            const DetailingFace face{dims.depth, dims.length};
-            CDetailDimensionLines lines;
-            if (details->AllLines())
-                for (const CPattern& pattern : *patterns)
-                    lines.AddPattern(pattern, dc, face);
-            else
-                lines.AddPattern(*current, dc, face);
-            lines.DrawAll();
+            DetailingLayout once;
+            DetailingLayout& kept = layout ? *layout : once;
+            kept.For(*patterns, details->AllLines() ? nullptr : current, dc, {dims.depth, dims.length}).DrawAllOn(dc);
         }
     }
     if (stencils)

@@ -11,6 +11,7 @@ class CPatternList;
 class CRefPlane;
 class CStencilPatternList;
 class DetailSettings;
+class DetailingLayout;
 
 // A scroll bar's range, page and position.
 struct ScrollBarState {
@@ -51,6 +52,7 @@ struct FaceScene {
     const CRefPlane* plane = nullptr;
     const CPattern* current = nullptr;
     const DetailSettings* details = nullptr;
+    DetailingLayout* layout = nullptr;   // the view's kept detailing; without one it is built each time
     fw::Point marker;
 
     int Height() const { return FaceHeight(*kind, dims); }

@@ -1,6 +1,8 @@
 // Expanding a parts label of 2,000 parts with their descriptions: with a cold header cache (every
-// file read) and a warm one (a refresh, where nothing changed).
+// file read) and a warm one (a refresh, where nothing changed), against a plain read of the same
+// files.
 
+#include "bench/PlainRead.h"
 #include "fw/core/Archive.h"
 #include "fw/core/DriveMap.h"
 #include "navigator/TreeListing.h"
@@ -71,5 +73,12 @@ void BM_ExpandPartsCold(benchmark::State& state) { ExpandParts(state, false); }
 void BM_ExpandPartsWarm(benchmark::State& state) { ExpandParts(state, true); }
 BENCHMARK(BM_ExpandPartsCold)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExpandPartsWarm)->Unit(benchmark::kMillisecond);
+
+void BM_ReadPartFiles(benchmark::State& state)
+{
+    Drive drive;
+    ReadEveryFile(state, drive.root / "Kestrom/Jobs/J1/G1", 4 * 1024);
+}
+BENCHMARK(BM_ReadPartFiles)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,9 +1,10 @@
 // One repaint of a face view as the user sees it: a 40-foot W 12X26 web with 200 hole patterns,
 // without detailing and with Detail Lines and Detail Planes "All", drawn through the painter context on an image the
-// size of a face view. The frame budget is 16 ms.
+// size of a face view. The frame budget is 16 ms; a repaint with detailing should stay under 8 ms.
 #include "fw/qt/PainterDrawContext.h"
 #include "model/PartShape.h"
 #include "partprog/DetailSettings.h"
+#include "partprog/DetailingLayout.h"
 #include "partprog/FaceScene.h"
 
 #include <benchmark/benchmark.h>
@@ -61,6 +62,8 @@ void BM_RepaintFace(benchmark::State& state)
     scene.plane = &plane;
     scene.current = shape.GetWebList().GetHead();
     scene.details = &details;
+    DetailingLayout layout;   // the view keeps it between repaints until the part or the size changes
+    scene.layout = state.range(3) ? &layout : nullptr;
     FaceViewport viewport;
     viewport.client = {1100, 420};
     viewport.horizontal = {0, 100, 20, 10};
@@ -74,8 +77,15 @@ void BM_RepaintFace(benchmark::State& state)
         scene.Draw(dc, {-100000, -100000, 100000, 100000});
     }
 }
-// Arguments: patterns, detail lines, detail planes (0 none, 2 all).
-BENCHMARK(BM_RepaintFace)->Args({200, 0, 0})->Args({200, 0, 2})->Args({200, 2, 0})->Args({200, 2, 2})->Unit(benchmark::kMillisecond);
+// Arguments: patterns, detail lines, detail planes (0 none, 2 all), whether the detailing is kept
+// from the last repaint (0: laid out afresh, as after a change).
+BENCHMARK(BM_RepaintFace)
+    ->Args({200, 0, 0, 1})
+    ->Args({200, 0, 2, 1})
+    ->Args({200, 2, 0, 1})
+    ->Args({200, 2, 2, 1})
+    ->Args({200, 2, 2, 0})
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,7 +1,9 @@
-// Listing a group of 2,000 part files as a part report, every header read (warm file cache).
+// Listing a group of 2,000 part files as a part report, every header read (warm file cache),
+// against a plain read of the same files.
 
 #include "fw/core/Archive.h"
 #include "fw/core/DriveMap.h"
+#include "bench/PlainRead.h"
 #include "shell/ReportLister.h"
 
 #include <benchmark/benchmark.h>
@@ -54,5 +56,12 @@ void ListPartReport(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * kParts);
 }
 BENCHMARK(ListPartReport)->Unit(benchmark::kMillisecond);
+
+void ReadPartFiles(benchmark::State& state)
+{
+    Drive drive;
+    ReadEveryFile(state, drive.root / "Kestrom/Jobs/J1/G1", 64 * 1024);
+}
+BENCHMARK(ReadPartFiles)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "fw/core/AtomicFile.h"
 
+#include "fw/core/CommitGroup.h"
 #include "fw/core/DriveMap.h"
+#include "fw/core/FileSync.h"
 
 #include <algorithm>
 #include <atomic>
@@ -27,34 +29,6 @@ fs::path TemporaryName(const fs::path& target)
     const std::string name = target.filename().native().substr(0, 100);
     return target.parent_path() /
            ("." + name + "." + std::to_string(::getpid()) + "-" + std::to_string(++temporaryCounter) + ".tmp");
-}
-
-void SyncFolder(const fs::path& folder, const std::string& path)
-{
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
-        const int error = errno;
-        throw FileException(FileException::FromErrno(error), path, error);
-    }
-    const int result = ::fsync(fd);
-    const int error = errno;
-    ::close(fd);
-    if (result != 0 && error != EINVAL)   // some file systems cannot sync a folder
-        throw FileException(FileException::FromErrno(error), path, error);
-}
-
-// Renames from to to unless to exists: 0, or the errno of the failure (EEXIST: to exists). File
-// systems without the no-replace rename get a hard link and an unlink of the old name instead.
-int MoveIfAbsent(const fs::path& from, const fs::path& to)
-{
-    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
-        return 0;
-    if (errno != EINVAL && errno != ENOSYS)
-        return errno;
-    if (::link(from.c_str(), to.c_str()) != 0)
-        return errno;
-    ::unlink(from.c_str());
-    return 0;
 }
 
 // A file whose mode grants no write permission, or that this process may not write, is not to be
@@ -115,11 +89,14 @@ void AtomicFile::Write(const void* buffer, std::size_t count)
     }
 }
 
-void AtomicFile::Finish()
+void AtomicFile::Finish(bool sync)
 {
     if (committed_ || failed_)
         throw FileException(FileException::genericException, path_);
-    file_.Flush();
+    if (sync)
+        file_.Flush();
+    else
+        filesync::StartWriteback(file_.fd_);
     file_.Close();
 }
 
@@ -135,15 +112,17 @@ bool AtomicFile::CommitNew()
 
 bool AtomicFile::Place(bool replace)
 {
+    if (CommitGroup* group = CommitGroup::Current())
+        return PlaceInGroup(*group, replace);
     if (committed_)
         throw FileException(FileException::genericException, path_);
     try {
-        Finish();
+        Finish(true);
         if (replace)
             RefuseReadOnly(target_, path_);
         int error = 0;
         if (!replace)
-            error = MoveIfAbsent(temporary_, target_);
+            error = filesync::MoveIfAbsent(temporary_, target_);
         else if (std::rename(temporary_.c_str(), target_.c_str()) != 0)
             error = errno;
         if (error == EEXIST && !replace) {
@@ -159,7 +138,33 @@ bool AtomicFile::Place(bool replace)
         throw;
     }
     committed_ = true;
-    SyncFolder(target_.parent_path(), path_);
+    filesync::SyncFolder(target_.parent_path(), path_);
+    return true;
+}
+
+bool AtomicFile::PlaceInGroup(CommitGroup& group, bool replace)
+{
+    if (committed_)
+        throw FileException(FileException::genericException, path_);
+    fs::path target = target_;
+    try {
+        Finish(false);
+        std::error_code ec;
+        if (replace) {
+            RefuseReadOnly(target_, path_);
+            target = group.PendingTarget(target_);
+        } else if (fs::exists(fs::symlink_status(target_, ec)) || group.IsPending(target_)) {
+            failed_ = true;
+            RemoveTemporary();
+            return false;
+        }
+    } catch (...) {
+        failed_ = true;
+        RemoveTemporary();
+        throw;
+    }
+    committed_ = true;
+    group.Add({temporary_, target, path_, replace});
     return true;
 }
 

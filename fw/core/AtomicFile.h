@@ -2,7 +2,8 @@
 // Saves a file so that a failure never harms the previous one: the bytes go to a temporary file
 // beside the target (same folder, unique name), and Commit flushes it to the disk, renames it over
 // the target and flushes the folder. Without a successful Commit the temporary file is removed
-// and the target stays as it was.
+// and the target stays as it was. Inside a CommitGroup, Commit hands the written file to the
+// group, which syncs and renames it with the others.
 //
 //     fw::AtomicFile out("C:\\Kestrom\\Jobs\\J1\\G1\\B12.prt");
 //     ... write to out (a ByteStream) ...
@@ -18,6 +19,8 @@
 #include <string_view>
 
 namespace fw {
+
+class CommitGroup;
 
 class FW_CORE_EXPORT AtomicFile : public ByteStream {
 public:
@@ -53,11 +56,14 @@ public:
 
 private:
     void RemoveTemporary() noexcept;
-    // Flushes and closes the temporary file; refuses after a failed Write or a commit.
-    void Finish();
+    // Flushes (sync: through to the disk) and closes the temporary file; refuses after a failed
+    // Write or a commit.
+    void Finish(bool sync);
     // Commit and CommitNew: closes the temporary file and moves it to the target, over a file there
     // when replace is set; false when a file is there and replace is not set.
     bool Place(bool replace);
+    // Place inside a commit group: the written file joins the group, which renames it later.
+    bool PlaceInGroup(CommitGroup& group, bool replace);
 
     std::string path_;
     std::filesystem::path target_;

@@ -1,5 +1,6 @@
 #include "fw/core/DocManager.h"
 
+#include "fw/core/CommitGroup.h"
 #include "fw/core/Profile.h"
 #include "fw/core/Text1252.h"
 
@@ -45,11 +46,21 @@ Document* DocManager::OpenDocumentFile(const std::string& path, bool makeVisible
 
 bool DocManager::SaveAllModified()
 {
+    // The saves reach the disk together; a document whose file could not be placed stays
+    // modified, and the exit stops.
+    CommitGroup group;
+    bool saved = true;
     for (const auto& t : templates_)
         for (const auto& d : t->GetDocuments())
-            if (!d->SaveModified())
-                return false;
-    return true;
+            if (saved && !d->SaveModified())
+                saved = false;
+    const std::vector<FileException> failures = group.CommitAndTell();
+    for (const FileException& failure : failures)
+        for (const auto& t : templates_)
+            for (const auto& d : t->GetDocuments())
+                if (EqualsNoCase1252(d->GetPathName(), failure.fileName()))
+                    d->SetModifiedFlag(true);
+    return saved && failures.empty();
 }
 
 void DocManager::CloseAllDocuments()

@@ -1,6 +1,7 @@
 #include "fw/core/DriveMap.h"
 
 #include "fw/core/FileException.h"
+#include "fw/core/FolderIndex.h"
 #include "fw/core/Profile.h"
 #include "fw/core/Text1252.h"
 #include "fw/core/WinPath.h"
@@ -63,21 +64,6 @@ bool Exists(const fs::path& path)
 {
     std::error_code ec;
     return fs::symlink_status(path, ec).type() != fs::file_type::not_found && !ec;
-}
-
-// The name in folder that equals name (Windows-1252) ignoring case; the least in byte order.
-std::optional<fs::path> FindIgnoringCase(const fs::path& folder, std::string_view name)
-{
-    std::optional<fs::path> found;
-    std::error_code ec;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        fs::path candidate = it->path().filename();
-        bool replaced = false;
-        const std::string cp1252 = Utf8ToCp1252(candidate.native(), &replaced);
-        if (!replaced && EqualsNoCase1252(cp1252, name) && (!found || candidate.native() < found->native()))
-            found = std::move(candidate);
-    }
-    return found;
 }
 
 // The part of path below root; nothing when root is not a leading part of path.
@@ -174,7 +160,7 @@ fs::path DriveMap::ToNative(std::string_view winPath) const
     for (std::string_view name : parsed.names) {
         fs::path next = path / Cp1252ToUtf8(name);
         if (exists && !Exists(next)) {
-            const std::optional<fs::path> found = FindIgnoringCase(path, name);
+            const std::optional<fs::path> found = FolderIndex::FindIgnoringCase(path, name);
             exists = found.has_value();
             if (found)
                 next = path / *found;

@@ -1,8 +1,11 @@
 #include "fw/core/FileCopy.h"
 
+#include "fw/core/CommitGroup.h"
 #include "fw/core/FileException.h"
 #include "fw/core/FileSystem.h"
 #include "fw/core/MessageService.h"
+
+#include <algorithm>
 
 namespace fw {
 
@@ -25,6 +28,7 @@ FileCopyResult CopyFiles(const std::vector<FilePair>& files, const std::vector<s
             result.failures.push_back("The folder \"" + folder + "\" could not be made: " + e.what());
         }
     }
+    CommitGroup group;
     const int total = int(files.size());
     Progress progress("Copying Files", total);
     for (int done = 0; done < total; ++done) {
@@ -45,6 +49,13 @@ FileCopyResult CopyFiles(const std::vector<FilePair>& files, const std::vector<s
         } catch (const FileException& e) {
             result.failures.push_back("\"" + file.from + "\" could not be copied to \"" + file.to + "\": " + e.what());
         }
+    }
+    // The copies reach the disk together; one that cannot be placed there is not copied.
+    for (const FileException& e : group.Commit()) {
+        const auto file = std::find_if(files.begin(), files.end(), [&](const FilePair& f) { return f.to == e.fileName(); });
+        const std::string from = file == files.end() ? std::string() : file->from;
+        result.failures.push_back("\"" + from + "\" could not be copied to \"" + e.fileName() + "\": " + e.what());
+        --result.copied;
     }
     return result;
 }

@@ -1,6 +1,7 @@
 #include "fw/core/FileSystem.h"
 
 #include "fw/core/AtomicFile.h"
+#include "fw/core/CommitGroup.h"
 #include "fw/core/DriveMap.h"
 #include "fw/core/File.h"
 #include "fw/core/FileException.h"
@@ -57,7 +58,14 @@ bool IsListed(const fs::directory_entry& entry, ListWhat what)
 
 bool Exists(std::string_view winPath)
 {
-    return fs::exists(Status(winPath));
+    if (fs::exists(Status(winPath)))
+        return true;
+    const CommitGroup* group = CommitGroup::Current();
+    try {
+        return group && group->IsPending(Native(winPath));
+    } catch (const FileException&) {
+        return false;   // a path that cannot be converted names nothing
+    }
 }
 
 bool IsFolder(std::string_view winPath)

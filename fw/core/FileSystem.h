@@ -10,7 +10,8 @@
 
 namespace fw::FileSystem {
 
-// Whether a file or folder is there; false as well for paths that cannot be converted.
+// Whether a file or folder is there, or a file saved into this thread's commit group will be;
+// false as well for paths that cannot be converted.
 FW_CORE_EXPORT bool Exists(std::string_view winPath);
 FW_CORE_EXPORT bool IsFolder(std::string_view winPath);
 

@@ -126,6 +126,7 @@ void CFaceView::OnInitialUpdate()
 
 void CFaceView::OnUpdate(fw::View*, long hint, fw::Object* hintObject)
 {
+    layout_.Invalidate();
     plane_.SetUnits(doc_.GetMeasuringSystem());
     const auto* partHint = dynamic_cast<const CPartHint*>(hintObject);
     if (hint == CPatternEditor::hintDetails && !hintObject)
@@ -230,6 +231,7 @@ FaceScene CFaceView::Scene() const
     scene.plane = &plane_;
     scene.current = GetCurrentPattern();
     scene.details = &details_;
+    scene.layout = &layout_;
     scene.marker = marker_;
     return scene;
 }
@@ -286,6 +288,7 @@ void CFaceView::paintEvent(QPaintEvent* event)
 void CFaceView::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
+    layout_.Invalidate();
     ResetScroll();
 }
 

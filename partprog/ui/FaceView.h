@@ -6,6 +6,7 @@
 // which the next pattern of its face is programmed.
 
 #include "fw/core/Document.h"
+#include "partprog/DetailingLayout.h"
 #include "partprog/FaceScene.h"
 #include "model/RefPlane.h"
 
@@ -90,6 +91,7 @@ private:
     CPatternList* patterns_;
     CStencilPatternList* stencils_;
     DetailSettings& details_;
+    mutable DetailingLayout layout_;   // kept between repaints until the document or the size changes
     CRefPlane plane_;
     std::unique_ptr<CPartTool> tool_;
     fw::Point marker_;

@@ -1,6 +1,7 @@
 #include "fw/core/DriveMap.h"
 
 #include "fw/core/FileException.h"
+#include "fw/core/FolderIndex.h"
 #include "fw/core/Profile.h"
 #include "tests/fw/TempDrives.h"
 
@@ -48,6 +49,53 @@ TEST_F(DriveMapTest, PicksTheFirstInByteOrderAmongNamesEqualButForCase)
     fs::create_directories(drives.C() / "AB");
     EXPECT_EQ(map.ToNative("C:\\Ab"), drives.C() / "AB");
     EXPECT_EQ(map.ToNative("C:\\ab"), drives.C() / "ab");
+}
+
+// Every change is made by another process (a shell), after the folder was looked in once, so
+// that what the process keeps of the folder has to follow changes it did not make itself.
+TEST_F(DriveMapTest, FollowsChangesOtherProcessesMakeToAFolder)
+{
+    const fs::path folder = drives.C() / "Jobs";
+    fs::create_directories(folder);
+    const auto shell = [&](const std::string& command) {
+        const std::string line = "cd '" + folder.native() + "' && " + command;
+        ASSERT_EQ(std::system(line.c_str()), 0) << command;
+    };
+    struct Case { const char* command; const char* win; const char* native; };
+    const Case cases[] = {
+        {"true", "C:\\Jobs\\X.PRT", "Jobs/X.PRT"},
+        {"touch x.prt", "C:\\Jobs\\X.PRT", "Jobs/x.prt"},
+        {"mv x.prt y.prt", "C:\\Jobs\\X.PRT", "Jobs/X.PRT"},
+        {"true", "C:\\Jobs\\Y.PRT", "Jobs/y.prt"},
+        {"touch Y.prt", "C:\\Jobs\\y.PRT", "Jobs/Y.prt"},
+        {"rm Y.prt", "C:\\Jobs\\y.PRT", "Jobs/y.prt"},
+        {"mv y.prt ../moved.prt", "C:\\Jobs\\Y.PRT", "Jobs/Y.PRT"},
+        {"true", "C:\\MOVED.prt", "moved.prt"},
+        {"mv ../moved.prt ./M.prt", "C:\\Jobs\\m.PRT", "Jobs/M.prt"},
+        {"cd .. && rm -r Jobs && mkdir Jobs && touch Jobs/z.prt", "C:\\Jobs\\Z.PRT", "Jobs/z.prt"},
+        {"true", "C:\\Jobs\\M.PRT", "Jobs/M.PRT"},
+        {"cd .. && mv Jobs Old && mkdir Jobs && touch Jobs/n.prt", "C:\\Jobs\\Z.PRT", "Jobs/Z.PRT"},
+        {"true", "C:\\old\\z.PRT", "Old/z.prt"},
+        {"true", "C:\\Jobs\\N.PRT", "Jobs/n.prt"},
+    };
+    for (const Case& c : cases) {
+        shell(c.command);
+        EXPECT_EQ(map.ToNative(c.win), drives.C() / c.native) << c.command << ", then " << c.win;
+    }
+}
+
+TEST_F(DriveMapTest, FindsNamesInMoreFoldersThanItKeeps)
+{
+    const int folders = int(fw::FolderIndex::kMaxFolders) + 10;
+    for (int i = 0; i < folders; ++i) {
+        TempDrives::Put(drives.C() / std::to_string(i) / "a.prt", "x");
+        EXPECT_EQ(map.ToNative("C:\\" + std::to_string(i) + "\\A.PRT"), drives.C() / std::to_string(i) / "a.prt");
+    }
+    for (int i = 0; i < folders; ++i) {
+        fs::rename(drives.C() / std::to_string(i) / "a.prt", drives.C() / std::to_string(i) / "b.prt");
+        EXPECT_EQ(map.ToNative("C:\\" + std::to_string(i) + "\\A.PRT"), drives.C() / std::to_string(i) / "A.PRT");
+        EXPECT_EQ(map.ToNative("C:\\" + std::to_string(i) + "\\B.PRT"), drives.C() / std::to_string(i) / "b.prt");
+    }
 }
 
 TEST_F(DriveMapTest, RefusesPathsOutsideAndUnrepresentable)

@@ -15,8 +15,10 @@
 
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <map>
+#include <set>
 #include <span>
 #include <tuple>
 
@@ -176,6 +178,58 @@ TEST(Pattern, BoxKeptWithoutElementsOrPlacement)
     const CRefPlane unplaced;   // type 'H'
     CPattern(2, 3, 3, 4, 2, 1, CPattern::hole, &unplaced, nullptr, 0).Draw(dc);
     EXPECT_TRUE(dc.Lines().empty());
+}
+
+// A repaint draws the elements the clip can show, and elements closer than a pixel as the lines
+// or the outline they fill (16 device pixels to the inch here).
+TEST(Pattern, DrawsOnlyWhatTheClipCanShow)
+{
+    const CPartTool tool(0.8125, 0, "RD", 0);
+    struct Case { const char* name; CRefPlane plane; fw::Rect clip; };
+    const Case cases[] = {
+        {"level", Plane(10, 0, '+', '+', 0, 0, 'A'), {320, -200, 480, 200}},
+        {"sloped", Plane(10, 0, '+', '+', 3, 12, 'A'), {320, -200, 480, 200}},
+        {"centred, mirrored", Plane(600, 12, '-', '+', 0, 0, 'C'), {100, -50, 200, 300}},
+        {"clip outside", Plane(10, 0, '+', '+', 0, 0, 'A'), {-900, -900, -800, -800}},
+    };
+    for (const Case& c : cases) {
+        const CPattern pattern(2, 3, 100, 1.0, 3, 2.0, CPattern::hole, &c.plane, &tool, 0);
+        fw::RecordingDrawContext all, clipped;
+        pattern.Draw(all);
+        pattern.Draw(clipped, c.clip);
+        const std::set<std::string> drawn(clipped.Lines().begin(), clipped.Lines().end());
+        std::size_t inside = 0;
+        for (const std::string& line : all.Lines()) {
+            int l = 0, t = 0, r = 0, b = 0;
+            if (std::sscanf(line.c_str(), "Ellipse %d %d %d %d", &l, &t, &r, &b) != 4 ||
+                r < c.clip.left || l > c.clip.right || b < c.clip.top || t > c.clip.bottom)
+                continue;
+            ++inside;
+            EXPECT_TRUE(drawn.contains(line)) << c.name << ": " << line;
+        }
+        EXPECT_LE(clipped.Lines().size(), 3 * inside + 60) << c.name;
+        EXPECT_LT(clipped.Lines().size(), all.Lines().size()) << c.name;
+    }
+}
+
+TEST(Pattern, ElementsCloserThanAPixelDrawAsLinesOrOutline)
+{
+    const CRefPlane plane = Plane(10, 0, '+', '+', 0, 0, 'A');
+    struct Case { int countX; double incX; int countU; double incU; std::vector<std::string> lines; };
+    const Case cases[] = {
+        {1000, 0.01, 1000, 0.01, {"Polygon 160 0, 319 0, 319 159, 160 159"}},
+        {1000, 0.01, 2, 3.0, {"MoveTo 160 0", "LineTo 319 0", "MoveTo 160 48", "LineTo 319 48"}},
+        {2, 3.0, 1000, 0.01, {"MoveTo 160 0", "LineTo 160 159", "MoveTo 208 0", "LineTo 208 159"}},
+    };
+    for (const Case& c : cases) {
+        fw::RecordingDrawContext dc;
+        CPattern(0, 0, c.countX, c.incX, c.countU, c.incU, CPattern::hole, &plane, nullptr, 0).Draw(dc);
+        std::vector<std::string> shapes;
+        for (const std::string& line : dc.Lines())
+            if (line.rfind("Brush", 0) != 0)
+                shapes.push_back(line);
+        EXPECT_EQ(shapes, c.lines) << c.countX << " x " << c.countU;
+    }
 }
 
 TEST(Pattern, ConstructionCopiesToolAndPlaneAndSetsUnits)

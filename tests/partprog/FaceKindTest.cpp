@@ -1,9 +1,12 @@
 #include "partprog/FaceKind.h"
+#include "partprog/DetailSettings.h"
+#include "partprog/DetailingLayout.h"
 #include "partprog/FaceScene.h"
 #include "partprog/FaceTool.h"
 #include "partprog/PatternStatus.h"
 
 #include "fw/core/RecordingDrawContext.h"
+#include "model/PartShape.h"
 #include "model/RefPlane.h"
 #include "model/ToolDoc.h"
 
@@ -199,6 +202,50 @@ TEST(FaceScene, FlippedViewsPutUZeroAtTheFaceTopEdge)
     scene.kind = &FaceKindOf(FaceViewKind::beamWeb);
     ASSERT_TRUE(scene.Map(dc, Client(400, 400)));
     EXPECT_LT(dc.LPtoDP({0, 0}).y, dc.LPtoDP({0, 64}).y);
+}
+
+// A repaint with the kept detailing draws what a repaint that details afresh draws, after
+// scrolling, after the document changed (the view invalidates) and at another scale.
+TEST(FaceScene, KeptDetailingDrawsAsAFreshOne)
+{
+    CBeamPartShape shape;
+    shape.SetShapeData("W ", "12X26", 12, 0.23, 6.49, 0.38, 3.5, 26, "W12 X 26");
+    const CPartTool tool(0.8125, 0, "RD", 0);
+    CRefPlane plane;
+    const auto add = [&](double x, int count) {
+        plane.Set(x, 0, '+', '+', 0, 0, 'A');
+        auto pattern = std::make_unique<CPattern>(1.5, 2, count, 3.0, 2, 2.5, CPattern::hole, &plane, &tool, 0);
+        ASSERT_TRUE(shape.InsertPattern(pattern, shape.GetWebList()));
+    };
+    for (int k = 0; k < 6; ++k)
+        add(40.0 * k + 7, 1 + k % 3);
+    DetailSettings details;
+    details.SetLines(DetailSettings::all);
+    FaceScene scene;
+    scene.kind = &FaceKindOf(FaceViewKind::beamWeb);
+    scene.dims = FaceDims::Of(shape, 480);
+    scene.patterns = &shape.GetWebList();
+    scene.details = &details;
+    const auto repaint = [&](DetailingLayout* layout, FaceViewport viewport) {
+        scene.layout = layout;
+        fw::RecordingDrawContext dc;
+        EXPECT_TRUE(scene.Map(dc, viewport));
+        scene.Draw(dc, kAll);
+        return dc.Lines();
+    };
+    DetailingLayout layout;
+    FaceViewport viewport = Client(1100, 420);
+    viewport.horizontal = {0, 100, 20, 10};
+    const std::vector<std::string> fresh = repaint(nullptr, viewport);
+    EXPECT_EQ(repaint(&layout, viewport), fresh);
+    EXPECT_EQ(repaint(&layout, viewport), fresh);
+    viewport.horizontal.pos = 40;
+    EXPECT_EQ(repaint(&layout, viewport), repaint(nullptr, viewport));
+    add(300, 4);
+    layout.Invalidate();
+    EXPECT_EQ(repaint(&layout, viewport), repaint(nullptr, viewport));
+    viewport.client = {700, 300};
+    EXPECT_EQ(repaint(&layout, viewport), repaint(nullptr, viewport));
 }
 
 TEST(PatternStatus, TextsForAHoleALayoutAndNone)
