@@ -134,6 +134,7 @@ TEST_F(NavBarTest, NewUserWalkThroughTheNavigatorDock)
     nav.RunCommand(nav::cmd::kMultDelete);
     EXPECT_EQ(messages_->Shown().back().caption, "Delete Files");
     EXPECT_FALSE(std::filesystem::exists(drives.C() / "Kestrom/Jobs/J1/G1/B12 1.mlt"));
+    EXPECT_FALSE(std::filesystem::is_empty(drives.Root() / "share/Trash/files"));
     EXPECT_EQ(nav.FindItem(group, ItemKind::multsLabel)->childCount(), 0);
     EXPECT_EQ(nav.ContextItem(), nullptr);
 }
