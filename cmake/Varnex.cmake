@@ -1,5 +1,4 @@
 # Helpers shared by every subsystem folder.
-include(GoogleTest)
 
 # varnex_library(<name> [SHARED|STATIC|OBJECT] DIR <dir> SOURCES <file>... [DEPS ...])
 # Builds a library from the listed .cpp files of <dir> (names relative to it); the test
@@ -18,11 +17,17 @@ function(varnex_library name)
   target_link_libraries(${name} PUBLIC ${A_DEPS})
 endfunction()
 
-# varnex_test(<folder> [QT_APP] [DEPS ...] SOURCES <file>...): one GoogleTest executable per
-# folder from the listed .cpp files of tests/<folder>; widget tests (QT_APP: one QApplication,
-# tests/support/QtEnvironment.cpp) run on the offscreen Qt platform.
+# varnex_test(<folder> [QT_APP] [NO_UNITY] [DEPS ...] SOURCES <file>...): one GoogleTest executable
+# per folder from the listed .cpp files of tests/<folder>; widget tests (QT_APP: one QApplication,
+# tests/support/QtEnvironment.cpp) run on the offscreen Qt platform. NO_UNITY: the folder's files
+# compile one by one even under VARNEX_UNITY_TESTS (they still share names at file scope, or
+# their cases pass only in the order a plain build runs them).
+# Start-up under the sanitizers costs about a second, so CTest runs the program in a few
+# processes (GoogleTest's own sharding), not one per case: tests <folder>.1of<n> ... <folder>.<n>of<n>,
+# or <folder> alone when n is 1, with one shard per five source files. A failing shard's output
+# names its failed cases; one case alone: test_<folder> --gtest_filter=Suite.Case.
 function(varnex_test folder)
-  cmake_parse_arguments(A "QT_APP" "" "DEPS;SOURCES" ${ARGN})
+  cmake_parse_arguments(A "QT_APP;NO_UNITY" "" "DEPS;SOURCES" ${ARGN})
   set(srcs ${A_SOURCES})
   if(A_QT_APP)
     # Widget tests: one QApplication for the program's whole run.
@@ -30,14 +35,32 @@ function(varnex_test folder)
   endif()
   set(exe test_${folder})
   add_executable(${exe} ${srcs})
+  if(VARNEX_UNITY_TESTS AND NOT A_NO_UNITY)
+    # Test files share heavy headers (GoogleTest, Qt): compiled eight to a translation unit they
+    # build in about half the time. Names at file scope must then differ between a folder's files.
+    # Each file is included into the batch, so GCC takes fixtures in anonymous namespaces for
+    # header types (-Wsubobject-linkage); that warning means nothing here.
+    set_target_properties(${exe} PROPERTIES UNITY_BUILD ON UNITY_BUILD_MODE BATCH UNITY_BUILD_BATCH_SIZE 8)
+    target_compile_options(${exe} PRIVATE -Wno-subobject-linkage)
+  endif()
   target_link_libraries(${exe} PRIVATE ${A_DEPS} GTest::gtest GTest::gmock)
   if(NOT A_DEPS MATCHES "gtest_main")
     target_link_libraries(${exe} PRIVATE GTest::gtest_main)
   endif()
   target_compile_definitions(${exe} PRIVATE VARNEX_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data")
-  gtest_discover_tests(${exe}
-    DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan.supp")
+  list(LENGTH A_SOURCES count)
+  math(EXPR shards "(${count} + 4) / 5")
+  set(env "QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan.supp")
+  foreach(index RANGE 1 ${shards})
+    set(name ${folder})
+    if(shards GREATER 1)
+      set(name ${folder}.${index}of${shards})
+    endif()
+    math(EXPR shard "${index} - 1")
+    add_test(NAME ${name} COMMAND ${exe})
+    set_tests_properties(${name} PROPERTIES
+      ENVIRONMENT "${env};GTEST_TOTAL_SHARDS=${shards};GTEST_SHARD_INDEX=${shard}")
+  endforeach()
 endfunction()
 
 # varnex_string_table(<target> <file>): embeds a deliverable's strings.txt into <target> at build

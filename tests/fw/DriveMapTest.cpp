@@ -4,10 +4,9 @@
 #include "fw/core/FolderIndex.h"
 #include "fw/core/Profile.h"
 #include "tests/fw/TempDrives.h"
+#include "tests/support/ScopedEnv.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
 
 namespace {
 
@@ -200,21 +199,8 @@ TEST(DriveMap, RefusalsNameTheDriveAndFolder)
 
 class HomeFolder : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        if (const char* home = std::getenv("HOME"))
-            oldHome_ = home;
-        ::setenv("HOME", drives.Root().c_str(), 1);
-    }
-    void TearDown() override
-    {
-        if (oldHome_)
-            ::setenv("HOME", oldHome_->c_str(), 1);
-        else
-            ::unsetenv("HOME");
-    }
     TempDrives drives;
-    std::optional<std::string> oldHome_;
+    ScopedEnv home_{"HOME", drives.Root().c_str()};
 };
 
 TEST_F(HomeFolder, DefaultMapsCUnderHomeAndMakesItOnFirstUse)

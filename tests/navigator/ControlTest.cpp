@@ -10,6 +10,7 @@
 #include "navigator/ui/TreeItem.h"
 #include "tests/fw/QtApp.h"
 #include "tests/fw/TempDrives.h"
+#include "tests/support/TempHome.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -35,8 +36,6 @@ protected:
     ControlTest() : messages_(fw::ScriptedMessageService::WhenUnscripted::AnswerDefault)
     {
         test::QtApp();
-        ::setenv("XDG_DATA_HOME", (drives_.Root() / "share").c_str(), 1);
-        std::filesystem::create_directories(drives_.Root() / "share");
         for (const char* name : {"J1/G1/P1.prt", "J1/G1/P2.prt", "J1/G1/M 1.mlt", "J1/G2/P9.prt", "J2/G1/Q1.prt"})
             TempDrives::Put(drives_.C() / "Kestrom/Jobs" / name, "x");
         auto& p = nav_.Properties();
@@ -65,6 +64,7 @@ protected:
     }
 
     TempDrives drives_;
+    TempHome home_{drives_.Root()};
     fw::ScriptedMessages messages_;
     CBRAXNav nav_;
 };

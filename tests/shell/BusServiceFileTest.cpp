@@ -1,10 +1,9 @@
 #include "shell/BusServiceFile.h"
+#include "tests/support/ScopedEnv.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <optional>
 #include <sstream>
 #include <unistd.h>
 
@@ -94,21 +93,6 @@ TEST_F(ServiceFileFixture, ProgramPathsTheExecLineCannotHoldAreRefused)
     EXPECT_FALSE(BusServiceFile({}, "/usr/bin/varnex").Write());
     EXPECT_FALSE(BusServiceFile({}, "/usr/bin/varnex").Remove());
 }
-
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const char* value) : name_(name)
-    {
-        if (const char* old = std::getenv(name))
-            old_ = old;
-        value ? ::setenv(name, value, 1) : ::unsetenv(name);
-    }
-    ~ScopedEnv() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 TEST(BusServiceFile, UserFolderFollowsTheDataHome)
 {

@@ -13,6 +13,7 @@
 #include "tests/fw/TempDrives.h"
 #include "tests/machmult/MultTestSupport.h"
 #include "tests/shell/QtFixture.h"
+#include "tests/support/TempHome.h"
 
 #include <QApplication>
 #include <QDir>
@@ -56,8 +57,6 @@ class NavBarTest : public test::QtFixture {
 protected:
     NavBarTest() : messages_(fw::ScriptedMessageService::WhenUnscripted::AnswerDefault)
     {
-        ::setenv("XDG_DATA_HOME", (drives.Root() / "share").c_str(), 1);
-        std::filesystem::create_directories(drives.Root() / "share");
         const auto group = drives.C() / "Kestrom/Jobs/J1/G1";
         TempDrives::Put(group / "B12.prt", Header(false, "B12", "W12X26", "12X26"));
         TempDrives::Put(group / "C7.prt", Header(false, "C7", "L4X4", "4X4X1/2"));
@@ -65,6 +64,7 @@ protected:
         std::filesystem::create_directories(drives.C() / "Kestrom/Shapes");
     }
     TempDrives drives;
+    TempHome home_{drives.Root()};
     fw::ScriptedMessages messages_;
 };
 
@@ -134,6 +134,7 @@ TEST_F(NavBarTest, NewUserWalkThroughTheNavigatorDock)
     nav.RunCommand(nav::cmd::kMultDelete);
     EXPECT_EQ(messages_->Shown().back().caption, "Delete Files");
     EXPECT_FALSE(std::filesystem::exists(drives.C() / "Kestrom/Jobs/J1/G1/B12 1.mlt"));
+    EXPECT_FALSE(std::filesystem::is_empty(drives.Root() / "share/Trash/files"));
     EXPECT_EQ(nav.FindItem(group, ItemKind::multsLabel)->childCount(), 0);
     EXPECT_EQ(nav.ContextItem(), nullptr);
 }

@@ -32,7 +32,7 @@ Bytes RecordSeed()
     return *bytes;
 }
 
-int CompareBytes(const std::uint8_t* entryKey, const std::uint8_t* key, std::size_t length)
+int CompareKeyBytes(const std::uint8_t* entryKey, const std::uint8_t* key, std::size_t length)
 {
     const int order = std::memcmp(entryKey, key, length);
     return order > 0 ? -1 : order < 0 ? 1 : 0;
@@ -46,7 +46,7 @@ Bytes IndexSeed()
     index.Open(Medium(bytes), "S.NDX");
     for (int i = 0; i < 30; ++i) {
         std::int32_t address = i;
-        index.FindOrInsert(Bytes{std::uint8_t(i * 37), std::uint8_t(i)}, CIndexFile::modeInsert, address, CompareBytes);
+        index.FindOrInsert(Bytes{std::uint8_t(i * 37), std::uint8_t(i)}, CIndexFile::modeInsert, address, CompareKeyBytes);
     }
     return *bytes;
 }
