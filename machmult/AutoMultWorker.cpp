@@ -167,12 +167,13 @@ bool AutoMultWorker::RunChoice(CAutoMultShape& choice, double& allowableDrop)
         for (const AMUnplacedPart& part : unplaced->GetUnplacedParts())
             summary_.left.push_back({part.job + "\\" + part.group + "\\" + part.mark, std::uint32_t(part.quantity),
                                      "could not be placed on a mult"});
+    const PartsByKey parts = IndexParts(choice);
     for (int i = 0; i < count; ++i) {
         if (stop_.stop_requested()) {
             summary_.end = AutoMultSummary::End::stopped;
             return false;
         }
-        SaveMult(*engine, choice, i);
+        SaveMult(*engine, choice, parts, i);
     }
     return true;
 }
@@ -200,7 +201,16 @@ void AutoMultWorker::AddParts(ICommonAutoMult& engine, CAutoMultShape& choice)
     }
 }
 
-void AutoMultWorker::SaveMult(ICommonAutoMult& engine, CAutoMultShape& choice, int index)
+AutoMultWorker::PartsByKey AutoMultWorker::IndexParts(const CAutoMultShape& choice)
+{
+    PartsByKey parts;
+    for (const CMultPart& part : choice.GetParts())
+        parts.emplace(part.GetKeyText(), &part);
+    return parts;
+}
+
+void AutoMultWorker::SaveMult(ICommonAutoMult& engine, CAutoMultShape& choice, const PartsByKey& choiceParts,
+                              int index)
 {
     CMultDoc mult;
     mult.SetSaveFolder(folder_);
@@ -222,16 +232,15 @@ void AutoMultWorker::SaveMult(ICommonAutoMult& engine, CAutoMultShape& choice, i
 
     int parts = 0;
     Check(engine.GetNumberOfPartsForMult(index, &parts));
-    CAutoMultPartList& choiceParts = choice.GetParts();
     for (int j = 0; j < parts; ++j) {
         std::string job, group, mark;
         int quantity = 0;
         Check(engine.GetPartData(index, j, &job, &group, &mark, &quantity));
-        const auto found = choiceParts.FindByName(job + "\\" + group + "\\" + mark);
-        if (!found || quantity <= 0)
+        const auto found = choiceParts.find(job + "\\" + group + "\\" + mark);
+        if (found == choiceParts.end() || quantity <= 0)
             continue;
         auto part = std::make_unique<CMultPart>();
-        part->CopyFrom(*choiceParts.GetAt(found));
+        part->CopyFrom(*found->second);
         part->SetQuantity(std::uint32_t(quantity));
         part->SetQuantityUsed(0);
         mult.GetParts().AddTail(std::move(part));

@@ -9,6 +9,8 @@
 #include "machmult/AutoMultUiBridge.h"
 
 #include <stop_token>
+#include <string>
+#include <unordered_map>
 
 class AutoMultWorker {
 public:
@@ -27,7 +29,11 @@ private:
     // One choice through the engine; false when the run ends here (cancelled or stopped).
     bool RunChoice(CAutoMultShape& choice, double& allowableDrop);
     void AddParts(ICommonAutoMult& engine, CAutoMultShape& choice);
-    void SaveMult(ICommonAutoMult& engine, CAutoMultShape& choice, int index);
+    // A choice's parts by key text (the first of equal keys), so that saving each mult finds its
+    // parts without walking the whole choice.
+    using PartsByKey = std::unordered_map<std::string, const CMultPart*>;
+    static PartsByKey IndexParts(const CAutoMultShape& choice);
+    void SaveMult(ICommonAutoMult& engine, CAutoMultShape& choice, const PartsByKey& parts, int index);
     void LeaveParts(const CAutoMultShape& choice, const std::string& reason);
     void Status(const std::string& text);
 
