@@ -76,7 +76,7 @@ void CDetailingObject::TakeContext(const CPattern& pattern, fw::DrawContext& dc,
 void CDetailingObject::TakeOwnerValues(const CDetailingObject& owner)
 {
     TakeContext(*owner.pattern_, *owner.dc_, owner.face_);
-    text_ = owner.text_;
+    SetText(owner.text_);
     kind_ = owner.kind_;
 }
 
@@ -243,6 +243,16 @@ bool CDetailingObject::IsLongLine(int textWidth) const
     return length > face_.length / 4.0 && face_.length > 220 && length > 6.0 * textWidth;
 }
 
+const CDetailingObject::Label& CDetailingObject::MeasuredLabel()
+{
+    if (!label_) {
+        std::string bracketed = "<" + text_ + ">";
+        const int bracketedWidth = Dc().GetTextExtent(bracketed).cx;
+        label_ = Label{std::move(bracketed), bracketedWidth, Dc().GetTextExtent(text_).cx};
+    }
+    return *label_;
+}
+
 // A long line carries "<" + text + ">" near each end, reading from the end of smaller x (of
 // smaller y for a line across the face) inward; a shorter one carries the text once, centred
 // on its middle.
@@ -263,8 +273,8 @@ void CDetailingObject::DrawText()
     const fw::Font previousFont = dc.SelectFont(font);
 
     const CDimTPoint off = alongX_ ? CDimTPoint(0, -1) : CDimTPoint(-1, 0);
-    const std::string bracketed = "<" + text_ + ">";
-    const int bracketedWidth = dc.GetTextExtent(bracketed).cx;
+    const Label& label = MeasuredLabel();
+    const int bracketedWidth = label.bracketedWidth;
     if (IsLongLine(bracketedWidth)) {
         const CDimLineSegment& line = GetLine();
         CDimTPoint start = line.GetStart();
@@ -280,7 +290,7 @@ void CDetailingObject::DrawText()
         };
         dc.SetTextAlign(fw::AlignBaseline | fw::AlignLeft);
         for (const CDimTPoint& p : {at(start, 5.0), at(end, -5.0 - bracketedWidth)})
-            dc.TextOut(p.GetDeviceX(), p.GetDeviceY(), bracketed);
+            dc.TextOut(p.GetDeviceX(), p.GetDeviceY(), label.bracketed);
         textWidthOnLine_ = bracketedWidth;
     } else {
         const CDimTPoint shift = GetAngle() == 0.0 || kind_ == originToPlane ? off
@@ -289,7 +299,7 @@ void CDetailingObject::DrawText()
         const CDimTPoint& anchor = GetAnchor();
         const CDimTPoint p(anchor.GetX() + shift.GetX(), anchor.GetY() + shift.GetY());
         dc.TextOut(p.GetDeviceX(), p.GetDeviceY(), text_);
-        textWidthOnLine_ = dc.GetTextExtent(text_).cx;
+        textWidthOnLine_ = label.width;
     }
     dc.SelectFont(previousFont);
     dc.SelectPen(previousPen);

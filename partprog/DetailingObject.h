@@ -11,6 +11,7 @@
 #include "partprog/DimRect.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -115,7 +116,11 @@ protected:
     void TakeContext(const CPattern& pattern, fw::DrawContext& dc, const DetailingFace& face);
     // A label takes its dimension's pattern, context, face, value text and kind.
     void TakeOwnerValues(const CDetailingObject& owner);
-    void SetText(std::string text) { text_ = std::move(text); }
+    void SetText(std::string text)
+    {
+        text_ = std::move(text);
+        label_.reset();
+    }
     void SetRect(const CDimRect& rect) { rect_ = rect; }
     void SetFits(bool fits) { fits_ = fits; }
     void SetOwnMember();
@@ -144,6 +149,14 @@ protected:
 private:
     double TextAngle() const;
     int Escapement(double angle) const;
+    // The value text as drawn, measured once in the text font: it keeps while the object does,
+    // as the object is made again when the view's scale changes.
+    struct Label {
+        std::string bracketed;   // "<" + text + ">"
+        int bracketedWidth;
+        int width;
+    };
+    const Label& MeasuredLabel();
 
     const CPattern* pattern_ = nullptr;
     fw::DrawContext* dc_ = nullptr;
@@ -152,6 +165,7 @@ private:
     Corners corners_;
     Kind kind_;
     std::string text_;
+    std::optional<Label> label_;
     int textWidthOnLine_ = 0;
     bool fits_ = false;
     bool isLabel_;

@@ -59,11 +59,23 @@ PainterDrawContext::PainterDrawContext(QPainter& painter) : painter_(painter) {}
 void PainterDrawContext::PrepareOutline(bool filled)
 {
     const Pen& pen = CurrentPen();
-    int width = pen.width == 0 ? 0 : std::max(1, int(std::lround(pen.width * std::abs(ScaleX()))));
-    painter_.setPen(QPen(QBrush(ToQColor(pen.color)), width, ToQtPenStyle(pen.style)));
-    painter_.setBrush(filled ? ToQBrush(CurrentBrush()) : QBrush(Qt::NoBrush));
+    const DevicePen devicePen{pen, pen.width == 0 ? 0 : std::max(1, int(std::lround(pen.width * std::abs(ScaleX()))))};
+    if (devicePen != made_.pen) {
+        made_.pen = devicePen;
+        made_.qpen = QPen(QBrush(ToQColor(pen.color)), devicePen.width, ToQtPenStyle(pen.style));
+    }
+    if (CurrentBrush() != made_.brush) {
+        made_.brush = CurrentBrush();
+        made_.qbrush = ToQBrush(CurrentBrush());
+    }
+    if (GetBkColor() != made_.background) {
+        made_.background = GetBkColor();
+        made_.qbackground = QBrush(ToQColor(GetBkColor()));
+    }
+    painter_.setPen(made_.qpen);
+    painter_.setBrush(filled ? made_.qbrush : QBrush(Qt::NoBrush));
     painter_.setBackgroundMode(GetBkMode() == BkMode::Opaque ? Qt::OpaqueMode : Qt::TransparentMode);
-    painter_.setBackground(ToQColor(GetBkColor()));
+    painter_.setBackground(made_.qbackground);
 }
 
 QPolygon PainterDrawContext::DevicePolygon(std::span<const Point> points) const

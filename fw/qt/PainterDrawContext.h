@@ -48,6 +48,21 @@ private:
     int Advance(const std::string& text) const;
 
     QPainter& painter_;
+    // The painter's pen, brush and background as last made from the context's. Handing the
+    // painter the same objects again lets it skip updating its engine.
+    struct DevicePen {
+        Pen pen;
+        int width;   // in device pixels
+        bool operator==(const DevicePen&) const = default;
+    };
+    struct MadeOutline {
+        std::optional<DevicePen> pen;
+        QPen qpen;
+        std::optional<Brush> brush;
+        QBrush qbrush;
+        std::optional<Color> background;
+        QBrush qbackground;
+    } made_;
     struct FontKey {
         Font font;
         double scaleX;

@@ -90,6 +90,47 @@ TEST_F(PainterDrawContextTest, DrawsLinesAndOutlinesInTheSelectedPenAndBrush)
     EXPECT_EQ(Pixel(41, 1), kWhite);    // outside the ellipse, inside its box
 }
 
+// The painter keeps the pen, brush and background it was handed; each change of the context's
+// (and text drawn in between) must still reach the next figure.
+TEST_F(PainterDrawContextTest, EachFigureDrawsInThePenAndBackgroundSelectedForIt)
+{
+    Paint([](fw::DrawContext& dc) {
+        const fw::Pen green{fw::PenStyle::Solid, 0, fw::Rgb(0, 255, 0)};
+        dc.SelectPen(green);
+        dc.MoveTo(0, 2);
+        dc.LineTo(60, 2);
+        dc.SelectPen({fw::PenStyle::Solid, 0, fw::Rgb(255, 0, 0)});
+        dc.MoveTo(0, 4);
+        dc.LineTo(60, 4);
+        dc.SelectPen(green);
+        dc.SetTextColor(fw::Rgb(0, 0, 255));
+        dc.TextOut(0, 40, "W");
+        dc.MoveTo(0, 6);
+        dc.LineTo(60, 6);
+        dc.SelectPen({fw::PenStyle::Dash, 0, fw::Rgb(0, 0, 0)});
+        dc.SetBkMode(fw::BkMode::Opaque);
+        dc.SetBkColor(fw::Rgb(255, 0, 0));
+        dc.MoveTo(0, 8);
+        dc.LineTo(60, 8);
+        dc.SetBkColor(fw::Rgb(0, 0, 255));
+        dc.MoveTo(0, 10);
+        dc.LineTo(60, 10);
+    });
+    EXPECT_EQ(Pixel(30, 2), kGreen);
+    EXPECT_EQ(Pixel(30, 4), kRed);
+    EXPECT_EQ(Pixel(30, 6), kGreen);
+    const auto gapsIn = [this](int y, QRgb colour) {
+        int count = 0;
+        for (int x = 0; x < 60; ++x)
+            count += Pixel(x, y) == colour;
+        return count;
+    };
+    EXPECT_GT(gapsIn(8, kRed), 0);
+    EXPECT_EQ(gapsIn(8, kBlue), 0);
+    EXPECT_GT(gapsIn(10, kBlue), 0);
+    EXPECT_EQ(gapsIn(10, kRed), 0);
+}
+
 TEST_F(PainterDrawContextTest, DrawsArcsCounterclockwiseOnTheDevice)
 {
     Paint([](fw::DrawContext& dc) {
