@@ -64,6 +64,12 @@ class ProgramTest : public test::QtFixture {
 protected:
     TempDrives drives;
 
+    // Choose Tool answers Cancel while it lives; the chooser before it comes back after.
+    struct NoToolChooser {
+        CFaceView::ToolChooser before = CFaceView::SetToolChooser([](QWidget*) { return std::string(); });
+        ~NoToolChooser() { CFaceView::SetToolChooser(before); }
+    };
+
     // A program whose shape template has the test document and view.
     static VarnexProgram::Options Options()
     {
@@ -579,7 +585,7 @@ TEST_F(ProgramTest, AfterASaveTheWindowIsTitledWithTheDocumentsName)
 TEST_F(ProgramTest, APatternFileOpensInThePartProgrammingWindow)
 {
     InstallDimensionControl();
-    const CFaceView::ToolChooser chooser = CFaceView::SetToolChooser([](QWidget*) { return std::string(); });
+    const NoToolChooser noChooser;
     VarnexProgram program(VarnexProgram::Standard({}, nullptr));
     program.Start({});
     CChildFrame* frame = OpenB12Pattern(program);
@@ -592,13 +598,12 @@ TEST_F(ProgramTest, APatternFileOpensInThePartProgrammingWindow)
     EXPECT_TRUE(messages->Shown().empty());
     frame->CloseFrame();
     EXPECT_EQ(Profile().GetProfileInt("Layout", "MaximizePattern", -1), 1);
-    CFaceView::SetToolChooser(chooser);
 }
 
 TEST_F(ProgramTest, SpecificsOpensThePartProgrammingWindowOnThePart)
 {
     InstallDimensionControl();
-    const CFaceView::ToolChooser chooser = CFaceView::SetToolChooser([](QWidget*) { return std::string(); });
+    const NoToolChooser noChooser;
     Profile().WriteProfileInt("Layout", "MaximizePattern", 0);
     VarnexProgram program(VarnexProgram::Standard({}, nullptr));
     program.Start({});
@@ -625,13 +630,12 @@ TEST_F(ProgramTest, SpecificsOpensThePartProgrammingWindowOnThePart)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_EQ(Windows(program).size(), 1);
     EXPECT_EQ(static_cast<CPartDoc*>(info->Document())->GetKeyFieldsFlag(), 1);
-    CFaceView::SetToolChooser(chooser);
 }
 
 TEST_F(ProgramTest, ClosingThePartInformationWindowAsksAboutItsFieldsWhileTheProgrammingWindowStaysOpen)
 {
     InstallDimensionControl();
-    const CFaceView::ToolChooser chooser = CFaceView::SetToolChooser([](QWidget*) { return std::string(); });
+    const NoToolChooser noChooser;
     VarnexProgram program(VarnexProgram::Standard({}, nullptr));
     program.Start({});
     SaveB12();
@@ -680,7 +684,6 @@ TEST_F(ProgramTest, ClosingThePartInformationWindowAsksAboutItsFieldsWhileThePro
     EXPECT_TRUE(Windows(program).empty());
     EXPECT_EQ(TempDrives::Get(file), stored);   // No keeps the file as it was
     EXPECT_EQ(messages->Shown().size(), 4u);
-    CFaceView::SetToolChooser(chooser);
 }
 
 TEST_F(ProgramTest, ClosingTheMultFormBesideTheHandMultWindowAsksAboutItsFieldsAndTheLastAsksToSave)
@@ -750,7 +753,7 @@ QAction* Entry(const QMenu& menu, const QString& text)
 TEST_F(ProgramTest, TheActivePartProgrammingWindowsMenusJoinTheMainMenusAndRunItsCommands)
 {
     InstallDimensionControl();
-    const CFaceView::ToolChooser chooser = CFaceView::SetToolChooser([](QWidget*) { return std::string(); });
+    const NoToolChooser noChooser;
     Profile().WriteProfileInt("Layout", "MaximizePattern", 0);
     VarnexProgram program(VarnexProgram::Standard({}, nullptr));
     program.Start({});
@@ -832,7 +835,6 @@ TEST_F(ProgramTest, TheActivePartProgrammingWindowsMenusJoinTheMainMenusAndRunIt
     EXPECT_NE(Windows(program)[1]->findChild<CSplitterFrame*>(), nullptr);
     EXPECT_EQ(MenuTitles(main).size(), 7);
     EXPECT_TRUE(messages->Shown().empty());
-    CFaceView::SetToolChooser(chooser);
 }
 
 namespace {
@@ -952,7 +954,7 @@ TEST_F(ProgramTest, TheFramesEditingKeysActOnTheFocusedField)
 TEST_F(ProgramTest, F6AndShiftF6MoveTheFocusBetweenThePanesOfASplitWindow)
 {
     InstallDimensionControl();
-    const CFaceView::ToolChooser chooser = CFaceView::SetToolChooser([](QWidget*) { return std::string(); });
+    const NoToolChooser noChooser;
     VarnexProgram program(VarnexProgram::Standard({}, nullptr));
     program.Start({});
     CChildFrame* frame = OpenB12Pattern(program);
@@ -982,7 +984,6 @@ TEST_F(ProgramTest, F6AndShiftF6MoveTheFocusBetweenThePanesOfASplitWindow)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6, Qt::ShiftModifier);
     EXPECT_EQ(paneOfFocus(), bottom);
     EXPECT_TRUE(messages->Shown().empty());
-    CFaceView::SetToolChooser(chooser);
 }
 
 namespace {
@@ -1024,7 +1025,7 @@ std::set<QString> Mnemonics(const QWidget& widget)
 TEST_F(ProgramTest, AddInTheProgrammingWindowKeepsWhatIsTypedInPartInformation)
 {
     InstallDimensionControl();
-    const CFaceView::ToolChooser chooser = CFaceView::SetToolChooser([](QWidget*) { return std::string(); });
+    const NoToolChooser noChooser;
     VarnexProgram program(VarnexProgram::Standard({}, nullptr));
     program.Start({});
     SaveB12();
@@ -1056,13 +1057,12 @@ TEST_F(ProgramTest, AddInTheProgrammingWindowKeepsWhatIsTypedInPartInformation)
     EXPECT_EQ(part->Header().measureWebDepth, 1);
     EXPECT_FALSE(part->IsModified());
     EXPECT_TRUE(messages->Shown().empty());
-    CFaceView::SetToolChooser(chooser);
 }
 
 TEST_F(ProgramTest, ChangingTheToolKeepsThePatternTypedInTheForm)
 {
     InstallDimensionControl();
-    const CFaceView::ToolChooser chooser = CFaceView::SetToolChooser([](QWidget*) { return std::string(); });
+    const NoToolChooser noChooser;
     VarnexProgram program(VarnexProgram::Standard({}, nullptr));
     program.Start({});
     SaveB12();
@@ -1113,13 +1113,12 @@ TEST_F(ProgramTest, ChangingTheToolKeepsThePatternTypedInTheForm)
     }
     CFaceView::SetToolChooser(none);
     EXPECT_TRUE(messages->Shown().empty());
-    CFaceView::SetToolChooser(chooser);
 }
 
 TEST_F(ProgramTest, APartAsLongAsTheDocumentTakesOpensSavesAndIsProgrammed)
 {
     InstallDimensionControl();
-    const CFaceView::ToolChooser chooser = CFaceView::SetToolChooser([](QWidget*) { return std::string(); });
+    const NoToolChooser noChooser;
     VarnexProgram program(VarnexProgram::Standard({}, nullptr));
     program.Start({});
     SaveB12();   // the shape; the part is made anew
@@ -1157,7 +1156,6 @@ TEST_F(ProgramTest, APartAsLongAsTheDocumentTakesOpensSavesAndIsProgrammed)
     ASSERT_TRUE(reread.ReadDocumentFile("C:\\Kestrom\\Jobs\\NONE\\NONE\\B12.prt", true, true));
     EXPECT_EQ(reread.Header().length.GetValue(), 1500.0);
     EXPECT_EQ(reread.Header().quantity, 3u);
-    CFaceView::SetToolChooser(chooser);
 }
 
 TEST_F(ProgramTest, SavingAPartWhoseShapeIsNotInTheCatalogNamesTheShape)
@@ -1194,7 +1192,7 @@ TEST_F(ProgramTest, SavingAPartWhoseShapeIsNotInTheCatalogNamesTheShape)
 TEST_F(ProgramTest, TheWindowMenuArrangesListsAndActivatesTheWindows)
 {
     InstallDimensionControl();
-    const CFaceView::ToolChooser chooser = CFaceView::SetToolChooser([](QWidget*) { return std::string(); });
+    const NoToolChooser noChooser;
     Profile().WriteProfileInt("Layout", "MaximizePattern", 0);
     VarnexProgram program(VarnexProgram::Standard({}, nullptr));
     program.Start({});
@@ -1232,13 +1230,12 @@ TEST_F(ProgramTest, TheWindowMenuArrangesListsAndActivatesTheWindows)
     EXPECT_FALSE(windows[0]->geometry().intersects(windows[1]->geometry()));
     Entry(*window, "&Cascade")->trigger();
     EXPECT_NE(windows[0]->pos(), windows[1]->pos());
-    CFaceView::SetToolChooser(chooser);
 }
 
 TEST_F(ProgramTest, WindowKeysAndAltFReachTheirWindowsAndMenus)
 {
     InstallDimensionControl();
-    const CFaceView::ToolChooser chooser = CFaceView::SetToolChooser([](QWidget*) { return std::string(); });
+    const NoToolChooser noChooser;
     Profile().WriteProfileInt("Layout", "MaximizePattern", 0);
     VarnexProgram program(VarnexProgram::Standard({}, nullptr));
     program.Start({});
@@ -1285,7 +1282,6 @@ TEST_F(ProgramTest, WindowKeysAndAltFReachTheirWindowsAndMenus)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(Windows(program).size(), 1);
     EXPECT_TRUE(messages->Shown().empty());
-    CFaceView::SetToolChooser(chooser);
 }
 
 TEST_F(ProgramTest, TheHandMultWindowIsTitledApartFromTheMultWindow)

@@ -7,9 +7,11 @@
 
 #include <QDBusObjectPath>
 #include <QProcess>
+
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <memory>
 #include <sstream>
 #include <unistd.h>
 
@@ -74,7 +76,7 @@ protected:
         home = fs::temp_directory_path() / ("varnex-bus-" + std::to_string(::getpid()));
         fs::remove_all(home);
         fs::create_directories(home);
-        server = new QProcess;
+        server = std::make_unique<QProcess>();
         StartServer(*server, {QStringLiteral("/Automation")});
         ASSERT_TRUE(bustest::WaitForName(QDBusConnection::sessionBus(), kService))
             << "the program did not take its bus name: " << server->readAllStandardError().toStdString();
@@ -82,8 +84,7 @@ protected:
     static void TearDownTestSuite()
     {
         bustest::Stop(*server);
-        delete server;
-        server = nullptr;
+        server.reset();
         fs::remove_all(home);
     }
 
@@ -105,7 +106,7 @@ protected:
     static fs::path DriveC() { return home / "Varnex" / "C"; }
 
     static inline fs::path home;
-    static inline QProcess* server = nullptr;
+    static inline std::unique_ptr<QProcess> server;
 };
 
 } // namespace automationtest
