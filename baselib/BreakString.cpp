@@ -12,11 +12,6 @@ namespace zr {
 
 namespace {
 
-bool IsWhite(char c)
-{
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
-
 [[noreturn]] void ThrowUnexpected(const char* operation)
 {
     CUnexpectedException e;

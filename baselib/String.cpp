@@ -67,11 +67,6 @@ char ToLower(char c)
     return c;
 }
 
-bool IsWhite(char c)
-{
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
-
 int SignOf(int n)
 {
     return (n > 0) - (n < 0);

@@ -137,4 +137,10 @@ BRAXLIB_EXPORT bool operator==(const CString& a, const char* b);
 BRAXLIB_EXPORT std::strong_ordering operator<=>(const CString& a, const CString& b);
 BRAXLIB_EXPORT std::strong_ordering operator<=>(const CString& a, const char* b);
 
+// White space as the class library trims and splits on it: blank, tab, line and page breaks.
+inline bool IsWhite(char c)
+{
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
 }  // namespace zr

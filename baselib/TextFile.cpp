@@ -13,11 +13,6 @@ namespace {
 
 constexpr std::size_t kMaxNumberChars = 24;
 
-bool IsWhite(char c)
-{
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
-
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';

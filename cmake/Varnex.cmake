@@ -20,7 +20,7 @@ endfunction()
 # varnex_test(<folder> [QT_APP] [NO_UNITY] [DEPS ...] SOURCES <file>...): one GoogleTest executable
 # per folder from the listed .cpp files of tests/<folder>; widget tests (QT_APP: one QApplication,
 # tests/support/QtEnvironment.cpp) run on the offscreen Qt platform. NO_UNITY: the folder's files
-# compile one by one even under VARNEX_UNITY_TESTS (they still share names at file scope, or
+# compile one by one even under VARNEX_UNITY (they still share names at file scope, or
 # their cases pass only in the order a plain build runs them).
 # Start-up under the sanitizers costs about a second, so CTest runs the program in a few
 # processes (GoogleTest's own sharding), not one per case: tests <folder>.1of<n> ... <folder>.<n>of<n>,
@@ -35,13 +35,8 @@ function(varnex_test folder)
   endif()
   set(exe test_${folder})
   add_executable(${exe} ${srcs})
-  if(VARNEX_UNITY_TESTS AND NOT A_NO_UNITY)
-    # Test files share heavy headers (GoogleTest, Qt): compiled eight to a translation unit they
-    # build in about half the time. Names at file scope must then differ between a folder's files.
-    # Each file is included into the batch, so GCC takes fixtures in anonymous namespaces for
-    # header types (-Wsubobject-linkage); that warning means nothing here.
-    set_target_properties(${exe} PROPERTIES UNITY_BUILD ON UNITY_BUILD_MODE BATCH UNITY_BUILD_BATCH_SIZE 8)
-    target_compile_options(${exe} PRIVATE -Wno-subobject-linkage)
+  if(A_NO_UNITY)
+    set_target_properties(${exe} PROPERTIES UNITY_BUILD OFF)
   endif()
   target_link_libraries(${exe} PRIVATE ${A_DEPS} GTest::gtest GTest::gmock)
   if(NOT A_DEPS MATCHES "gtest_main")

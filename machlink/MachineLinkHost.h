@@ -13,4 +13,7 @@ public:
     virtual void EnableRunEntries(bool enable) = 0;
     // Shows the text in the first pane of the status bar.
     virtual void ShowStatus(const std::string& text) = 0;
+
+    // The status once a load has ended well.
+    static constexpr const char* kReadyToRun = "Ready to Run";
 };

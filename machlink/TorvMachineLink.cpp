@@ -25,7 +25,6 @@ constexpr const char* kNotAvailable = "; the Run commands are not available.";
 constexpr const char* kNoControl = "TorvMachine offers no control object; the Run commands do nothing.";
 constexpr const char* kGone = "TorvMachine has stopped; the Run commands are not available until it is ready again.";
 constexpr const char* kGoneStartable = "TorvMachine has stopped; Run starts it again.";
-constexpr const char* kReadyToRun = "Ready to Run";
 constexpr const char* kGoingToSetup = "Please Wait, Going to MachineSetup...";
 constexpr const char* kSetupIsUp = "MachineSetup is up";
 constexpr const char* kLoadFailed = "Load TorvMachine Failed";
@@ -143,7 +142,7 @@ bool TorvMachineLink::Load()
             return false;
         }
         machine->SetResponse(&proxy_);
-        std::string status = kReadyToRun;
+        std::string status = MachineLinkHost::kReadyToRun;
         if (const std::int32_t loaded = machine->Load(); loaded != kLoadOk) {
             status = WithStatus(kLoadFailed, loaded);
             fw::Messages().MessageBox(status, kLoadCaption, fw::MB_OK);
@@ -212,7 +211,7 @@ void TorvMachineLink::ReadyToRun()
 {
     if (const std::unique_ptr<ITorvMachineControl> control = Machine()->GetControl())
         control->RegisterResponse(&proxy_);
-    host_.ShowStatus(kReadyToRun);
+    host_.ShowStatus(MachineLinkHost::kReadyToRun);
 }
 
 void TorvMachineLink::Report(const std::exception& error)
@@ -242,7 +241,7 @@ void TorvMachineLink::ApplyRunStatus(std::int32_t status, const std::string& wha
         host_.EnableRunEntries(true);
         state_.machineReady = 1;
         state_.busy = 0;
-        host_.ShowStatus(what + " went to TorvMachine; " + kReadyToRun);
+        host_.ShowStatus(what + " went to TorvMachine; " + MachineLinkHost::kReadyToRun);
     } else {
         host_.EnableRunEntries(false);
         state_.machineReady = 0;

@@ -3,13 +3,6 @@
 #include <stdexcept>
 #include <utility>
 
-namespace {
-
-// Once the machine takes runs again, the status bar says so.
-constexpr const char* kReadyToRun = "Ready to Run";
-
-} // namespace
-
 CVarnexProxy::CVarnexProxy(MachineLinkState& state, MachineLinkHost& host, std::function<void()> readyToRun,
                            std::function<void(const std::exception&)> report)
     : state_(state), host_(host), readyToRun_(std::move(readyToRun)), report_(std::move(report))
@@ -103,7 +96,7 @@ void CVarnexProxy::RunFinished()
     host_.EnableRunEntries(true);
     state_.busy = 0;
     state_.machineReady = 1;
-    host_.ShowStatus(kReadyToRun);
+    host_.ShowStatus(MachineLinkHost::kReadyToRun);
 }
 
 void CVarnexProxy::DisableRunEntries() { host_.EnableRunEntries(false); }
@@ -116,5 +109,5 @@ void CVarnexProxy::ReturnToMain()
     state_.busy = 0;
     state_.machineReady = 1;
     host_.EnableRunEntries(true);
-    host_.ShowStatus(kReadyToRun);
+    host_.ShowStatus(MachineLinkHost::kReadyToRun);
 }

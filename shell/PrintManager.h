@@ -23,6 +23,8 @@ public:
     static constexpr int kLinesPerPage = 55;
     static constexpr std::size_t kBufferSize = 80;
     static constexpr const char* kEndMark = "*done*";
+    // The line that separates one part or mult from the next in a report.
+    static constexpr const char* kMarker = ">>>>>>>>>>*<<<<<<<<<<";
 
     // The five columns of the tool summary.
     enum ToolColumn { web, tfNear, tfFar, bfNear, bfFar, columnCount };

@@ -5,7 +5,6 @@
 namespace {
 
 constexpr const char* kDashes = "------------------------------------------------------------------------------";
-constexpr const char* kMarker = ">>>>>>>>>>*<<<<<<<<<<";
 constexpr const char* kNoParts = "***No Parts Listed***";
 
 } // namespace

@@ -2,12 +2,6 @@
 
 #include "shell/PrintMults.h"
 
-namespace {
-
-constexpr const char* kMarker = ">>>>>>>>>>*<<<<<<<<<<";
-
-} // namespace
-
 CPrintParts::CPrintParts(PrinterChooser& printers, ReportSource& source) : CPrintManager(printers), source_(source) {}
 
 std::string CPrintParts::Title(PrintMode mode, const PartPrintOptions& o)

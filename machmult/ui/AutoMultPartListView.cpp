@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr const char* kHeadings = "Part Mark,Part Length,Quantity,Material Type, Material Grade,Fabrication Code";
+constexpr const char* kPartHeadings = "Part Mark,Part Length,Quantity,Material Type, Material Grade,Fabrication Code";
 
 CMultPart* PartOf(const QTreeWidgetItem& item)
 {
@@ -49,7 +49,7 @@ CAutoMultPartListView::CAutoMultPartListView(CAutoMultPartList& parts, int shape
     setRootIsDecorated(false);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setAllColumnsShowFocus(true);
-    columnsWidth_ = machui::AddColumns(*this, kHeadings);
+    columnsWidth_ = machui::AddColumns(*this, kPartHeadings);
     for (CMultPart& part : parts) {
         auto* item = new PartItem(this);
         item->setData(0, Qt::UserRole, QVariant::fromValue<void*>(&part));

@@ -21,7 +21,7 @@
 
 namespace {
 
-constexpr const char* kHeadings = "Stock Shape,Stock Grade,Machine,Stock Length,Kerf";
+constexpr const char* kShapeHeadings = "Stock Shape,Stock Grade,Machine,Stock Length,Kerf";
 
 CAutoMultShape* ChoiceOf(const QTreeWidgetItem& item)
 {
@@ -53,7 +53,7 @@ CAutoMultShapeListView::CAutoMultShapeListView(std::unique_ptr<AutoMultJob> job,
     setRootIsDecorated(false);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setAllColumnsShowFocus(true);
-    columnsWidth_ = machui::AddColumns(*this, kHeadings);
+    columnsWidth_ = machui::AddColumns(*this, kShapeHeadings);
     for (const auto& choice : job_->GetChoices()) {
         auto* item = new ChoiceItem(this);
         item->setData(0, Qt::UserRole, QVariant::fromValue<void*>(choice.get()));

@@ -25,13 +25,6 @@ constexpr int kNameId = 1104;
 constexpr double kStockMax = 999999.0;
 constexpr double kShortLimit = 1200.0;
 
-QGroupBox& Box(QBoxLayout& parent, const QString& title)
-{
-    auto* box = new QGroupBox(title);
-    parent.addWidget(box);
-    return *box;
-}
-
 } // namespace
 
 CMachineView::CMachineView(CMachineDoc& doc, QWidget* parent)
@@ -52,7 +45,7 @@ CMachineView::CMachineView(CMachineDoc& doc, QWidget* parent)
     left->addLayout(nameRow);
     name_ = &binder_.AddText(*nameRow, kNameId, "Machine Name:", form_.name, int(MachineRecord::maxNameLength));
 
-    auto* stock = new QFormLayout(&Box(*left, "Stock Information"));
+    auto* stock = new QFormLayout(&AddGroupBox(*left, "Stock Information"));
     std::vector<CLenbox> lengths = {
         binder_.AddLength(*stock, 1106, "Minimum Stock Length:", form_.minimumStock, 0, kStockMax),
         binder_.AddLength(*stock, 1107, "Maximum Stock Length:", form_.maximumStock, 0, kStockMax),
@@ -60,7 +53,7 @@ CMachineView::CMachineView(CMachineDoc& doc, QWidget* parent)
         binder_.AddLength(*stock, 1109, "Default Kerf:", form_.defaultKerf, -kShortLimit, kShortLimit),
     };
 
-    auto* run = new QVBoxLayout(&Box(*left, "Run Parameters"));
+    auto* run = new QVBoxLayout(&AddGroupBox(*left, "Run Parameters"));
     std::vector<QCheckBox*> checks = {
         &binder_.AddCheck(*run, 1118, "Multi Axis", form_.multiAxis),
         &binder_.AddCheck(*run, 1119, "Material Flows to Right", form_.flowsRight),
@@ -70,7 +63,7 @@ CMachineView::CMachineView(CMachineDoc& doc, QWidget* parent)
     run->addLayout(trim);
     lengths.push_back(binder_.AddLength(*trim, 1111, "Trim Length", form_.trimLength, -kShortLimit, kShortLimit));
 
-    auto* materials = new QVBoxLayout(&Box(*right, "Material Types"));
+    auto* materials = new QVBoxLayout(&AddGroupBox(*right, "Material Types"));
     const std::pair<int, const char*> materialBoxes[] = {{1121, "Beams"},   {1122, "Channels"}, {1123, "Angles"},
                                                          {1124, "FlatBars"}, {1125, "Plates"},   {1037, "T-Shape"},
                                                          {1127, "Tubing"}};

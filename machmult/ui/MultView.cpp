@@ -12,6 +12,7 @@
 #include "machmult/ui/CommandGuard.h"
 #include "machmult/ui/ModalRunner.h"
 #include "model/ShapeDoc.h"
+#include "model/ui/MeasuringSystemCaptions.h"
 #include "fw/qt/TabOrder.h"
 
 #include <QAbstractButton>
@@ -57,13 +58,6 @@ std::string ChooseShapeTitle(QWidget* parent, const std::string& designation)
     return fw::FromQString(QFileInfo(dialog.selectedFiles().front()).completeBaseName());
 }
 
-QGroupBox& Box(QBoxLayout& parent, const QString& title)
-{
-    auto* box = new QGroupBox(title);
-    parent.addWidget(box);
-    return *box;
-}
-
 // A section value: shown, never typed over.
 CLenbox SectionField(QFormLayout& layout, int id, const QString& label)
 {
@@ -107,9 +101,11 @@ CMultView::CMultView(CMultDoc& doc, QWidget* parent)
     binder_.AddText(*left, IDC_REMARK_A, "Remark A:", form_.remarkA, 40);
     binder_.AddText(*left, IDC_REMARK_B, "Remark B:", form_.remarkB, 40);
     systems_ = &binder_.AddRadio(*right, "Measuring System",
-                                 {{IDC_IMPERIAL, "&Imperial"}, {IDC_DECIMAL, "&Decimal Inch"}, {IDC_METRIC, "Met&ric"}},
+                                 {{IDC_IMPERIAL, kMeasuringSystemCaptions[0]},
+                                  {IDC_DECIMAL, kMeasuringSystemCaptions[1]},
+                                  {IDC_METRIC, kMeasuringSystemCaptions[2]}},
                                  form_.measuringSystem);
-    auto* section = new QFormLayout(&Box(*right, "Section"));
+    auto* section = new QFormLayout(&AddGroupBox(*right, "Section"));
     section_ = {SectionField(*section, IDC_D, "D:"), SectionField(*section, IDC_TW, "TW:"),
                 SectionField(*section, IDC_BF, "BF:"), SectionField(*section, IDC_TF, "TF:")};
     right->addStretch();

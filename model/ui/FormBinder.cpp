@@ -48,6 +48,13 @@ int ToInt(std::uint32_t value) { return int(std::min<std::uint32_t>(value, INT_M
 
 QString ControlName(int id) { return QString::number(id); }
 
+QGroupBox& AddGroupBox(QBoxLayout& parent, const QString& title)
+{
+    auto* box = new QGroupBox(title);
+    parent.addWidget(box);
+    return *box;
+}
+
 void RefuseControl(const std::string& message, QWidget& control)
 {
     fw::ShowMessage(message, fw::MB_OK | fw::MB_ICONEXCLAMATION);

@@ -38,6 +38,9 @@ class QWidget;
 // The control of an id among a widget's children.
 QString ControlName(int id);
 
+// A titled group box added to the layout.
+QGroupBox& AddGroupBox(QBoxLayout& parent, const QString& title);
+
 // Shows why a control's value is refused and gives the control the focus, its text selected.
 void RefuseControl(const std::string& message, QWidget& control);
 

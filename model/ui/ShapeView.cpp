@@ -7,6 +7,7 @@
 #include "fw/qt/TabOrder.h"
 #include "fw/qt/ViewFrame.h"
 #include "model/ShapeDoc.h"
+#include "model/ui/MeasuringSystemCaptions.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -23,7 +24,6 @@ namespace {
 
 const char* const kTypes[] = {"C", "FB", "HP", "L", "M", "MC", "MT", "S", "TS", "W", "WT"};
 const char* const kKinds[] = {"Beam", "Channel", "Angle", "FlatBar", "Plate", "T-Shape", "Tubing"};
-const char* const kSystems[] = {"&Imperial", "&Decimal Inch", "Met&ric"};
 const char* const kDimensionLabels[] = {"D:", "TW:", "BF:", "TF:", "Standard Flange Gage:"};
 constexpr int kDimensionIds[] = {CShapeView::IDC_D, CShapeView::IDC_TW, CShapeView::IDC_BF, CShapeView::IDC_TF,
                                  CShapeView::IDC_SFG};
@@ -81,7 +81,7 @@ CShapeView::CShapeView(QWidget* parent)
     systemBox->setObjectName(QString::number(IDC_MEASURING_SYSTEM));
     auto* systemLayout = new QVBoxLayout(systemBox);
     for (int system = 0; system < 3; ++system)
-        AddRadio(*systems_, *systemLayout, kSystems[system], IDC_IMPERIAL + system, system);
+        AddRadio(*systems_, *systemLayout, kMeasuringSystemCaptions[system], IDC_IMPERIAL + system, system);
 
     auto* groups = new QHBoxLayout;
     groups->addWidget(kindBox);

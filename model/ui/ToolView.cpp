@@ -5,6 +5,7 @@
 #include "fw/qt/TabOrder.h"
 #include "fw/qt/ViewFrame.h"
 #include "model/ToolDoc.h"
+#include "model/ui/MeasuringSystemCaptions.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -18,8 +19,7 @@
 
 namespace {
 
-const char* const kTypes[] = {"RD", "ER", "SL", "VE", "HE", "CR", "HC", "VC", "HX", "SQ", "RT", "OV"};
-const char* const kSystems[] = {"&Imperial", "&Decimal Inch", "Met&ric"};
+const char* const kToolTypes[] = {"RD", "ER", "SL", "VE", "HE", "CR", "HC", "VC", "HX", "SQ", "RT", "OV"};
 
 const char* const kEnterInteger = "Please enter an integer.";
 const char* const kOrientationRange = "Please enter an integer between -180 and 180.";
@@ -47,7 +47,7 @@ CToolView::CToolView(QWidget* parent)
     sizeB_.GetControl()->setObjectName(QString::number(IDC_SIZE_B));
     type_->setObjectName(QString::number(IDC_TYPE));
     type_->setEditable(true);
-    for (const char* type : kTypes)
+    for (const char* type : kToolTypes)
         type_->addItem(type);
     type_->setCurrentIndex(-1);
     type_->lineEdit()->setMaxLength(kMaxTypeLength);
@@ -58,7 +58,7 @@ CToolView::CToolView(QWidget* parent)
     auto* groupLayout = new QVBoxLayout(group);
     systems_->setExclusive(true);
     for (int system = 0; system < 3; ++system) {
-        auto* button = new QRadioButton(kSystems[system], group);
+        auto* button = new QRadioButton(kMeasuringSystemCaptions[system], group);
         button->setObjectName(QString::number(IDC_IMPERIAL + system));
         systems_->addButton(button, system);
         groupLayout->addWidget(button);

@@ -47,7 +47,7 @@ std::string ChooseToolFile(QWidget* parent)
     return file.isEmpty() ? std::string() : fw::FromQString(QFileInfo(file).completeBaseName());
 }
 
-CFaceView::ToolChooser& TheChooser()
+CFaceView::ToolChooser& TheToolChooser()
 {
     static CFaceView::ToolChooser chooser = &ChooseToolFile;
     return chooser;
@@ -66,7 +66,7 @@ int PlacementOf(const CRefPlane& plane)
 
 CFaceView::ToolChooser CFaceView::SetToolChooser(ToolChooser chooser)
 {
-    return std::exchange(TheChooser(), std::move(chooser));
+    return std::exchange(TheToolChooser(), std::move(chooser));
 }
 
 CFaceView::CFaceView(CPartDoc& doc, const FaceTab& tab, DetailSettings& details, QWidget* parent)
@@ -117,7 +117,7 @@ void CFaceView::OnInitialUpdate()
     else
         plane_.Set(0, 0, '+', '+', 0, 0, 'A');
     SetTool(facetool::Initial(kind_->toolKey, [this] {
-        const std::string name = TheChooser() ? TheChooser()(this) : std::string();
+        const std::string name = TheToolChooser() ? TheToolChooser()(this) : std::string();
         return facetool::FromFile(name, true);
     }));
     MarkerAtPlane();
@@ -210,7 +210,7 @@ bool CFaceView::LoadTool(const std::string& name)
 
 bool CFaceView::ChooseTool()
 {
-    const std::string name = TheChooser() ? TheChooser()(this) : std::string();
+    const std::string name = TheToolChooser() ? TheToolChooser()(this) : std::string();
     return !name.empty() && LoadTool(name);
 }
 

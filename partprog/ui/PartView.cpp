@@ -8,8 +8,10 @@
 #include "fw/qt/QtText.h"
 #include "fw/qt/TabOrder.h"
 #include "fw/qt/ViewFrame.h"
+#include "model/ui/FormBinder.h"
 #include "model/JobPaths.h"
 #include "model/ShapeDoc.h"
+#include "model/ui/MeasuringSystemCaptions.h"
 #include "partprog/PartDoc.h"
 
 #include <QAction>
@@ -50,12 +52,11 @@ FormBinder::TextCheck NameCheck(bool mayBeEmpty)
     };
 }
 
-QString Name(int id) { return QString::number(id); }
 
 QRadioButton* AddRadio(QButtonGroup& group, QLayout& layout, const char* text, int id, int value)
 {
     auto* button = new QRadioButton(text);
-    button->setObjectName(Name(id));
+    button->setObjectName(ControlName(id));
     group.addButton(button, value);
     layout.addWidget(button);
     return button;
@@ -80,7 +81,7 @@ std::string ChooseShapeFile(const std::string& folder, const std::string& filter
     return file.isEmpty() ? std::string() : fw::FromQString(QFileInfo(file).completeBaseName());
 }
 
-CPartView::ShapeFileChooser& TheChooser()
+CPartView::ShapeFileChooser& TheShapeChooser()
 {
     static CPartView::ShapeFileChooser chooser = &ChooseShapeFile;
     return chooser;
@@ -97,15 +98,15 @@ CPartView::CPartView(QWidget* parent)
 {
     setWindowTitle("Part Information");
     setAcceptDrops(true);
-    type_->setObjectName(Name(IDC_DESCTP));
+    type_->setObjectName(ControlName(IDC_DESCTP));
     type_->setEditable(true);
     for (const char* type : kTypes)
         type_->addItem(type);
     type_->setCurrentIndex(-1);
     type_->lineEdit()->setMaxLength(2);
-    webDepth_->setObjectName(Name(IDC_MEASURE_WEB_DEPTH));
+    webDepth_->setObjectName(ControlName(IDC_MEASURE_WEB_DEPTH));
     length_.Attach(CLenbox::CreateControl(this));
-    length_.GetControl()->setObjectName(Name(IDC_LENGTH));
+    length_.GetControl()->setObjectName(ControlName(IDC_LENGTH));
 
     auto* form = new QFormLayout;
     form->addRow("Jobid", AddEdit(IDC_JOB));
@@ -125,11 +126,10 @@ CPartView::CPartView(QWidget* parent)
     remarks->addWidget(AddEdit(IDC_REMARKB));
     form->addRow("Remarks", remarks);
 
-    systemBox_->setObjectName(Name(IDC_MEASURING_SYSTEM));
+    systemBox_->setObjectName(ControlName(IDC_MEASURING_SYSTEM));
     auto* systemLayout = new QVBoxLayout(systemBox_);
-    const char* systems[] = {"&Imperial", "&Decimal Inch", "Met&ric"};
     for (int system = 0; system < 3; ++system)
-        AddRadio(*systems_, *systemLayout, systems[system], IDC_IMPERIAL + system, system);
+        AddRadio(*systems_, *systemLayout, kMeasuringSystemCaptions[system], IDC_IMPERIAL + system, system);
     auto* legBox = new QGroupBox("Channel Legs", this);
     auto* legLayout = new QVBoxLayout(legBox);
     AddRadio(*legs_, *legLayout, "F&ar", IDC_FAR, 0);
@@ -138,7 +138,7 @@ CPartView::CPartView(QWidget* parent)
     auto* sectionLayout = new QFormLayout(sectionBox);
     for (std::size_t i = 0; i < sections_.size(); ++i) {
         sections_[i].Attach(CLenbox::CreateControl(sectionBox));
-        sections_[i].GetControl()->setObjectName(Name(kSectionIds[i]));
+        sections_[i].GetControl()->setObjectName(ControlName(kSectionIds[i]));
         sectionLayout->addRow(kSectionLabels[i], sections_[i].GetControl());
     }
 
@@ -232,7 +232,7 @@ void CPartView::Typed(const QWidget& control)
 QLineEdit* CPartView::AddEdit(int id)
 {
     auto* edit = new QLineEdit(this);
-    edit->setObjectName(Name(id));
+    edit->setObjectName(ControlName(id));
     return edit;
 }
 
@@ -240,7 +240,7 @@ CPartDoc* CPartView::GetDocument() const { return dynamic_cast<CPartDoc*>(fw::Vi
 
 QList<QAction*> CPartView::ToolBarActions() const { return {save_, saveNew_, separator_, specifics_, chooseShape_}; }
 
-QLineEdit& CPartView::Edit(int controlId) const { return *findChild<QLineEdit*>(Name(controlId)); }
+QLineEdit& CPartView::Edit(int controlId) const { return *findChild<QLineEdit*>(ControlName(controlId)); }
 
 QRadioButton& CPartView::SystemButton(int system) const
 {
@@ -396,7 +396,7 @@ bool CPartView::ApplyToDocument()
 void CPartView::OnFieldChanged(int controlId)
 {
     CPartDoc* doc = GetDocument();
-    QWidget* control = findChild<QWidget*>(Name(controlId));
+    QWidget* control = findChild<QWidget*>(ControlName(controlId));
     if (!checksActive_ || !doc || !control || !binder_.StoreControl(*control))
         return;
     switch (controlId) {
@@ -474,15 +474,15 @@ void CPartView::SetShapeFromTitle(const std::string& title)
 
 CPartView::ShapeFileChooser CPartView::SetShapeFileChooser(ShapeFileChooser chooser)
 {
-    ShapeFileChooser previous = std::move(TheChooser());
-    TheChooser() = chooser ? std::move(chooser) : ShapeFileChooser(&ChooseShapeFile);
+    ShapeFileChooser previous = std::move(TheShapeChooser());
+    TheShapeChooser() = chooser ? std::move(chooser) : ShapeFileChooser(&ChooseShapeFile);
     return previous;
 }
 
 void CPartView::ChooseShape()
 {
     const std::string filter = CShapeDoc::ChooserFilter(fw::FromQString(type_->currentText()));
-    const std::string title = TheChooser()(CShapeDoc::GetShapeDirectory(), filter, this);
+    const std::string title = TheShapeChooser()(CShapeDoc::GetShapeDirectory(), filter, this);
     if (!title.empty())
         SetShapeFromTitle(title);
 }

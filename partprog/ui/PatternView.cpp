@@ -2,6 +2,7 @@
 
 #include "fw/core/MessageService.h"
 #include "fw/qt/QtText.h"
+#include "model/ui/FormBinder.h"
 #include "partprog/DetailSettings.h"
 #include "partprog/FaceTool.h"
 #include "partprog/PartDoc.h"
@@ -38,7 +39,6 @@ std::size_t DimensionIndex(int id)
     return 0;
 }
 
-QString Name(int id) { return QString::number(id); }
 
 // A count of 0 to 9999, or -1.
 int ParseCount(const QString& text)
@@ -80,14 +80,14 @@ void CPatternView::BuildForm()
     const auto addDimension = [&](int id, const char* label, int row, int column) {
         CLenbox& box = dimensions_[DimensionIndex(id)];
         box.Attach(CLenbox::CreateControl(this));
-        box.GetControl()->setObjectName(Name(id));
+        box.GetControl()->setObjectName(ControlName(id));
         box.SetLengthLimits();
         grid->addWidget(new QLabel(label, this), row, column);
         grid->addWidget(box.GetControl(), row, column + 1);
     };
     const auto addCount = [&](int id, const char* label, int row, int column) {
         auto* edit = new QLineEdit("0", this);
-        edit->setObjectName(Name(id));
+        edit->setObjectName(ControlName(id));
         edit->setMaxLength(4);
         grid->addWidget(new QLabel(label, this), row, column);
         grid->addWidget(edit, row, column + 1);
@@ -108,12 +108,12 @@ void CPatternView::BuildForm()
     auto* markerColumn = new QVBoxLayout;
     for (std::size_t i = 0; i < markers_.size(); ++i) {
         markers_[i] = new QLabel(this);
-        markers_[i]->setObjectName(Name(1063 + int(i)));
+        markers_[i]->setObjectName(ControlName(1063 + int(i)));
         markers_[i]->setMinimumWidth(fontMetrics().horizontalAdvance(">>") + 4);
         markerColumn->addWidget(markers_[i]);
     }
     incrementX_ = new QCheckBox("Increment X", this);
-    incrementX_->setObjectName(Name(IDC_INCREMENT_X));
+    incrementX_->setObjectName(ControlName(IDC_INCREMENT_X));
     connect(incrementX_, &QCheckBox::toggled, this, [this](bool on) { editor_.SetIncrementX(on); });
 
     up_ = new QPushButton("U", this);
@@ -122,18 +122,18 @@ void CPatternView::BuildForm()
     delete_ = new QPushButton("&Delete", this);
     const std::pair<QPushButton*, int> buttons[] = {{up_, IDC_UP}, {down_, IDC_DOWN}, {add_, IDC_ADD}, {delete_, IDC_DELETE}};
     for (const auto& [button, id] : buttons)
-        button->setObjectName(Name(id));
+        button->setObjectName(ControlName(id));
     connect(up_, &QPushButton::clicked, this, [this] { RunGuarded("CPatternView::OnUp", [this] { StepUp(); }); });
     connect(down_, &QPushButton::clicked, this, [this] { RunGuarded("CPatternView::OnDown", [this] { StepDown(); }); });
     connect(add_, &QPushButton::clicked, this, [this] { RunGuarded("CPatternView::OnAdd", [this] { Add(); }); });
     connect(delete_, &QPushButton::clicked, this, [this] { RunGuarded("CPatternView::OnDelete", [this] { Delete(); }); });
 
     toolText_ = new QLabel(this);
-    toolText_->setObjectName(Name(IDC_TOOL));
+    toolText_->setObjectName(ControlName(IDC_TOOL));
     shapeText_ = new QLabel(this);
-    shapeText_->setObjectName(Name(IDC_SHAPE));
+    shapeText_->setObjectName(ControlName(IDC_SHAPE));
     length_.Attach(CLenbox::CreateControl(this));
-    length_.GetControl()->setObjectName(Name(IDC_LENGTH));
+    length_.GetControl()->setObjectName(ControlName(IDC_LENGTH));
     length_.SetEnableInput(false);
 
     lines_ = new RadioGroup("Detail Lines", {{1215, "None"}, {1216, "Current"}, {1217, "All"}}, this);

@@ -8,7 +8,6 @@
 
 namespace {
 
-using bustest::Call;
 using bustest::N;
 using bustest::WaitFor;
 
@@ -56,7 +55,7 @@ protected:
     }
     QDBusMessage CallObject(const QString& path, const QString& method, const QVariantList& args = {})
     {
-        return Call(client, server.baseService(), path, kInterface, method, args);
+        return bustest::Call(client, server.baseService(), path, kInterface, method, args);
     }
 
     QDBusConnection server{QString()};
@@ -104,10 +103,10 @@ TEST_F(BusObjectsFixture, OnlyTheOwnerCallsAnObject)
     const QString path = objects->Add(client.baseService(), "Probe", MakeObject(alive));
     const QString kept = objects->Add({}, "Probe", MakeObject(alive));
     const QDBusConnection intruder = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("intruder"));
-    const QDBusMessage refused = Call(intruder, server.baseService(), path, kInterface, "Echo", {QStringLiteral("x"), N(1)});
+    const QDBusMessage refused = bustest::Call(intruder, server.baseService(), path, kInterface, "Echo", {QStringLiteral("x"), N(1)});
     EXPECT_EQ(refused.errorName(), "org.freedesktop.DBus.Error.AccessDenied");
     EXPECT_EQ(refused.errorMessage(), "Echo: the object " + path + " belongs to another client");
-    EXPECT_EQ(Call(intruder, server.baseService(), kept, kInterface, "Echo", {QStringLiteral("x"), N(1)}).type(),
+    EXPECT_EQ(bustest::Call(intruder, server.baseService(), kept, kInterface, "Echo", {QStringLiteral("x"), N(1)}).type(),
               QDBusMessage::ReplyMessage)
         << "an object of no client is anyone's";
     EXPECT_EQ(CallObject(path, "Echo", {QStringLiteral("x"), N(1)}).type(), QDBusMessage::ReplyMessage);
@@ -185,10 +184,10 @@ TEST_F(BusObjectsFixture, CallsAreCheckedAgainstTheMethodTable)
         }
     }
     const QDBusMessage otherInterface =
-        Call(client, server.baseService(), path, QStringLiteral("org.example.Other"), QStringLiteral("Echo"));
+        bustest::Call(client, server.baseService(), path, QStringLiteral("org.example.Other"), QStringLiteral("Echo"));
     EXPECT_EQ(otherInterface.errorName(), "org.freedesktop.DBus.Error.UnknownInterface");
 
-    const QDBusMessage introspection = Call(client, server.baseService(), path,
+    const QDBusMessage introspection = bustest::Call(client, server.baseService(), path,
                                             QStringLiteral("org.freedesktop.DBus.Introspectable"), QStringLiteral("Introspect"));
     const QString xml = introspection.arguments().value(0).toString();
     EXPECT_TRUE(xml.contains(QStringLiteral("<method name=\"Echo\">"))) << xml.toStdString();
