@@ -24,7 +24,7 @@ CMultProblemDlg::CMultProblemDlg(const std::vector<AMPartRow>& tooLong, const st
     for (auto [text, id] : {std::pair{"Mult", int(IDC_MULT)}, {"Cancel Multing", 2}, {"Start", 1}}) {
         QPushButton* button = AddIdButton(*this, text, id);
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, [this, id] { done(id); });
+        connect(button, &QPushButton::clicked, this, [this, id = id] { done(id); });
         buttons->addWidget(button);
     }
     layout->addLayout(buttons);

@@ -90,7 +90,7 @@ protected:
 private:
     void ConnectFields();
     void ConnectCommands();
-    void OnInitialUpdate();
+    void OnInitialUpdate() override;
     void Show(bool startedNew);
     void FillMachineList();
     // A machine named (typed or picked); picking one also hands the fields to the document.

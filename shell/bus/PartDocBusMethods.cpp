@@ -67,7 +67,7 @@ std::vector<BusMethod> PartDocBusMethods(IPartDoc& part)
         {"SetBFNearFarHole", &IPartDoc::SetBFNearFarHole}, {"SetWeb2Hole", &IPartDoc::SetWeb2Hole},
     };
     for (const auto& [name, method] : holes)
-        methods.push_back({name, HoleArgs(), {}, [&part, method](const BusArgs& a) {
+        methods.push_back({name, HoleArgs(), {}, [&part, method = method](const BusArgs& a) {
                                return Status((part.*method)(a.Double(0), a.Double(1), a.Double(2), a.Double(3),
                                                             a.Int16(4), a.Int16(5), a.Double(6), a.Double(7),
                                                             a.Text(8), a.Int16(9)));
@@ -80,7 +80,7 @@ std::vector<BusMethod> PartDocBusMethods(IPartDoc& part)
         {"SetBFNearFarHoleEx", &IPartDoc::SetBFNearFarHoleEx}, {"SetWeb2HoleEx", &IPartDoc::SetWeb2HoleEx},
     };
     for (const auto& [name, method] : holesEx)
-        methods.push_back({name, HoleExArgs(), {}, [&part, method](const BusArgs& a) {
+        methods.push_back({name, HoleExArgs(), {}, [&part, method = method](const BusArgs& a) {
                                return Status((part.*method)(a.Double(0), a.Double(1), a.Double(2), a.Double(3),
                                                             a.Int16(4), a.Int16(5), a.Double(6), a.Double(7),
                                                             a.Text(8), a.Int16(9), a.Int16(10)));
@@ -103,7 +103,7 @@ std::vector<BusMethod> PartDocBusMethods(IPartDoc& part)
         {"SetBFNearFarHiddenLayout", &IPartDoc::SetBFNearFarHiddenLayout},
     };
     for (const auto& [name, method] : layouts)
-        methods.push_back({name, kLayoutArgs, {}, [&part, method](const BusArgs& a) {
+        methods.push_back({name, kLayoutArgs, {}, [&part, method = method](const BusArgs& a) {
                                return Status((part.*method)(a.Double(0), a.Double(1), a.Double(2), a.Double(3),
                                                             a.Int16(4), a.Int16(5)));
                            }});
@@ -117,7 +117,7 @@ std::vector<BusMethod> PartDocBusMethods(IPartDoc& part)
         methods.push_back({name,
                            {{"dXPos", 'd'}, {"dUPos", 'd'}, {"pszStencil", 's'}},
                            {},
-                           [&part, method](const BusArgs& a) {
+                           [&part, method = method](const BusArgs& a) {
                                return Status((part.*method)(a.Double(0), a.Double(1), a.Text(2)));
                            }});
 

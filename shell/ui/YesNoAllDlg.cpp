@@ -26,7 +26,7 @@ CYesNoAllDlg::CYesNoAllDlg(const std::string& message, QWidget* parent) : QDialo
     for (const auto& [answer, label] : answers) {
         auto* button = new QPushButton(QString::fromLatin1(label), this);
         button->setObjectName(QStringLiteral("button%1").arg(answer));
-        connect(button, &QPushButton::clicked, this, [this, answer] { done(answer); });
+        connect(button, &QPushButton::clicked, this, [this, answer = answer] { done(answer); });
         buttons->addWidget(button);
     }
     auto* layout = new QVBoxLayout(this);
