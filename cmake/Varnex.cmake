@@ -17,17 +17,16 @@ function(varnex_library name)
   target_link_libraries(${name} PUBLIC ${A_DEPS})
 endfunction()
 
-# varnex_test(<folder> [QT_APP] [NO_UNITY] [DEPS ...] SOURCES <file>...): one GoogleTest executable
+# varnex_test(<folder> [QT_APP] [DEPS ...] SOURCES <file>...): one GoogleTest executable
 # per folder from the listed .cpp files of tests/<folder>; widget tests (QT_APP: one QApplication,
-# tests/support/QtEnvironment.cpp) run on the offscreen Qt platform. NO_UNITY: the folder's files
-# compile one by one even under VARNEX_UNITY (they still share names at file scope, or
-# their cases pass only in the order a plain build runs them).
+# tests/support/QtEnvironment.cpp) run on the offscreen Qt platform. Under VARNEX_UNITY no case may
+# rely on the order the cases run in (a unit registers its files' cases together).
 # Start-up under the sanitizers costs about a second, so CTest runs the program in a few
 # processes (GoogleTest's own sharding), not one per case: tests <folder>.1of<n> ... <folder>.<n>of<n>,
 # or <folder> alone when n is 1, with one shard per five source files. A failing shard's output
 # names its failed cases; one case alone: test_<folder> --gtest_filter=Suite.Case.
 function(varnex_test folder)
-  cmake_parse_arguments(A "QT_APP;NO_UNITY" "" "DEPS;SOURCES" ${ARGN})
+  cmake_parse_arguments(A "QT_APP" "" "DEPS;SOURCES" ${ARGN})
   set(srcs ${A_SOURCES})
   if(A_QT_APP)
     # Widget tests: one QApplication for the program's whole run.
@@ -35,9 +34,6 @@ function(varnex_test folder)
   endif()
   set(exe test_${folder})
   add_executable(${exe} ${srcs})
-  if(A_NO_UNITY)
-    set_target_properties(${exe} PROPERTIES UNITY_BUILD OFF)
-  endif()
   target_link_libraries(${exe} PRIVATE ${A_DEPS} GTest::gtest GTest::gmock)
   if(NOT A_DEPS MATCHES "gtest_main")
     target_link_libraries(${exe} PRIVATE GTest::gtest_main)

@@ -14,9 +14,6 @@ using modeltest::NewClass;
 
 namespace {
 
-constexpr const char* kSaveOnTopOfOld = "Warning: Can't save new document on top of old!  You must change key fields.";
-
-Bytes Word(std::uint16_t v) { return {std::uint8_t(v), std::uint8_t(v >> 8)}; }
 Bytes Ref(std::uint16_t classIndex) { return Word(std::uint16_t(0x8000 | classIndex)); }
 Bytes AsBytes(const std::string& s) { return Bytes(s.begin(), s.end()); }
 std::string AsString(const Bytes& b) { return std::string(b.begin(), b.end()); }
@@ -42,8 +39,9 @@ MachineRecord Record(const std::string& name, int kind)
 
 Bytes RecordBytes(const std::string& name, std::uint32_t kind, const char* letters = "EEEEE")
 {
-    return Cat({Str(name), U32(kind), Dim(2, letters[0]), Dim(3, letters[1]), Dim(4, letters[2]), Dim(5, letters[3]),
-                U32(6), U32(0), U32(7), Dim(8, letters[4]), U32(9), U32(10), U32(0), U32(11), U32(12), U32(13), U32(14)});
+    return Cat({Str(name), U32(kind), WholeDim(2, letters[0]), WholeDim(3, letters[1]), WholeDim(4, letters[2]),
+                WholeDim(5, letters[3]), U32(6), U32(0), U32(7), WholeDim(8, letters[4]), U32(9), U32(10), U32(0),
+                U32(11), U32(12), U32(13), U32(14)});
 }
 
 // Units of a file: class and object numbers count from 1 over the whole file.

@@ -18,12 +18,12 @@
 #include <QTest>
 
 using namespace uitest;
+using machinetest::kSaveOnTopOfOld;
 using machinetest::Length;
 using machui::CMachineView;
 
 namespace {
 
-constexpr const char* kSaveOnTopOfOld = "Warning: Can't save new document on top of old!  You must change key fields.";
 const int kKindButtons[] = {1116, 1110, 1031, 1036, 1113, 1114, 1115};
 
 class MachineViewTest : public testing::Test {

@@ -68,7 +68,7 @@ Bytes Body(std::uint16_t partSchema)
 const Bytes kGolden = Cat({Header(), Body(2)});
 const Bytes kSchema1 = Cat({Header(), Body(1)});
 
-std::unique_ptr<CMultPart> Part(const std::string& mark, std::uint32_t quantity, double length)
+std::unique_ptr<CMultPart> MarkedPart(const std::string& mark, std::uint32_t quantity, double length)
 {
     auto part = std::make_unique<CMultPart>();
     PartRecord h;
@@ -109,14 +109,14 @@ protected:
         doc.Header().drop.SetValue(10.0);
         doc.GetShape()->GetTools().AddZoneTool(CPartTool(1.0, 0, "SQ", 0), 18, 0, 2);
 
-        auto first = Part("B1", 2, 240);
+        auto first = MarkedPart("B1", 2, 240);
         first->SetQuantityUsed(2);
         first->SetQuantityFit(2);
         first->SetPartPath(kB1Path);
         first->GetTools().AddZoneTool(CPartTool(13.0 / 16, 0, "RD", 0), 18, 0, 4);
         first->GetTools().AddZoneTool(CPartTool(1.0, 0, "SQ", 0), 33, 0, 2);
         doc.GetParts().AddTail(std::move(first));
-        auto second = Part("B2", 1, 120);
+        auto second = MarkedPart("B2", 1, 120);
         second->SetCodeLetters('X', 'Y');
         second->GetPartOffset() = 240.0;
         second->GetTools().AddZoneTool(CPartTool(13.0 / 16, 0, "RD", 0), 18, 0, 12);
@@ -473,7 +473,7 @@ TEST_F(MultDocTest, AnOpenedMultSavesBackToItsFile)
     int remark = 0;
     for (const auto& save : saves) {
         doc.Header().remarkA = "save " + std::to_string(++remark);
-        doc.GetParts().AddTail(Part("B" + std::to_string(remark), 1, 120));
+        doc.GetParts().AddTail(MarkedPart("B" + std::to_string(remark), 1, 120));
         ASSERT_TRUE(save()) << remark;
         EXPECT_EQ(doc.GetPathName(), path) << remark;
         EXPECT_EQ(TempDrives::Names(JobFile("J1/G1")), nine) << remark;
@@ -574,7 +574,7 @@ TEST_F(MultDocTest, SaveNewKeepsTheHeaderForTheNextMult)
     FakeMultForm form(doc);
     FakeMultForm other(doc);
     MakeMult(doc);
-    doc.GetParts().AddTail(Part("B1", 1, 120));
+    doc.GetParts().AddTail(MarkedPart("B1", 1, 120));
     doc.DisableKeyFields();
     ASSERT_TRUE(doc.OnFileSaveNew());
     EXPECT_TRUE(std::filesystem::exists(JobFile("J1/G1/M 1.mlt")));
@@ -615,7 +615,7 @@ TEST_F(MultDocTest, CommandsFollowTheKeyFieldsPartsShapeAndMachine)
         if (!c.keyFields)
             doc.DisableKeyFields();
         if (c.parts)
-            doc.GetParts().AddTail(Part("B1", 1, 120));
+            doc.GetParts().AddTail(MarkedPart("B1", 1, 120));
         if (!c.shape)
             doc.SetShape(nullptr, -1);
         if (!c.machine)
@@ -727,7 +727,7 @@ TEST_F(MultDocTest, SortingOrdersByLengthAndKeepsEqualLengthsInOrder)
         CMultDoc doc;
         int number = 0;
         for (const auto& [mark, length] : c.parts) {
-            auto part = Part(mark, 1, length);
+            auto part = MarkedPart(mark, 1, length);
             part->SetListIndex(number++);
             doc.GetParts().AddTail(std::move(part));
         }
@@ -789,7 +789,7 @@ TEST_F(MultDocTest, SortingGivesTheOrderOfTheMovingWalk)
             // In odd rounds copies of one part differ in length.
             const double length = round % 2 ? double(1 + random() % 4) * 12 : lengthOf[std::size_t(mark)];
             parts[i] = {mark, length};
-            auto part = Part("P" + std::to_string(mark), 1, parts[i].second);
+            auto part = MarkedPart("P" + std::to_string(mark), 1, parts[i].second);
             part->SetListIndex(int(i));
             doc.GetParts().AddTail(std::move(part));
         }

@@ -9,32 +9,25 @@
 #include "fw/core/AppProfile.h"
 #include "fw/core/Archive.h"
 #include "tests/fw/TempDrives.h"
+#include "tests/machmult/MultTestSupport.h"
 #include "tests/model/ModelTestSupport.h"
 
 #include <gtest/gtest.h>
 
 using namespace modeltest;
+using multtest::ToolNames;
 
 namespace {
 
 constexpr const char* kPartLists = "C:\\DISK\\MULT\\PARTLIST\\T.REC";
 constexpr const char* kB12Path = "C:\\Kestrom\\Jobs\\J1\\G1\\B12.prt";
-constexpr std::uint64_t k26 = 0x403A000000000000;
 
 // W 12X26 in decimal inches: D 12, TW 0.5, BF 4, TF 1, SFG 2, 26 lb/ft, a beam.
 const Bytes kW12X26 = Cat({Str("W "), Str("12X26"), Dim(k12, 'D'), Dim(k0_5, 'D'), Dim(k4, 'D'), Dim(k1, 'D'),
                            Dim(k2, 'D'), Le64(k26), Str("W12 X 26"), Le32(0), Le32(1)});
 
-std::vector<std::string> ToolNames(const CMultPart& part)
-{
-    std::vector<std::string> names;
-    for (const CPartTool& tool : part.GetTools())
-        names.push_back(tool.GetShortName() + "/" + std::to_string(tool.GetZoneCode()));
-    return names;
-}
-
-std::unique_ptr<CMultPart> Part(const std::string& job, const std::string& mark, std::uint32_t quantity, double length,
-                                double offset, int listIndex = -1)
+std::unique_ptr<CMultPart> JobPart(const std::string& job, const std::string& mark, std::uint32_t quantity,
+                                   double length, double offset, int listIndex = -1)
 {
     auto part = std::make_unique<CMultPart>();
     PartRecord& h = part->GetHeader();
@@ -138,7 +131,7 @@ TEST_F(MultPartListRecordsTest, FromPartTakesHeaderFaceToolsAndPath)
 TEST_F(MultPartListRecordsTest, RecordsHoldTheListsFieldsWithTextsCut)
 {
     CMultPartList parts;
-    auto part = Part("JOB1234567X", "MARK123456Y", 3, 54, 6);
+    auto part = JobPart("JOB1234567X", "MARK123456Y", 3, 54, 6);
     part->GetHeader().remarkB = std::string(40, 'R') + "Z";
     parts.AddSorted(part);
     const auto records = PartListRecordsOf(parts);
@@ -159,9 +152,9 @@ TEST_F(MultPartListRecordsTest, RoundTripTakesPartFilesWhereTheyLoad)
 {
     const auto loaded = PutB12();
     CMultPartList written;
-    auto b12 = Part("J1", "B12", 3, 240, 30, 0);
-    auto noFile = Part("", "X9", 1, 100.5, 280, 1);
-    auto missing = Part("J1", "B13", 4, 60, 400, 2);
+    auto b12 = JobPart("J1", "B12", 3, 240, 30, 0);
+    auto noFile = JobPart("", "X9", 1, 100.5, 280, 1);
+    auto missing = JobPart("J1", "B13", 4, 60, 400, 2);
     ASSERT_TRUE(written.AddSorted(b12));
     ASSERT_TRUE(written.AddSorted(noFile));
     ASSERT_TRUE(written.AddSorted(missing));
@@ -217,13 +210,13 @@ TEST_F(MultPartListRecordsTest, PartsTheListRefusesAreDropped)
 {
     CMultPartList written;
     for (int i = 0; i < 3; ++i) {
-        auto part = Part("J1", "M" + std::to_string(i), 1, 12, 0, i);
+        auto part = JobPart("J1", "M" + std::to_string(i), 1, 12, 0, i);
         ASSERT_TRUE(written.AddSorted(part));
     }
     const std::int32_t chain = Write(written);
 
     CMultPartList read;
-    auto already = Part("J1", "OLD", 1, 12, 0, 1);
+    auto already = JobPart("J1", "OLD", 1, 12, 0, 1);
     ASSERT_TRUE(read.AddSorted(already));
     Read(chain, read);
     std::vector<std::string> marks;
@@ -235,8 +228,8 @@ TEST_F(MultPartListRecordsTest, PartsTheListRefusesAreDropped)
 TEST_F(MultPartListRecordsTest, QuantityThatDoesNotFitLeavesNoChain)
 {
     CMultPartList written;
-    auto fits = Part("J1", "A", 65535, 12, 0, 0);
-    auto tooMany = Part("J1", "B", 65536, 12, 0, 1);
+    auto fits = JobPart("J1", "A", 65535, 12, 0, 0);
+    auto tooMany = JobPart("J1", "B", 65536, 12, 0, 1);
     ASSERT_TRUE(written.AddSorted(fits));
     ASSERT_TRUE(written.AddSorted(tooMany));
     ASSERT_TRUE(access.Open(kPartLists, -1));

@@ -2,17 +2,15 @@
 #include "machmult/MultPart.h"
 
 #include "model/ModelClasses.h"
+#include "tests/machmult/MultTestSupport.h"
 #include "tests/model/ModelTestSupport.h"
 
 #include <gtest/gtest.h>
 
 using namespace modeltest;
+using multtest::ToolNames;
 
 namespace {
-
-constexpr std::uint64_t k240 = 0x406E000000000000;
-
-Bytes Word(std::uint16_t v) { return {std::uint8_t(v), std::uint8_t(v >> 8)}; }
 
 // Tool fields: size A, size B, type, orientation, short name; then the code and the zone.
 Bytes ZoneToolFields(std::uint64_t sizeA, const std::string& type, const std::string& name, std::int32_t code,
@@ -70,14 +68,6 @@ std::unique_ptr<CMultPart> Load(const Bytes& bytes)
     auto part = ar.ReadObject<CMultPart>();
     EXPECT_TRUE(ar.AtEnd());
     return part;
-}
-
-std::vector<std::string> ToolNames(const CMultPart& part)
-{
-    std::vector<std::string> names;
-    for (const CPartTool& tool : part.GetTools())
-        names.push_back(tool.GetShortName() + "/" + std::to_string(tool.GetZoneCode()));
-    return names;
 }
 
 class MultPartTest : public testing::Test {

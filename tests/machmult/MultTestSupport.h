@@ -5,6 +5,7 @@
 
 #include "machmult/MultClasses.h"
 #include "machmult/MultDoc.h"
+#include "machmult/MultPart.h"
 #include "model/ModelClasses.h"
 #include "partprog/PartDoc.h"
 
@@ -23,11 +24,13 @@ using modeltest::Cat;
 using modeltest::Le32;
 using modeltest::Le64;
 using modeltest::Str;
+using modeltest::Word;
 
-inline constexpr std::uint64_t k0_125 = 0x3FC0000000000000, k26 = 0x403A000000000000, k120 = 0x405E000000000000,
-                                k240 = 0x406E000000000000, k480 = 0x407E000000000000;
+using modeltest::k240;
+using modeltest::k26;
 
-inline Bytes Word(std::uint16_t v) { return {std::uint8_t(v), std::uint8_t(v >> 8)}; }
+inline constexpr std::uint64_t k0_125 = 0x3FC0000000000000, k120 = 0x405E000000000000, k480 = 0x407E000000000000;
+
 // A later object of the class with this archive index.
 inline Bytes ClassRef(std::uint16_t classIndex) { return Word(std::uint16_t(0x8000 | classIndex)); }
 // The first use of a class with a schema.
@@ -56,6 +59,15 @@ inline Bytes MachineFile(const std::string& name, int kind)
     for (int i = 0; i < 7; ++i)
         bytes = Cat({bytes, Le32(0)});
     return bytes;
+}
+
+// The part's tools as short name/zone code.
+inline std::vector<std::string> ToolNames(const CMultPart& part)
+{
+    std::vector<std::string> names;
+    for (const CPartTool& tool : part.GetTools())
+        names.push_back(tool.GetShortName() + "/" + std::to_string(tool.GetZoneCode()));
+    return names;
 }
 
 // A form that hands the document a header, or fails to validate.

@@ -13,7 +13,7 @@
 
 namespace {
 
-std::unique_ptr<CMultPart> Part(const std::string& mark, double length, std::uint32_t quantity, int index = -1)
+std::unique_ptr<CMultPart> PartOfLength(const std::string& mark, double length, std::uint32_t quantity, int index = -1)
 {
     auto part = std::make_unique<CMultPart>();
     part->GetHeader().jobId = "J1";
@@ -51,7 +51,7 @@ TEST_F(PartListRulesTest, WhatADragOverAListOffersAndWhatItsDropDoes)
     const FrameIdentity window = FrameIdentity::New();
     const FrameIdentity other = FrameIdentity::New();
     std::vector<std::unique_ptr<CMultPart>> parts;
-    parts.push_back(Part("A1", 10, 2, 0));
+    parts.push_back(PartOfLength("A1", 10, 2, 0));
 
     struct Case {
         PartListKind list;
@@ -103,8 +103,8 @@ TEST_F(PartListRulesTest, PayloadBytesAndRoundTrip)
 {
     const FrameIdentity window{0x01020304, 0x1112131415161718};
     std::vector<std::unique_ptr<CMultPart>> parts;
-    parts.push_back(Part("A1", 10, 2, 3));
-    parts.push_back(Part("B2", 20.5, 7, 0));
+    parts.push_back(PartOfLength("A1", 10, 2, 3));
+    parts.push_back(PartOfLength("B2", 20.5, 7, 0));
     const std::vector<std::uint8_t> bytes = PayloadOf(window, parts);
     const std::vector<std::uint8_t> head = {0x04, 0x03, 0x02, 0x01, 0x18, 0x17, 0x16, 0x15,
                                             0x14, 0x13, 0x12, 0x11, 0x02, 0x00, 0xFF, 0xFF};
@@ -132,8 +132,8 @@ TEST_F(PartListRulesTest, MalformedPayloadsAreRefusedWhole)
 {
     const FrameIdentity window = FrameIdentity::New();
     std::vector<std::unique_ptr<CMultPart>> parts;
-    parts.push_back(Part("A1", 10, 2, 0));
-    parts.push_back(Part("B2", 20, 1, 1));
+    parts.push_back(PartOfLength("A1", 10, 2, 0));
+    parts.push_back(PartOfLength("B2", 20, 1, 1));
     const std::vector<std::uint8_t> bytes = PayloadOf(window, parts);
     for (std::size_t size = 0; size < bytes.size(); ++size)
         EXPECT_FALSE(ReadPartPayload(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + std::ptrdiff_t(size)), window))
@@ -165,7 +165,7 @@ TEST_F(PartListRulesTest, MalformedPayloadsAreRefusedWhole)
 
 TEST_F(PartListRulesTest, ColumnTexts)
 {
-    auto part = Part("A1", 10.5, 4);
+    auto part = PartOfLength("A1", 10.5, 4);
     part->SetQuantityUsed(3);
     part->SetQuantityFit(1);
     part->GetHeader().fabCode = "F7";
@@ -185,10 +185,10 @@ TEST_F(PartListRulesTest, ColumnTexts)
 
 TEST_F(PartListRulesTest, SortingByLengthTakesWholeSixteenths)
 {
-    const auto a = Part("A", 10.01, 1);
-    const auto b = Part("B", 10.05, 1);
-    const auto c = Part("C", 10.0625, 1);
-    const auto d = Part("d", 9.999, 1);
+    const auto a = PartOfLength("A", 10.01, 1);
+    const auto b = PartOfLength("B", 10.05, 1);
+    const auto c = PartOfLength("C", 10.0625, 1);
+    const auto d = PartOfLength("d", 9.999, 1);
     const auto length = [](const CMultPart& x, const CMultPart& y) { return CompareParts(PartListKind::potential, 1, x, y); };
     EXPECT_EQ(length(*a, *b), 0);
     EXPECT_EQ(length(*b, *a), 0);
@@ -196,7 +196,7 @@ TEST_F(PartListRulesTest, SortingByLengthTakesWholeSixteenths)
     EXPECT_GT(length(*a, *d), 0);
     // Marks without case.
     EXPECT_LT(CompareParts(PartListKind::potential, 0, *c, *d), 0);
-    EXPECT_EQ(CompareParts(PartListKind::potential, 0, *d, *Part("D", 1, 1)), 0);
+    EXPECT_EQ(CompareParts(PartListKind::potential, 0, *d, *PartOfLength("D", 1, 1)), 0);
 
     // A stable sort by length keeps parts of the same sixteenth in their order, whatever the column.
     std::vector<const CMultPart*> order = {c.get(), a.get(), d.get(), b.get()};

@@ -24,14 +24,6 @@ protected:
     std::unique_ptr<CommaLocale> locale_;
 };
 
-CDimension Length(double inches, int system = 0)
-{
-    CDimension d;
-    d.SetUnits(system);
-    d.SetValue(inches);
-    return d;
-}
-
 } // namespace
 
 TEST_P(DimensionText, FormatsPartsAndTextsInEverySystem)

@@ -12,7 +12,6 @@ using modeltest::StoreDirect;
 
 namespace {
 
-Bytes Word(std::uint16_t v) { return {std::uint8_t(v), std::uint8_t(v >> 8)}; }
 
 } // namespace
 
@@ -105,7 +104,7 @@ TEST(MachineSpecData, RefusesListsThatAreNotUnits)
     auto load = [](fw::Archive& ar) { CDrillSpecData().Serialize(ar); };
     const Bytes fields = Cat({U32(1), U32(1), U32(1), U32(0), U32(0), U32(0), U32(0), U32(0)});
     // A class that is no unit, an unknown class, and an empty element.
-    EXPECT_EQ(LoadError(Cat({Word(1), NewClass("CZone"), Dim(0, 'E'), Dim(0, 'E'), fields}), load),
+    EXPECT_EQ(LoadError(Cat({Word(1), NewClass("CZone"), WholeDim(0, 'E'), WholeDim(0, 'E'), fields}), load),
               fw::ArchiveException::badClass);
     EXPECT_EQ(LoadError(Cat({Word(1), NewClass("CLaserUnit"), Head(9, "X", 0), fields}), load),
               fw::ArchiveException::badClass);

@@ -18,6 +18,13 @@ namespace machinetest {
 using modeltest::Bytes;
 using modeltest::Cat;
 using modeltest::Le32;
+using modeltest::Length;
+using modeltest::Str;
+using modeltest::Word;
+
+// What a machine document says when a save would replace another machine's file.
+inline constexpr const char* kSaveOnTopOfOld =
+    "Warning: Can't save new document on top of old!  You must change key fields.";
 
 // The IEEE double of a whole number below 2^52, composed from its sign, exponent and mantissa
 // (not through the compiler's own conversion).
@@ -35,16 +42,8 @@ inline Bytes F64(std::int64_t n)
 }
 
 inline Bytes U32(std::uint32_t v) { return Le32(v); }
-inline Bytes Str(const std::string& s) { return modeltest::Str(s); }
-inline Bytes Dim(std::int64_t inches, char unit) { return Cat({F64(inches), {std::uint8_t(unit)}}); }
-
-inline CDimension Length(double inches, int system)
-{
-    CDimension d;
-    d.SetUnits(system);
-    d.SetValue(inches);
-    return d;
-}
+// A length of whole inches in its archive form: the double, then the unit letter.
+inline Bytes WholeDim(std::int64_t inches, char unit) { return Cat({F64(inches), {std::uint8_t(unit)}}); }
 
 // A block with values b+1..b+6 and time b+7.
 inline ExtendedBlock Block(int b)
@@ -115,8 +114,8 @@ inline std::unique_ptr<CStencilUnit> Stencil(const std::string& name, std::uint3
 inline Bytes StencilBytes(const std::string& name, std::uint32_t face, int b, std::uint32_t wheelType, std::uint32_t frameType)
 {
     return Cat({Head(1, name, face), U32(std::uint32_t(b + 1)), Str("STN" + std::to_string(b)), U32(frameType),
-                U32(wheelType), Dim(b + 2, 'E'), Dim(b + 3, 'D'), Dim(b + 4, 'M'), BlockBytes(b + 10, wheelType),
-                BlockBytes(b + 20, frameType)});
+                U32(wheelType), WholeDim(b + 2, 'E'), WholeDim(b + 3, 'D'), WholeDim(b + 4, 'M'),
+                BlockBytes(b + 10, wheelType), BlockBytes(b + 20, frameType)});
 }
 
 inline std::unique_ptr<CShearUnit> Shear(const std::string& name, std::uint32_t face, int b)
@@ -135,8 +134,9 @@ inline std::unique_ptr<CShearUnit> Shear(const std::string& name, std::uint32_t 
 // Frame offset, cycle time, flat, angle, channel, kerf, maximum leg, maximum thickness.
 inline Bytes ShearBytes(const std::string& name, std::uint32_t face, int b)
 {
-    return Cat({Head(2, name, face), Dim(b + 5, 'E'), U32(std::uint32_t(b + 4)), U32(std::uint32_t(b + 3)),
-                U32(std::uint32_t(b + 2)), U32(std::uint32_t(b + 1)), Dim(b + 6, 'D'), Dim(b + 7, 'M'), Dim(b + 8, 'E')});
+    return Cat({Head(2, name, face), WholeDim(b + 5, 'E'), U32(std::uint32_t(b + 4)), U32(std::uint32_t(b + 3)),
+                U32(std::uint32_t(b + 2)), U32(std::uint32_t(b + 1)), WholeDim(b + 6, 'D'), WholeDim(b + 7, 'M'),
+                WholeDim(b + 8, 'E')});
 }
 
 inline std::unique_ptr<CGagUnit> Gag(const std::string& name, std::uint32_t face, int b, std::uint32_t tools,
@@ -153,7 +153,7 @@ inline std::unique_ptr<CGagUnit> Gag(const std::string& name, std::uint32_t face
 // Frame offset, cycle time, number of tools, position type, axis.
 inline Bytes GagBytes(const std::string& name, std::uint32_t face, int b, std::uint32_t tools, std::uint32_t positionType)
 {
-    return Cat({Head(3, name, face), Dim(b + 2, 'D'), U32(std::uint32_t(b + 1)), U32(tools), U32(positionType),
+    return Cat({Head(3, name, face), WholeDim(b + 2, 'D'), U32(std::uint32_t(b + 1)), U32(tools), U32(positionType),
                 BlockBytes(b + 10, positionType)});
 }
 
@@ -174,8 +174,9 @@ inline std::unique_ptr<CTorchUnit> Torch(const std::string& name, std::uint32_t 
 // Frame offset, runend position, flat, angle, channel, kerf, maximum leg, maximum thickness, six.
 inline Bytes TorchBytes(const std::string& name, std::uint32_t face, int b)
 {
-    return Cat({Head(4, name, face), Dim(b + 4, 'E'), Dim(b + 8, 'D'), U32(std::uint32_t(b + 3)), U32(std::uint32_t(b + 1)),
-                U32(std::uint32_t(b + 2)), Dim(b + 5, 'D'), Dim(b + 6, 'M'), Dim(b + 7, 'E'), SixBytes(b + 10)});
+    return Cat({Head(4, name, face), WholeDim(b + 4, 'E'), WholeDim(b + 8, 'D'), U32(std::uint32_t(b + 3)),
+                U32(std::uint32_t(b + 1)), U32(std::uint32_t(b + 2)), WholeDim(b + 5, 'D'), WholeDim(b + 6, 'M'),
+                WholeDim(b + 7, 'E'), SixBytes(b + 10)});
 }
 
 inline std::unique_ptr<CFlangeFrameUnit> FlangeFrame(const std::string& name, std::uint32_t face, int b, std::uint32_t tools,
@@ -195,8 +196,8 @@ inline std::unique_ptr<CFlangeFrameUnit> FlangeFrame(const std::string& name, st
 inline Bytes FlangeFrameBytes(const std::string& name, std::uint32_t face, int b, std::uint32_t tools,
                               std::uint32_t positionType)
 {
-    return Cat({Head(6, name, face), Dim(b + 2, 'E'), U32(std::uint32_t(b + 1)), U32(tools), U32(positionType),
-                U32(std::uint32_t(b + 4)), Dim(b + 3, 'M'), BlockBytes(b + 10, positionType)});
+    return Cat({Head(6, name, face), WholeDim(b + 2, 'E'), U32(std::uint32_t(b + 1)), U32(tools), U32(positionType),
+                U32(std::uint32_t(b + 4)), WholeDim(b + 3, 'M'), BlockBytes(b + 10, positionType)});
 }
 
 inline std::unique_ptr<CSawUnit> Saw(const std::string& name, std::uint32_t face, int b)
@@ -210,7 +211,7 @@ inline std::unique_ptr<CSawUnit> Saw(const std::string& name, std::uint32_t face
 // Frame offset, cycle time, kerf.
 inline Bytes SawBytes(const std::string& name, std::uint32_t face, int b)
 {
-    return Cat({Head(7, name, face), Dim(b + 2, 'D'), Dim(b + 1, 'E'), Dim(b + 3, 'M')});
+    return Cat({Head(7, name, face), WholeDim(b + 2, 'D'), WholeDim(b + 1, 'E'), WholeDim(b + 3, 'M')});
 }
 
 // The position type is 0 (valve form) and the other two selectors differ from it and from
@@ -237,9 +238,9 @@ inline std::unique_ptr<CDrillUnit> Drill(const std::string& name, std::uint32_t 
 // place of a second fourth), position axis (valve form), spread axis, linear axis.
 inline Bytes DrillBytes(const std::string& name, std::uint32_t face, int b, std::uint32_t spindles)
 {
-    return Cat({Head(8, name, face), U32(spindles), U32(0), U32(1), U32(2), Dim(b + 1, 'E'), Dim(b + 2, 'D'), Dim(b + 3, 'M'),
-                Dim(b + 4, 'E'), Dim(b + 5, 'D'), Dim(b + 6, 'M'), BlockBytes(b + 10, 0), BlockBytes(b + 20, 1),
-                BlockBytes(b + 30, 2)});
+    return Cat({Head(8, name, face), U32(spindles), U32(0), U32(1), U32(2), WholeDim(b + 1, 'E'), WholeDim(b + 2, 'D'),
+                WholeDim(b + 3, 'M'), WholeDim(b + 4, 'E'), WholeDim(b + 5, 'D'), WholeDim(b + 6, 'M'),
+                BlockBytes(b + 10, 0), BlockBytes(b + 20, 1), BlockBytes(b + 30, 2)});
 }
 
 } // namespace machinetest

@@ -120,8 +120,8 @@ TEST(MachineUnit, CorruptUnitsAreRefused)
         {"flange frame with 0xFFFFFFFF tools", unitFlangeFrame, FlangeFrameBytes("TF", 0x20, 10, 0xFFFFFFFF, 0)},
         {"drill unit with 5000 spindles", unitDrill, DrillBytes("Web", 0x10, 10, 5000)},
         {"block value not a number", unitGag,
-         Cat({Head(3, "Web", 0x10), Dim(1, 'E'), U32(0), U32(1), U32(0), modeltest::Le64(modeltest::kNaN), F64(1), F64(1),
-              F64(1), F64(1), U32(0)})},
+         Cat({Head(3, "Web", 0x10), WholeDim(1, 'E'), U32(0), U32(1), U32(0), modeltest::Le64(modeltest::kNaN), F64(1),
+              F64(1), F64(1), F64(1), U32(0)})},
         {"length unit value infinite", unitBeamLength,
          Cat({Head(5, "Length", 0x50), F64(1), modeltest::Le64(0x7FF0000000000000), F64(1), F64(1), F64(1), F64(1)})},
     };

@@ -3,6 +3,8 @@
 // load, truncation checks, and a comma-decimal locale for the locale-independence tests.
 
 #include "fw/core/Archive.h"
+#include "model/RefPlane.h"
+#include "records/Dimension.h"
 
 #include <gtest/gtest.h>
 
@@ -35,6 +37,9 @@ inline Bytes Le64(std::uint64_t bits)
     return b;
 }
 
+// A 16-bit word, little-endian.
+inline Bytes Word(std::uint16_t v) { return {std::uint8_t(v), std::uint8_t(v >> 8)}; }
+
 inline Bytes Le32(std::uint32_t v) { return {std::uint8_t(v), std::uint8_t(v >> 8), std::uint8_t(v >> 16), std::uint8_t(v >> 24)}; }
 
 // A length's archive form: the double's bits, then the unit letter.
@@ -46,6 +51,23 @@ inline Bytes Str(const std::string& s)
     Bytes b{std::uint8_t(s.size())};
     b.insert(b.end(), s.begin(), s.end());
     return b;
+}
+
+// A length of <inches> shown in unit system <system>.
+inline CDimension Length(double inches, int system = 0)
+{
+    CDimension d;
+    d.SetUnits(system);
+    d.SetValue(inches);
+    return d;
+}
+
+// A reference plane at (x, u) with its directions, slope and type.
+inline CRefPlane Plane(double x, double u, char xDirection, char uDirection, double rise, double run, char type)
+{
+    CRefPlane plane;
+    plane.Set(x, u, xDirection, uDirection, rise, run, type);
+    return plane;
 }
 
 // A class tag for the first use of a schema-1 class.
@@ -61,8 +83,9 @@ inline constexpr std::uint64_t k0 = 0x0000000000000000, k0_5 = 0x3FE000000000000
                                 k1 = 0x3FF0000000000000, k2 = 0x4000000000000000, k2_5 = 0x4004000000000000,
                                 k3 = 0x4008000000000000, k4 = 0x4010000000000000, k5 = 0x4014000000000000,
                                 k10 = 0x4024000000000000, k12 = 0x4028000000000000, k20 = 0x4034000000000000,
-                                k30 = 0x403E000000000000, k40 = 0x4044000000000000, k40_5 = 0x4044400000000000,
-                                k48 = 0x4048000000000000, kNaN = 0x7FF8000000000000;
+                                k26 = 0x403A000000000000, k30 = 0x403E000000000000, k40 = 0x4044000000000000,
+                                k40_5 = 0x4044400000000000, k48 = 0x4048000000000000, k240 = 0x406E000000000000,
+                                kNaN = 0x7FF8000000000000;
 
 // The bytes of an object's own Serialize (no tag).
 template <class T> Bytes StoreDirect(T& object)

@@ -26,13 +26,6 @@ using namespace modeltest;
 
 namespace {
 
-CRefPlane Plane(double x, double u, char xDirection, char uDirection, double rise, double run, char type)
-{
-    CRefPlane plane;
-    plane.Set(x, u, xDirection, uDirection, rise, run, type);
-    return plane;
-}
-
 // The worked example: start (2, 3), increments (4, 1), 3 x 2 elements.
 std::unique_ptr<CPattern> Example(const CRefPlane& plane, const CPartTool* tool = nullptr, int operation = 0)
 {

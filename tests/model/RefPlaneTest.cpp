@@ -11,13 +11,6 @@ using namespace modeltest;
 
 namespace {
 
-CRefPlane Plane(double x, double u, char xDirection, char uDirection, double rise, double run, char type)
-{
-    CRefPlane plane;
-    plane.Set(x, u, xDirection, uDirection, rise, run, type);
-    return plane;
-}
-
 Bytes PlaneBytes(std::uint64_t x, std::uint64_t u, char xDirection, char uDirection, std::uint64_t rise,
                  std::uint64_t run, char type)
 {

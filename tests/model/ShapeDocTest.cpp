@@ -16,7 +16,6 @@ using namespace modeltest;
 namespace {
 
 constexpr const char* kMismatch = "WARNING:  The Shape information in this file is inconsistent with the file name!";
-constexpr std::uint64_t k26 = 0x403A000000000000;   // 26.0
 
 // W 12X26 in decimal inches: D 12, TW 0.5, BF 4, TF 1, SFG 2, 26 lb/ft.
 const Bytes kW12X26 = Cat({Str("W "), Str("12X26"), Dim(k12, 'D'), Dim(k0_5, 'D'), Dim(k4, 'D'), Dim(k1, 'D'),
@@ -53,7 +52,7 @@ protected:
 };
 
 // A form that copies fixed values into its document, or refuses as invalid.
-struct TestForm : fw::View {
+struct ShapeForm : fw::View {
     bool HoldsEdits() const override { return true; }
     void OnUpdate(fw::View*, long, fw::Object*) override { ++updates; }
     bool CommitPendingEdits() override
@@ -300,7 +299,7 @@ TEST_F(ShapeDocTest, NamesThatCannotBeFileNamesAreRefused)
 TEST_F(ShapeDocTest, FileSaveLocksTheKeyFieldsOnlyWhenSaved)
 {
     CShapeDoc* doc = NewShape();
-    TestForm form;
+    ShapeForm form;
     doc->AddView(&form);
     doc->OnFileSave();
     EXPECT_EQ(form.copies, 2);   // the command, then the save
@@ -318,7 +317,7 @@ TEST_F(ShapeDocTest, FileSaveLocksTheKeyFieldsOnlyWhenSaved)
 TEST_F(ShapeDocTest, SaveNewKeepsTheDataForANewShape)
 {
     CShapeDoc* doc = NewShape();
-    TestForm form, other;
+    ShapeForm form, other;
     doc->AddView(&form);
     doc->AddView(&other);
     doc->DisableKeyFields();
@@ -344,7 +343,7 @@ TEST_F(ShapeDocTest, SaveNewKeepsTheDataForANewShape)
 TEST_F(ShapeDocTest, SaveNewDoesNothingWhenAFormIsNotValid)
 {
     CShapeDoc* doc = NewShape();
-    TestForm form;
+    ShapeForm form;
     form.valid = false;
     doc->AddView(&form);
     doc->OnFileSaveNew();

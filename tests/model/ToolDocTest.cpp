@@ -38,7 +38,7 @@ protected:
 };
 
 // A form that copies fixed values into its document, or refuses as invalid.
-struct TestForm : fw::View {
+struct ToolForm : fw::View {
     bool HoldsEdits() const override { return true; }
     void OnUpdate(fw::View*, long, fw::Object*) override {}
     bool CommitPendingEdits() override
@@ -116,7 +116,7 @@ TEST_F(ToolDocTest, SavesUnderItsShortNameInTheToolDirectory)
 TEST_F(ToolDocTest, FileSaveCopiesTheFormsFirst)
 {
     CToolDoc* doc = NewTool();
-    TestForm form;
+    ToolForm form;
     doc->AddView(&form);
     doc->SetModifiedFlag();
     doc->OnFileSave();

@@ -12,8 +12,6 @@ using namespace detailtest;
 
 namespace {
 
-const PatternValues kGrid{1, 1, 3, 2, 2, 1};
-
 std::string Describe(const CDetailingObject& o)
 {
     char text[64];

@@ -18,7 +18,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-const PatternValues kGrid{1, 1, 3, 2, 2, 1};
 const std::string kExtensionPen = "Pen solid 0 #B4B4BE";
 const std::string kBluePen = "Pen solid 0 #0000FF";
 

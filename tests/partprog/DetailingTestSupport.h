@@ -34,6 +34,9 @@ struct PatternValues {
     double incrementU = 0;
 };
 
+// 3 x 2 elements from (1, 1), 2 apart along X and 1 along U.
+inline const PatternValues kGrid{1, 1, 3, 2, 2, 1};
+
 inline CRefPlane MakePlane(const PlaneValues& p)
 {
     CRefPlane plane;

@@ -13,8 +13,6 @@ namespace {
 
 // Plane at (10, 2) inches, pattern starting 1 inch from it both ways: the plane-to-first
 // dimensions are 16 units long and their values ("1\"", 20 units wide) do not fit.
-const PatternValues kGrid{1, 1, 3, 2, 2, 1};
-
 TEST(DetailingTextRect, OnlyValuesThatDoNotFitGetALabel)
 {
     fw::RecordingDrawContext dc;

@@ -6,7 +6,7 @@
 
 namespace {
 
-CDimRect Box(double x0, double y0, double x1, double y1)
+CDimRect Rect(double x0, double y0, double x1, double y1)
 {
     return CDimRect({x0, y0}, {x0, y1}, {x1, y1}, {x1, y0});
 }
@@ -97,13 +97,13 @@ TEST(DimLineSegment, Intersects)
 
 TEST(DimRect, EdgesSameAsContainsTranslate)
 {
-    CDimRect r = Box(0, 0, 10, 4);
+    CDimRect r = Rect(0, 0, 10, 4);
     EXPECT_DOUBLE_EQ(r.GetEdge(3).GetLength(), 10.0);   // corner 4 to corner 1
     EXPECT_TRUE(r.SameAs(CDimRect({10, 4}, {10, 0}, {0, 0}, {0, 4})));
-    EXPECT_TRUE(r.Contains(Box(0, 0, 5, 4)));
-    EXPECT_FALSE(r.Contains(Box(0, 0, 10.01, 4)));
+    EXPECT_TRUE(r.Contains(Rect(0, 0, 5, 4)));
+    EXPECT_FALSE(r.Contains(Rect(0, 0, 10.01, 4)));
     r.Translate(1, -2);
-    EXPECT_TRUE(r.SameAs(Box(1, -2, 11, 2)));
+    EXPECT_TRUE(r.SameAs(Rect(1, -2, 11, 2)));
     EXPECT_DOUBLE_EQ(r.GetEdge(0).GetStart().GetY(), -2.0);
     EXPECT_EQ(r.MinX(), 1.0);
     EXPECT_EQ(r.MaxY(), 2.0);
@@ -111,7 +111,7 @@ TEST(DimRect, EdgesSameAsContainsTranslate)
 
 TEST(DimRect, Classify)
 {
-    const CDimRect a = Box(0, 0, 10, 10);
+    const CDimRect a = Rect(0, 0, 10, 10);
     const CDimRect diamond({10, 5}, {15, 0}, {20, 5}, {15, 10});
     struct Case {
         const char* name;
@@ -119,19 +119,19 @@ TEST(DimRect, Classify)
         CDimRect::Relation relation;
     };
     const Case cases[] = {
-        {"apart", Box(20, 0, 30, 10), CDimRect::disjoint},
+        {"apart", Rect(20, 0, 30, 10), CDimRect::disjoint},
         {"same, other corner order", CDimRect({10, 10}, {10, 0}, {0, 0}, {0, 10}), CDimRect::same},
-        {"inside", Box(2, 2, 8, 8), CDimRect::contains},
-        {"inside on one side", Box(0, 2, 8, 8), CDimRect::contains},
-        {"shares a side", Box(10, 0, 20, 10), CDimRect::touch},
-        {"shares part of a side", Box(10, 5, 20, 15), CDimRect::touch},
-        {"shares a side within tolerance", Box(10.004, 0, 20, 10), CDimRect::touch},
-        {"gap beyond tolerance", Box(10.006, 0, 20, 10), CDimRect::disjoint},
-        {"corner to corner", Box(10, 10, 20, 20), CDimRect::meet},
+        {"inside", Rect(2, 2, 8, 8), CDimRect::contains},
+        {"inside on one side", Rect(0, 2, 8, 8), CDimRect::contains},
+        {"shares a side", Rect(10, 0, 20, 10), CDimRect::touch},
+        {"shares part of a side", Rect(10, 5, 20, 15), CDimRect::touch},
+        {"shares a side within tolerance", Rect(10.004, 0, 20, 10), CDimRect::touch},
+        {"gap beyond tolerance", Rect(10.006, 0, 20, 10), CDimRect::disjoint},
+        {"corner to corner", Rect(10, 10, 20, 20), CDimRect::meet},
         {"corner on a side", diamond, CDimRect::meet},
-        {"crossing", Box(5, 5, 15, 15), CDimRect::cross},
-        {"collinear side, overlapping", Box(5, 0, 15, 10), CDimRect::cross},
-        {"surrounds", Box(-5, -5, 15, 15), CDimRect::cross},
+        {"crossing", Rect(5, 5, 15, 15), CDimRect::cross},
+        {"collinear side, overlapping", Rect(5, 0, 15, 10), CDimRect::cross},
+        {"surrounds", Rect(-5, -5, 15, 15), CDimRect::cross},
         {"turned apart", CDimRect({11, 12}, {12, 11}, {22, 21}, {21, 22}), CDimRect::disjoint},
         {"unset", CDimRect(), CDimRect::disjoint},
     };
@@ -140,7 +140,7 @@ TEST(DimRect, Classify)
         const bool overlaps = c.relation == CDimRect::same || c.relation == CDimRect::cross || c.relation == CDimRect::contains;
         EXPECT_EQ(a.Overlaps(c.other), overlaps) << c.name;
     }
-    EXPECT_EQ(Box(2, 2, 8, 8).Classify(a), CDimRect::cross);   // inside, seen from the inner one
+    EXPECT_EQ(Rect(2, 2, 8, 8).Classify(a), CDimRect::cross);   // inside, seen from the inner one
 }
 
 } // namespace

@@ -18,8 +18,6 @@ using namespace modeltest;
 
 namespace {
 
-constexpr std::uint64_t k26 = 0x403A000000000000;
-
 // W 12X26: D 12, BF 4 (decimal inch); L 4X4X0.5: D 4, BF 4; TS 4X4: D 4, BF 3.
 Bytes ShapeFile(const std::string& type, const std::string& size, std::uint64_t depth, std::uint64_t width, int kind)
 {

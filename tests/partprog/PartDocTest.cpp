@@ -17,7 +17,7 @@ using namespace modeltest;
 
 namespace {
 
-constexpr std::uint64_t k26 = 0x403A000000000000, k240 = 0x406E000000000000, k11_25 = 0x4026800000000000;
+constexpr std::uint64_t k11_25 = 0x4026800000000000;
 
 // W 12X26 in decimal inches: D 12, TW 0.5, BF 4, TF 1, SFG 2, 26 lb/ft, a beam.
 const Bytes kW12X26 = Cat({Str("W "), Str("12X26"), Dim(k12, 'D'), Dim(k0_5, 'D'), Dim(k4, 'D'), Dim(k1, 'D'),
@@ -26,7 +26,8 @@ const Bytes kW12X26 = Cat({Str("W "), Str("12X26"), Dim(k12, 'D'), Dim(k0_5, 'D'
 const Bytes kPlaneA = Cat({Dim(k10), Dim(k0), {'+', '+'}, Dim(k0), Dim(k0), {'A'}});
 
 // A 3 x 2 pattern from (start X, 3) at increments 4 and 1 on a plane at X 10.
-Bytes PatternFields(std::uint64_t startX, std::int32_t kind, const Bytes& tool, std::uint64_t minX, std::uint64_t maxX)
+Bytes PatternFieldBytes(std::uint64_t startX, std::int32_t kind, const Bytes& tool, std::uint64_t minX,
+                        std::uint64_t maxX)
 {
     return Cat({Dim(startX), Dim(k3), Le32(3), Le32(2), Dim(k4), Dim(k1), Le32(CPattern::hole), kPlaneA,
                 Le32(std::uint32_t(kind)), tool, Le64(minX), Le64(k3), Le64(maxX), Le64(k4)});
@@ -40,10 +41,10 @@ const Bytes kSquareTool = Cat({Dim(k1), Dim(k0), Str("SQ"), Le32(0), Str("1-SQ")
 const Bytes kB12 = Cat({
     Str("J1"), Str("G1"), Str("B12"), Le32(2), Dim(k240, 'E'),
     Str("W "), Str("12X26"), Str("A36"), Str("F1"), Le32(0), Str("R1"), Str(""), Le32(0), Le32(0),
-    {0x01, 0x00}, NewClass("CPattern"), PatternFields(k2, 0, kRoundTool, k12, k20),   // top flange
-    {0x01, 0x00}, {0x01, 0x80}, PatternFields(k30, 1, kSquareTool, k40, k48),         // web
-    {0x00, 0x00},                                                                    // bottom flange
-    {0x00, 0x00},                                                                    // second web
+    {0x01, 0x00}, NewClass("CPattern"), PatternFieldBytes(k2, 0, kRoundTool, k12, k20),   // top flange
+    {0x01, 0x00}, {0x01, 0x80}, PatternFieldBytes(k30, 1, kSquareTool, k40, k48),         // web
+    {0x00, 0x00},                                                                         // bottom flange
+    {0x00, 0x00},                                                                         // second web
     {0x01, 0x00}, NewClass("CStencilPattern"), Dim(k10), Dim(k2), Str("AB"), Le64(k10), Le64(k2), Le64(k11_25),
     Le64(k2),
 });
@@ -55,7 +56,7 @@ std::unique_ptr<CPattern> Holes(double startX, const CPartTool& tool)
     return std::make_unique<CPattern>(startX, 3, 3, 4, 2, 1, CPattern::hole, &plane, &tool, 0);
 }
 
-struct CountingView : fw::View {
+struct HintRecordingView : fw::View {
     void OnUpdate(fw::View*, long hint, fw::Object*) override { hints.push_back(hint); }
     std::vector<long> hints;
 };
@@ -200,7 +201,7 @@ TEST_F(PartDocTest, MissingShapeFileKeepsThePatternsAndTheFlagIsResetOnTheNextLo
     EXPECT_EQ(Store(doc), kB12);
 
     // With a window the user is told, of the shape and of the tool files that are missing too.
-    CountingView view;
+    HintRecordingView view;
     doc.AddView(&view);
     messages->Answer(fw::IDOK).Answer(fw::IDOK);
     EXPECT_FALSE(doc.LoadPart("C:\\Kestrom\\Jobs\\J1\\G1\\B12.prt"));
@@ -309,7 +310,7 @@ TEST_F(PartDocTest, WhatALoadCannotResolveIsReturnedAndShownOnlyWithAWindow)
 
         // With a window the same problems are shown, in the same order.
         CPartDoc shown;
-        CountingView view;
+        HintRecordingView view;
         shown.AddView(&view);
         fw::ScriptedMessages scoped;
         for (std::size_t i = 0; i < c.kinds.size(); ++i)
@@ -349,7 +350,7 @@ TEST_F(PartDocTest, UnopenableFiles)
     EXPECT_FALSE(doc.TryLoadPart("C:\\Kestrom\\Jobs\\J1\\G1\\NO.prt"));
     EXPECT_FALSE(doc.LoadPart("C:\\Kestrom\\Jobs\\J1\\G1\\NO.prt"));
     EXPECT_TRUE(messages->Shown().empty());
-    CountingView view;
+    HintRecordingView view;
     doc.AddView(&view);
     EXPECT_FALSE(doc.TryLoadPart("C:\\Kestrom\\Jobs\\J1\\G1\\NO.prt"));
     EXPECT_TRUE(messages->Beeps().empty());
@@ -453,7 +454,7 @@ TEST_F(PartDocTest, NewPart)
 TEST_F(PartDocTest, SaveWithoutShapeOrWithBadNamesWritesNothing)
 {
     CPartDoc doc;
-    CountingView view;
+    HintRecordingView view;
     doc.AddView(&view);
     doc.Header().mark = "B1";
     messages->Answer(fw::IDOK);
@@ -501,7 +502,7 @@ TEST_F(PartDocTest, SavingOverAnotherPartsFileAsksFirst)
     EXPECT_FALSE(doc.OnFileSave());   // windowless: never replaced
     EXPECT_EQ(TempDrives::Get(JobFile("J1/G1/B12.prt")), "other");
 
-    CountingView view;
+    HintRecordingView view;
     doc.AddView(&view);
     messages->Answer(fw::IDNO);
     EXPECT_FALSE(doc.OnFileSave());
@@ -683,7 +684,7 @@ TEST_F(PartDocTest, TheLengthGoesToTheDocumentAndTheOtherViews)
 {
     CPartDoc doc;
     MakeB12(doc);
-    CountingView editing, other;
+    HintRecordingView editing, other;
     doc.AddView(&editing);
     doc.AddView(&other);
     doc.SetLength(120.5, &editing);

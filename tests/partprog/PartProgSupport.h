@@ -1,6 +1,6 @@
 #pragma once
 // A part programming fixture: shape files for a W 12X26 beam and a 1/2 X 12 plate on a
-// temporary drive, and new part documents of either shape.
+// temporary drive, and new part documents of either shape; a view that counts its updates.
 
 #include "partprog/PartDoc.h"
 
@@ -15,6 +15,12 @@
 #include "tests/fw/TempDrives.h"
 
 #include <gtest/gtest.h>
+
+// A view of a document that only counts the updates it is sent.
+struct CountingView : fw::View {
+    void OnUpdate(fw::View*, long, fw::Object*) override { ++updates; }
+    int updates = 0;
+};
 
 class PartProgTest : public testing::Test {
 protected:

@@ -12,6 +12,7 @@
 #include "model/ShapeDoc.h"
 
 #include "LenboxFactory.h"
+#include "PartProgSupport.h"
 #include "tests/fw/QtApp.h"
 #include "tests/fw/TempDrives.h"
 #include "tests/support/TabChain.h"
@@ -32,11 +33,6 @@
 namespace {
 
 constexpr const char* kSaveOnTopOfOld = "Warning: Can't save new document on top of old!  You must change key fields.";
-
-struct CountingView : fw::View {
-    void OnUpdate(fw::View*, long, fw::Object*) override { ++updates; }
-    int updates = 0;
-};
 
 class PartViewTest : public testing::Test {
 protected:

@@ -12,14 +12,14 @@
 
 namespace {
 
-using Length = CRefDialog::Length;
+using LengthField = CRefDialog::Length;
 
 class RefDialogTest : public testing::Test {
 protected:
     test::LenboxFactory factory;
     CRefDialog dialog;
 
-    lenbox::CLenboxCtrl& Control(Length length) { return test::LenboxFactory::Of(dialog.GetLenbox(length)); }
+    lenbox::CLenboxCtrl& Control(LengthField length) { return test::LenboxFactory::Of(dialog.GetLenbox(length)); }
     std::vector<int> Radios() const
     {
         return {dialog.GetXDirectionGroup().GetIndex(), dialog.GetUDirectionGroup().GetIndex(),
@@ -47,8 +47,8 @@ TEST_F(RefDialogTest, OpensEmptyWithNoChoiceMade)
         EXPECT_EQ(button->text(), texts[id - CRefDialog::IDC_X_POSITIVE]);
     }
     for (int length = 0; length < CRefDialog::lengthCount; ++length) {
-        EXPECT_EQ(Control(Length(length)).objectName(), QString::number(CRefDialog::IDC_START_X + length));
-        EXPECT_EQ(Control(Length(length)).GetDecimalInches(), 0.0);
+        EXPECT_EQ(Control(LengthField(length)).objectName(), QString::number(CRefDialog::IDC_START_X + length));
+        EXPECT_EQ(Control(LengthField(length)).GetDecimalInches(), 0.0);
     }
     dialog.reject();
 }
@@ -62,7 +62,7 @@ TEST_F(RefDialogTest, ShowsThePlaneInTheMeasuringSystem)
         shown.open();
         const double lengths[] = {12.5, 3.25, 3, 12};
         for (int length = 0; length < CRefDialog::lengthCount; ++length) {
-            const lenbox::CLenboxCtrl& control = test::LenboxFactory::Of(shown.GetLenbox(Length(length)));
+            const lenbox::CLenboxCtrl& control = test::LenboxFactory::Of(shown.GetLenbox(LengthField(length)));
             EXPECT_EQ(control.GetDimensionType(), system);
             EXPECT_NEAR(control.GetDecimalInches(), lengths[length], kHalfMillimetre) << system;
         }
@@ -126,7 +126,7 @@ TEST_F(RefDialogTest, LeavingALengthPostsItsFieldChanged)
     QObject::connect(&dialog, &CRefDialog::FieldChanged, [&](int id) { changed.push_back(id); });
     dialog.open();
     for (int length = CRefDialog::lengthCount - 1; length >= 0; --length)
-        emit Control(Length(length)).KillFocus();
+        emit Control(LengthField(length)).KillFocus();
     EXPECT_TRUE(changed.empty());   // posted, not sent
     QCoreApplication::processEvents();
     EXPECT_EQ(changed, (std::vector{CRefDialog::IDC_RUN, CRefDialog::IDC_RISE, CRefDialog::IDC_START_U,

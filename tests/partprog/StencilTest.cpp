@@ -11,6 +11,7 @@
 #include "model/ShapeDoc.h"
 
 #include "LenboxFactory.h"
+#include "PartProgSupport.h"
 #include "tests/fw/TempDrives.h"
 #include "tests/support/TabChain.h"
 
@@ -93,11 +94,6 @@ TEST_F(StencilDlgTest, OkTakesTheControlsAndCancelKeepsTheValues)
 }
 
 // ---- the stencil list
-
-struct CountingView : fw::View {
-    void OnUpdate(fw::View*, long, fw::Object*) override { ++updates; }
-    int updates = 0;
-};
 
 // What the stencil dialog was given, and what the script typed into it before OK (no answer:
 // Cancel).

@@ -25,9 +25,9 @@ QAction* FindAction(const QList<QAction*>& actions, const QString& text)
     return nullptr;
 }
 
-class FakeLink : public MachineLink {
+class MenuLink : public MachineLink {
 public:
-    explicit FakeLink(Calls& calls) : calls_(calls) {}
+    explicit MenuLink(Calls& calls) : calls_(calls) {}
     void Close() override { calls_.push_back("Link.Close"); }
     void RunPart(const std::string&) override {}
     void RunMult(const std::string&) override {}
@@ -51,7 +51,7 @@ class MainFrameTest : public test::QtFixture {
 protected:
     test::FakeServices services;
     CVarnexApp app{services.App(), {.machineLinkLoader = [this](CVarnexApp&) -> std::unique_ptr<MachineLink> {
-                                         return std::make_unique<FakeLink>(services.calls);
+                                         return std::make_unique<MenuLink>(services.calls);
                                      }}};
 
     // Placement and dock-state values without the dock state's bytes.

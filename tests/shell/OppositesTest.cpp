@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr const char* kGroup = "C:\\Kestrom\\Jobs\\J1\\G1\\";
+constexpr const char* kGroupFolder = "C:\\Kestrom\\Jobs\\J1\\G1\\";
 
 class OppositesTest : public multtest::MultFixture {
 protected:
@@ -35,7 +35,7 @@ TEST_F(OppositesTest, DoAllSimilarlySwapsOrAppendsTheHandAndAsksForALongMark)
     PutPart("A1", 240.0);
     PutPart("LONGMARK9", 240.0);
     services.markAnswers = {MarkAnswer{"B12-L", 'L', true}, MarkAnswer{"LONG-L", 'L', false}};
-    Run(std::string(kGroup) + "B12-R.prt|" + kGroup + "A1.prt|" + kGroup + "LONGMARK9.prt|");
+    Run(std::string(kGroupFolder) + "B12-R.prt|" + kGroupFolder + "A1.prt|" + kGroupFolder + "LONGMARK9.prt|");
 
     EXPECT_EQ(services.calls, (std::vector<std::string>{"AskMark(Change Mark,B12-R)", "AskMark(Mark to long,LONGMARK9)"}));
     for (const char* mark : {"B12-L", "A1-L", "LONG-L"})
@@ -53,7 +53,7 @@ TEST_F(OppositesTest, AnExistingMarkIsAskedAgainAndCancelSkipsThePart)
     PutPart("C1", 240.0);
     const std::string before = TempDrives::Get(JobFile("J1/G1/A1-R.prt"));
     services.markAnswers = {MarkAnswer{"A1-R", 'R', false}, MarkAnswer{"A1-R2", ' ', false}};
-    Run(std::string(kGroup) + "A1.prt|" + kGroup + "C1.prt");   // the last name without its '|'
+    Run(std::string(kGroupFolder) + "A1.prt|" + kGroupFolder + "C1.prt");   // the last name without its '|'
 
     EXPECT_EQ(services.calls, (std::vector<std::string>{"AskMark(Change Mark,A1)", "AskMark(Part Already exists,A1-R)",
                                                         "AskMark(Change Mark,C1)"}));
@@ -66,7 +66,7 @@ TEST_F(OppositesTest, AFailedLoadStopsAndIsNamed)
 {
     PutPart("A1", 240.0);
     messages->Answer(fw::IDOK);
-    Run(std::string(kGroup) + "GONE.prt|" + kGroup + "A1.prt|");
+    Run(std::string(kGroupFolder) + "GONE.prt|" + kGroupFolder + "A1.prt|");
     EXPECT_TRUE(services.calls.empty());
     ASSERT_EQ(messages->Shown().size(), 1u);
     EXPECT_NE(messages->Shown()[0].text.find("GONE.prt"), std::string::npos);

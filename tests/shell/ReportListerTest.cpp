@@ -15,7 +15,7 @@
 namespace {
 
 using V = std::vector<std::string>;
-constexpr const char* kGroup = "C:\\Kestrom\\Jobs\\J1\\G1";
+constexpr const char* kListedGroup = "C:\\Kestrom\\Jobs\\J1\\G1";
 
 class ReportListerTest : public multtest::MultFixture {
 protected:
@@ -33,7 +33,7 @@ TEST_F(ReportListerTest, PartReportRowsHoldTheHeadersWithoutOpeningADocument)
     PutPart("B2", 120.0, "L ", "4X4X0.5", "");
     PutPart("A1", 240.0);
     TempDrives::Put(JobFile("J1/G1/BAD.prt"), "not a part");
-    const std::vector<ReportRow> rows = ListReport(ReportKind::parts, kGroup);
+    const std::vector<ReportRow> rows = ListReport(ReportKind::parts, kListedGroup);
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0].texts, (V{"A1.prt", "J1", "G1", "5", "20'", "W  12X26", "A36"}));
     EXPECT_EQ(rows[1].texts, (V{"B2.prt", "J1", "G1", "5", "10'", "L  4X4X0.5", "NONE"}));
@@ -56,13 +56,13 @@ TEST_F(ReportListerTest, LongHeadersAreReadWholeAndFifosOrDamagedFilesShowTheirN
     for (const char* fifo : {"J1/G1/PIPE.prt", "J1/G1/PIPE.mlt"})
         ASSERT_EQ(::mkfifo(JobFile(fifo).c_str(), 0600), 0) << fifo;
 
-    const std::vector<ReportRow> rows = ListReport(ReportKind::parts, kGroup);
+    const std::vector<ReportRow> rows = ListReport(ReportKind::parts, kListedGroup);
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(rows[0].texts, (V{"CUT.prt", "", "", "", "", "", ""}));
     EXPECT_EQ(rows[1].texts, (V{"HUGE.prt", "", "", "", "", "", ""}));
     EXPECT_EQ(rows[2].texts, (V{"LONG.prt", "J1", "G1", "5", "10'", "W  12X26", grade}));
     EXPECT_EQ(rows[3].texts, (V{"PIPE.prt", "", "", "", "", "", ""}));
-    const std::vector<ReportRow> mults = ListReport(ReportKind::mults, kGroup);
+    const std::vector<ReportRow> mults = ListReport(ReportKind::mults, kListedGroup);
     ASSERT_EQ(mults.size(), 1u);
     EXPECT_EQ(mults[0].texts[0], "PIPE.mlt");
     EXPECT_EQ(mults[0].texts[1], "");
@@ -72,14 +72,14 @@ TEST_F(ReportListerTest, LongHeadersAreReadWholeAndFifosOrDamagedFilesShowTheirN
     NavHeaderReader tree;
     EXPECT_EQ(tree.Describe(nav::ItemKind::part, "C:\\Kestrom\\Jobs\\J1\\G1\\LONG.prt"), (nav::Description{"W ", "12X26"}));
     for (const char* name : {"PIPE.prt", "CUT.prt", "HUGE.prt"})
-        EXPECT_EQ(tree.Describe(nav::ItemKind::part, std::string(kGroup) + "\\" + name), std::nullopt) << name;
-    EXPECT_EQ(tree.Describe(nav::ItemKind::mult, std::string(kGroup) + "\\PIPE.mlt"), std::nullopt);
+        EXPECT_EQ(tree.Describe(nav::ItemKind::part, std::string(kListedGroup) + "\\" + name), std::nullopt) << name;
+    EXPECT_EQ(tree.Describe(nav::ItemKind::mult, std::string(kListedGroup) + "\\PIPE.mlt"), std::nullopt);
 }
 
 TEST_F(ReportListerTest, MultReportRowsShowUsageAndAStockOfZeroStillShows)
 {
     PutMult(120.0);
-    const std::vector<ReportRow> rows = ListReport(ReportKind::mults, kGroup);
+    const std::vector<ReportRow> rows = ListReport(ReportKind::mults, kListedGroup);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].texts, (V{"M 1.mlt", "J1", "G1", "1", "40'", "1", "", "W 12X26", "A36", "PUNCH1", "75.00"}));
 
@@ -94,7 +94,7 @@ TEST_F(ReportListerTest, FileListShowsSizesIconsAndFolders)
     TempDrives::Put(JobFile("J1/G1/x.PRT"), "12345");
     TempDrives::Put(JobFile("J1/G1/y.mlt"), "1");
     std::filesystem::create_directories(JobFile("J1/G1/SUB"));
-    const std::vector<ReportRow> rows = ListReport(ReportKind::files, kGroup);
+    const std::vector<ReportRow> rows = ListReport(ReportKind::files, kListedGroup);
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0].name, "SUB");
     EXPECT_EQ(rows[0].texts[1], "");

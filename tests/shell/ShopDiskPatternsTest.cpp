@@ -12,8 +12,8 @@ namespace {
 
 namespace sl = shopdisk_list;
 
-const std::string kJobs = "C:\\Kestrom\\Jobs";
-const std::string kJ1 = kJobs + "\\J1";
+const std::string kJobsFolder = "C:\\Kestrom\\Jobs";
+const std::string kJ1 = kJobsFolder + "\\J1";
 
 class ShopDiskPatternsTest : public testing::Test {
 protected:
@@ -49,9 +49,9 @@ TEST_F(ShopDiskPatternsTest, EventListsByItemType)
     };
     const Case cases[] = {
         // A job stands for each of its group folders (files in the job folder are no groups).
-        {kJ1 + "|" + kJobs + "\\J2||", sl::kJob, ".prt",
-         kJ1 + "\\g1\\*.prt|" + kJ1 + "\\G2\\*.prt|" + kJobs + "\\J2\\G5\\*.prt||"},
-        {kJobs + "\\J9|", sl::kJob, ".prt", ""},
+        {kJ1 + "|" + kJobsFolder + "\\J2||", sl::kJob, ".prt",
+         kJ1 + "\\g1\\*.prt|" + kJ1 + "\\G2\\*.prt|" + kJobsFolder + "\\J2\\G5\\*.prt||"},
+        {kJobsFolder + "\\J9|", sl::kJob, ".prt", ""},
         {kJ1 + "\\G2|", sl::kGroup, ".mlt", kJ1 + "\\G2\\*.mlt||"},
         {kJ1 + "\\G7|", sl::kGroup, ".mlt", ""},
         // Files go on as they are.
@@ -74,8 +74,8 @@ TEST_F(ShopDiskPatternsTest, FileMenuTakesJobsThenGroupsThenLabelsThenFiles)
     };
     const std::string part = kJ1 + "\\g1\\P1.prt|";
     const Case cases[] = {
-        {{{sl::kJob, kJobs + "\\J2||"}, {sl::kGroup, kJ1 + "\\G2||"}, {sl::kPart, part}}, sl::kPart,
-         kJobs + "\\J2\\G5\\*.prt||"},
+        {{{sl::kJob, kJobsFolder + "\\J2||"}, {sl::kGroup, kJ1 + "\\G2||"}, {sl::kPart, part}}, sl::kPart,
+         kJobsFolder + "\\J2\\G5\\*.prt||"},
         {{{sl::kGroup, kJ1 + "\\G2||"}, {sl::kPart, part}}, sl::kPart, kJ1 + "\\G2\\*.prt||"},
         {{{sl::kPartsLabel, kJ1 + "\\g1||"}, {sl::kMultsLabel, kJ1 + "\\G2||"}}, sl::kMult, kJ1 + "\\G2\\*.mlt||"},
         {{{sl::kPartsLabel, kJ1 + "\\g1||"}, {sl::kPart, part}}, sl::kPart, kJ1 + "\\g1\\*.prt||"},

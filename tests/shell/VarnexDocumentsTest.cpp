@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr const char* kPart = "C:\\Kestrom\\Jobs\\J1\\G1\\A1.prt";
+constexpr const char* kA1Part = "C:\\Kestrom\\Jobs\\J1\\G1\\A1.prt";
 
 class VarnexDocumentsTest : public multtest::MultFixture {
 protected:
@@ -32,19 +32,19 @@ protected:
 TEST_F(VarnexDocumentsTest, OpeningAPartWithAWindowShowsWhatItsFileNamesAndIsMissing)
 {
     messages->Answer(fw::IDOK).Answer(fw::IDOK);
-    documents.OpenFile(kPart);
+    documents.OpenFile(kA1Part);
     ASSERT_EQ(messages->Shown().size(), 2u);
     EXPECT_EQ(framesShown, 0u);   // the window first, then its messages
     EXPECT_EQ(messages->Shown()[0],
               (fw::ShownMessage{"Shape  W 12X26  does not Exist", "SHAPE ERROR", fw::MB_OK, fw::IDOK}));
     EXPECT_NE(messages->Shown()[1].text.find("C:\\Kestrom\\Tools\\13_16RD.tl"), std::string::npos);
     EXPECT_EQ(messages->Beeps(), std::vector<unsigned>{fw::MB_ICONEXCLAMATION});
-    EXPECT_NE(documents.Manager().FindOpenDocument(kPart), nullptr);   // the part opens all the same
+    EXPECT_NE(documents.Manager().FindOpenDocument(kA1Part), nullptr);   // the part opens all the same
 }
 
 TEST_F(VarnexDocumentsTest, AHiddenOpenShowsNothingUntilItsFrameIsShown)
 {
-    ItemDocument* hidden = documents.OpenHidden(nav::Object::part, kPart);
+    ItemDocument* hidden = documents.OpenHidden(nav::Object::part, kA1Part);
     ASSERT_NE(hidden, nullptr);
     EXPECT_TRUE(messages->Shown().empty());
     EXPECT_TRUE(messages->Beeps().empty());

@@ -1074,16 +1074,20 @@ TEST_F(ProgramTest, ChangingTheToolKeepsThePatternTypedInTheForm)
     ASSERT_NE(programming, nullptr);
     CPatternView& form = programming->PatternView();
 
+    // A drop reaches the widget that took the drag's entry.
     const auto dropTool = [&form] {
         QMimeData data;
         data.setData(facetool::kToolListFormat, "C:\\Kestrom\\Tools\\1-SQ.tl|");
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&form, &enter);
+        ASSERT_TRUE(enter.isAccepted());
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&form, &drop);
     };
     const std::pair<const char*, std::function<void()>> changes[] = {
+        {"tool drop", dropTool},
         {"Choose Tool", [&] { ASSERT_TRUE(programming->Execute(ID_CHOOSE_TOOL)); }},
         {"Choose Global Tool", [&] { ASSERT_TRUE(programming->Execute(ID_CHOOSE_GLOBAL_TOOL)); }},
-        {"tool drop", dropTool},
     };
     const CFaceView::ToolChooser none = CFaceView::SetToolChooser([](QWidget*) { return std::string("1-SQ"); });
     double x = 50;
@@ -1350,5 +1354,9 @@ TEST_F(ProgramTest, HandMultingSaysInTheStatusBarHowToDragFromTheOtherList)
         QCoreApplication::sendEvent(hmult->MultView().viewport(), &enter);
         EXPECT_EQ(enter.isAccepted(), keys == Qt::ShiftModifier);
         EXPECT_EQ(status.currentMessage(), shown);
+        // The drag leaves again: the application forgets the list as its drop target before the
+        // list goes with the window (a later test's drop would reach the deleted list).
+        QDragLeaveEvent leave;
+        QCoreApplication::sendEvent(hmult->MultView().viewport(), &leave);
     }
 }
