@@ -1066,9 +1066,12 @@ TEST_F(ProgramTest, ChangingTheToolKeepsThePatternTypedInTheForm)
     VarnexProgram program(VarnexProgram::Standard({}, nullptr));
     program.Start({});
     SaveB12();
-    CToolDoc square;
-    square.SetToolData(1, 0, "SQ", 0, 0);
-    ASSERT_TRUE(square.OnSaveDocument(CToolDoc::GetToolFilePath("1-SQ")));
+    // Each change takes a tool of its own, so each shows that it changed the tool.
+    for (const std::string type : {"SQ", "HX", "CR"}) {
+        CToolDoc tool;
+        tool.SetToolData(1, 0, type, 0, 0);
+        ASSERT_TRUE(tool.OnSaveDocument(CToolDoc::GetToolFilePath("1-" + type)));
+    }
     ASSERT_NE(OpenB12WithProgramming(program), nullptr);
     CSplitterFrame* programming = ProgrammingWindow(program);
     ASSERT_NE(programming, nullptr);
@@ -1084,14 +1087,21 @@ TEST_F(ProgramTest, ChangingTheToolKeepsThePatternTypedInTheForm)
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&form, &drop);
     };
-    const std::pair<const char*, std::function<void()>> changes[] = {
-        {"tool drop", dropTool},
-        {"Choose Tool", [&] { ASSERT_TRUE(programming->Execute(ID_CHOOSE_TOOL)); }},
-        {"Choose Global Tool", [&] { ASSERT_TRUE(programming->Execute(ID_CHOOSE_GLOBAL_TOOL)); }},
+    struct Change {
+        const char* name;
+        const char* type;
+        std::function<void()> run;
     };
-    const CFaceView::ToolChooser none = CFaceView::SetToolChooser([](QWidget*) { return std::string("1-SQ"); });
+    const Change changes[] = {
+        {"tool drop", "SQ", dropTool},
+        {"Choose Tool", "HX", [&] { ASSERT_TRUE(programming->Execute(ID_CHOOSE_TOOL)); }},
+        {"Choose Global Tool", "CR", [&] { ASSERT_TRUE(programming->Execute(ID_CHOOSE_GLOBAL_TOOL)); }},
+    };
+    std::string chosen;
+    const CFaceView::ToolChooser none = CFaceView::SetToolChooser([&chosen](QWidget*) { return chosen; });
     double x = 50;
-    for (const auto& [name, change] : changes) {
+    for (const auto& [name, type, change] : changes) {
+        chosen = std::string("1-") + type;
         form.Lenbox(CPatternView::IDC_X_POSITION).SetDecimalInches(x);
         form.Lenbox(CPatternView::IDC_U_POSITION).SetDecimalInches(3);
         form.CountEdit(CPatternView::IDC_COUNT_X).setText("4");
@@ -1099,7 +1109,7 @@ TEST_F(ProgramTest, ChangingTheToolKeepsThePatternTypedInTheForm)
         form.CountEdit(CPatternView::IDC_COUNT_U).setText("2");
         form.Lenbox(CPatternView::IDC_U_INCREMENT).SetDecimalInches(2.5);
         change();
-        EXPECT_EQ(programming->CurrentFaceView()->GetTool()->GetType(), "SQ") << name;
+        EXPECT_EQ(programming->CurrentFaceView()->GetTool()->GetType(), type) << name;
         EXPECT_EQ(form.Lenbox(CPatternView::IDC_X_POSITION).GetDecimalInches(), x) << name;
         EXPECT_EQ(form.Lenbox(CPatternView::IDC_U_POSITION).GetDecimalInches(), 3.0) << name;
         EXPECT_EQ(form.CountEdit(CPatternView::IDC_COUNT_X).text(), "4") << name;
