@@ -413,7 +413,7 @@ TEST_F(ProgramFlows, AMarkedGroupIsAutoMultedThroughAllSelectedGroups)
     setup->topLevelItem(0)->setSelected(true);
     messages->Answer(fw::IDOK);
     setup->Command(CAutoMultShapeListView::ID_BEGIN_AUTOMULT)->trigger();
-    QTRY_VERIFY_WITH_TIMEOUT(!messages->Shown().empty(), 20000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !messages->Shown().empty(); }, 20000)) << "the end report never came";
     EXPECT_EQ(answers.titles, std::vector<std::string>{"Auto Mult"});
     EXPECT_NE(messages->Shown()[0].text.find("1 mult saved."), std::string::npos) << messages->Shown()[0].text;
     CMultDoc saved;
