@@ -157,10 +157,13 @@ bool CFile::Open(const char* path, std::uint32_t flags)
     const std::optional<int> lock = SharingLock(flags);
     if (!full || !openFlags || !lock)
         return false;
-    const int handle = ::open(path, *openFlags, 0666);
+    // O_NONBLOCK keeps the open of a FIFO from waiting for its other end (a FIFO with no reader
+    // refuses a writer); reads and writes block again as usual.
+    const int handle = ::open(path, *openFlags | O_NONBLOCK, 0666);
     if (handle < 0)
         return false;
-    if (::flock(handle, *lock | LOCK_NB) != 0) {
+    if (::fcntl(handle, F_SETFL, ::fcntl(handle, F_GETFL) & ~O_NONBLOCK) != 0 ||
+        ::flock(handle, *lock | LOCK_NB) != 0) {
         const int error = errno;
         ::close(handle);
         errno = error;

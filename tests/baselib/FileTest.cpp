@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <chrono>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
@@ -102,6 +104,29 @@ TEST(CFile, SharingTable)
     }
     CFile again;
     EXPECT_TRUE(again.Open(path.c_str(), CFile::modeRead));   // the locks went with the handles
+}
+
+// A FIFO whose other end nobody holds: reading opens at once and reads its end, writing is
+// refused; neither waits.
+TEST(CFile, AFifoWithoutItsOtherEndOpensWithoutWaiting)
+{
+    TempFolder folder;
+    const std::string path = folder.Path("pipe.prt");
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    for (const std::uint32_t flags : {CFile::modeRead, CFile::modeWrite}) {
+        CFile file;
+        auto opened = std::async(std::launch::async, [&] { return file.Open(path.c_str(), flags); });
+        if (opened.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+            // Release the waiting open so the test can end.
+            ::close(::open(path.c_str(), (flags == CFile::modeRead ? O_WRONLY : O_RDONLY) | O_NONBLOCK));
+            FAIL() << "the open of a FIFO waited for its other end, flags " << flags;
+        }
+        EXPECT_EQ(opened.get(), flags == CFile::modeRead) << flags;
+        if (flags == CFile::modeRead) {
+            char buffer[4];
+            EXPECT_EQ(file.Read(buffer, sizeof buffer), 0u);
+        }
+    }
 }
 
 TEST(CFile, ReadWriteSeekAndLength)
