@@ -190,6 +190,9 @@ void CReportView::AddCommands(QMenu& menu, std::initializer_list<std::pair<const
         }
         QAction* action = menu.addAction(QString::fromLatin1(text));
         const unsigned id = command;
+        // Run greys with the navigator's while the machine side takes no runs.
+        if ((id == partRun || id == multRun) && runEnabled_)
+            action->setEnabled(runEnabled_());
         connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
     }
 }

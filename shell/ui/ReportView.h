@@ -30,6 +30,8 @@ public:
     using Dispatcher = std::function<void(int code, std::optional<std::string> path)>;
     // Asks the drive a copy goes to ("E:\"); nothing when the user cancelled.
     using DrivePicker = std::function<std::optional<std::string>()>;
+    // Whether the Run entries may be used now (the machine side takes runs); none: always.
+    using RunEnabled = std::function<bool()>;
 
     explicit CReportView(QWidget* parent = nullptr);
     ~CReportView() override;
@@ -37,6 +39,7 @@ public:
     void SetDispatcher(Dispatcher dispatcher);
     void SetTrash(FileTrash* trash) { trash_ = trash; }
     void SetDrivePicker(DrivePicker picker);
+    void SetRunEnabled(RunEnabled runEnabled) { runEnabled_ = std::move(runEnabled); }
 
     CReportDoc* Document() const;
     ReportModel& Model() { return model_; }
@@ -90,6 +93,7 @@ private:
     ReportViewMode mode_ = ReportViewMode::details;
     Dispatcher dispatcher_;
     DrivePicker drivePicker_;
+    RunEnabled runEnabled_;
     FileTrash* trash_ = nullptr;
     const FileManagement files_{};
     QPoint contextPoint_{-1, -1};

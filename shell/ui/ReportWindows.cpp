@@ -49,6 +49,7 @@ bool CReportWindows::MakeFrame(fw::Document& document)
         return false;
     auto view = std::make_unique<CReportView>();
     view->SetDispatcher(dispatcher_);
+    view->SetRunEnabled(runEnabled_);
     view->SetTrash(&trash_);
     document.AddView(view.get());
     view->OnInitialUpdate();

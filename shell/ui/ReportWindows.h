@@ -42,6 +42,8 @@ public:
     // Where the windows open and the template of their documents (which must make CReportDoc);
     // installs the template's frame factory.
     void Attach(QMdiArea& area, fw::DocTemplate& reportTemplate);
+    // What the windows' Run entries ask before they offer a run.
+    void SetRunEnabled(CReportView::RunEnabled runEnabled) { runEnabled_ = std::move(runEnabled); }
     // The report window, if one is open.
     CReportFrame* Current() const;
 
@@ -54,6 +56,7 @@ private:
     QPointer<QMdiArea> area_;
     fw::DocTemplate* template_ = nullptr;
     CReportView::Dispatcher dispatcher_;
+    CReportView::RunEnabled runEnabled_;
     Folders folders_;
     QtFileTrash trash_;
 };

@@ -129,6 +129,7 @@ bool VarnexProgram::CreateMainFrame()
     printers_.SetParent(frame_.get());
     frame_->SetPrintCommands([this] { OnFilePrint(); }, [this] { printers_.PrintSetup(); });
     navBar_ = std::make_unique<CBRAXNavBar>(*frame_, app_);
+    reports_.SetRunEnabled([this] { return navBar_ && navBar_->Control().Properties().RunMenuEnabled != 0; });
     // "All Selected parts" and "All Selected Groups" of multing take what is marked in the tree.
     CMultDoc::SetSelectionProvider(
         [this](int kind) { return navBar_->Control().strFileNames(static_cast<nav::ItemKind>(kind)); });

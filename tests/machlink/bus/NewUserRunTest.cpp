@@ -6,6 +6,7 @@
 #include "navigator/ui/BRAXNav.h"
 #include "shell/ui/DimensionControl.h"
 #include "shell/ui/MainFrame.h"
+#include "shell/ui/ReportWindows.h"
 #include "shell/ui/VarnexProgram.h"
 
 #include "machlink/ui/TorvBus.h"
@@ -15,6 +16,7 @@
 
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
+#include <QMenu>
 #include <QMdiSubWindow>
 #include <QProcess>
 #include <QStatusBar>
@@ -164,13 +166,34 @@ TEST_F(NewUserRunTest, TheMachineSideComesAndGoesWhileVarnexRuns)
     const auto* nav = program.MainFrame()->findChild<CBRAXNav*>();
     ASSERT_TRUE(nav);
     const auto status = [&] { return program.MainFrame()->statusBar()->currentMessage().toStdString(); };
+    // The report window's Run follows the navigator's (a report of the group's parts, opened anew
+    // for each look, as every navigator command closes the report windows).
+    program.MainFrame()->show();
+    const auto reportRun = [&program] {
+        program.Reports().Open(ReportKind::parts, "C:\\Kestrom\\Jobs\\J1\\G1");
+        CReportFrame* frame = program.Reports().Current();
+        if (!frame || !WaitFor("the report window to show", [frame] { return frame->View().ItemView().isVisible(); })) {
+            ADD_FAILURE() << "no report window";
+            return false;
+        }
+        CReportView& report = frame->View();
+        const QPoint row = report.ItemView().visualRect(report.Model().index(0, 0)).center();
+        const std::unique_ptr<QMenu> menu = report.ContextMenu(row);
+        for (QAction* action : menu->actions())
+            if (action->text() == QStringLiteral("&Run"))
+                return action->isEnabled();
+        ADD_FAILURE() << "the report's menu has no Run";
+        return false;
+    };
     const auto alive = [&] {
         return app.IsMachineCommandEnabled(MachineCommand::setup) &&
-               app.IsMachineCommandEnabled(MachineCommand::manualScreen) && nav->Properties().RunMenuEnabled != 0;
+               app.IsMachineCommandEnabled(MachineCommand::manualScreen) && nav->Properties().RunMenuEnabled != 0 &&
+               reportRun();
     };
     const auto grey = [&] {
         return !app.IsMachineCommandEnabled(MachineCommand::setup) &&
-               !app.IsMachineCommandEnabled(MachineCommand::manualScreen) && nav->Properties().RunMenuEnabled == 0;
+               !app.IsMachineCommandEnabled(MachineCommand::manualScreen) && nav->Properties().RunMenuEnabled == 0 &&
+               !reportRun();
     };
     EXPECT_TRUE(grey());
     EXPECT_EQ(status(), "TorvMachine is not running; the Run commands are not available.");
