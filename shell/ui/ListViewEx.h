@@ -26,6 +26,9 @@ public:
     static constexpr int kLabelAllowance = 4;
     static constexpr int kColumnAllowance = 12;
 
+    // Wide enough that the rule shows the text whole, so a column fitted to its rows cuts none.
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
 };

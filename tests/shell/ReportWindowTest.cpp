@@ -28,6 +28,22 @@ namespace {
 using V = std::vector<std::string>;
 constexpr const char* kGroup = "C:\\Kestrom\\Jobs\\J1\\G1";
 
+// The text a cell of the table shows, shortened as the table's delegate shortens it.
+QString ShownText(const QTableView& table, const QModelIndex& index)
+{
+    struct Probe : CListViewExDelegate {
+        QString Shown(const QTableView& table, const QModelIndex& index) const
+        {
+            QStyleOptionViewItem option;
+            option.font = table.font();
+            option.rect = QRect(0, 0, table.columnWidth(index.column()), 20);
+            initStyleOption(&option, index);
+            return option.text;
+        }
+    };
+    return Probe().Shown(table, index);
+}
+
 TEST(ListViewExTest, ShorteningKeepsWhatFitsAndCutsToOneCharacterAtLeast)
 {
     const auto measure = [](const QString& t) { return int(t.size()) * 10; };   // 10 px a character
@@ -106,6 +122,13 @@ TEST_F(ReportWindowTest, AJobOfTwentyPartsSortedSelectedAndPrintedToPdf)
         EXPECT_GE(view.Table().columnWidth(column),
                   std::max(table.sizeHintForColumn(column), view.Table().horizontalHeader()->sectionSizeHint(column)))
             << column;
+    // ... so the shortening cuts no text of a column after the label.
+    for (int column = 1; column < view.Model().columnCount(); ++column)
+        for (int row = 0; row < view.Model().rowCount(); ++row) {
+            const QModelIndex index = view.Model().index(row, column);
+            EXPECT_EQ(ShownText(view.Table(), index).toStdString(), index.data().toString().toStdString())
+                << row << ", " << column;
+        }
 
     ReportSortDirection::Reset();
     view.OnColumnClick(4);   // LENGTH, ascending
