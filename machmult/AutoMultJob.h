@@ -15,6 +15,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <stop_token>
 #include <string>
 #include <thread>
 #include <vector>
@@ -85,7 +86,8 @@ public:
     bool HasBegun() const { return begun_; }
     // Whether the worker is still running.
     bool IsRunning() const { return running_; }
-    void RequestStop() { worker_.request_stop(); }
+    // Safe from any thread, the worker's own included, even while Begin starts it.
+    void RequestStop() { stop_.request_stop(); }
     // Waits for the worker to end.
     void Join();
 
@@ -97,5 +99,6 @@ private:
     Services services_;
     bool begun_ = false;
     std::atomic<bool> running_ = false;
+    std::stop_source stop_;   // the worker's, made before it starts so a stop never waits for its thread
     std::jthread worker_;   // last: stopped and joined before the rest goes
 };
