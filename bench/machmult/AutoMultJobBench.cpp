@@ -14,6 +14,7 @@
 #include "machmult/MultDoc.h"
 #include "model/ModelClasses.h"
 #include "partprog/PartDoc.h"
+#include "tests/machmult/SampleMult.h"
 
 #include <benchmark/benchmark.h>
 
@@ -174,16 +175,7 @@ std::size_t MultAll(benchmark::State& state, const Drive& drive)
     state.PauseTiming();
     drive.ClearMults();
     CMultDoc doc;
-    MultRecord data;
-    data.job = "J1";
-    data.group = "G1";
-    data.mark = "M";
-    data.sequence = 1;
-    data.quantity = 1;
-    data.length = 480.0;
-    data.shapeDesctp = "W ";
-    data.machine = "SAW1";
-    doc.SetMultData(data);
+    doc.SetMultData(multtest::SampleMultRecord("SAW1"));
     state.ResumeTiming();
 
     AutoMultGathered gathered = GatherAutoMultJob(doc, "C:\\Kestrom\\Jobs\\J1\\G1\\*.prt|", {});

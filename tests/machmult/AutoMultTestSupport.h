@@ -97,18 +97,12 @@ protected:
     void MakeTemplate(CMultDoc& doc, const std::string& desc = "", const std::string& grade = "", double kerf = 0.0,
                       double length = 480.0)
     {
-        MultRecord data;
-        data.job = "J1";
-        data.group = "G1";
-        data.mark = "M";
+        MultRecord data = SampleMultRecord("SAW1");
         data.sequence = 5;
-        data.quantity = 1;
         data.length = length;
         data.kerf = kerf;
-        data.shapeDesctp = "W ";
         data.shapeDesc = desc;
         data.grade = grade;
-        data.machine = "SAW1";
         data.measuringSystem = 1;
         ASSERT_TRUE(doc.SetMultData(data));
         ASSERT_TRUE(doc.GetMachine());

@@ -13,6 +13,7 @@
 #include "fw/core/MessageService.h"
 
 #include "tests/fw/TempDrives.h"
+#include "tests/machmult/SampleMult.h"
 #include "tests/model/ModelTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -155,17 +156,8 @@ protected:
     // A windowless mult M, sequence 1, of job J1 and group G1 on W 12X26 and PUNCH1.
     static void MakeMult(CMultDoc& doc)
     {
-        MultRecord data;
-        data.job = "J1";
-        data.group = "G1";
-        data.mark = "M";
-        data.sequence = 1;
-        data.quantity = 1;
-        data.length = 480.0;
-        data.shapeDesctp = "W ";
-        data.shapeDesc = "12X26";
+        MultRecord data = SampleMultRecord("PUNCH1");
         data.grade = "A36";
-        data.machine = "PUNCH1";
         ASSERT_TRUE(doc.SetMultData(data));
         ASSERT_TRUE(doc.GetShape());
         ASSERT_TRUE(doc.GetMachine());

@@ -84,7 +84,8 @@ protected:
     void ExpectNewPartTitledAfterSave(const char* group);
 
     // Part B12 (2 off, W 12X26) saved as "C:\Kestrom\Jobs\NONE\NONE\B12.prt".
-    // Mult "C:\Kestrom\Jobs\J1\G1\M 1.mlt" of that quantity on a W 12X26 stock and machine PUNCH1.
+    // Mult kMultM1 of that quantity on a W 12X26 stock and machine PUNCH1.
+    static constexpr const char* kMultM1 = "C:\\Kestrom\\Jobs\\J1\\G1\\M 1.mlt";
     void SaveMultM1(std::uint32_t quantity) const
     {
         const multtest::Bytes shape = multtest::ShapeFile("W ", "12X26", modeltest::k12, modeltest::k4, 0);
@@ -92,15 +93,8 @@ protected:
         TempDrives::Put(drives.C() / "Kestrom/Shapes/W 12X26.shp", std::string(shape.begin(), shape.end()));
         TempDrives::Put(drives.C() / "Kestrom/Machines/PUNCH1.mch", std::string(machine.begin(), machine.end()));
         CMultDoc saved;
-        MultRecord data;
-        data.job = "J1";
-        data.group = "G1";
-        data.mark = "M";
-        data.sequence = 1;
+        MultRecord data = multtest::SampleMultRecord("PUNCH1");
         data.quantity = quantity;
-        data.shapeDesctp = "W";
-        data.shapeDesc = "12X26";
-        data.machine = "PUNCH1";
         ASSERT_TRUE(saved.SetMultData(data));
         ASSERT_TRUE(saved.OnSaveDocument(saved.BuildMultPath()));
     }
@@ -207,7 +201,7 @@ TEST_F(ProgramTest, ItemsWithoutTheirDocumentsSayTheyCannotBeOpenedYet)
         {0x14, nullptr, "Tool documents cannot be opened yet."},
         {0x15, nullptr, "Machine documents cannot be opened yet."},
         {0x21, "C:\\Kestrom\\Jobs\\J1\\G1\\B12.prt", "Part documents cannot be opened yet."},
-        {0x22, "C:\\Kestrom\\Jobs\\J1\\G1\\M 1.mlt", "Mult documents cannot be opened yet."},
+        {0x22, kMultM1, "Mult documents cannot be opened yet."},
         {0x51, "C:\\J\\G\\B12.prt|",
          "The part file C:\\J\\G\\B12.prt could not be read; no further opposite-hand parts are made."},
         {0x21, "C:\\J\\G\\B12.txt", "ERROR: Invalid File -- On File C:\\J\\G\\B12.txt"},
@@ -421,7 +415,7 @@ TEST_F(ProgramTest, MultsOpenInTheMultInformationWindow)
     program.Start({});
     SaveMultM1(2);
 
-    program.App().DoNavAction(0x22, "C:\\Kestrom\\Jobs\\J1\\G1\\M 1.mlt");
+    program.App().DoNavAction(0x22, kMultM1);
     program.App().DoNavAction(0x12, nullptr);   // File New > Mult
     ASSERT_EQ(Windows(program).size(), 2);
     const QString marks[] = {"M", "Mult"};
@@ -440,7 +434,7 @@ TEST_F(ProgramTest, MultsOpenInTheMultInformationWindow)
         EXPECT_EQ(commands, (QStringList{"&Save", "Save/New", "", "&Specifics", "Choose Shape", "AutoMult"}));
     }
     EXPECT_EQ(dynamic_cast<CChildFrame*>(Windows(program)[0])->Document()->GetPathName(),
-              "C:\\Kestrom\\Jobs\\J1\\G1\\M 1.mlt");
+              kMultM1);
     EXPECT_TRUE(messages->Shown().empty());
 }
 
@@ -450,7 +444,7 @@ TEST_F(ProgramTest, SpecificsOpensTheHandMultWindowOnTheMult)
     VarnexProgram program(VarnexProgram::Standard({}, nullptr));
     program.Start({});
     SaveMultM1(1);
-    program.App().DoNavAction(0x22, "C:\\Kestrom\\Jobs\\J1\\G1\\M 1.mlt");
+    program.App().DoNavAction(0x22, kMultM1);
     ASSERT_EQ(Windows(program).size(), 1);
     auto* info = dynamic_cast<CChildFrame*>(Windows(program)[0]);
     auto* view = dynamic_cast<machui::CMultView*>(info->View());
@@ -694,7 +688,7 @@ TEST_F(ProgramTest, ClosingTheMultFormBesideTheHandMultWindowAsksAboutItsFieldsA
     SaveMultM1(1);
     const std::filesystem::path file = drives.C() / "Kestrom/Jobs/J1/G1/M 1.mlt";
     const std::string stored = TempDrives::Get(file);
-    program.App().DoNavAction(0x22, "C:\\Kestrom\\Jobs\\J1\\G1\\M 1.mlt");
+    program.App().DoNavAction(0x22, kMultM1);
     auto* info = dynamic_cast<CChildFrame*>(Windows(program)[0]);
     auto* view = dynamic_cast<machui::CMultView*>(info->View());
     ASSERT_NE(view, nullptr);
@@ -1304,7 +1298,7 @@ TEST_F(ProgramTest, TheHandMultWindowIsTitledApartFromTheMultWindow)
     VarnexProgram program(VarnexProgram::Standard({}, nullptr));
     program.Start({});
     SaveMultM1(1);
-    program.App().DoNavAction(0x22, "C:\\Kestrom\\Jobs\\J1\\G1\\M 1.mlt");
+    program.App().DoNavAction(0x22, kMultM1);
     auto* info = dynamic_cast<CChildFrame*>(Windows(program)[0]);
     auto* view = dynamic_cast<machui::CMultView*>(info->View());
     ASSERT_NE(view, nullptr);
@@ -1345,7 +1339,7 @@ TEST_F(ProgramTest, HandMultingSaysInTheStatusBarHowToDragFromTheOtherList)
     VarnexProgram program(VarnexProgram::Standard({}, nullptr));
     program.Start({});
     SaveMultM1(1);
-    program.App().DoNavAction(0x22, "C:\\Kestrom\\Jobs\\J1\\G1\\M 1.mlt");
+    program.App().DoNavAction(0x22, kMultM1);
     auto* view = dynamic_cast<machui::CMultView*>(dynamic_cast<CChildFrame*>(Windows(program)[0])->View());
     ASSERT_NE(view, nullptr);
     const machui::ModalRunner previous = machui::SetModalRunner([](QDialog&) { return int(QDialog::Rejected); });

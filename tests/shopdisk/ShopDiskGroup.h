@@ -85,16 +85,7 @@ inline bool SaveGroup(const Catalogue& catalogue, const std::string& remark)
         !SavePart("P2", 2, catalogue.mmTool, remark))
         return false;
     CMultDoc mult;
-    MultRecord data;
-    data.job = "J1";
-    data.group = "G1";
-    data.mark = "M";
-    data.sequence = 1;
-    data.quantity = 1;
-    data.length = 480.0;
-    data.shapeDesctp = "W ";
-    data.shapeDesc = "12X26";
-    data.machine = "PUNCH1";
+    MultRecord data = multtest::SampleMultRecord("PUNCH1");
     data.remarkA = remark;
     if (!mult.SetMultData(data))
         return false;

@@ -159,17 +159,9 @@ protected:
     void PutMult(const std::string& machine = "PUNCH1") const
     {
         CMultDoc saved;
-        MultRecord data;
-        data.job = "J1";
+        MultRecord data = multtest::SampleMultRecord(machine);
         data.group = "G2";
-        data.mark = "M";
-        data.sequence = 1;
-        data.quantity = 1;
-        data.shapeDesctp = "W";
-        data.shapeDesc = "12X26";
-        data.machine = machine;
         ASSERT_TRUE(saved.SetMultData(data));
-        saved.Header().length = 480;
         ASSERT_TRUE(saved.OnSaveDocument(saved.BuildMultPath()));
     }
     machui::CMultView* OpenMult()
