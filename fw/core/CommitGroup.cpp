@@ -7,7 +7,8 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
-#include <set>
+#include <map>
+#include <optional>
 #include <system_error>
 #include <utility>
 
@@ -53,7 +54,13 @@ CommitGroup::~CommitGroup()
     if (outer_)
         return;
     CommitPending();
-    current = nullptr;
+    Leave();
+}
+
+void CommitGroup::Leave()
+{
+    if (current == this)
+        current = nullptr;
 }
 
 CommitGroup* CommitGroup::Current() { return current; }
@@ -67,6 +74,7 @@ std::vector<FileException> CommitGroup::Commit()
     std::vector<FileException> failures = std::exchange(failures_, {});
     std::vector<FileException> last = CommitPending();
     failures.insert(failures.end(), last.begin(), last.end());
+    Leave();
     return failures;
 }
 
@@ -132,17 +140,24 @@ std::vector<FileException> CommitGroup::CommitPending()
             fail(i, error);
         placed[i] = error == 0;
     }
-    std::set<fs::path> syncedFolders;
+    // Each folder is synced once; every file placed in one that could not be synced is named, as
+    // its own save would name it.
+    std::map<fs::path, std::optional<FileException>> folders;
     for (std::size_t i = 0; i < files.size(); ++i) {
-        if (!placed[i] || !syncedFolders.insert(files[i].target.parent_path()).second)
+        if (!placed[i])
             continue;
-        try {
-            if (failing == Step::syncFolder)
-                throw FileException(FileException::hardIO, files[i].path, EIO);
-            filesync::SyncFolder(files[i].target.parent_path(), files[i].path);
-        } catch (const FileException& e) {
-            failures.push_back(e);
+        const auto [folder, first] = folders.try_emplace(files[i].target.parent_path());
+        if (first) {
+            try {
+                if (failing == Step::syncFolder)
+                    throw FileException(FileException::hardIO, files[i].path, EIO);
+                filesync::SyncFolder(folder->first, files[i].path);
+            } catch (const FileException& e) {
+                folder->second = e;
+            }
         }
+        if (const std::optional<FileException>& failure = folder->second)
+            failures.emplace_back(failure->cause(), files[i].path, failure->osError());
     }
     return failures;
 }

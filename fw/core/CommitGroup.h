@@ -11,10 +11,12 @@
 //     for (const fw::FileException& failure : group.Commit()) ... report failure.fileName() ...
 //
 // Until the group commits, the saved files keep their old contents (or do not exist yet) for
-// readers; a new-file save (AtomicFile::CommitNew) counts a name pending in the group as taken.
-// Groups opened inside an open one join it: the outermost commits. A group commits by itself
-// once it holds kMaxPending files (Commit tells those failures too), and when it is destroyed
-// without Commit (then nothing tells the failures: call Commit).
+// readers: a run that reads back what it saved commits first. A new-file save
+// (AtomicFile::CommitNew) counts a name pending in the group as taken. Groups opened inside an
+// open one join it: the outermost commits. Commit ends the group: later saves on the thread are
+// single saves again. A group commits by itself once it holds kMaxPending files (Commit tells
+// those failures too), and when it is destroyed without Commit (then nothing tells the failures:
+// call Commit).
 
 #include "fw/core/FileException.h"
 #include "fw/core/FwCoreExport.h"
@@ -37,8 +39,10 @@ public:
     CommitGroup& operator=(const CommitGroup&) = delete;
 
     // Commits every file pending in the group (in an inner group: nothing, that is the outer
-    // one's). The files that could not be placed, each named in its failure; their targets are
-    // as they were and their temporary files are gone.
+    // one's). The files whose save did not complete, each named in its failure, as a single save
+    // fails: a failure before the rename leaves the target as it was and removes the temporary
+    // file; a failure to sync the folder after it leaves the new file in place, not sure to
+    // survive a crash.
     std::vector<FileException> Commit();
     // Commit, telling the files that could not be placed in one message.
     std::vector<FileException> CommitAndTell();
@@ -68,6 +72,8 @@ private:
     // wait for Commit).
     void Add(Pending pending);
     std::vector<FileException> CommitPending();
+    // Stops being the thread's group.
+    void Leave();
 
     CommitGroup* outer_;
     std::vector<Pending> pending_;

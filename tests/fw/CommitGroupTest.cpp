@@ -55,6 +55,10 @@ TEST_F(CommitGroupTest, PlacesEveryFileAtCommitAndNotBefore)
     EXPECT_EQ(TempDrives::Get(jobs / "A.prt"), "new A");
     EXPECT_EQ(TempDrives::Get(jobs / "B.prt"), "new B");
     EXPECT_EQ(TempDrives::Get(jobs / "C.prt"), "new C");
+    // Commit ends the group: a later save is placed at once.
+    Save("C:\\Jobs\\A.prt", "newer A");
+    EXPECT_EQ(TempDrives::Get(jobs / "A.prt"), "newer A");
+    EXPECT_EQ(fw::CommitGroup::Current(), nullptr);
 }
 
 // Whatever step fails, every file is whole: its old bytes (or absent when it is new) or all of
@@ -65,7 +69,7 @@ TEST_F(CommitGroupTest, AFailureAtAnyStepLeavesEveryFileWhole)
     const Case cases[] = {
         {Step::sync, false, {"C:\\Jobs\\A.prt", "C:\\Jobs\\b.PRT", "C:\\Jobs\\C.prt"}},
         {Step::rename, false, {"C:\\Jobs\\A.prt", "C:\\Jobs\\b.PRT", "C:\\Jobs\\C.prt"}},
-        {Step::syncFolder, true, {"C:\\Jobs\\A.prt"}},
+        {Step::syncFolder, true, {"C:\\Jobs\\A.prt", "C:\\Jobs\\b.PRT", "C:\\Jobs\\C.prt"}},
     };
     for (const Case& c : cases) {
         SetUp();
