@@ -1,6 +1,5 @@
 #include "shell/LegacyShopDisk.h"
 
-#include "fw/core/CommitGroup.h"
 #include "shell/FileNameList.h"
 #include "shopdisk/MultDosDisk.h"
 #include "shopdisk/PartDosDisk.h"
@@ -32,21 +31,15 @@ void LegacyShopDisk::CreateMultDisk(const ShopDiskTarget& target, const std::str
 
 void LegacyShopDisk::ReadParts(const std::string& recordFile)
 {
-    fw::CommitGroup group;
     CPartDosDisk::ReadDosDisk(recordFile);
-    group.CommitAndTell();
 }
 
 void LegacyShopDisk::ReadMults(const std::string& recordFile)
 {
-    fw::CommitGroup group;
     CMultDosDisk::ReadDosDisk(recordFile);
-    group.CommitAndTell();
 }
 
 void LegacyShopDisk::ReadShapes(const std::string& recordFile)
 {
-    fw::CommitGroup group;
     CShapeDosDisk::ReadDosDisk(recordFile);
-    group.CommitAndTell();
 }

@@ -9,6 +9,7 @@
 
 #include "fw/core/Archive.h"
 #include "fw/core/ArchiveException.h"
+#include "fw/core/CommitGroup.h"
 #include "fw/core/FileException.h"
 #include "fw/core/FileSystem.h"
 #include "fw/core/MessageService.h"
@@ -18,6 +19,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <optional>
 
 struct LegacyConversion::Converted {
     std::unique_ptr<CSmartDoc> doc;
@@ -214,6 +216,10 @@ void LegacyConversion::SaveAll()
         cancelled_ = true;
         return;
     }
+    // The files reach the disk together. A mult takes its parts from their files, so the files
+    // saved before it are placed first.
+    std::optional<fw::CommitGroup> group(std::in_place);
+    bool partsPending = false;
     for (std::size_t i = 0; i < converted_.size(); ++i) {
         const Converted& c = converted_[i];
         const bool exists = exist[i];
@@ -221,15 +227,36 @@ void LegacyConversion::SaveAll()
             kept_.push_back(c.target);
             continue;
         }
-        if (c.complete)
+        if (c.complete) {
+            if (partsPending) {
+                Unplaced(group->Commit());
+                group.emplace();
+                partsPending = false;
+            }
             if (const std::string failure = c.complete(); !failure.empty()) {
                 Refuse(c.what + " is not converted: " + failure);
                 continue;
             }
+        } else {
+            partsPending = true;
+        }
         if (!c.save())
             Refuse(c.what + " could not be saved to " + c.target + ".");
         else
             (exists ? replaced_ : written_).push_back(c.target);
+    }
+    Unplaced(group->Commit());
+}
+
+void LegacyConversion::Unplaced(const std::vector<fw::FileException>& failures)
+{
+    for (const fw::FileException& failure : failures) {
+        const std::string& target = failure.fileName();
+        for (std::vector<std::string>* saved : {&written_, &replaced_})
+            std::erase_if(*saved, [&](const std::string& t) { return fw::EqualsNoCase1252(t, target); });
+        const auto converted = targets_.find(fw::Upper1252(target));
+        const std::string what = converted == targets_.end() ? target : converted_[converted->second].what;
+        Refuse(what + " could not be saved to " + target + ": " + failure.what());
     }
 }
 

@@ -17,6 +17,9 @@ class CPartDoc;
 class CPartTool;
 class CShapeDoc;
 class CSmartDoc;
+namespace fw {
+class FileException;
+}
 
 class LegacyConversion {
 public:
@@ -58,6 +61,8 @@ private:
     void Add(std::unique_ptr<CSmartDoc> doc, std::string target, std::string what);
     void LoadCatalogue();
     void SaveAll();
+    // Moves the files a commit could not place from the written ones to those not converted.
+    void Unplaced(const std::vector<fw::FileException>& failures);
     std::string EndList() const;
 
     std::vector<Converted> converted_;

@@ -1,6 +1,7 @@
 // Saved work through the program's own windows and menus: an opened mult saves back to its file
 // from the mult and the hand-mult window, and File > Convert Legacy Files reads a group back
-// over itself with one replace question and one end list.
+// over itself with one replace question and one end list, its mults holding the parts converted
+// with them.
 
 #include "shell/ui/VarnexProgram.h"
 #include "shell/ui/ChildFrame.h"
@@ -8,6 +9,7 @@
 #include "shell/ui/MainFrame.h"
 #include "shopdisk/LegacyConversion.h"
 #include "shopdisk/MultDosDisk.h"
+#include "machmult/MultDoc.h"
 
 #include "machmult/ui/HmultSplitterFrame.h"
 #include "machmult/ui/ModalRunner.h"
@@ -40,6 +42,30 @@ protected:
         return files;
     }
     QList<QMdiSubWindow*> Windows(VarnexProgram& program) const { return program.MainFrame()->MdiArea().subWindowList(); }
+    // File > Convert Legacy Files with the record file chosen in its dialog; the dialogs' filters.
+    static std::vector<std::string> ConvertLegacyFiles(VarnexProgram& program, const fs::path& recordFile)
+    {
+        std::vector<std::string> dialogs;
+        const machui::ModalRunner previous = machui::SetModalRunner([&](QDialog& dialog) {
+            auto& files = dynamic_cast<QFileDialog&>(dialog);
+            dialogs.push_back(files.nameFilters().join(";").toStdString());
+            files.selectFile(QString::fromStdString(recordFile.string()));
+            return int(QDialog::Accepted);
+        });
+        program.MainFrame()->Command("ID_FILE_CONVERT_LEGACY")->trigger();
+        machui::SetModalRunner(previous);
+        return dialogs;
+    }
+    // The tool count of each part of mult M 1 of J1\G1.
+    static std::vector<std::size_t> MultPartTools()
+    {
+        CMultDoc mult;
+        EXPECT_TRUE(mult.LoadMult("C:\\Kestrom\\Jobs\\J1\\G1\\M 1.mlt"));
+        std::vector<std::size_t> tools;
+        for (const CMultPart& part : mult.GetParts())
+            tools.push_back(part.GetTools().GetCount());
+        return tools;
+    }
 
     TempDrives drives;
 };
@@ -104,19 +130,9 @@ TEST_F(SavedWorkProgramTest, ConvertLegacyFilesAsksBeforeReplacingAGroupReadBack
         ASSERT_TRUE(shopdisktest::SaveGroup(catalogue, "changed since"));
         const Files changed = Group();
 
-        std::vector<std::string> dialogs;
-        const machui::ModalRunner previous = machui::SetModalRunner([&](QDialog& dialog) {
-            auto& files = dynamic_cast<QFileDialog&>(dialog);
-            dialogs.push_back(files.nameFilters().join(";").toStdString());
-            files.selectFile(QString::fromStdString(disk.string()));
-            return int(QDialog::Accepted);
-        });
         fw::ScriptedMessages answers;
         answers->Answer(answer).Answer(fw::IDOK);
-        program.MainFrame()->Command("ID_FILE_CONVERT_LEGACY")->trigger();
-        machui::SetModalRunner(previous);
-
-        EXPECT_EQ(dialogs, std::vector<std::string>{"Legacy Files (*.rec *.REC)"});
+        EXPECT_EQ(ConvertLegacyFiles(program, disk), std::vector<std::string>{"Legacy Files (*.rec *.REC)"});
         ASSERT_EQ(answers->Shown().size(), 2u) << answer;
         const fw::ShownMessage& question = answers->Shown()[0];
         EXPECT_EQ(question.caption, LegacyConversion::kCaption);
@@ -134,6 +150,27 @@ TEST_F(SavedWorkProgramTest, ConvertLegacyFilesAsksBeforeReplacingAGroupReadBack
         }
         EXPECT_EQ(Group().size(), 4u);
     }
+}
+
+// Onto an empty jobs folder, each mult takes its parts, tools and all, from the part files
+// converted with it.
+TEST_F(SavedWorkProgramTest, ConvertLegacyFilesGivesEachMultThePartsConvertedWithIt)
+{
+    VarnexProgram program(VarnexProgram::Standard({}, nullptr));
+    program.Start({});
+    ASSERT_TRUE(shopdisktest::SaveGroup(shopdisktest::SaveCatalogue(), "on the disk"));
+    const std::vector<std::size_t> tools = MultPartTools();
+    ASSERT_EQ(tools.size(), 3u);
+    ASSERT_GT(tools[0], 0u);
+    CMultDosDisk::CreateDosDisk('D', "GROUP", {"C:\\Kestrom\\Jobs\\J1\\G1\\*.mlt"});
+    fs::remove_all(drives.C() / "Kestrom/Jobs");
+
+    fw::ScriptedMessages answers;
+    answers->Answer(fw::IDOK);
+    ConvertLegacyFiles(program, drives.Root() / "D/MULT/GROUP.REC");
+    ASSERT_EQ(answers->Shown().size(), 1u);
+    EXPECT_NE(answers->Shown()[0].text.find("Written (4):"), std::string::npos) << answers->Shown()[0].text;
+    EXPECT_EQ(MultPartTools(), tools);
 }
 
 } // namespace

@@ -6,6 +6,8 @@
 #include "shopdisk/MultDosDisk.h"
 #include "shopdisk/PartDosDisk.h"
 
+#include "fw/core/CommitGroup.h"
+
 #include "tests/shopdisk/ShopDiskGroup.h"
 
 #include <cstring>
@@ -117,6 +119,24 @@ TEST_F(LegacyConversionTest, PartsTakeTheirMeasuringSystemAndTheCatalogueTool)
         EXPECT_EQ(holes.GetTool()->GetShortName(), system == 0 ? inchTool : mmTool);
         EXPECT_EQ(part->GetPartShape()->GetStencilList().begin()->GetX().GetUnits(), system);
     }
+}
+
+// Files the end commit cannot place are listed as not converted, with their cause, not as written.
+TEST_F(LegacyConversionTest, FilesTheCommitCannotPlaceAreNotConverted)
+{
+    PutGroup("as written");
+    WriteDisk();
+    fs::remove_all(drives.C() / "Kestrom/Jobs");
+    fw::CommitGroup::FailAt(fw::CommitGroup::Step::rename);
+    messages->Answer(fw::IDOK);
+    CPartDosDisk::ReadDosDisk("D:\\PART\\GROUP.REC");
+    ASSERT_EQ(messages->Shown().size(), 1u);
+    const std::string& end = messages->Shown()[0].text;
+    EXPECT_EQ(fw::MessageIcon(messages->Shown()[0].type), fw::MB_ICONEXCLAMATION);
+    EXPECT_NE(end.find("No file was written."), std::string::npos) << end;
+    EXPECT_NE(end.find("Not converted (3):"), std::string::npos) << end;
+    EXPECT_NE(end.find("could not be saved to C:\\Kestrom\\Jobs\\J1\\G1\\P0.prt: "), std::string::npos) << end;
+    EXPECT_TRUE(TempDrives::Names(JobFile("J1/G1")).empty());
 }
 
 TEST_F(LegacyConversionTest, ToolsTheCatalogueLacksAreListed)
