@@ -169,8 +169,10 @@ bool ConvertRecord(CMultAccess& access, const MultDiskFiles& disk, std::int32_t 
         return true;
     }
     CPartlistAccess& parts = access.PartList();
-    if (!OpenOrRefuse(parts, run, disk.partLists, links.partList, CPowerFile::readFlags))
+    if (!OpenOrRefuse(parts, run, disk.partLists, links.partList, CPowerFile::readFlags)) {
+        run.Refuse(what + " is not converted, nor the mult records after it.");
         return false;
+    }
     std::vector<PartListRecord> partList;
     try {
         const ClosingAccess closing(parts);

@@ -184,8 +184,10 @@ bool ConvertRecord(CPartAccess& access, const PartDiskFiles& disk, std::int32_t 
         return true;
     }
     try {
-        if (!ReadDetails(access, disk, chains, *part, run, what))
+        if (!ReadDetails(access, disk, chains, *part, run, what)) {
+            run.Refuse(what + " is not converted, nor the part records after it.");
             return false;
+        }
     } catch (const std::exception& e) {
         run.Refuse(what + " is not converted: its holes, layouts or stencil marks cannot be read: " + e.what());
         return true;

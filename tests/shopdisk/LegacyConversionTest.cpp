@@ -157,6 +157,25 @@ TEST_F(LegacyConversionTest, ToolsTheCatalogueLacksAreListed)
     EXPECT_NE(end.find("Written (3):"), std::string::npos) << end;
 }
 
+// A detail file that cannot be opened ends the reading of the part records, and the end list says
+// which part it stopped at.
+TEST_F(LegacyConversionTest, AMissingDetailFileEndsThePartRecordsAndSaysWhere)
+{
+    PutGroup("as written");
+    WriteDisk();
+    fs::remove(Disk("PART/HOLE/GROUP.REC"));
+    fs::remove_all(drives.C() / "Kestrom/Jobs");
+    messages->Answer(fw::IDOK);
+    CPartDosDisk::ReadDosDisk("D:\\PART\\GROUP.REC");
+    ASSERT_EQ(messages->Shown().size(), 1u);
+    const std::string& end = messages->Shown()[0].text;
+    EXPECT_NE(end.find("Not converted (2):\nERROR: File Not Found -- On File D:\\PART\\HOLE\\GROUP.REC\n"
+                       "The part J1 G1 P0 of D:\\PART\\GROUP.REC is not converted, nor the part records after it."),
+              std::string::npos)
+        << end;
+    EXPECT_FALSE(fs::exists(JobFile("J1/G1/P0.prt")));
+}
+
 // Damage done to one file of the written disk.
 struct Damage {
     const char* name;
