@@ -18,7 +18,7 @@ std::vector<std::uint8_t> Stored(const nav::NavProperties& p)
     return ar.TakeBytes();
 }
 
-// Properties unlike the defaults, to see that a refused stream leaves them alone.
+// Properties unlike the defaults, for the stream to be loaded over.
 nav::NavProperties Base()
 {
     nav::NavProperties p;
@@ -49,12 +49,12 @@ bool Takes(const nav::NavProperties& p)
 std::string Check(const std::vector<std::uint8_t>& stream)
 {
     const nav::NavProperties base = Base();
-    nav::NavProperties loaded = base;
+    nav::NavProperties loaded;
     try {
         fw::Archive ar(stream);
         loaded = nav::ReadProperties(ar, base);
     } catch (const fw::ArchiveException&) {
-        return Stored(loaded) == Stored(base) ? "" : "a refused stream changed the properties";
+        return {};   // refused as damaged: nothing was loaded
     }
     if (!Takes(loaded))
         return "a value the control cannot take was loaded";

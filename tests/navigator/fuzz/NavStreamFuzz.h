@@ -1,7 +1,7 @@
 #pragma once
-// What every navigator property stream must give: it loads or is refused with an archive error
-// (leaving the properties it was loaded over as they were), and what loads holds only values the
-// control can take, saves, and loads and saves again to the same bytes.
+// What every navigator property stream must give: it loads or is refused with an archive error,
+// and what loads holds only values the control can take, saves, and loads and saves again to the
+// same bytes.
 
 #include <cstddef>
 #include <cstdint>
