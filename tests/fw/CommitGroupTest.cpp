@@ -127,6 +127,13 @@ TEST_F(CommitGroupTest, AFullGroupCommitsByItself)
         Save(("C:\\Jobs\\P" + std::to_string(i) + ".prt").c_str(), "x");
     EXPECT_EQ(TempDrives::Names(jobs).size(), fw::CommitGroup::kMaxPending + 2);
     EXPECT_EQ(TempDrives::Get(jobs / "P0.prt"), "x");
+
+    // The failures of a commit the group made by itself wait for Commit.
+    fw::CommitGroup::FailAt(Step::rename);
+    for (std::size_t i = 0; i < fw::CommitGroup::kMaxPending; ++i)
+        Save(("C:\\Jobs\\Q" + std::to_string(i) + ".prt").c_str(), "y");
+    EXPECT_FALSE(fs::exists(jobs / "Q0.prt"));
+    EXPECT_EQ(group.Commit().size(), fw::CommitGroup::kMaxPending);
 }
 
 } // namespace

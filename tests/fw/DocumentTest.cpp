@@ -1,5 +1,6 @@
 #include "fw/core/Archive.h"
 #include "fw/core/AtomicFile.h"
+#include "fw/core/CommitGroup.h"
 #include "fw/core/DocManager.h"
 #include "fw/core/FileSystem.h"
 #include "fw/core/MessageService.h"
@@ -148,6 +149,36 @@ TEST_F(DocumentTest, SaveModifiedFollowsTheAnswer)
     // Unmodified documents ask nothing.
     EXPECT_TRUE(NewPart()->SaveModified());
     EXPECT_EQ(messages->Shown().size(), 3u);
+}
+
+// Saving every document on exit commits them together; each one whose file the commit cannot
+// place keeps its old file and stays modified, and the exit stops.
+TEST_F(DocumentTest, SavingAllKeepsModifiedEveryDocumentTheCommitCannotPlace)
+{
+    std::vector<CTestDoc*> docs;
+    for (const char* name : {"A", "B"}) {
+        TempDrives::Put(drives.C() / (std::string(name) + ".prt"), "old");
+        CTestDoc* doc = NewPart();
+        doc->SetPathName(std::string("C:\\") + name + ".prt", false);
+        doc->text = "new";
+        doc->SetModifiedFlag();
+        docs.push_back(doc);
+    }
+    fw::CommitGroup::FailAt(fw::CommitGroup::Step::sync);
+    messages->Answer(fw::IDYES).Answer(fw::IDYES).Answer(fw::IDOK);
+    EXPECT_FALSE(manager.SaveAllModified());
+    ASSERT_EQ(messages->Shown().size(), 3u);
+    EXPECT_EQ(messages->Shown()[2].text, "These files could not be saved:\n"
+                                         "ERROR: Hardware IO Problem -- On File C:\\A.prt\n"
+                                         "ERROR: Hardware IO Problem -- On File C:\\B.prt");
+    for (CTestDoc* doc : docs)
+        EXPECT_TRUE(doc->IsModified()) << doc->GetPathName();
+    EXPECT_EQ(TempDrives::Get(drives.C() / "A.prt"), "old");
+    EXPECT_EQ(TempDrives::Names(drives.C()), (std::vector<std::string>{"A.prt", "B.prt"}));
+
+    messages->Answer(fw::IDYES).Answer(fw::IDYES);
+    EXPECT_TRUE(manager.SaveAllModified());
+    EXPECT_EQ(TempDrives::Get(drives.C() / "B.prt"), "\x03new");
 }
 
 TEST_F(DocumentTest, SaveWithoutAPathAsksForANameOrFails)
