@@ -164,10 +164,9 @@ void LegacyConversion::AddShape(std::unique_ptr<CShapeDoc> shape, const std::str
 void LegacyConversion::LoadCatalogue()
 {
     catalogueLoaded_ = true;
-    const std::string folder = CToolDoc::GetToolDirectory();
     std::vector<std::string> names;
     try {
-        names = fw::FileSystem::List(folder + "\\*.tl", fw::FileSystem::files);
+        names = fw::FileSystem::List(CToolDoc::GetToolFilePath("*"), fw::FileSystem::files);
     } catch (const fw::FileException&) {
         return;   // no tool directory: no catalogue tool
     }
