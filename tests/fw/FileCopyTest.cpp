@@ -1,9 +1,10 @@
 // The shared copy of files: which targets count as existing, what replace changes, that a failed
-// file neither stops the others nor passes as copied, that folders are made even when empty, and
-// that the user can stop the copy between two files.
+// file (or one its commit cannot place) neither stops the others nor passes as copied, that
+// folders are made even when empty, and that the user can stop the copy between two files.
 
 #include "fw/core/FileCopy.h"
 
+#include "fw/core/CommitGroup.h"
 #include "fw/core/MessageService.h"
 
 #include "tests/fw/TempDrives.h"
@@ -41,6 +42,22 @@ TEST(FileCopyTest, ReplacesOnlyWhenToldAndGoesOnAfterAFailure)
         EXPECT_TRUE(std::filesystem::is_directory(drives.Root() / "D/Empty/Inner")) << c.replace;
         EXPECT_FALSE(std::filesystem::exists(drives.C() / "B/gone.prt")) << c.replace;
     }
+}
+
+// Copies reach the disk together at the end; one the commit cannot place is not counted as copied
+// and names its source and target.
+TEST(FileCopyTest, ACopyTheCommitCannotPlaceIsNotCopied)
+{
+    TempDrives drives;
+    TempDrives::Put(drives.C() / "A/one.prt", "new1");
+    TempDrives::Put(drives.C() / "B/one.prt", "old");
+    fw::CommitGroup::FailAt(fw::CommitGroup::Step::rename);
+    const fw::FileCopyResult result = fw::CopyFiles({{"C:\\A\\one.prt", "C:\\B\\one.prt"}}, {}, true);
+    EXPECT_EQ(result.copied, 0);
+    ASSERT_EQ(result.failures.size(), 1u);
+    EXPECT_EQ(result.failures[0].rfind("\"C:\\A\\one.prt\" could not be copied to \"C:\\B\\one.prt\": ", 0), 0u)
+        << result.failures[0];
+    EXPECT_EQ(TempDrives::Get(drives.C() / "B/one.prt"), "old");
 }
 
 TEST(FileCopyTest, ShowsItsProgressAndStopsBetweenTwoFilesWhenAsked)
