@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
-#include <cstdio>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -120,11 +119,7 @@ bool AtomicFile::Place(bool replace)
         Finish(true);
         if (replace)
             RefuseReadOnly(target_, path_);
-        int error = 0;
-        if (!replace)
-            error = filesync::MoveIfAbsent(temporary_, target_);
-        else if (std::rename(temporary_.c_str(), target_.c_str()) != 0)
-            error = errno;
+        const int error = filesync::Move(temporary_, target_, replace);
         if (error == EEXIST && !replace) {
             failed_ = true;
             RemoveTemporary();

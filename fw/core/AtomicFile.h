@@ -46,7 +46,10 @@ public:
     void Commit();
     // As Commit, but never replaces a file: the new file takes the target's name only when no
     // file has it. False, with the temporary file removed and the existing file untouched, when
-    // the name is taken; so of several savers racing for one name exactly one gets it.
+    // the name is taken; so of several savers racing for one name exactly one gets it. Inside a
+    // CommitGroup the name is checked now (the disk and the group's pending names) but taken at
+    // the group's commit: another program taking it in between makes that commit fail for this
+    // file, which keeps the other program's file.
     bool CommitNew();
 
     // Test hook: from now on every AtomicFile fails a write with diskFull once it has written

@@ -6,7 +6,6 @@
 
 #include <atomic>
 #include <cerrno>
-#include <cstdio>
 #include <map>
 #include <optional>
 #include <system_error>
@@ -134,8 +133,7 @@ std::vector<FileException> CommitGroup::CommitPending()
             continue;
         int error = EIO;
         if (failing != Step::rename)
-            error = files[i].replace ? (std::rename(files[i].temporary.c_str(), files[i].target.c_str()) == 0 ? 0 : errno)
-                                     : filesync::MoveIfAbsent(files[i].temporary, files[i].target);
+            error = filesync::Move(files[i].temporary, files[i].target, files[i].replace);
         if (error != 0)
             fail(i, error);
         placed[i] = error == 0;

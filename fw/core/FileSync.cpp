@@ -3,6 +3,7 @@
 #include "fw/core/FileException.h"
 
 #include <cerrno>
+#include <cstdio>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -33,6 +34,13 @@ int MoveIfAbsent(const std::filesystem::path& from, const std::filesystem::path&
         return errno;
     ::unlink(from.c_str());
     return 0;
+}
+
+int Move(const std::filesystem::path& from, const std::filesystem::path& to, bool replace)
+{
+    if (!replace)
+        return MoveIfAbsent(from, to);
+    return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
 }
 
 void StartWriteback(int fd)
