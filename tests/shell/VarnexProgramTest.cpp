@@ -1238,6 +1238,10 @@ TEST_F(ProgramTest, TheWindowMenuArrangesListsAndActivatesTheWindows)
     EXPECT_FALSE(windows[0]->geometry().intersects(windows[1]->geometry()));
     Entry(*window, "&Cascade")->trigger();
     EXPECT_NE(windows[0]->pos(), windows[1]->pos());
+
+    emit window->aboutToShow();   // listed again: the list is replaced, not lengthened
+    EXPECT_EQ(window->actions().size(), 3 + 1 + 2);   // the arrange commands, the separator, the windows
+    EXPECT_NE(Entry(*window, "&2 B12.prt:2*"), nullptr);
 }
 
 TEST_F(ProgramTest, WindowKeysAndAltFReachTheirWindowsAndMenus)
