@@ -29,6 +29,7 @@
 #include "tests/machmult/MultTestSupport.h"
 #include "tests/shell/QtFixture.h"
 #include "tests/shell/TestDocument.h"
+#include "tests/support/TempHome.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -1318,6 +1319,8 @@ TEST_F(ProgramTest, TheHandMultWindowIsTitledApartFromTheMultWindow)
 
 TEST_F(ProgramTest, HelpShowsTheHelpFileInAWindowOfTheProgram)
 {
+    // A program of an absolute path writes its bus service file on start: into the test's folder.
+    const TempHome home(drives.Root());
     const std::filesystem::path folder = drives.C().parent_path() / "bin";
     std::filesystem::create_directories(folder);
     TempDrives::Put(folder / "Varnex.html", "<html><body><h2 id=\"handmult\">Hand multing</h2><p>Hold Shift.</p></body></html>");
