@@ -88,7 +88,8 @@ public:
     // Help > Help: the program's help file (see HelpFile.h) in its help window, or a message
     // naming where it was looked for.
     void OnHelp();
-    // Help > TorvMachine Help, enabled while the link is loaded and the install path is known.
+    // Help > TorvMachine Help, enabled while there is a link that enables Machine > Machine Tool
+    // Bar (the machine side is there or can be started) and the install path is known.
     void OnTorvMachineHelp();
     bool CanShowTorvMachineHelp() const;
     std::string GetTorvMachineInstallPath() const;

@@ -30,8 +30,8 @@ struct Drive {
             const std::string mark = "B" + std::to_string(i);
             ar << std::string("J1") << std::string("G1") << mark << std::int32_t(1);
             ar.WriteDouble(240.0);
-            ar.WriteByte(0);
-            ar << std::string("W") << std::string("12X26");
+            ar.WriteByte('E');
+            ar << std::string("W") << std::string("12X26") << std::string("A36");
             std::ofstream(group / (mark + ".prt"), std::ios::binary)
                 .write(reinterpret_cast<const char*>(ar.Bytes().data()), std::streamsize(ar.Bytes().size()));
         }

@@ -29,6 +29,15 @@ QRect ToQRect(const fw::Rect& r)
     return {r.left, r.top, r.Width(), r.Height()};
 }
 
+// The frames the document's views lie in; null stands for views outside any frame.
+std::set<const CChildFrame*> FramesOf(const fw::Document& document)
+{
+    std::set<const CChildFrame*> frames;
+    for (fw::View* view : document.GetViews())
+        frames.insert(CChildFrame::Of(dynamic_cast<QWidget*>(view)));
+    return frames;
+}
+
 } // namespace
 
 CChildFrame::CChildFrame(QWidget* view, QWidget* parent) : QMdiSubWindow(parent), inner_(new QMainWindow)
@@ -73,10 +82,7 @@ std::vector<fw::View*> CChildFrame::OwnViews(const fw::Document& document) const
 
 bool CChildFrame::IsLastFrameOf(const fw::Document& document) const
 {
-    std::set<const CChildFrame*> frames;
-    for (fw::View* view : document.GetViews())
-        frames.insert(Of(dynamic_cast<QWidget*>(view)));
-    return frames.size() == 1 && *frames.begin() == this;
+    return FramesOf(document) == std::set<const CChildFrame*>{this};
 }
 
 QToolBar* CChildFrame::CreateDockedToolBar(unsigned resourceId, const QString& title)
@@ -130,10 +136,8 @@ void CChildFrame::UpdateTitle()
 
 int CChildFrame::WindowNumber(const fw::Document& document) const
 {
-    std::set<const CChildFrame*> frames;
-    for (fw::View* view : document.GetViews())
-        if (const CChildFrame* frame = Of(dynamic_cast<QWidget*>(view)))
-            frames.insert(frame);
+    std::set<const CChildFrame*> frames = FramesOf(document);
+    frames.erase(nullptr);
     frames.insert(this);
     if (frames.size() < 2 || !mdiArea())
         return 0;

@@ -314,9 +314,10 @@ void CMainFrame::CreateWindowMenu()
 
 void CMainFrame::FillWindowList(QMenu& window)
 {
+    // The old entries go once the menu's signal is over.
     for (QAction* action : windowActions_) {
         window.removeAction(action);
-        delete action;
+        action->deleteLater();
     }
     windowActions_.clear();
     const QList<QMdiSubWindow*> windows = mdiArea_.subWindowList();
@@ -451,9 +452,10 @@ void CMainFrame::SetRecentFiles(std::function<std::vector<std::string>()> list,
 
 void CMainFrame::FillRecentFiles(QMenu* file)
 {
-    for (QAction* action : recentActions_)
+    for (QAction* action : recentActions_) {
         file->removeAction(action);
-    qDeleteAll(recentActions_);
+        action->deleteLater();
+    }
     recentActions_.clear();
     if (!recentFiles_)
         return;

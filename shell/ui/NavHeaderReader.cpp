@@ -1,43 +1,17 @@
 #include "shell/ui/NavHeaderReader.h"
 
-#include "fw/core/FileHead.h"
-
-namespace {
-
-// The header fields up to the description usually fit within this many bytes (more is read when
-// its texts are longer).
-constexpr std::size_t kHeaderBytes = 4096;
-
-void SkipDimension(fw::Archive& ar)
-{
-    ar.ReadDouble();
-    ar.ReadByte();
-}
-
-} // namespace
+#include "records/MultRecord.h"
+#include "records/PartRecord.h"
+#include "shell/ReportLister.h"
 
 std::optional<nav::Description> NavHeaderReader::Describe(nav::ItemKind kind, const std::string& path)
 {
-    if (kind != nav::ItemKind::part && kind != nav::ItemKind::mult)
-        return std::nullopt;
-    try {
-        nav::Description description;
-        fw::ReadFileHead(path, kHeaderBytes, [&](fw::Archive& ar) {
-            std::string job, group, mark;
-            ar >> job >> group >> mark;
-            if (kind == nav::ItemKind::part) {
-                ar.ReadLong();        // quantity
-                SkipDimension(ar);    // length
-            } else {
-                ar.ReadLong();        // sequence
-                ar.ReadLong();        // quantity
-                SkipDimension(ar);    // length
-                SkipDimension(ar);    // kerf
-            }
-            ar >> description.designation >> description.size;
-        });
-        return description;
-    } catch (const std::exception&) {
-        return std::nullopt;
+    if (kind == nav::ItemKind::part) {
+        if (const std::optional<PartRecord> part = ReadPartHeader(path))
+            return nav::Description{part->shapeDesctp, part->shapeDesc};
+    } else if (kind == nav::ItemKind::mult) {
+        if (const std::optional<MultRecord> mult = ReadMultHeader(path))
+            return nav::Description{mult->shapeDesctp, mult->shapeDesc};
     }
+    return std::nullopt;
 }

@@ -1,7 +1,7 @@
 #pragma once
-// Descriptions of part and mult files for the navigator, read from the first bytes of each file
-// (the header fields before the shape designation and size): no document is made, no message is
-// shown, and a file that cannot be read has no description.
+// Descriptions of part and mult files for the navigator: the shape designation and size from each
+// file's header, read as the report windows read it (ReportLister.h). No document is made, no
+// message is shown, and a file whose header cannot be read has no description.
 
 #include "navigator/ItemDescriber.h"
 

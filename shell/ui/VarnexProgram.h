@@ -81,7 +81,7 @@ private:
     VarnexDocuments documents_;
     std::unique_ptr<CMainFrame> frame_;   // goes before the documents, whose frames it holds
     std::unique_ptr<CBRAXNavBar> navBar_;  // goes before the main frame it sits in
-    const CAutoMultRun* currentRun_ = nullptr;
-    char shopDiskDrive_ = 0;   // the drive of the last shop disk, 0 before one   // the automult job the application holds
+    const CAutoMultRun* currentRun_ = nullptr;   // the automult job the application holds
+    char shopDiskDrive_ = 0;                     // the drive of the last shop disk, 0 before one
     CVarnexApp app_;
 };

@@ -5,6 +5,9 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <utility>
+
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -92,6 +95,33 @@ TEST_F(ServiceFileFixture, ProgramPathsTheExecLineCannotHoldAreRefused)
     }
     EXPECT_FALSE(BusServiceFile({}, "/usr/bin/varnex").Write());
     EXPECT_FALSE(BusServiceFile({}, "/usr/bin/varnex").Remove());
+}
+
+TEST(BusServiceFile, ArgumentsStayPlainOrAreQuotedAsOneWord)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"/Automation", "/Automation"},
+        {"--mode=a,b:c+1.x_y", "--mode=a,b:c+1.x_y"},
+        {"two words", "'two words'"},
+        {"it's", "'it'\\''s'"},
+        {"$HOME", "'$HOME'"},
+        {"", "''"},
+    };
+    for (const auto& [argument, exec] : cases) {
+        const BusServiceFile file("/run/services", "/usr/bin/other", {"org.example.Other", "# marker", {argument}});
+        EXPECT_EQ(file.Text(), std::string("# marker\n[D-BUS Service]\nName=org.example.Other\nExec='/usr/bin/other' ") +
+                                   exec + "\n");
+    }
+}
+
+TEST_F(ServiceFileFixture, AFifoOfTheFilesNameIsNeitherReplacedNorRemovedAndDoesNotBlock)
+{
+    fs::create_directories(folder);
+    const BusServiceFile file(folder, "/usr/bin/varnex");
+    ASSERT_EQ(::mkfifo(file.FilePath().c_str(), 0600), 0);
+    EXPECT_FALSE(file.Write());
+    EXPECT_FALSE(file.Remove());
+    EXPECT_TRUE(fs::is_fifo(file.FilePath()));
 }
 
 TEST(BusServiceFile, UserFolderFollowsTheDataHome)

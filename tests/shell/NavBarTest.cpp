@@ -36,7 +36,7 @@ struct ScriptedDialogs : nav::NavDialogs {
     std::optional<std::string> PickDrive() override { return drive; }
 };
 
-// A part or mult file's leading header fields, as the documents write them.
+// A part or mult file's header fields, as the documents write them, without the rest of the file.
 std::string Header(bool mult, const std::string& mark, const std::string& designation, const std::string& size)
 {
     fw::Archive ar;
@@ -46,9 +46,14 @@ std::string Header(bool mult, const std::string& mark, const std::string& design
         ar << std::int32_t(2);
     for (int i = 0; i < (mult ? 2 : 1); ++i) {
         ar.WriteDouble(240.0);
-        ar.WriteByte(0);
+        ar.WriteByte('E');
     }
-    ar << designation << size;
+    ar << designation << size << std::string("A36");
+    if (mult) {
+        ar << std::string("PUNCH1") << std::string() << std::string();   // machine, two remarks
+        ar.WriteDouble(0.0);                                              // drop
+        ar.WriteByte('E');
+    }
     const auto bytes = ar.Bytes();
     return std::string(bytes.begin(), bytes.end());
 }

@@ -1,6 +1,7 @@
 // The report window's rows: listing temporary job trees, dates, sorting, the selection list and
 // the classification of paths by the folders of Options.
 
+#include "fw/core/Archive.h"
 #include "shell/ReportLister.h"
 #include "shell/ui/NavHeaderReader.h"
 
@@ -74,6 +75,40 @@ TEST_F(ReportListerTest, LongHeadersAreReadWholeAndFifosOrDamagedFilesShowTheirN
     for (const char* name : {"PIPE.prt", "CUT.prt", "HUGE.prt"})
         EXPECT_EQ(tree.Describe(nav::ItemKind::part, std::string(kListedGroup) + "\\" + name), std::nullopt) << name;
     EXPECT_EQ(tree.Describe(nav::ItemKind::mult, std::string(kListedGroup) + "\\PIPE.mlt"), std::nullopt);
+}
+
+TEST_F(ReportListerTest, TheNavigatorDescribesAPartOnlyWhenTheReportReadsItsHeader)
+{
+    // Job, group, mark, quantity, the length in a unit, designation and size, then the grade.
+    const auto header = [](std::uint8_t unit, bool grade) {
+        fw::Archive ar;
+        ar << std::string("J1") << std::string("G1") << std::string("B1") << std::int32_t(5);
+        ar.WriteDouble(120.0);
+        ar.WriteByte(unit);
+        ar << std::string("W ") << std::string("12X26");
+        if (grade)
+            ar << std::string("A36");
+        return std::string(ar.Bytes().begin(), ar.Bytes().end());
+    };
+    const struct {
+        const char* name;
+        std::uint8_t unit;
+        bool grade;
+        bool read;
+    } cases[] = {
+        {"WHOLE.prt", 'E', true, true},
+        {"NOGRADE.prt", 'E', false, false},   // ends before the grade
+        {"NOUNIT.prt", 0, true, false},       // a length in no known unit
+    };
+    NavHeaderReader tree;
+    for (const auto& c : cases) {
+        TempDrives::Put(JobFile(std::string("J1/G1/") + c.name), header(c.unit, c.grade));
+        const std::string path = std::string(kListedGroup) + "\\" + c.name;
+        EXPECT_EQ(ReadPartHeader(path).has_value(), c.read) << c.name;
+        const std::optional<nav::Description> shown =
+            c.read ? std::optional(nav::Description{"W ", "12X26"}) : std::nullopt;
+        EXPECT_EQ(tree.Describe(nav::ItemKind::part, path), shown) << c.name;
+    }
 }
 
 TEST_F(ReportListerTest, MultReportRowsShowUsageAndAStockOfZeroStillShows)

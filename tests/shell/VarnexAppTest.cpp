@@ -99,12 +99,16 @@ public:
     {
         calls_.push_back("Link.Command(" + std::to_string(int(command)) + ")");
     }
-    // The Machine menu's entries are all enabled, except Machine Setup while anything is busy.
+    // The Machine menu's entries are all enabled, except Machine Setup while anything is busy and
+    // Machine Tool Bar while the machine side is out of reach.
     bool IsCommandEnabled(MachineCommand command) const override
     {
+        if (command == MachineCommand::toolBar)
+            return !unreachable;
         return command != MachineCommand::setup || !busy;
     }
     bool busy = false;
+    bool unreachable = false;
 
 private:
     Calls& calls_;
@@ -437,6 +441,15 @@ TEST_F(AppFixture, MachineHelpNeedsTheLinkAndTheInstallPath)
     EXPECT_FALSE(app->CanShowTorvMachineHelp());
     app->LoadTorvMachine();
     EXPECT_TRUE(app->CanShowTorvMachineHelp());
+    // A link that refuses Machine Tool Bar leaves it disabled.
+    auto unreachable = MakeApp({.machineProfile = &machine,
+                                .machineLinkLoader = [this](CVarnexApp&) -> std::unique_ptr<MachineLink> {
+                                    auto link = std::make_unique<FakeLink>(services.calls);
+                                    link->unreachable = true;
+                                    return link;
+                                }});
+    unreachable->LoadTorvMachine();
+    EXPECT_FALSE(unreachable->CanShowTorvMachineHelp());
     app->OnTorvMachineHelp();
     EXPECT_EQ(services.calls.back(), "OpenHelpFile(/opt/torv/TorvMachineHelp.chm)");
 

@@ -29,6 +29,7 @@
 #include "tests/machmult/MultTestSupport.h"
 #include "tests/shell/QtFixture.h"
 #include "tests/shell/TestDocument.h"
+#include "tests/support/TempHome.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -1238,6 +1239,10 @@ TEST_F(ProgramTest, TheWindowMenuArrangesListsAndActivatesTheWindows)
     EXPECT_FALSE(windows[0]->geometry().intersects(windows[1]->geometry()));
     Entry(*window, "&Cascade")->trigger();
     EXPECT_NE(windows[0]->pos(), windows[1]->pos());
+
+    emit window->aboutToShow();   // listed again: the list is replaced, not lengthened
+    EXPECT_EQ(window->actions().size(), 3 + 1 + 2);   // the arrange commands, the separator, the windows
+    EXPECT_NE(Entry(*window, "&2 B12.prt:2*"), nullptr);
 }
 
 TEST_F(ProgramTest, WindowKeysAndAltFReachTheirWindowsAndMenus)
@@ -1314,6 +1319,8 @@ TEST_F(ProgramTest, TheHandMultWindowIsTitledApartFromTheMultWindow)
 
 TEST_F(ProgramTest, HelpShowsTheHelpFileInAWindowOfTheProgram)
 {
+    // A program of an absolute path writes its bus service file on start: into the test's folder.
+    const TempHome home(drives.Root());
     const std::filesystem::path folder = drives.C().parent_path() / "bin";
     std::filesystem::create_directories(folder);
     TempDrives::Put(folder / "Varnex.html", "<html><body><h2 id=\"handmult\">Hand multing</h2><p>Hold Shift.</p></body></html>");
