@@ -40,13 +40,13 @@ constexpr int kSectionIds[] = {CPartView::IDC_D, CPartView::IDC_TW, CPartView::I
 
 constexpr std::size_t kMaxNameLength = 10;
 
-// Job, group and mark name folders and the part's file; an empty job or group stands as "NONE".
-FormBinder::TextCheck NameCheck(bool mayBeEmpty)
+// Job, group and mark name folders and the part's file; a blank job or group stands as "NONE".
+FormBinder::TextCheck NameCheck(bool isFolder)
 {
-    return [mayBeEmpty](const std::string& name) -> std::optional<std::string> {
+    return [isFolder](const std::string& name) -> std::optional<std::string> {
         if (std::optional<std::string> tooLong = CheckMaxChars(name, kMaxNameLength))
             return tooLong;
-        if ((mayBeEmpty && name.empty()) || jobs::IsName(name))
+        if (isFolder ? jobs::IsFolderName(name) : jobs::IsName(name))
             return std::nullopt;
         return std::string(CPartDoc::kInvalidName);
     };
