@@ -407,7 +407,9 @@ void CPartView::OnFieldChanged(int controlId)
         LookUpShape();
         break;
     case IDC_LENGTH:
+        // The document has the length now: later changes of it (Rotate) show here.
         doc->SetLength(form_.length.GetValue(), this);
+        typed_.erase(control);
         break;
     default:
         break;
