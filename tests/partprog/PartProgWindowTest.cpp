@@ -15,6 +15,7 @@
 #include "partprog/ui/TabView.h"
 #include "model/ToolDoc.h"
 #include "fw/qt/ChildMenus.h"
+#include "fw/core/RecordingDrawContext.h"
 
 #include "LenboxFactory.h"
 #include "PartProgSupport.h"
@@ -275,6 +276,37 @@ TEST_F(PartProgWindowTest, ALengthLeftInThePartFormFollowsARotateAndSavesAsRotat
     ASSERT_TRUE(reread.LoadPart(doc.GetPathName()));
     EXPECT_EQ(reread.Header().length.GetValue(), 12.0);
     EXPECT_TRUE(messages->Shown().empty());
+}
+
+// The face view keeps its detailing from one repaint to the next; a Flip moves the patterns in
+// place (the same list, current pattern and count) and the view draws them as a fresh one would.
+TEST_F(PartProgWindowTest, AFlippedFaceDrawsItsDetailingAsAFreshView)
+{
+    CPartDoc& doc = OpenSavedPart("PL", "1_2X12", 120);
+    CSplitterFrame frame(doc, details);
+    frame.resize(1100, 760);
+    frame.show();
+    details.SetLines(DetailSettings::all);
+    Type(frame.PatternView(), 10, 2, 3, 4);
+    ASSERT_TRUE(frame.PatternView().Add());
+    Type(frame.PatternView(), 70, 5, 1, 0);
+    ASSERT_TRUE(frame.PatternView().Add());
+    const CFaceView& face = *frame.CurrentFaceView();
+    const auto draw = [&face](bool kept) {
+        FaceScene scene = face.Scene();
+        if (!kept)
+            scene.layout = nullptr;
+        fw::RecordingDrawContext dc;
+        EXPECT_TRUE(scene.Map(dc, face.Viewport()));
+        scene.Draw(dc, {-100000, -100000, 100000, 100000});
+        return dc.Lines();
+    };
+    const std::vector<std::string> before = draw(false);
+    EXPECT_EQ(draw(true), before);
+    ASSERT_TRUE(frame.Execute(ID_FLIP));
+    const std::vector<std::string> after = draw(false);
+    ASSERT_NE(after, before);
+    EXPECT_EQ(draw(true), after);
 }
 
 TEST_F(PartProgWindowTest, APartWithoutAProfileOpensNoFaces)
