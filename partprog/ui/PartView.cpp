@@ -1,14 +1,13 @@
 #include "partprog/ui/PartView.h"
 
 #include "fw/core/DocTemplate.h"
-#include "fw/core/DriveMap.h"
 #include "fw/core/MessageService.h"
 #include "fw/core/WinPath.h"
 #include "fw/qt/LeaveWatch.h"
+#include "fw/qt/NativePath.h"
 #include "fw/qt/QtText.h"
 #include "fw/qt/TabOrder.h"
 #include "fw/qt/ViewFrame.h"
-#include "model/ui/FormBinder.h"
 #include "model/JobPaths.h"
 #include "model/ShapeDoc.h"
 #include "model/ui/MeasuringSystemCaptions.h"
@@ -52,29 +51,9 @@ FormBinder::TextCheck NameCheck(bool isFolder)
     };
 }
 
-
-QRadioButton* AddRadio(QButtonGroup& group, QLayout& layout, const char* text, int id, int value)
-{
-    auto* button = new QRadioButton(text);
-    button->setObjectName(ControlName(id));
-    group.addButton(button, value);
-    layout.addWidget(button);
-    return button;
-}
-
-// The folder of a Windows path on this system; none when its drive is not mapped.
-QString NativeFolder(const std::string& folder)
-{
-    try {
-        return QString::fromStdString(fw::DriveMap::Instance().ToNative(folder).string());
-    } catch (const std::exception&) {
-        return {};
-    }
-}
-
 std::string ChooseShapeFile(const std::string& folder, const std::string& filter, QWidget* parent)
 {
-    const QString start = NativeFolder(folder);
+    const QString start = fw::NativePath(folder);
     const QString file = QFileDialog::getOpenFileName(parent, CShapeDoc::kChooserTitle, start,
                                                       fw::QtNameFilters(filter).join(";;"), nullptr,
                                                       QFileDialog::HideNameFilterDetails);
