@@ -9,11 +9,11 @@
 namespace jobs {
 
 namespace {
-constexpr const char* kDirectories = "Directories";
-}
 
-namespace {
+constexpr const char* kDirectories = "Directories";
+
 bool IsBlank(std::string_view name) { return name.find_first_not_of(' ') == std::string_view::npos; }
+
 } // namespace
 
 bool IsName(std::string_view name)

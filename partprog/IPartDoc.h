@@ -24,7 +24,8 @@ public:
     // The header; the length in inches shown in the measuring system (0 'E', 1 'D', 2 'M', other
     // 'E'). A new designation builds the shape from the shape file; when it is missing the old
     // designation stays, the rest is taken and E_FAIL returned. Job, group and mark must be
-    // names of at most 10 characters without separators, ':' or ".." (else E_INVALIDARG).
+    // names of at most 10 characters without separators, ':' or "..", ending in neither a dot nor
+    // a blank; a blank job or group stands as "NONE" (else E_INVALIDARG).
     virtual fw::HRESULT SetPartData(const std::string& strJobid, const std::string& strGroup,
                                     const std::string& strMark, std::int16_t iQuanity, double dLength,
                                     const std::string& strDesctp, const std::string& strDesc,

@@ -29,7 +29,8 @@ class CPartDoc : public CSmartDoc, public IPartDoc {
 public:
     static constexpr const char* kNoShape = CShapeDoc::kNoShape;
     static constexpr const char* kInvalidName =
-        "Job, group and mark must be names of 1 to 10 characters without \\ / : * ? \" < > | or \"..\".";
+        "Job, group and mark must be names of 1 to 10 characters without \\ / : * ? \" < > | or \"..\", "
+        "ending in neither a dot nor a blank.";
 
     // The automation reference plane; a horizontal plane at the part's start, patterns above.
     struct RefPlaneData {

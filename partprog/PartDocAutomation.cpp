@@ -28,7 +28,9 @@ fw::HRESULT Refuse(fw::HRESULT status, const std::string& cause)
 
 const std::string kMaxInchesText = std::to_string(long(fw::kMaxInches));
 const std::string kLengths = " must be finite and within " + kMaxInchesText + " inches of 0.";
-const std::string kNoShape = "The part has no shape yet: give SetPartData a shape of the catalog first.";
+// Patterns and stencils need the part shape that SetPartData builds. (SavePart without a shape
+// gives the document's own message, CPartDoc::kNoShape.)
+const std::string kNoShapeYet = "The part has no shape yet: give SetPartData a shape of the catalog first.";
 const std::string kNameRule =
     " is not a name: 1 to 10 characters that can stand in a file name, ending in neither a dot nor a blank.";
 
@@ -114,7 +116,7 @@ fw::HRESULT CPartDoc::AddAutomationPattern(int faceCode, int operation, const Gr
                                             ", with at most " + std::to_string(CPattern::kMaxElements) +
                                             " elements in all.");
     if (!shape_)
-        return Refuse(fw::E_UNEXPECTED, kNoShape);
+        return Refuse(fw::E_UNEXPECTED, kNoShapeYet);
     CRefPlane plane;
     plane.Set(refPlane_.startX, refPlane_.startU, refPlane_.directionX, refPlane_.directionU, refPlane_.rise,
               refPlane_.run, refPlane_.patternType);
@@ -142,7 +144,7 @@ fw::HRESULT CPartDoc::AddAutomationStencil(double x, double u, const std::string
     if (!fw::AreSaneInches({x, u}))
         return Refuse(fw::E_INVALIDARG, "dXPos and dUPos" + kLengths);
     if (!shape_)
-        return Refuse(fw::E_UNEXPECTED, kNoShape);
+        return Refuse(fw::E_UNEXPECTED, kNoShapeYet);
     const std::string type = TrimRight(shape_->GetDesctp());
     double limit = u;
     if (type == "L" || type == "FB" || type == "PL")
@@ -162,7 +164,7 @@ fw::HRESULT CPartDoc::AddAutomationStencil(double x, double u, const std::string
 fw::HRESULT CPartDoc::SavePart()
 {
     if (!shape_)
-        return Refuse(fw::E_UNEXPECTED, kNoShape);
+        return Refuse(fw::E_UNEXPECTED, CPartDoc::kNoShape);
     if (!jobs::IsName(header_.mark) || !jobs::IsFolderName(header_.jobId) || !jobs::IsFolderName(header_.group))
         return Refuse(fw::E_INVALIDARG, "The part's job, group or mark" + kNameRule);
     // The document takes the path of job, group and mark once the save succeeds.

@@ -68,10 +68,13 @@ public:
             fw::Archive ar;
             part->Serialize(ar);
             const std::string name = part->Header().mark + ".prt";
-            std::FILE* file = std::fopen((folder / ("." + name + ".tmp")).c_str(), "wb");
-            std::fwrite(ar.Bytes().data(), 1, ar.Bytes().size(), file);
-            std::fclose(file);
-            std::rename((folder / ("." + name + ".tmp")).c_str(), (folder / name).c_str());
+            const std::filesystem::path temporary = folder / ("." + name + ".tmp");
+            std::FILE* file = std::fopen(temporary.c_str(), "wb");
+            if (!file)
+                std::abort();
+            const bool written = std::fwrite(ar.Bytes().data(), 1, ar.Bytes().size(), file) == ar.Bytes().size();
+            if (std::fclose(file) != 0 || !written || std::rename(temporary.c_str(), (folder / name).c_str()) != 0)
+                std::abort();
         }
     }
 

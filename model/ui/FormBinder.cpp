@@ -55,6 +55,14 @@ QGroupBox& AddGroupBox(QBoxLayout& parent, const QString& title)
     return *box;
 }
 
+QRadioButton& AddRadio(QButtonGroup& group, QLayout& layout, const QString& text, int id, int value)
+{
+    auto& button = Named(*new QRadioButton(text), id);
+    group.addButton(&button, value);
+    layout.addWidget(&button);
+    return button;
+}
+
 void RefuseControl(const std::string& message, QWidget& control)
 {
     fw::ShowMessage(message, fw::MB_OK | fw::MB_ICONEXCLAMATION);
@@ -308,11 +316,8 @@ QButtonGroup& FormBinder::MakeRadio(QBoxLayout& layout, const QString& title,
     auto* row = new QHBoxLayout(box);
     auto* group = new QButtonGroup(box);
     int index = 0;
-    for (const auto& [id, label] : buttons) {
-        auto& button = Named(*new QRadioButton(label), id);
-        row->addWidget(&button);
-        group->addButton(&button, index++);
-    }
+    for (const auto& [id, label] : buttons)
+        ::AddRadio(*group, *row, label, id, index++);
     layout.addWidget(box);
     return *group;
 }

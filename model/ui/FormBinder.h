@@ -30,8 +30,10 @@ class QCheckBox;
 class QComboBox;
 class QFormLayout;
 class QGroupBox;
+class QLayout;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 class QSpinBox;
 class QWidget;
 
@@ -40,6 +42,9 @@ QString ControlName(int id);
 
 // A titled group box added to the layout.
 QGroupBox& AddGroupBox(QBoxLayout& parent, const QString& title);
+
+// A radio button of that control id added to the layout and to the group, where it stands for value.
+QRadioButton& AddRadio(QButtonGroup& group, QLayout& layout, const QString& text, int id, int value);
 
 // Shows why a control's value is refused and gives the control the focus, its text selected.
 void RefuseControl(const std::string& message, QWidget& control);

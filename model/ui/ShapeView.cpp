@@ -7,6 +7,7 @@
 #include "fw/qt/TabOrder.h"
 #include "fw/qt/ViewFrame.h"
 #include "model/ShapeDoc.h"
+#include "model/ui/FormBinder.h"
 #include "model/ui/MeasuringSystemCaptions.h"
 
 #include <QButtonGroup>
@@ -34,15 +35,6 @@ const char* const kWeightRange = "Please enter a number between 1 and 1500.";
 // The kind radios skip 1035, the type combo's id.
 int KindId(int kind) { return CShapeView::IDC_BEAM + kind + (kind >= shapePlate ? 1 : 0); }
 
-QRadioButton* AddRadio(QButtonGroup& group, QLayout& layout, const char* text, int id, int value)
-{
-    auto* button = new QRadioButton(text);
-    button->setObjectName(QString::number(id));
-    group.addButton(button, value);
-    layout.addWidget(button);
-    return button;
-}
-
 } // namespace
 
 CShapeView::CShapeView(QWidget* parent)
@@ -50,23 +42,23 @@ CShapeView::CShapeView(QWidget* parent)
       formal_(new QLineEdit(this)), kinds_(new QButtonGroup(this)), systems_(new QButtonGroup(this))
 {
     setWindowTitle("Shape Information");
-    type_->setObjectName(QString::number(IDC_DESCTP));
+    type_->setObjectName(ControlName(IDC_DESCTP));
     type_->setEditable(true);
     for (const char* type : kTypes)
         type_->addItem(type);
     type_->setCurrentIndex(-1);
     type_->lineEdit()->setMaxLength(kMaxTypeLength);
-    desc_->setObjectName(QString::number(IDC_DESC));
-    weight_->setObjectName(QString::number(IDC_WEIGHT));
+    desc_->setObjectName(ControlName(IDC_DESC));
+    weight_->setObjectName(ControlName(IDC_WEIGHT));
     weight_->setText("0");
-    formal_->setObjectName(QString::number(IDC_FORMAL));
+    formal_->setObjectName(ControlName(IDC_FORMAL));
 
     auto* form = new QFormLayout;
     form->addRow("Desctp:", type_);
     form->addRow("Desc:", desc_);
     for (std::size_t i = 0; i < dimensions_.size(); ++i) {
         dimensions_[i].Attach(CLenbox::CreateControl(this));
-        dimensions_[i].GetControl()->setObjectName(QString::number(kDimensionIds[i]));
+        dimensions_[i].GetControl()->setObjectName(ControlName(kDimensionIds[i]));
         form->addRow(kDimensionLabels[i], dimensions_[i].GetControl());
         dimensions_[i].OnChanged(this, [this] { MarkModified(); });
     }
@@ -78,7 +70,7 @@ CShapeView::CShapeView(QWidget* parent)
     for (int kind = shapeBeam; kind <= shapeTube; ++kind)
         AddRadio(*kinds_, *kindLayout, kKinds[kind], KindId(kind), kind);
     auto* systemBox = new QGroupBox("Measuring System", this);
-    systemBox->setObjectName(QString::number(IDC_MEASURING_SYSTEM));
+    systemBox->setObjectName(ControlName(IDC_MEASURING_SYSTEM));
     auto* systemLayout = new QVBoxLayout(systemBox);
     for (int system = 0; system < 3; ++system)
         AddRadio(*systems_, *systemLayout, kMeasuringSystemCaptions[system], IDC_IMPERIAL + system, system);
@@ -250,7 +242,7 @@ void CShapeView::OnKeyFieldEdited()
 
 bool CShapeView::ValidateField(int id)
 {
-    QWidget* control = findChild<QWidget*>(QString::number(id));
+    QWidget* control = findChild<QWidget*>(ControlName(id));
     if (!control || !binder_.StoreControl(*control))
         return false;
     if (id == IDC_DESC || id == IDC_DESCTP)

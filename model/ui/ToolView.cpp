@@ -5,6 +5,7 @@
 #include "fw/qt/TabOrder.h"
 #include "fw/qt/ViewFrame.h"
 #include "model/ToolDoc.h"
+#include "model/ui/FormBinder.h"
 #include "model/ui/MeasuringSystemCaptions.h"
 
 #include <QButtonGroup>
@@ -43,26 +44,22 @@ CToolView::CToolView(QWidget* parent)
     setWindowTitle("Tool Information");
     sizeA_.Attach(CLenbox::CreateControl(this));
     sizeB_.Attach(CLenbox::CreateControl(this));
-    sizeA_.GetControl()->setObjectName(QString::number(IDC_SIZE_A));
-    sizeB_.GetControl()->setObjectName(QString::number(IDC_SIZE_B));
-    type_->setObjectName(QString::number(IDC_TYPE));
+    sizeA_.GetControl()->setObjectName(ControlName(IDC_SIZE_A));
+    sizeB_.GetControl()->setObjectName(ControlName(IDC_SIZE_B));
+    type_->setObjectName(ControlName(IDC_TYPE));
     type_->setEditable(true);
     for (const char* type : kToolTypes)
         type_->addItem(type);
     type_->setCurrentIndex(-1);
     type_->lineEdit()->setMaxLength(kMaxTypeLength);
-    orientation_->setObjectName(QString::number(IDC_ORIENTATION));
+    orientation_->setObjectName(ControlName(IDC_ORIENTATION));
     orientation_->setText("0");
 
     auto* group = new QGroupBox("Measuring System", this);
     auto* groupLayout = new QVBoxLayout(group);
     systems_->setExclusive(true);
-    for (int system = 0; system < 3; ++system) {
-        auto* button = new QRadioButton(kMeasuringSystemCaptions[system], group);
-        button->setObjectName(QString::number(IDC_IMPERIAL + system));
-        systems_->addButton(button, system);
-        groupLayout->addWidget(button);
-    }
+    for (int system = 0; system < 3; ++system)
+        AddRadio(*systems_, *groupLayout, kMeasuringSystemCaptions[system], IDC_IMPERIAL + system, system);
 
     auto* form = new QFormLayout;
     form->addRow("Size A", sizeA_.GetControl());

@@ -1,7 +1,7 @@
 #include "partprog/ui/FaceView.h"
 
-#include "fw/core/DriveMap.h"
 #include "fw/core/MessageService.h"
+#include "fw/qt/NativePath.h"
 #include "fw/qt/PainterDrawContext.h"
 #include "fw/qt/QtText.h"
 #include "model/DeviceUnits.h"
@@ -31,19 +31,10 @@ namespace {
 constexpr int kScrollRange = 100;
 constexpr int kVerticalPage = 10;
 
-// The tool folder on this system; none (the dialog's own choice) when its drive is not mapped.
-QString ToolFolder()
-{
-    try {
-        return QString::fromStdString(fw::DriveMap::Instance().ToNative(CToolDoc::GetToolDirectory()).string());
-    } catch (const std::exception&) {
-        return {};
-    }
-}
-
 std::string ChooseToolFile(QWidget* parent)
 {
-    const QString file = QFileDialog::getOpenFileName(parent, "Tool Directory", ToolFolder(), "Tool Files (*.tl)");
+    const QString file = QFileDialog::getOpenFileName(parent, "Tool Directory",
+                                                      fw::NativePath(CToolDoc::GetToolDirectory()), "Tool Files (*.tl)");
     return file.isEmpty() ? std::string() : fw::FromQString(QFileInfo(file).completeBaseName());
 }
 

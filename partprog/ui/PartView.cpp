@@ -1,14 +1,13 @@
 #include "partprog/ui/PartView.h"
 
 #include "fw/core/DocTemplate.h"
-#include "fw/core/DriveMap.h"
 #include "fw/core/MessageService.h"
 #include "fw/core/WinPath.h"
 #include "fw/qt/LeaveWatch.h"
+#include "fw/qt/NativePath.h"
 #include "fw/qt/QtText.h"
 #include "fw/qt/TabOrder.h"
 #include "fw/qt/ViewFrame.h"
-#include "model/ui/FormBinder.h"
 #include "model/JobPaths.h"
 #include "model/ShapeDoc.h"
 #include "model/ui/MeasuringSystemCaptions.h"
@@ -40,41 +39,21 @@ constexpr int kSectionIds[] = {CPartView::IDC_D, CPartView::IDC_TW, CPartView::I
 
 constexpr std::size_t kMaxNameLength = 10;
 
-// Job, group and mark name folders and the part's file; an empty job or group stands as "NONE".
-FormBinder::TextCheck NameCheck(bool mayBeEmpty)
+// Job, group and mark name folders and the part's file; a blank job or group stands as "NONE".
+FormBinder::TextCheck NameCheck(bool isFolder)
 {
-    return [mayBeEmpty](const std::string& name) -> std::optional<std::string> {
+    return [isFolder](const std::string& name) -> std::optional<std::string> {
         if (std::optional<std::string> tooLong = CheckMaxChars(name, kMaxNameLength))
             return tooLong;
-        if ((mayBeEmpty && name.empty()) || jobs::IsName(name))
+        if (isFolder ? jobs::IsFolderName(name) : jobs::IsName(name))
             return std::nullopt;
         return std::string(CPartDoc::kInvalidName);
     };
 }
 
-
-QRadioButton* AddRadio(QButtonGroup& group, QLayout& layout, const char* text, int id, int value)
-{
-    auto* button = new QRadioButton(text);
-    button->setObjectName(ControlName(id));
-    group.addButton(button, value);
-    layout.addWidget(button);
-    return button;
-}
-
-// The folder of a Windows path on this system; none when its drive is not mapped.
-QString NativeFolder(const std::string& folder)
-{
-    try {
-        return QString::fromStdString(fw::DriveMap::Instance().ToNative(folder).string());
-    } catch (const std::exception&) {
-        return {};
-    }
-}
-
 std::string ChooseShapeFile(const std::string& folder, const std::string& filter, QWidget* parent)
 {
-    const QString start = NativeFolder(folder);
+    const QString start = fw::NativePath(folder);
     const QString file = QFileDialog::getOpenFileName(parent, CShapeDoc::kChooserTitle, start,
                                                       fw::QtNameFilters(filter).join(";;"), nullptr,
                                                       QFileDialog::HideNameFilterDetails);
@@ -407,7 +386,9 @@ void CPartView::OnFieldChanged(int controlId)
         LookUpShape();
         break;
     case IDC_LENGTH:
+        // The document has the length now: later changes of it (Rotate) show here.
         doc->SetLength(form_.length.GetValue(), this);
+        typed_.erase(control);
         break;
     default:
         break;

@@ -10,11 +10,6 @@ using modeltest::LoadError;
 using modeltest::NewClass;
 using modeltest::StoreDirect;
 
-namespace {
-
-
-} // namespace
-
 TEST(MachineSpecData, NewSpecDataHasItsKindsDefaults)
 {
     CAngleLineSpecData angle;

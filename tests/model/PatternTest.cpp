@@ -178,15 +178,19 @@ TEST(Pattern, BoxKeptWithoutElementsOrPlacement)
 TEST(Pattern, DrawsOnlyWhatTheClipCanShow)
 {
     const CPartTool tool(0.8125, 0, "RD", 0);
-    struct Case { const char* name; CRefPlane plane; fw::Rect clip; };
+    struct Case { const char* name; CRefPlane plane; fw::Rect clip; int countX; int countU; };
     const Case cases[] = {
-        {"level", Plane(10, 0, '+', '+', 0, 0, 'A'), {320, -200, 480, 200}},
-        {"sloped", Plane(10, 0, '+', '+', 3, 12, 'A'), {320, -200, 480, 200}},
-        {"centred, mirrored", Plane(600, 12, '-', '+', 0, 0, 'C'), {100, -50, 200, 300}},
-        {"clip outside", Plane(10, 0, '+', '+', 0, 0, 'A'), {-900, -900, -800, -800}},
+        {"level", Plane(10, 0, '+', '+', 0, 0, 'A'), {320, -200, 480, 200}, 100, 3},
+        {"sloped", Plane(10, 0, '+', '+', 3, 12, 'A'), {320, -200, 480, 200}, 100, 3},
+        {"centred, mirrored", Plane(600, 12, '-', '+', 0, 0, 'C'), {100, -50, 200, 300}, 100, 3},
+        {"clip outside", Plane(10, 0, '+', '+', 0, 0, 'A'), {-900, -900, -800, -800}, 100, 3},
+        {"one row", Plane(10, 0, '+', '+', 0, 0, 'A'), {320, -200, 480, 200}, 100, 1},
+        {"one row, sloped", Plane(10, 0, '+', '+', 3, 12, 'A'), {320, -200, 480, 200}, 100, 1},
+        {"one column", Plane(10, 0, '+', '+', 0, 0, 'A'), {150, -400, 250, 400}, 1, 100},
+        {"one column, sloped", Plane(10, 0, '+', '+', 3, 12, 'A'), {150, -400, 250, 400}, 1, 100},
     };
     for (const Case& c : cases) {
-        const CPattern pattern(2, 3, 100, 1.0, 3, 2.0, CPattern::hole, &c.plane, &tool, 0);
+        const CPattern pattern(2, 3, c.countX, 1.0, c.countU, 2.0, CPattern::hole, &c.plane, &tool, 0);
         fw::RecordingDrawContext all, clipped;
         pattern.Draw(all);
         pattern.Draw(clipped, c.clip);

@@ -3,6 +3,7 @@
 #include "partprog/DetailingLayout.h"
 #include "partprog/FaceScene.h"
 #include "partprog/FaceTool.h"
+#include "partprog/PatternOperations.h"
 #include "partprog/PatternStatus.h"
 
 #include "fw/core/RecordingDrawContext.h"
@@ -246,6 +247,17 @@ TEST(FaceScene, KeptDetailingDrawsAsAFreshOne)
     EXPECT_EQ(repaint(&layout, viewport), repaint(nullptr, viewport));
     viewport.client = {700, 300};
     EXPECT_EQ(repaint(&layout, viewport), repaint(nullptr, viewport));
+
+    // A pattern flipped in place keeps the list, the current pattern and the count: invalidated,
+    // the kept layout draws the new places.
+    const std::vector<std::string> before = repaint(nullptr, viewport);
+    CPattern& flipped = *shape.GetWebList().GetHead();
+    patternops::FlipPlane(flipped.GetRefPlane(), 480);
+    flipped.ComputeBox();
+    const std::vector<std::string> after = repaint(nullptr, viewport);
+    ASSERT_NE(after, before);
+    layout.Invalidate();
+    EXPECT_EQ(repaint(&layout, viewport), after);
 }
 
 TEST(PatternStatus, TextsForAHoleALayoutAndNone)

@@ -3,6 +3,7 @@
 #include "model/ModelClasses.h"
 
 #include "fw/core/AppProfile.h"
+#include "fw/core/Component.h"
 #include "fw/core/MessageService.h"
 #include "fw/core/SaneLength.h"
 
@@ -17,6 +18,8 @@
 using namespace modeltest;
 
 namespace {
+
+constexpr const char* kNoShapeYet = "The part has no shape yet: give SetPartData a shape of the catalog first.";
 
 // W 12X26: D 12, BF 4 (decimal inch); L 4X4X0.5: D 4, BF 4; TS 4X4: D 4, BF 3.
 Bytes ShapeFile(const std::string& type, const std::string& size, std::uint64_t depth, std::uint64_t width, int kind)
@@ -122,7 +125,8 @@ TEST_F(PartDocAutomationTest, EveryPatternMethodAddsToItsFace)
         SCOPED_TRACE(c.name);
         auto part = Create();
         ASSERT_NE(part, nullptr);
-        EXPECT_EQ(c.call(*part), fw::E_UNEXPECTED);   // no shape yet
+        EXPECT_EQ(c.call(*part), fw::E_UNEXPECTED);
+        EXPECT_EQ(fw::GetErrorInfo(), kNoShapeYet);
         ASSERT_EQ(SetW(*part, "W ", "12X26", 1), fw::S_OK);
         ASSERT_EQ(part->RefPlane(10, 0, 0, 0, "+", "+", "B"), fw::S_OK);
         EXPECT_EQ(c.call(*part), fw::S_OK);
@@ -255,6 +259,7 @@ TEST_F(PartDocAutomationTest, StencilUClamp)
     }
     auto part = Create();
     EXPECT_EQ(part->SetWebStencil(1, 1, "A"), fw::E_UNEXPECTED);
+    EXPECT_EQ(fw::GetErrorInfo(), kNoShapeYet);
     ASSERT_EQ(SetW(*part), fw::S_OK);
     EXPECT_EQ(part->SetWebStencil(1, 1, ""), fw::E_FAIL);
     EXPECT_EQ(part->SetWebStencil(1, 1, "A"), fw::S_OK);
@@ -279,6 +284,7 @@ TEST_F(PartDocAutomationTest, SetPartDataWithAMissingShapeKeepsTheOldDesignation
     EXPECT_EQ(fresh->SetPartData("J2", "G2", "B2", 3, 120, "W ", "99X99", "", "", 0, "", "", 0, 0), fw::E_FAIL);
     EXPECT_EQ(Doc(*fresh).GetPartShape(), nullptr);
     EXPECT_EQ(fresh->SavePart(), fw::E_UNEXPECTED);
+    EXPECT_EQ(fw::GetErrorInfo(), CPartDoc::kNoShape);
     EXPECT_TRUE(messages->Shown().empty());
 }
 

@@ -2,6 +2,7 @@
 
 #include "partprog/DetailSettings.h"
 #include "partprog/ui/FaceView.h"
+#include "partprog/ui/PartView.h"
 #include "partprog/ui/PatternView.h"
 #include "partprog/ui/RadioGroup.h"
 #include "partprog/ui/StencilDlg.h"
@@ -14,6 +15,7 @@
 #include "partprog/ui/TabView.h"
 #include "model/ToolDoc.h"
 #include "fw/qt/ChildMenus.h"
+#include "fw/core/RecordingDrawContext.h"
 
 #include "LenboxFactory.h"
 #include "PartProgSupport.h"
@@ -246,6 +248,65 @@ TEST_F(PartProgWindowTest, PlatesFlipFlopAndRotateAndRefuseRightAngles)
     ASSERT_EQ(messages->Shown().size(), 2u);
     EXPECT_EQ(messages->Shown()[0].text, kNoRightAngles);
     EXPECT_TRUE(frame.CurrentFaceView()->RotatePlane(45, false));
+}
+
+// A length left in Part Information goes to the part at once; a Rotate that then changes the
+// length shows there, and the next save keeps the rotated length.
+TEST_F(PartProgWindowTest, ALengthLeftInThePartFormFollowsARotateAndSavesAsRotated)
+{
+    CPartDoc& doc = OpenSavedPart("PL", "1_2X12", 0);
+    CPartView form;
+    doc.AddView(&form);
+    form.OnInitialUpdate();
+    lenbox::CLenboxCtrl& length = test::LenboxFactory::Of(form.Length());
+    length.setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(&length, "10'");
+    form.OnFieldChanged(CPartView::IDC_LENGTH);
+    ASSERT_EQ(doc.Header().length.GetValue(), 120.0);
+
+    CSplitterFrame frame(doc, details);
+    Type(frame.PatternView(), 10, 2, 1, 0);
+    ASSERT_TRUE(frame.PatternView().Add());
+    ASSERT_TRUE(frame.Execute(ID_ROTATE));
+    EXPECT_EQ(doc.Header().length.GetValue(), 12.0);
+    EXPECT_EQ(form.Length().GetDecimalInches(), 12.0);
+    ASSERT_TRUE(doc.OnFileSave());
+    EXPECT_EQ(doc.Header().length.GetValue(), 12.0);
+    CPartDoc reread;
+    ASSERT_TRUE(reread.LoadPart(doc.GetPathName()));
+    EXPECT_EQ(reread.Header().length.GetValue(), 12.0);
+    EXPECT_TRUE(messages->Shown().empty());
+}
+
+// The face view keeps its detailing from one repaint to the next; a Flip moves the patterns in
+// place (the same list, current pattern and count) and the view draws them as a fresh one would.
+TEST_F(PartProgWindowTest, AFlippedFaceDrawsItsDetailingAsAFreshView)
+{
+    CPartDoc& doc = OpenSavedPart("PL", "1_2X12", 120);
+    CSplitterFrame frame(doc, details);
+    frame.resize(1100, 760);
+    frame.show();
+    details.SetLines(DetailSettings::all);
+    Type(frame.PatternView(), 10, 2, 3, 4);
+    ASSERT_TRUE(frame.PatternView().Add());
+    Type(frame.PatternView(), 70, 5, 1, 0);
+    ASSERT_TRUE(frame.PatternView().Add());
+    const CFaceView& face = *frame.CurrentFaceView();
+    const auto draw = [&face](bool kept) {
+        FaceScene scene = face.Scene();
+        if (!kept)
+            scene.layout = nullptr;
+        fw::RecordingDrawContext dc;
+        EXPECT_TRUE(scene.Map(dc, face.Viewport()));
+        scene.Draw(dc, {-100000, -100000, 100000, 100000});
+        return dc.Lines();
+    };
+    const std::vector<std::string> before = draw(false);
+    EXPECT_EQ(draw(true), before);
+    ASSERT_TRUE(frame.Execute(ID_FLIP));
+    const std::vector<std::string> after = draw(false);
+    ASSERT_NE(after, before);
+    EXPECT_EQ(draw(true), after);
 }
 
 TEST_F(PartProgWindowTest, APartWithoutAProfileOpensNoFaces)

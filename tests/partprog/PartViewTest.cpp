@@ -273,6 +273,35 @@ TEST_F(PartViewTest, TheMarkNamesTheDocumentAsSoonAsItIsLeft)
     }
 }
 
+TEST_F(PartViewTest, ABlankJobOrGroupIsTakenAndSavedUnderNone)
+{
+    CPartDoc& doc = ShowB12();
+    const struct {
+        const char* job;
+        const char* group;
+        bool taken;
+    } cases[] = {
+        {"   ", "G1", true}, {"J1", " ", true},   {"", "", true},     {"J1", "G1", true},
+        {"J1.", "G1", false}, {"J1", "G1 ", false}, {"..", "G1", false}, {"J1", "A\\B", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.job) + "|" + c.group);
+        view.Edit(CPartView::IDC_JOB).setText(c.job);
+        view.Edit(CPartView::IDC_GROUP).setText(c.group);
+        ClearMessages();
+        EXPECT_EQ(view.ApplyToDocument(), c.taken);
+        EXPECT_EQ(Texts(), c.taken ? std::vector<std::string>{} : std::vector<std::string>{CPartDoc::kInvalidName});
+        if (c.taken) {
+            EXPECT_EQ(doc.Header().jobId, c.job);
+            EXPECT_EQ(doc.Header().group, c.group);
+        }
+    }
+    view.Edit(CPartView::IDC_JOB).setText("  ");
+    view.Edit(CPartView::IDC_GROUP).setText(" ");
+    ASSERT_TRUE(doc.OnFileSave());
+    EXPECT_TRUE(std::filesystem::exists(JobFile("NONE/NONE/B12.prt")));
+}
+
 TEST_F(PartViewTest, ShapeLookupShowsTheSectionOrRefusesTheShape)
 {
     CPartDoc& doc = ShowB12();
