@@ -20,6 +20,7 @@
 #include "machmult/MultShape.h"
 #include "machmult/PartList.h"
 
+#include "model/JobPaths.h"
 #include "model/SmartDoc.h"
 #include "records/MultRecord.h"
 
@@ -36,8 +37,7 @@ public:
     static constexpr const char* kDocumentName = "Mult";
     static constexpr const char* kPartExtension = ".prt";
     static constexpr const char* kNoMachine = "A valid machine must be entered to perform this operation.";
-    static constexpr const char* kBadNames =
-        "Job, group and mark must be names of 1 to 10 characters without \\ / : * ? \" < > | or \"..\".";
+    static constexpr const char* kBadNames = jobs::kNameRule;
 
     // Where GetPartSourceList looks for part files.
     enum PartSource { sourceJob, sourceGroup, sourceSelectedParts, sourceSelectedGroups };

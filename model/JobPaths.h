@@ -14,6 +14,10 @@ inline constexpr std::size_t kNameLength = 10;
 // The folder standing in for a blank job or group.
 inline constexpr std::string_view kNone = "NONE";
 
+// What a mark, job or group name may be, as the program tells it.
+inline constexpr const char* kNameRule =
+    "Job, group and mark must be names of 1 to 10 characters without \\ / : * ? \" < > | or \"..\", "
+    "ending in neither a dot nor a blank.";
 // A mark, job or group name: at most 10 characters and a valid file name that ends in neither a
 // dot nor a blank.
 bool IsName(std::string_view name);

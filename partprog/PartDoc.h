@@ -15,6 +15,7 @@
 
 #include "partprog/IPartDoc.h"
 
+#include "model/JobPaths.h"
 #include "model/PartShape.h"
 #include "model/ShapeDoc.h"
 #include "model/SmartDoc.h"
@@ -28,9 +29,7 @@ class CPartDoc : public CSmartDoc, public IPartDoc {
     FW_DECLARE_DYNAMIC(CPartDoc)
 public:
     static constexpr const char* kNoShape = CShapeDoc::kNoShape;
-    static constexpr const char* kInvalidName =
-        "Job, group and mark must be names of 1 to 10 characters without \\ / : * ? \" < > | or \"..\", "
-        "ending in neither a dot nor a blank.";
+    static constexpr const char* kInvalidName = jobs::kNameRule;
 
     // The automation reference plane; a horizontal plane at the part's start, patterns above.
     struct RefPlaneData {
