@@ -22,6 +22,7 @@ constexpr const char* kNotRunning = "TorvMachine is not running";
 constexpr const char* kCannotStart = "TorvMachine could not be started";
 constexpr const char* kNoMachineInterface = "TorvMachine offers no machine interface";
 constexpr const char* kNotAvailable = "; the Run commands are not available.";
+constexpr const char* kRunTriesAgain = "; Run tries again.";
 constexpr const char* kNoControl = "TorvMachine offers no control object; the Run commands do nothing.";
 constexpr const char* kGone = "TorvMachine has stopped; the Run commands are not available until it is ready again.";
 constexpr const char* kGoneStartable = "TorvMachine has stopped; Run starts it again.";
@@ -125,22 +126,11 @@ bool TorvMachineLink::Load()
     state_.loaded = 0;
     try {
         application_ = factory_([this] { OnMachineSideGone(); });
-        if (!application_) {
-            whyNot_ = CanStart() ? kCannotStart : kNotRunning;
-            host_.ShowStatus(whyNot_ + kNotAvailable);
-            CVarnexProxy::Refresh(state_);
-            ShowReach();
-            return false;
-        }
+        if (!application_)
+            return NotLoaded(nullptr);
         std::unique_ptr<ITorvMachine> machine = application_->QueryMachine();
-        if (!machine) {
-            application_.reset();
-            whyNot_ = kNoMachineInterface;
-            host_.ShowStatus(whyNot_ + kNotAvailable);
-            CVarnexProxy::Refresh(state_);
-            ShowReach();
-            return false;
-        }
+        if (!machine)
+            return NotLoaded(kNoMachineInterface);
         machine->SetResponse(&proxy_);
         std::string status = MachineLinkHost::kReadyToRun;
         if (const std::int32_t loaded = machine->Load(); loaded != kLoadOk) {
@@ -161,15 +151,24 @@ bool TorvMachineLink::Load()
         host_.ShowStatus(status);
         host_.EnableRunEntries(true);
     } catch (const std::exception& e) {
-        application_.reset();
-        state_.loaded = 0;
-        whyNot_ = "TorvMachine did not answer";
-        host_.ShowStatus(whyNot_ + kNotAvailable);
+        NotLoaded("TorvMachine did not answer");
         Report(e);
-        ShowReach();
+        return false;
     }
     CVarnexProxy::Refresh(state_);
-    return application_ != nullptr;
+    return true;
+}
+
+bool TorvMachineLink::NotLoaded(const char* why)
+{
+    application_.reset();
+    state_.loaded = 0;
+    const bool startable = CanStart();
+    whyNot_ = why ? why : startable ? kCannotStart : kNotRunning;
+    host_.ShowStatus(whyNot_ + (startable ? kRunTriesAgain : kNotAvailable));
+    CVarnexProxy::Refresh(state_);
+    host_.EnableRunEntries(startable);
+    return false;
 }
 
 bool TorvMachineLink::Reach() { return application_ || Load(); }

@@ -73,6 +73,9 @@ private:
     // Held, or loaded now; false (the status bar says why) when the machine side can't be had.
     bool Reach();
     bool CanStart() const { return canStart_ && canStart_(); }
+    // The load did not hold the machine side: why (null: nothing answered the factory), whether a
+    // Run could reach it, in the status bar and in the Run entries. Answers false.
+    bool NotLoaded(const char* why);
     // The Run entries follow whether a run can reach the machine side.
     void ShowReach();
     void ReadyToRun();
