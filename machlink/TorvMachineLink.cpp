@@ -101,6 +101,7 @@ TorvMachineLink::TorvMachineLink(MachineLinkState& state, MachineLinkHost& host,
       host_(host),
       factory_(std::move(factory)),
       canStart_(std::move(canStart)),
+      startable_(canStart_ && canStart_()),
       proxy_(state, host, [this] { ReadyToRun(); }, [this](const std::exception& e) { Report(e); })
 {
 }
@@ -163,17 +164,17 @@ bool TorvMachineLink::NotLoaded(const char* why)
 {
     application_.reset();
     state_.loaded = 0;
-    const bool startable = CanStart();
-    whyNot_ = why ? why : startable ? kCannotStart : kNotRunning;
-    host_.ShowStatus(whyNot_ + (startable ? kRunTriesAgain : kNotAvailable));
+    startable_ = canStart_ && canStart_();
+    whyNot_ = why ? why : startable_ ? kCannotStart : kNotRunning;
+    host_.ShowStatus(whyNot_ + (startable_ ? kRunTriesAgain : kNotAvailable));
     CVarnexProxy::Refresh(state_);
-    host_.EnableRunEntries(startable);
+    ShowReach();
     return false;
 }
 
 bool TorvMachineLink::Reach() { return application_ || Load(); }
 
-void TorvMachineLink::ShowReach() { host_.EnableRunEntries(application_ || CanStart()); }
+void TorvMachineLink::ShowReach() { host_.EnableRunEntries(application_ || startable_); }
 
 void TorvMachineLink::OnMachineSideAppeared()
 {
@@ -188,9 +189,10 @@ void TorvMachineLink::OnMachineSideGone()
     gone_ = std::move(application_);
     state_.loaded = 0;
     state_.machineReady = 1;
+    startable_ = canStart_ && canStart_();
     CVarnexProxy::Refresh(state_);
     ShowReach();
-    host_.ShowStatus(CanStart() ? kGoneStartable : kGone);
+    host_.ShowStatus(startable_ ? kGoneStartable : kGone);
 }
 
 void TorvMachineLink::Close()
@@ -463,9 +465,9 @@ bool TorvMachineLink::IsCommandEnabled(MachineCommand command) const
 {
     switch (command) {
     case MachineCommand::setup:
-        return application_ ? state_.busy == 0 && state_.machineReady == 1 : CanStart();
+        return application_ ? state_.busy == 0 && state_.machineReady == 1 : startable_;
     case MachineCommand::manualScreen:
-    case MachineCommand::toolBar: return application_ || CanStart();
+    case MachineCommand::toolBar: return application_ || startable_;
     case MachineCommand::showView:
     case MachineCommand::globalMessage: return true;
     }

@@ -379,6 +379,19 @@ TEST_F(LinkTest, AFailedLoadSaysWhatTheRunEntriesOffer)
     }
 }
 
+// Whether the machine side can be started is asked when a load fails, not each time a menu
+// enables its entries.
+TEST_F(LinkTest, EnablingTheMenuAsksNothingOfTheMachineSide)
+{
+    auto link = MakeLink(false);
+    startChecks = 0;
+    EXPECT_FALSE(link->Load());
+    EXPECT_EQ(startChecks, 1);
+    for (const MachineCommand command : {MachineCommand::setup, MachineCommand::manualScreen, MachineCommand::toolBar})
+        EXPECT_FALSE(link->IsCommandEnabled(command));
+    EXPECT_EQ(startChecks, 1);
+}
+
 TEST_F(LinkTest, AMissingMainItemIsReported)
 {
     auto link = MakeLink();
