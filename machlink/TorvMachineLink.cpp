@@ -134,20 +134,23 @@ bool TorvMachineLink::Load()
             return NotLoaded(kNoMachineInterface);
         machine->SetResponse(&proxy_);
         std::string status = MachineLinkHost::kReadyToRun;
+        std::unique_ptr<ITorvMachineControl> control;
         if (const std::int32_t loaded = machine->Load(); loaded != kLoadOk) {
             status = WithStatus(kLoadFailed, loaded);
             fw::Messages().MessageBox(status, kLoadCaption, fw::MB_OK);
         } else if (const std::int32_t finalized = machine->FinalizeLoad(); finalized != kLoadOk) {
             status = WithStatus(kFinalizeFailed, finalized);
             fw::Messages().MessageBox(status, kLoadCaption, fw::MB_OK);
-        } else if (const std::unique_ptr<ITorvMachineControl> control = machine->GetControl()) {
+        } else if (control = machine->GetControl(); control) {
             control->RegisterResponse(&proxy_);
-            state_.loaded = 1;
-            control->AfterRegistration();
         } else {
             status = kNoControl;
         }
+        // A failed load counts as loaded all the same; the control object learns it is registered
+        // once the link is loaded.
         state_.loaded = 1;
+        if (control)
+            control->AfterRegistration();
         state_.busy = 0;
         host_.ShowStatus(status);
         host_.EnableRunEntries(true);
@@ -377,11 +380,10 @@ TorvMachineLink::MultCheck TorvMachineLink::CheckMultsForRun(const std::vector<s
 
 void TorvMachineLink::RunMultMultiple(const std::string& list)
 {
-    const std::size_t count = Names(list).size();
+    const std::vector<std::string> paths = Names(list);
     Run(
-        "RunMultMultiple", std::to_string(count) + (count == 1 ? " mult" : " mults"),
+        "RunMultMultiple", std::to_string(paths.size()) + (paths.size() == 1 ? " mult" : " mults"),
         [&](ITorvMachineControl& control, ITorvMachineJob& job) {
-            const std::vector<std::string> paths = Names(list);
             switch (CheckMultsForRun(paths)) {
             case MultCheck::ok: break;
             case MultCheck::missingPart: return false;
