@@ -65,7 +65,7 @@ TEST_F(AutoMultJobTest, SavesEveryMultUnderTheNextSequences)
     EXPECT_EQ(Reload(s.saved[1]), (Saved{6, "12X26", 179.875, {{"J1\\G1\\A", 1}}}));
     EXPECT_EQ(Reload(s.saved[2]), (Saved{7, "14X30", 79.75, {{"J1\\G1\\E", 2}}}));
     EXPECT_TRUE(s.left.empty());
-    EXPECT_TRUE(Mentions(listener.statuses, "Saved " + kFolder + "M 7.mlt"));
+    EXPECT_TRUE(Mentions(listener.statuses, "Made " + kFolder + "M 7.mlt"));
 }
 
 TEST_F(AutoMultJobTest, ATakenNameRaisesTheSequence)
