@@ -22,6 +22,7 @@ constexpr const char* kNotRunning = "TorvMachine is not running";
 constexpr const char* kCannotStart = "TorvMachine could not be started";
 constexpr const char* kNoMachineInterface = "TorvMachine offers no machine interface";
 constexpr const char* kNotAvailable = "; the Run commands are not available.";
+constexpr const char* kRunTriesAgain = "; Run tries again.";
 constexpr const char* kNoControl = "TorvMachine offers no control object; the Run commands do nothing.";
 constexpr const char* kGone = "TorvMachine has stopped; the Run commands are not available until it is ready again.";
 constexpr const char* kGoneStartable = "TorvMachine has stopped; Run starts it again.";
@@ -100,6 +101,7 @@ TorvMachineLink::TorvMachineLink(MachineLinkState& state, MachineLinkHost& host,
       host_(host),
       factory_(std::move(factory)),
       canStart_(std::move(canStart)),
+      startable_(canStart_ && canStart_()),
       proxy_(state, host, [this] { ReadyToRun(); }, [this](const std::exception& e) { Report(e); })
 {
 }
@@ -125,56 +127,57 @@ bool TorvMachineLink::Load()
     state_.loaded = 0;
     try {
         application_ = factory_([this] { OnMachineSideGone(); });
-        if (!application_) {
-            whyNot_ = CanStart() ? kCannotStart : kNotRunning;
-            host_.ShowStatus(whyNot_ + kNotAvailable);
-            CVarnexProxy::Refresh(state_);
-            ShowReach();
-            return false;
-        }
+        if (!application_)
+            return NotLoaded(nullptr);
         std::unique_ptr<ITorvMachine> machine = application_->QueryMachine();
-        if (!machine) {
-            application_.reset();
-            whyNot_ = kNoMachineInterface;
-            host_.ShowStatus(whyNot_ + kNotAvailable);
-            CVarnexProxy::Refresh(state_);
-            ShowReach();
-            return false;
-        }
+        if (!machine)
+            return NotLoaded(kNoMachineInterface);
         machine->SetResponse(&proxy_);
         std::string status = MachineLinkHost::kReadyToRun;
+        std::unique_ptr<ITorvMachineControl> control;
         if (const std::int32_t loaded = machine->Load(); loaded != kLoadOk) {
             status = WithStatus(kLoadFailed, loaded);
             fw::Messages().MessageBox(status, kLoadCaption, fw::MB_OK);
         } else if (const std::int32_t finalized = machine->FinalizeLoad(); finalized != kLoadOk) {
             status = WithStatus(kFinalizeFailed, finalized);
             fw::Messages().MessageBox(status, kLoadCaption, fw::MB_OK);
-        } else if (const std::unique_ptr<ITorvMachineControl> control = machine->GetControl()) {
+        } else if (control = machine->GetControl(); control) {
             control->RegisterResponse(&proxy_);
-            state_.loaded = 1;
-            control->AfterRegistration();
         } else {
             status = kNoControl;
         }
+        // A failed load counts as loaded all the same; the control object learns it is registered
+        // once the link is loaded.
         state_.loaded = 1;
+        if (control)
+            control->AfterRegistration();
         state_.busy = 0;
         host_.ShowStatus(status);
         host_.EnableRunEntries(true);
     } catch (const std::exception& e) {
-        application_.reset();
-        state_.loaded = 0;
-        whyNot_ = "TorvMachine did not answer";
-        host_.ShowStatus(whyNot_ + kNotAvailable);
+        NotLoaded("TorvMachine did not answer");
         Report(e);
-        ShowReach();
+        return false;
     }
     CVarnexProxy::Refresh(state_);
-    return application_ != nullptr;
+    return true;
+}
+
+bool TorvMachineLink::NotLoaded(const char* why)
+{
+    application_.reset();
+    state_.loaded = 0;
+    startable_ = canStart_ && canStart_();
+    whyNot_ = why ? why : startable_ ? kCannotStart : kNotRunning;
+    host_.ShowStatus(whyNot_ + (startable_ ? kRunTriesAgain : kNotAvailable));
+    CVarnexProxy::Refresh(state_);
+    ShowReach();
+    return false;
 }
 
 bool TorvMachineLink::Reach() { return application_ || Load(); }
 
-void TorvMachineLink::ShowReach() { host_.EnableRunEntries(application_ || CanStart()); }
+void TorvMachineLink::ShowReach() { host_.EnableRunEntries(application_ || startable_); }
 
 void TorvMachineLink::OnMachineSideAppeared()
 {
@@ -189,9 +192,10 @@ void TorvMachineLink::OnMachineSideGone()
     gone_ = std::move(application_);
     state_.loaded = 0;
     state_.machineReady = 1;
+    startable_ = canStart_ && canStart_();
     CVarnexProxy::Refresh(state_);
     ShowReach();
-    host_.ShowStatus(CanStart() ? kGoneStartable : kGone);
+    host_.ShowStatus(startable_ ? kGoneStartable : kGone);
 }
 
 void TorvMachineLink::Close()
@@ -376,11 +380,10 @@ TorvMachineLink::MultCheck TorvMachineLink::CheckMultsForRun(const std::vector<s
 
 void TorvMachineLink::RunMultMultiple(const std::string& list)
 {
-    const std::size_t count = Names(list).size();
+    const std::vector<std::string> paths = Names(list);
     Run(
-        "RunMultMultiple", std::to_string(count) + (count == 1 ? " mult" : " mults"),
+        "RunMultMultiple", std::to_string(paths.size()) + (paths.size() == 1 ? " mult" : " mults"),
         [&](ITorvMachineControl& control, ITorvMachineJob& job) {
-            const std::vector<std::string> paths = Names(list);
             switch (CheckMultsForRun(paths)) {
             case MultCheck::ok: break;
             case MultCheck::missingPart: return false;
@@ -464,9 +467,9 @@ bool TorvMachineLink::IsCommandEnabled(MachineCommand command) const
 {
     switch (command) {
     case MachineCommand::setup:
-        return application_ ? state_.busy == 0 && state_.machineReady == 1 : CanStart();
+        return application_ ? state_.busy == 0 && state_.machineReady == 1 : startable_;
     case MachineCommand::manualScreen:
-    case MachineCommand::toolBar: return application_ || CanStart();
+    case MachineCommand::toolBar: return application_ || startable_;
     case MachineCommand::showView:
     case MachineCommand::globalMessage: return true;
     }

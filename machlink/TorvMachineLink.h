@@ -25,7 +25,9 @@ public:
     using ApplicationFactory =
         std::function<std::unique_ptr<torv::ITorvMachineApplication>(std::function<void()> onGone)>;
 
-    // Whether the machine side, not running, could be started by the factory.
+    // Whether the machine side, not running, could be started by the factory. Asked when the link
+    // is made, when a load does not hold the machine side and when it goes; the answer is kept, so
+    // that enabling a menu entry never waits for it.
     using StartCheck = std::function<bool()>;
 
     TorvMachineLink(MachineLinkState& state, MachineLinkHost& host, ApplicationFactory factory,
@@ -72,7 +74,9 @@ private:
     std::unique_ptr<torv::ITorvMachine> Machine();
     // Held, or loaded now; false (the status bar says why) when the machine side can't be had.
     bool Reach();
-    bool CanStart() const { return canStart_ && canStart_(); }
+    // The load did not hold the machine side: why (null: nothing answered the factory), whether a
+    // Run could reach it, in the status bar and in the Run entries. Answers false.
+    bool NotLoaded(const char* why);
     // The Run entries follow whether a run can reach the machine side.
     void ShowReach();
     void ReadyToRun();
@@ -94,6 +98,7 @@ private:
     MachineLinkHost& host_;
     ApplicationFactory factory_;
     StartCheck canStart_;
+    bool startable_;   // the last answer of canStart_
     CVarnexProxy proxy_;
     std::unique_ptr<torv::ITorvMachineApplication> application_;
     // The application of a machine side that went away, kept until the next load: it is let go

@@ -157,11 +157,11 @@ private:
         const std::string desctp = Trim(record.shapeDesctp), desc = Trim(record.shapeDesc), grade = Trim(record.grade);
         if (!filter_.Accepts(desctp, desc, grade))
             return;
+        std::unique_ptr<CMultPart> multPart = CMultPart::FromPart(part);
         if (const std::string shapeProblem = ShapeProblem(part.GetLoadProblems(), desctp, desc); !shapeProblem.empty()) {
-            left_.push_back({record.jobId + "\\" + record.group + "\\" + record.mark, record.quantity, shapeProblem});
+            left_.push_back({multPart->GetKeyText(), multPart->GetQuantity(), shapeProblem});
             return;
         }
-        std::unique_ptr<CMultPart> multPart = CMultPart::FromPart(part);
         multPart->SetPartPath(path);
         multPart->SetQuantityUsed(0);
         multPart->SetImageIndex(0);

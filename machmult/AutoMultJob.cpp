@@ -63,7 +63,7 @@ bool AutoMultJob::Begin(Services services)
     services_ = std::move(services);
     begun_ = true;
     running_ = true;
-    worker_ = std::jthread([this, stop = stop_.get_token()] {
+    worker_ = std::thread([this, stop = stop_.get_token()] {
         AutoMultWorker worker(header_, folder_, choices_, services_, stop);
         AutoMultSummary summary = worker.Run();
         summary.left.insert(summary.left.begin(), leftOut_.begin(), leftOut_.end());

@@ -100,5 +100,5 @@ private:
     bool begun_ = false;
     std::atomic<bool> running_ = false;
     std::stop_source stop_;   // the worker's, made before it starts so a stop never waits for its thread
-    std::jthread worker_;   // last: stopped and joined before the rest goes
+    std::thread worker_;   // last: the destructor stops and joins it before the rest goes
 };

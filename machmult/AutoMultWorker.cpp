@@ -248,8 +248,9 @@ void AutoMultWorker::SaveMult(ICommonAutoMult& engine, CAutoMultShape& choice, c
     mult.SortPartsByLength();
     const std::uint32_t sequence = header.sequence;
     if (mult.SaveDocument()) {
+        // Pending in the run's commit group: the file takes its name when the run ends.
         summary_.saved.push_back(mult.GetPathName());
-        Status("Saved " + mult.GetPathName());
+        Status("Made " + mult.GetPathName());
     } else {
         summary_.problems.push_back("Mult " + header_.mark + " " + std::to_string(sequence) +
                                     " could not be saved in " + folder_ + ".");

@@ -355,7 +355,7 @@ bool CanStartTorvMachine(QDBusConnection connection)
 {
     if (!connection.isConnected())
         return false;
-    const QDBusMessage reply = CallBus(connection, QStringLiteral("ListActivatableNames"), {}, kStartTimeoutMs);
+    const QDBusMessage reply = CallBus(connection, QStringLiteral("ListActivatableNames"), {}, fw::kBusDaemonTimeoutMs);
     return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
            reply.arguments().front().toStringList().contains(bus::kService);
 }

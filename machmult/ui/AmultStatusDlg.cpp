@@ -49,11 +49,6 @@ void CAmultStatusDlg::OnStatus(const QString& text) { status_->setText(text); }
 
 void CAmultStatusDlg::OnStop()
 {
-    if (ended_) {
-        hide();
-        deleteLater();
-        return;
-    }
     stop_->setEnabled(false);
     status_->setText(QStringLiteral("Stopping..."));
     if (const AutoMultHost& host = machui::GetAutoMultHost(); host.stopJob)
@@ -62,10 +57,8 @@ void CAmultStatusDlg::OnStop()
 
 void CAmultStatusDlg::OnEnded(int end, const QString& report)
 {
-    // Nothing is left to stop: the button closes the window.
-    ended_ = true;
-    stop_->setText(QStringLiteral("Close"));
-    stop_->setEnabled(true);
+    // Nothing is left to stop while the report is read; then the job is freed and the window goes.
+    stop_->setEnabled(false);
     machui::RunGuarded("CAmultStatusDlg::OnEnded", [&] {
         status_->setText(report.section(u'\n', 0, 0));
         if (end == int(AutoMultSummary::End::failed))

@@ -104,8 +104,7 @@ bool CPartListView::Offer(QDropEvent& event)
                                            keys.testFlag(Qt::ShiftModifier), keys.testFlag(Qt::ControlModifier));
     // Parts of the other list dragged without Shift: the status bar says how to drag.
     const bool withoutShift = effect == DragEffect::none && data->hasFormat(formats.accepted);
-    QStatusTipEvent tip(withoutShift ? QString::fromLatin1(kShiftDragTip) : QString());
-    QCoreApplication::sendEvent(this, &tip);
+    ShowTip(withoutShift ? QString::fromLatin1(kShiftDragTip) : QString());
     if (effect == DragEffect::none) {
         event.ignore();
         return false;
@@ -115,7 +114,19 @@ bool CPartListView::Offer(QDropEvent& event)
     return true;
 }
 
+void CPartListView::ShowTip(const QString& tip)
+{
+    QStatusTipEvent event(tip);
+    QCoreApplication::sendEvent(this, &event);
+}
+
 void CPartListView::dragEnterEvent(QDragEnterEvent* event) { Offer(*event); }
+
+void CPartListView::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    ShowTip({});
+    QTreeView::dragLeaveEvent(event);
+}
 
 void CPartListView::dragMoveEvent(QDragMoveEvent* event)
 {
@@ -127,7 +138,9 @@ void CPartListView::dragMoveEvent(QDragMoveEvent* event)
 
 void CPartListView::dropEvent(QDropEvent* event)
 {
-    if (!Offer(*event))
+    const bool offered = Offer(*event);
+    ShowTip({});   // the drag is over
+    if (!offered)
         return;
     const QModelIndex at = indexAt(event->position().toPoint());
     RunGuarded("CPartListView::OnDrop", [&] {

@@ -48,12 +48,15 @@ protected:
 
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
+    // The drag left the list: the status bar's tip goes.
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
     // Move offered for the data as the keys held say; false when it is no drop here. The status
     // bar says how to drag when Shift is missing (kShiftDragTip), and is cleared otherwise.
     bool Offer(QDropEvent& event);
+    void ShowTip(const QString& tip);
     void AddCommand(int id, const QKeySequence& keys, void (CPartListView::*handler)(), const char* name);
 
     PartListModel* model_;

@@ -82,7 +82,10 @@ protected:
                     running = true;
                 return running ? machine.NewApplication() : nullptr;
             },
-            [this] { return startable; });
+            [this] {
+                ++startChecks;
+                return startable;
+            });
     }
     // The log lines from the first that starts with `from` on.
     std::vector<std::string> LogFrom(const std::string& from) const
@@ -109,6 +112,7 @@ protected:
     torv::SimulatedMachine machine;
     bool running = true;     // the machine side is there
     bool startable = false;  // the factory can start it
+    int startChecks = 0;     // how often the link asked whether it can
 
 private:
     std::size_t seen_ = 0;

@@ -346,6 +346,52 @@ TEST_F(LinkTest, MachineMenuFollowsTheLinkAndSaysWhyNot)
     EXPECT_EQ(Shown(), Lines{});
 }
 
+// A load that does not hold the machine side says what the Run entries offer: a Run tries again
+// when the machine side can be started.
+TEST_F(LinkTest, AFailedLoadSaysWhatTheRunEntriesOffer)
+{
+    struct Case {
+        const char* name;
+        MachineSideSettings settings;
+        bool startable;
+        std::string status;
+        std::string entries;
+    };
+    const Case cases[] = {
+        {"no machine interface", {.hasMachine = false}, false,
+         "TorvMachine offers no machine interface; the Run commands are not available.", "GreyRun"},
+        {"no machine interface, startable", {.hasMachine = false}, true,
+         "TorvMachine offers no machine interface; Run tries again.", "EnableRun"},
+        {"no answer", {.failMethod = "Load"}, false, "TorvMachine did not answer; the Run commands are not available.",
+         "GreyRun"},
+        {"no answer, startable", {.failMethod = "Load"}, true, "TorvMachine did not answer; Run tries again.", "EnableRun"},
+    };
+    for (const Case& c : cases) {
+        machine.Settings() = c.settings;
+        startable = c.startable;
+        state = {};
+        host.calls.clear();
+        auto link = MakeLink();
+        EXPECT_FALSE(link->Load()) << c.name;
+        EXPECT_EQ(LastStatus(), c.status) << c.name;
+        EXPECT_EQ(host.calls.back(), c.entries) << c.name;
+        EXPECT_EQ(link->IsCommandEnabled(MachineCommand::toolBar), c.startable) << c.name;
+    }
+}
+
+// Whether the machine side can be started is asked when a load fails, not each time a menu
+// enables its entries.
+TEST_F(LinkTest, EnablingTheMenuAsksNothingOfTheMachineSide)
+{
+    auto link = MakeLink(false);
+    startChecks = 0;
+    EXPECT_FALSE(link->Load());
+    EXPECT_EQ(startChecks, 1);
+    for (const MachineCommand command : {MachineCommand::setup, MachineCommand::manualScreen, MachineCommand::toolBar})
+        EXPECT_FALSE(link->IsCommandEnabled(command));
+    EXPECT_EQ(startChecks, 1);
+}
+
 TEST_F(LinkTest, AMissingMainItemIsReported)
 {
     auto link = MakeLink();

@@ -4,6 +4,7 @@
 #include "tests/machmult/AutoMultTestSupport.h"
 
 #include "automult/AutoMultOpnB.h"
+#include "fw/core/CommitGroup.h"
 #include "fw/core/Poster.h"
 
 #include <thread>
@@ -64,7 +65,7 @@ TEST_F(AutoMultJobTest, SavesEveryMultUnderTheNextSequences)
     EXPECT_EQ(Reload(s.saved[1]), (Saved{6, "12X26", 179.875, {{"J1\\G1\\A", 1}}}));
     EXPECT_EQ(Reload(s.saved[2]), (Saved{7, "14X30", 79.75, {{"J1\\G1\\E", 2}}}));
     EXPECT_TRUE(s.left.empty());
-    EXPECT_TRUE(Mentions(listener.statuses, "Saved " + kFolder + "M 7.mlt"));
+    EXPECT_TRUE(Mentions(listener.statuses, "Made " + kFolder + "M 7.mlt"));
 }
 
 TEST_F(AutoMultJobTest, ATakenNameRaisesTheSequence)
@@ -331,6 +332,23 @@ TEST_F(AutoMultJobTest, AMultThatCannotBeSavedIsReported)
     EXPECT_TRUE(listener.summary.saved.empty());
     EXPECT_TRUE(Mentions(listener.summary.problems, "Mult BAD* 5 could not be saved in C:\\Kestrom\\Jobs\\J1\\G1."))
         << listener.summary.Text();
+}
+
+// The mults reach the disk together at the end: when the disk refuses them there, none is reported
+// saved, each is named among the problems, and no file takes its name.
+TEST_F(AutoMultJobTest, MultsTheDiskRefusesAtTheEndAreNotReportedSaved)
+{
+    auto job = TwoChoices();
+    fw::CommitGroup::FailAt(fw::CommitGroup::Step::rename);
+    Run(*job);
+    const AutoMultSummary& s = listener.summary;
+    EXPECT_EQ(s.end, AutoMultSummary::End::finished);
+    EXPECT_TRUE(s.saved.empty()) << s.Text();
+    EXPECT_EQ(s.problems.size(), 3u) << s.Text();
+    for (const std::string name : {"M 5.mlt", "M 6.mlt", "M 7.mlt"}) {
+        EXPECT_TRUE(Mentions(s.problems, kFolder + name)) << s.Text();
+        EXPECT_FALSE(std::filesystem::exists(JobFile("J1/G1/" + name))) << name;
+    }
 }
 
 TEST_F(AutoMultJobTest, BeginNeedsChoicesAndStartsOnce)

@@ -311,6 +311,65 @@ TEST_F(AutoMultWindowsTest, BeginRunsTheJobAndTheStatusWindowReportsTheEnd)
         EXPECT_TRUE(std::filesystem::exists(JobFile(std::string("J1/G1/") + name))) << name;
 }
 
+// Forwards every box to the scripted answers and notes whether the status window's button could
+// be pressed while the box was up.
+class StopButtonWatch : public fw::MessageService {
+public:
+    StopButtonWatch(fw::MessageService& answers, const QPointer<CAmultStatusDlg>& status)
+        : answers_(answers), status_(status)
+    {
+    }
+    int MessageBox(const std::string& text, const std::string& caption, unsigned type) override
+    {
+        if (status_)
+            enabled.push_back(Control<QAbstractButton>(*status_, CAmultStatusDlg::IDC_STOP).isEnabled());
+        return answers_.MessageBox(text, caption, type);
+    }
+    void Beep(unsigned sound) override { answers_.Beep(sound); }
+    void BeginWaitCursor() override { answers_.BeginWaitCursor(); }
+    void EndWaitCursor() override { answers_.EndWaitCursor(); }
+
+    std::vector<bool> enabled;
+
+private:
+    fw::MessageService& answers_;
+    const QPointer<CAmultStatusDlg>& status_;
+};
+
+// However a run ends, its report (after the error of a failed run) is read with nothing left to
+// press in the status window; then the job is handed back and the window goes.
+TEST_F(AutoMultWindowsTest, TheStatusWindowShowsTheEndOfARunAndGoes)
+{
+    using End = AutoMultSummary::End;
+    const std::pair<End, std::vector<std::string>> cases[] = {
+        {End::finished, {"Automatic multing finished."}},
+        {End::stopped, {"Automatic multing was stopped."}},
+        {End::failed, {AutoMultJob::kUnexpectedError, "Automatic multing failed."}},
+    };
+    for (const auto& [end, shown] : cases) {
+        SCOPED_TRACE(shown.back());
+        freed_.clear();
+        const std::size_t before = Texts().size();
+        CAutoMultRun run(std::make_unique<AutoMultJob>(MultRecord{}, "C:\\", CAutoMultShapeList{}));
+        QPointer<CAmultStatusDlg> status(new CAmultStatusDlg(run));
+        status->show();
+        for (std::size_t i = 0; i < shown.size(); ++i)
+            messages->Answer(fw::IDOK);
+        auto watch = std::make_unique<StopButtonWatch>(*messages, status);
+        const StopButtonWatch& watching = *watch;
+        std::unique_ptr<fw::MessageService> scripted = fw::SetMessageService(std::move(watch));
+        emit run.Ended(int(end), QString::fromStdString(shown.back()));
+        const bool gone = SpinUntil([&] { return !status; });
+        const std::vector<bool> enabled = watching.enabled;
+        fw::SetMessageService(std::move(scripted));
+        EXPECT_TRUE(gone);
+        EXPECT_EQ(enabled, std::vector<bool>(shown.size(), false));
+        const std::vector<std::string> texts = Texts();
+        EXPECT_EQ(std::vector<std::string>(texts.begin() + std::ptrdiff_t(before), texts.end()), shown);
+        EXPECT_EQ(freed_, std::vector<const CAutoMultRun*>{&run});
+    }
+}
+
 TEST_F(AutoMultWindowsTest, StopReturnsQuicklyWhileTheWorkerWaitsForAnAnswer)
 {
     auto view = SetupList();

@@ -17,6 +17,8 @@
 #include <QClipboard>
 #include <QMimeData>
 #include <QRadioButton>
+#include <QStatusTipEvent>
+#include <QDragEnterEvent>
 
 #include <deque>
 #include <filesystem>
@@ -216,6 +218,55 @@ TEST_F(HmultFrameTest, SortingThePotentialListKeepsTheMultInStockOrder)
     EXPECT_EQ(Keys(doc.GetParts()), (std::vector<std::string>{"Ax1", "Bx1"}));
     frame.MultView().Model().sort(1, Qt::DescendingOrder);   // the mult is never sorted
     EXPECT_EQ(frame.MultView().Model().PartAt(0)->GetHeader().mark, "A");
+}
+
+// The mult list with its drag handlers at hand: the application delivers a drop or a leave only
+// to the target of a drag it runs itself.
+class DragTarget : public machui::CMultPartListView {
+public:
+    using CPartListView::dragEnterEvent;
+    using CPartListView::dragLeaveEvent;
+    using CPartListView::dropEvent;
+};
+
+// The status bar tips a list sends, in order.
+class TipRecorder : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::StatusTip)
+            tips.push_back(static_cast<QStatusTipEvent*>(event)->tip());
+        return false;
+    }
+    QStringList tips;
+};
+
+// Parts of the other list dragged over the mult list without Shift: the status bar says to hold
+// Shift while the drag is over the list, and no longer once it leaves or is dropped.
+TEST_F(HmultFrameTest, TheShiftTipLastsWhileADragIsOverTheList)
+{
+    QMimeData data;
+    data.setData(QString::fromLatin1(FormatsOf(PartListKind::mult).accepted), QByteArray("parts"));
+    const QPoint at(5, 5);
+    for (const bool dropped : {false, true}) {
+        SCOPED_TRACE(dropped ? "dropped" : "left");
+        DragTarget view;
+        TipRecorder recorder;
+        view.installEventFilter(&recorder);
+        QDragEnterEvent enter(at, Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+        view.dragEnterEvent(&enter);
+        EXPECT_FALSE(enter.isAccepted());
+        EXPECT_EQ(recorder.tips, QStringList{QString::fromLatin1(machui::CPartListView::kShiftDragTip)});
+        if (dropped) {
+            QDropEvent drop(at, Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+            view.dropEvent(&drop);
+        } else {
+            QDragLeaveEvent leave;
+            view.dragLeaveEvent(&leave);
+        }
+        ASSERT_FALSE(recorder.tips.isEmpty());
+        EXPECT_EQ(recorder.tips.back(), QString());
+    }
 }
 
 TEST_F(HmultFrameTest, CancellingTheSetupOffersOnlyThePartsOnTheMult)
