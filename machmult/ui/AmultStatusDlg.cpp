@@ -57,7 +57,9 @@ void CAmultStatusDlg::OnStop()
 
 void CAmultStatusDlg::OnEnded(int end, const QString& report)
 {
-    // Nothing is left to stop while the report is read; then the job is freed and the window goes.
+    // Nothing is left to stop: the button reads Close while the report is read; then the job is
+    // freed and the window goes.
+    stop_->setText(QStringLiteral("Close"));
     stop_->setEnabled(false);
     machui::RunGuarded("CAmultStatusDlg::OnEnded", [&] {
         status_->setText(report.section(u'\n', 0, 0));

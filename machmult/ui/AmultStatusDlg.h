@@ -1,8 +1,8 @@
 #pragma once
 // "AutoMult Shape Status": the modeless window of a running automatic-multing job, at the top
 // right of its parent. It shows the progress and what the worker is doing, and Stop ends the
-// job early. When the job ends it shows the end-of-run report, hands the job back to the
-// application to be freed and closes. It never holds the job itself: the application may free
+// job early. When the job ends its button reads Close; it shows the end-of-run report, hands the
+// job back to the application to be freed and closes. It never holds the job itself: the application may free
 // the job first (Stop, exit).
 
 #include <QDialog>

@@ -321,23 +321,26 @@ public:
     }
     int MessageBox(const std::string& text, const std::string& caption, unsigned type) override
     {
-        if (status_)
-            enabled.push_back(Control<QAbstractButton>(*status_, CAmultStatusDlg::IDC_STOP).isEnabled());
+        if (status_) {
+            const auto& button = Control<QAbstractButton>(*status_, CAmultStatusDlg::IDC_STOP);
+            buttons.push_back((button.isEnabled() ? "enabled " : "disabled ") + button.text().toStdString());
+        }
         return answers_.MessageBox(text, caption, type);
     }
     void Beep(unsigned sound) override { answers_.Beep(sound); }
     void BeginWaitCursor() override { answers_.BeginWaitCursor(); }
     void EndWaitCursor() override { answers_.EndWaitCursor(); }
 
-    std::vector<bool> enabled;
+    std::vector<std::string> buttons;   // the button as each message showed
 
 private:
     fw::MessageService& answers_;
     const QPointer<CAmultStatusDlg>& status_;
 };
 
-// However a run ends, its report (after the error of a failed run) is read with nothing left to
-// press in the status window; then the job is handed back and the window goes.
+// However a run ends, its report (after the error of a failed run) is read while the status
+// window's button reads Close with nothing left to press; then the job is handed back and the
+// window goes.
 TEST_F(AutoMultWindowsTest, TheStatusWindowShowsTheEndOfARunAndGoes)
 {
     using End = AutoMultSummary::End;
@@ -360,10 +363,10 @@ TEST_F(AutoMultWindowsTest, TheStatusWindowShowsTheEndOfARunAndGoes)
         std::unique_ptr<fw::MessageService> scripted = fw::SetMessageService(std::move(watch));
         emit run.Ended(int(end), QString::fromStdString(shown.back()));
         const bool gone = SpinUntil([&] { return !status; });
-        const std::vector<bool> enabled = watching.enabled;
+        const std::vector<std::string> buttons = watching.buttons;
         fw::SetMessageService(std::move(scripted));
         EXPECT_TRUE(gone);
-        EXPECT_EQ(enabled, std::vector<bool>(shown.size(), false));
+        EXPECT_EQ(buttons, std::vector<std::string>(shown.size(), "disabled Close"));
         const std::vector<std::string> texts = Texts();
         EXPECT_EQ(std::vector<std::string>(texts.begin() + std::ptrdiff_t(before), texts.end()), shown);
         EXPECT_EQ(freed_, std::vector<const CAutoMultRun*>{&run});
