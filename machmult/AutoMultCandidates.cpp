@@ -1,6 +1,6 @@
 #include "machmult/AutoMultCandidates.h"
 
-#include "fw/core/ArchiveException.h"
+#include "fw/core/Document.h"
 #include "fw/core/FileException.h"
 #include "fw/core/FileSystem.h"
 #include "fw/core/WinPath.h"
@@ -54,15 +54,7 @@ std::vector<std::string> FilesOf(const std::string& entry)
 // Why a part file could not be read: the file layer's cause.
 std::string ReadFailure(const std::exception_ptr& error)
 {
-    try {
-        std::rethrow_exception(error);
-    } catch (const fw::FileException& e) {
-        return std::string(fw::FileException::CauseText(e.cause()));
-    } catch (const fw::ArchiveException&) {
-        return std::string(fw::FileException::CauseText(fw::FileException::invalidFile));
-    } catch (...) {
-        return std::string(fw::FileException::CauseText(fw::FileException::genericException));
-    }
+    return std::string(fw::FileException::CauseText(fw::SaveLoadErrorCause(error)));
 }
 
 bool PlainCopy(const std::string& from, const std::string& to)

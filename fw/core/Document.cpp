@@ -173,18 +173,22 @@ bool Document::DoSave(const std::string& path, bool replace)
 
 bool Document::DoFileSave() { return DoSave(path_); }
 
-std::string SaveLoadErrorText(const std::string& path, std::exception_ptr error)
+FileException::Cause SaveLoadErrorCause(std::exception_ptr error)
 {
-    FileException::Cause cause = FileException::genericException;
     try {
         std::rethrow_exception(error);
     } catch (const FileException& e) {
-        cause = e.cause();
+        return e.cause();
     } catch (const ArchiveException&) {
-        cause = FileException::invalidFile;
+        return FileException::invalidFile;
     } catch (...) {
+        return FileException::genericException;
     }
-    return FileException::Message(cause, path);
+}
+
+std::string SaveLoadErrorText(const std::string& path, std::exception_ptr error)
+{
+    return FileException::Message(SaveLoadErrorCause(error), path);
 }
 
 void Document::ReportSaveLoadException(const std::string& path, std::exception_ptr error, bool)

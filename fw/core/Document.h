@@ -3,6 +3,7 @@
 // loads and saves it through an archive, and tells the views attached to it when it changes.
 // Documents are Qt-free; windows observe them as fw::View.
 
+#include "fw/core/FileException.h"
 #include "fw/core/FwCoreExport.h"
 #include "fw/core/Object.h"
 
@@ -142,6 +143,9 @@ private:
     std::vector<View*> views_;
 };
 
+// The cause of a load or save error: the file layer's own, invalidFile for a damaged archive,
+// genericException for anything else.
+FW_CORE_EXPORT FileException::Cause SaveLoadErrorCause(std::exception_ptr error);
 // The message shown for a load or save error: "ERROR: <cause text> -- On File <path>".
 FW_CORE_EXPORT std::string SaveLoadErrorText(const std::string& path, std::exception_ptr error);
 
